@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quarrytide needs to build, test and package. Safe to run again.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build ccache pkg-config git
+    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools libqt6svg6-dev
+    libgl1-mesa-dev libxkbcommon-dev
+    libbenchmark-dev wamerican
+    xvfb xauth imagemagick
+    desktop-file-utils appstream dpkg-dev file whois
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/ThrottleGate.h"
+#include "platform/AppFolder.h"
+#include "platform/DesktopServices.h"
+#include "platform/SettingsStore.h"
+#include "results/PartnerLinks.h"
+#include "tld/TldRegistry.h"
+
+namespace app {
+
+/**
+ * What lives from start-up to shutdown and is shared by every window: the application folder, the
+ * settings store, the TLD table with its proxy switch and default extension, the shared pause, the
+ * partner-link configuration, the domain double-clicked last, and the desktop services.
+ */
+class AppContext {
+public:
+    AppContext(const QString &appFolder, const QString &settingsFolder, platform::Services services);
+    AppContext(const AppContext &) = delete;
+    AppContext &operator=(const AppContext &) = delete;
+
+    platform::AppFolder folder;
+    platform::SettingsStore settings;
+    tld::TldRegistry tlds;
+    engine::ThrottleGate throttle;
+    results::PartnerLinks links;
+    platform::Services services;
+    QString selectedDomain;
+    int wordIndex = 0;
+};
+
+} // namespace app

@@ -1,0 +1,37 @@
+#include "app/DesktopProgram.h"
+
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "app/SplashWindow.h"
+#include "platform/QtDesktopServices.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace app {
+
+int runDesktopProgram(int argc, char **argv)
+{
+    // The embedded browser needs shared GL contexts, set before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quarrytide"));
+    QApplication::setOrganizationName(QStringLiteral("Marlowfen"));
+    QApplication::setApplicationVersion(QStringLiteral(QT_VERSION_TEXT));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quarrytide/icon.svg")));
+
+    platform::QtServices desktop;
+    AppContext context(platform::AppFolder::chooseDefault(QCoreApplication::applicationDirPath()),
+                       platform::SettingsStore::defaultFolder(), desktop.services());
+    std::unique_ptr<MainWindow> mainWindow;
+    SplashWindow splash(context, [&] {
+        mainWindow = std::make_unique<MainWindow>(context);
+        mainWindow->load();
+        mainWindow->show();
+    });
+    splash.load();
+    splash.show();
+    return QApplication::exec();
+}
+
+} // namespace app

@@ -1,0 +1,159 @@
+#include "app/MainWindow.h"
+
+#include "app/AppContext.h"
+#include "app/HelpLauncherWindow.h"
+#include "results/DomainListModel.h"
+#include "results/ResultsDesk.h"
+#include "sources/SourcePanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace app {
+
+MainWindow::MainWindow(AppContext &context, QWidget *parent)
+    : QMainWindow(parent), m_context(context), m_sourcePanel(new sources::SourcePanel),
+      m_desk(new results::ResultsDesk)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(context.links.productName);
+    for (int number = 1; number <= results::ResultsDesk::listCount; ++number) {
+        m_models[number - 1] = new results::DomainListModel(this);
+        m_desk->setModel(number, m_models[number - 1]);
+    }
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->addWidget(m_sourcePanel);
+    layout->addWidget(m_desk, 1);
+    setCentralWidget(central);
+    buildStatusBar();
+    buildMenus();
+    resize(1100, 700);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildStatusBar()
+{
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    const QStringList resting = {QStringLiteral("Entry Status"), QStringLiteral("Open Connections"),
+                                 QStringLiteral("Connection Status")};
+    for (int i = 0; i < 3; ++i) {
+        auto *panel = new QLabel(resting.at(i), statusBar());
+        panel->setObjectName(QStringLiteral("StatusBar1_") + QString::number(i + 1));
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setMinimumWidth(160);
+        statusBar()->addWidget(panel, i == 2 ? 2 : 1);
+        m_panels[i] = panel;
+    }
+}
+
+QMenu *MainWindow::addItems(const QString &title, const char *arrayName, const QStringList &captions)
+{
+    QMenu *menu = menuBar()->addMenu(title);
+    menu->setObjectName(QString::fromLatin1(arrayName).replace(QStringLiteral("Item"), QString()));
+    for (int i = 0; i < captions.size(); ++i) {
+        QAction *action = menu->addAction(captions.at(i));
+        action->setObjectName(QLatin1String(arrayName) + QLatin1Char('_') + QString::number(i));
+    }
+    return menu;
+}
+
+void MainWindow::buildMenus()
+{
+    addItems(QStringLiteral("&File"), "mnuFileItem", {QStringLiteral("Exit")});
+    addItems(QStringLiteral("&Edit"), "mnuEditItem",
+             {QStringLiteral("Clear High/Mid/Low"), QStringLiteral("Clear High"), QStringLiteral("Clear Mid"),
+              QStringLiteral("Clear Low"), QStringLiteral("Clear Registered"), QStringLiteral("Clear Saved"),
+              QStringLiteral("Copy High"), QStringLiteral("Copy Mid"), QStringLiteral("Copy Low"),
+              QStringLiteral("Copy Saved")});
+    addItems(QStringLiteral("&Tools"), "mnuToolsItem", sources::SourcePanel::sourceNames());
+    addItems(QStringLiteral("&Options"), "mnuOptionsItem", {QStringLiteral("Setup")});
+    addItems(QStringLiteral("&Help"), "mnuHelpItem", {QStringLiteral("View Help")});
+    addItems(QStringLiteral("&About"), "mnuAboutItem", {QStringLiteral("About this software")});
+
+    connect(menuItem(QStringLiteral("mnuFileItem_0")), &QAction::triggered, this, &QWidget::close);
+    for (int i = 0; i < sources::SourcePanel::sourceNames().size(); ++i) {
+        connect(menuItem(QStringLiteral("mnuToolsItem_") + QString::number(i)), &QAction::triggered, this,
+                [this, i] { m_sourcePanel->sourceList()->setCurrentIndex(i); });
+    }
+}
+
+QAction *MainWindow::menuItem(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+void MainWindow::setStatusPanel(int number, const QString &text)
+{
+    m_panels.at(number - 1)->setText(text);
+}
+
+void MainWindow::load()
+{
+    runMainWindowLoad(m_context, *this);
+}
+
+void MainWindow::loadTLDs()
+{
+    QComboBox *chooser = m_sourcePanel->tldChooser();
+    chooser->clear();
+    chooser->addItems(m_context.tlds.file().chooserItems());
+}
+
+void MainWindow::setWindowIconFromResource()
+{
+    setWindowIcon(QApplication::windowIcon());
+}
+
+void MainWindow::setTitle(const QString &title)
+{
+    setWindowTitle(title);
+}
+
+void MainWindow::setWebsiteCaption(const QString &caption)
+{
+    m_desk->websiteButton()->setText(caption);
+}
+
+void MainWindow::setFrameCaption(const QString &caption)
+{
+    m_desk->setTitle(caption);
+}
+
+void MainWindow::runHelpLauncher()
+{
+    HelpLauncherWindow launcher(m_context);
+    launcher.load();
+}
+
+void MainWindow::resetIdleSeconds() {}
+
+void MainWindow::loadRememberedList() {}
+
+void MainWindow::maximize()
+{
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Searches stop first so that late socket events only close their sockets; nothing is saved.
+    emit shuttingDown();
+    event->accept();
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != this)
+            window->close();
+    }
+    QApplication::quit();
+}
+
+} // namespace app

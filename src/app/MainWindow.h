@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/MainWindowLoad.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QLabel;
+class QMenu;
+class QAction;
+
+namespace results {
+class DomainListModel;
+class ResultsDesk;
+} // namespace results
+namespace sources {
+class SourcePanel;
+}
+
+namespace app {
+
+class AppContext;
+
+/// The main window: source row, the results desk, three status panels and the menus. It owns the
+/// result lists; its behaviour lives in the controllers it connects.
+class MainWindow : public QMainWindow, private LoadHost {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppContext &context, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    /// The load sequence of the window (run once, before it is shown).
+    void load();
+
+    /// Fills the TLD chooser from the table file.
+    void loadTLDs() override;
+
+    sources::SourcePanel *sourcePanel() const { return m_sourcePanel; }
+    results::ResultsDesk *desk() const { return m_desk; }
+    QLabel *statusPanel(int number) const { return m_panels.at(number - 1); }
+    void setStatusPanel(int number, const QString &text);
+    QAction *menuItem(const QString &objectName) const;
+    results::DomainListModel *listModel(int number) const { return m_models.at(number - 1); }
+
+signals:
+    /// Closing: every search stops before the other windows close.
+    void shuttingDown();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void setWindowIconFromResource() override;
+    void setTitle(const QString &title) override;
+    void setWebsiteCaption(const QString &caption) override;
+    void setFrameCaption(const QString &caption) override;
+    void runHelpLauncher() override;
+    void resetIdleSeconds() override;
+    void loadRememberedList() override;
+    void maximize() override;
+
+    void buildStatusBar();
+    void buildMenus();
+    QMenu *addItems(const QString &title, const char *arrayName, const QStringList &captions);
+
+    AppContext &m_context;
+    sources::SourcePanel *m_sourcePanel;
+    results::ResultsDesk *m_desk;
+    std::array<results::DomainListModel *, 5> m_models{};
+    std::array<QLabel *, 3> m_panels{};
+};
+
+} // namespace app

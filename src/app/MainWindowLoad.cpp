@@ -1,0 +1,122 @@
+#include "app/MainWindowLoad.h"
+
+#include "app/AppContext.h"
+#include "app/HelpFiles.h"
+#include "platform/AtomicFile.h"
+#include "sources/FileHelpers.h"
+
+#include <QDir>
+
+namespace app {
+
+QString windowTitle(const QString &productName, const QString &makerName)
+{
+    if (productName == QLatin1String("Lanterly Pro"))
+        return productName;
+    return productName + QStringLiteral(" by ") + makerName;
+}
+
+const QStringList &startupListFiles()
+{
+    static const QStringList files = {QStringLiteral("BrowserSearch.txt"), QStringLiteral("Appends.txt"),
+                                      QStringLiteral("CreatedDomains.txt"), QStringLiteral("Remembered.txt")};
+    return files;
+}
+
+const QStringList &startupFolders()
+{
+    static const QStringList folders = {QStringLiteral("backups"), QStringLiteral("overflow"),
+                                        QStringLiteral("wordlists"), QStringLiteral("searches")};
+    return folders;
+}
+
+void createMissingListFiles(const AppContext &context)
+{
+    for (const QString &name : startupListFiles()) {
+        const QString path = context.folder.path(name);
+        if (!sources::fileExists(path))
+            platform::appendToFile(path, QByteArrayLiteral("\r\n"));
+    }
+}
+
+void createMissingFolders(const AppContext &context)
+{
+    for (const QString &name : startupFolders()) {
+        if (!sources::dirExists(context.folder.path(name)))
+            QDir(context.folder.root()).mkdir(name);
+    }
+}
+
+QString firstUseText()
+{
+    return QStringLiteral("Since this is your first time using this program you should visit the Setup area to "
+                          "enable any Top Level Domains (TLDs) that you want to work with.\r\n\r\n"
+                          "By default, only .COM and .NET domains are enabled, but you can configure this program "
+                          "to work with any TLD.");
+}
+
+void openHelp(AppContext &context)
+{
+    const QString help = helpFileToOpen(context.folder);
+    if (!help.isEmpty() && context.services.shell)
+        context.services.shell->openFile(help);
+    context.settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
+}
+
+static void readThrottle(AppContext &context)
+{
+    int throttle = 0;
+    platform::readInt(context.settings.product(QStringLiteral("Throttle"), QStringLiteral("25")), throttle);
+    context.throttle.setCurrentThrottle(throttle);
+}
+
+static void showHelpOnFirstStart(AppContext &context, LoadHost &host)
+{
+    if (context.settings.product(QStringLiteral("showHelp"), QStringLiteral("1")) != QLatin1String("1"))
+        return;
+    context.settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
+    host.runHelpLauncher();
+}
+
+static void readSharedValues(AppContext &context)
+{
+    int proxy = 0;
+    context.tlds.setUseProxy(
+        platform::readInt(context.settings.product(QStringLiteral("chkProxy"), QStringLiteral("0")), proxy) &&
+        proxy != 0);
+    context.tlds.setDefaultExt(context.settings.product(QStringLiteral("DefaultExt"), QStringLiteral(".com")));
+}
+
+static void showFirstUseMessage(AppContext &context)
+{
+    if (!context.settings.product(QStringLiteral("FirstUse"), QString()).isEmpty())
+        return;
+    // Stored before the message: it is shown once even if the program ends while it is open.
+    context.settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
+    if (context.services.messages)
+        context.services.messages->inform(firstUseText(), context.links.productName);
+}
+
+void runMainWindowLoad(AppContext &context, LoadHost &host)
+{
+    readThrottle(context);
+    host.loadTLDs();
+    host.setWindowIconFromResource();
+    host.setTitle(windowTitle(context.links.productName, context.links.makerName));
+    host.setWebsiteCaption(QStringLiteral("Visit ") + context.links.productWebAddress);
+    if (context.links.purchaseLinksEnabled)
+        host.setFrameCaption(QStringLiteral("Domain Name Manager - Double Click any domain to purchase"));
+    showHelpOnFirstStart(context, host);
+    createMissingListFiles(context);
+    host.resetIdleSeconds();
+    host.loadRememberedList();
+    host.maximize();
+    platform::readInt(context.settings.positions(QStringLiteral("wordNumber"), QStringLiteral("0")), context.wordIndex);
+    createMissingFolders(context);
+    context.tlds.file().writeDefaultTlds(false);
+    context.tlds.loadTldTable();
+    readSharedValues(context);
+    showFirstUseMessage(context);
+}
+
+} // namespace app

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace app {
+
+class AppContext;
+
+/// What the main window does for the load sequence; the sequence itself is widget-free.
+class LoadHost {
+public:
+    virtual ~LoadHost() = default;
+    virtual void loadTLDs() = 0;
+    virtual void setWindowIconFromResource() = 0;
+    virtual void setTitle(const QString &title) = 0;
+    virtual void setWebsiteCaption(const QString &caption) = 0;
+    virtual void setFrameCaption(const QString &caption) = 0;
+    virtual void runHelpLauncher() = 0;
+    virtual void resetIdleSeconds() = 0;
+    virtual void loadRememberedList() = 0;
+    virtual void maximize() = 0;
+};
+
+/// The main window's load, steps 1 to 16 in order. A step that fails is passed over; the rest run.
+void runMainWindowLoad(AppContext &context, LoadHost &host);
+
+/// "Quarrytide by Marlowfen", or the product name alone for the one product that carries no maker.
+QString windowTitle(const QString &productName, const QString &makerName);
+
+/// The list files created at start-up when missing, each holding one empty line.
+const QStringList &startupListFiles();
+/// The folders created at start-up when missing, in lower case.
+const QStringList &startupFolders();
+
+void createMissingListFiles(const AppContext &context);
+void createMissingFolders(const AppContext &context);
+
+/// Opens the help: Help.chm beside the data wins, else the shipped guide; stores showHelp = "0".
+void openHelp(AppContext &context);
+
+/// The text of the message shown once, on the first start.
+QString firstUseText();
+
+} // namespace app

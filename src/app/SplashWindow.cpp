@@ -1,0 +1,46 @@
+#include "app/SplashWindow.h"
+
+#include "app/AppContext.h"
+#include "platform/Intervals.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace app {
+
+SplashWindow::SplashWindow(AppContext &context, std::function<void()> showMainWindow, QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_context(context),
+      m_showMainWindow(std::move(showMainWindow))
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    m_timer2.setObjectName(QStringLiteral("Timer2"));
+    connect(&m_timer2, &QTimer::timeout, this, &SplashWindow::tick);
+}
+
+void SplashWindow::load()
+{
+    results::initPartnerLinks(m_context.links);
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("imgSplash"));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setText(QStringLiteral("<h1>%1</h1><p>Version %2</p><p>%3</p>")
+                         .arg(m_context.links.productName, QStringLiteral(QT_VERSION_TEXT),
+                              m_context.links.productWebAddress));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(picture);
+    resize(420, 240);
+    m_timer2.start(platform::intervals().splashTickMs);
+}
+
+void SplashWindow::tick()
+{
+    m_counter = qint16(m_counter + 2);
+    if (m_counter != 2 * platform::intervals().splashTicks)
+        return;
+    m_timer2.stop();
+    if (m_showMainWindow)
+        m_showMainWindow();
+    hide();
+}
+
+} // namespace app

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+/// What a message box looks like and which buttons it offers.
+struct MessageRequest {
+    enum class Icon { None, Information, Warning, Question };
+    enum class Buttons { Ok, OkCancel };
+    QString title;
+    QString text;
+    Icon icon = Icon::None;
+    Buttons buttons = Buttons::Ok;
+};
+
+enum class MessageAnswer { Ok, Cancel };
+
+/// Message boxes. The desktop shows modal boxes; tests record the texts and answer in advance.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual MessageAnswer show(const MessageRequest &request) = 0;
+
+    /// A plain box with an OK button and no icon.
+    void inform(const QString &text, const QString &title = QString());
+};
+
+/// Opening addresses and files with the system's default handler.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual bool openUrl(const QString &address) = 0;
+    virtual bool openFile(const QString &path) = 0;
+};
+
+/// The clipboard as plain text.
+class ClipboardText {
+public:
+    virtual ~ClipboardText() = default;
+    virtual void setText(const QString &text) = 0;
+    virtual QString text() const = 0;
+};
+
+/// Open and save file dialogs. An empty result means the dialog was cancelled.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    virtual QString openFile(const QString &folder, const QString &filter) = 0;
+    virtual QString saveFile(const QString &folder, const QString &presetName, const QString &filter) = 0;
+};
+
+/// The desktop services a window needs, chosen in one place (the program's start or a test).
+struct Services {
+    MessageBoxes *messages = nullptr;
+    Shell *shell = nullptr;
+    ClipboardText *clipboard = nullptr;
+    FileDialogs *dialogs = nullptr;
+};
+
+} // namespace platform

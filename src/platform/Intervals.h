@@ -1,0 +1,24 @@
+#pragma once
+
+namespace platform {
+
+/**
+ * Every timer interval and time limit of the program, in one place so that tests can shorten them.
+ * Production code reads intervals(); a test assigns shorter values before it creates its objects.
+ */
+struct Intervals {
+    int splashTickMs = 2;          ///< splash timer
+    int splashTicks = 75;          ///< splash ticks before the main window appears
+    int throttleTickMs = 1;        ///< one throttle tick
+    int secondMs = 1000;           ///< the one-second timers (silence, watchdog, time-outs, harvester)
+    int silenceSeconds = 10;       ///< seconds of silence before a query is reconnected
+    int watchdogSeconds = 30;      ///< seconds before a batch is abandoned
+    int testTimeoutTicks = 5;      ///< ticks before a test query or browse check times out
+    int harvestStartTicks = 3;     ///< harvester ticks before the first page is fetched
+    int harvestPagePauseMs = 500;  ///< pause between two result pages
+    int downloadTimeoutMs = 30000; ///< limit for one page download
+};
+
+Intervals &intervals();
+
+} // namespace platform

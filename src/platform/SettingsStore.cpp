@@ -1,0 +1,80 @@
+#include "platform/SettingsStore.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace platform {
+
+SettingsStore::SettingsStore(const QString &folder) : m_folder(folder) {}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::defaultFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/quarrytide");
+}
+
+QString SettingsStore::fileFor(const QString &application) const
+{
+    return QDir(m_folder).filePath(application + QStringLiteral(".ini"));
+}
+
+QSettings &SettingsStore::backend(const QString &application) const
+{
+    auto &slot = m_backends[application];
+    if (!slot)
+        slot = std::make_shared<QSettings>(fileFor(application), QSettings::IniFormat);
+    return *slot;
+}
+
+QString SettingsStore::getSetting(const QString &application, const QString &section, const QString &key,
+                                  const QString &defaultValue) const
+{
+    const QVariant value = backend(application).value(section + QLatin1Char('/') + key);
+    if (!value.isValid())
+        return defaultValue;
+    return value.toString();
+}
+
+void SettingsStore::saveSetting(const QString &application, const QString &section, const QString &key,
+                                const QString &value)
+{
+    QDir().mkpath(m_folder);
+    QSettings &settings = backend(application);
+    settings.setValue(section + QLatin1Char('/') + key, value);
+    // Written at once: the program may be ended at any moment and positions must survive.
+    settings.sync();
+}
+
+QString SettingsStore::product(const QString &key, const QString &defaultValue) const
+{
+    return getSetting(QString::fromLatin1(productName), QString::fromLatin1(settingsSection), key, defaultValue);
+}
+
+void SettingsStore::saveProduct(const QString &key, const QString &value)
+{
+    saveSetting(QString::fromLatin1(productName), QString::fromLatin1(settingsSection), key, value);
+}
+
+QString SettingsStore::positions(const QString &key, const QString &defaultValue) const
+{
+    return getSetting(QString::fromLatin1(positionsAppName), QString::fromLatin1(settingsSection), key,
+                      defaultValue);
+}
+
+void SettingsStore::savePositions(const QString &key, const QString &value)
+{
+    saveSetting(QString::fromLatin1(positionsAppName), QString::fromLatin1(settingsSection), key, value);
+}
+
+bool readInt(const QString &text, int &value)
+{
+    bool ok = false;
+    const int parsed = text.trimmed().toInt(&ok);
+    if (ok)
+        value = parsed;
+    return ok;
+}
+
+} // namespace platform

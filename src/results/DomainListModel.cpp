@@ -1,0 +1,94 @@
+#include "results/DomainListModel.h"
+
+#include <algorithm>
+
+namespace results {
+
+int DomainListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+QVariant DomainListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_entries.size())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return m_entries.at(index.row());
+    return {};
+}
+
+Qt::ItemFlags DomainListModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags base = QAbstractListModel::flags(index);
+    if (index.isValid())
+        base |= Qt::ItemIsDragEnabled;
+    return base | Qt::ItemIsDropEnabled;
+}
+
+QStringList DomainListModel::mimeTypes() const
+{
+    return {QStringLiteral("text/plain")};
+}
+
+void DomainListModel::append(const QString &domain)
+{
+    const int row = int(m_entries.size());
+    beginInsertRows(QModelIndex(), row, row);
+    m_entries.append(domain);
+    endInsertRows();
+}
+
+void DomainListModel::appendMany(const QStringList &domains)
+{
+    if (domains.isEmpty())
+        return;
+    const int first = int(m_entries.size());
+    beginInsertRows(QModelIndex(), first, first + int(domains.size()) - 1);
+    m_entries.append(domains);
+    endInsertRows();
+}
+
+bool DomainListModel::removeEntry(int row)
+{
+    if (row < 0 || row >= m_entries.size())
+        return false;
+    beginRemoveRows(QModelIndex(), row, row);
+    m_entries.removeAt(row);
+    endRemoveRows();
+    return true;
+}
+
+void DomainListModel::removeEntries(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (int row : rows)
+        removeEntry(row);
+}
+
+void DomainListModel::clear()
+{
+    if (m_entries.isEmpty())
+        return;
+    beginResetModel();
+    m_entries.clear();
+    endResetModel();
+}
+
+void DomainListModel::setEntries(const QStringList &domains)
+{
+    beginResetModel();
+    m_entries = domains;
+    endResetModel();
+}
+
+QString DomainListModel::clipboardText() const
+{
+    QString text;
+    for (const QString &entry : m_entries)
+        text += entry + QStringLiteral("\r\n");
+    return text;
+}
+
+} // namespace results

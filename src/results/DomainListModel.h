@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QStringList>
+
+namespace results {
+
+/// One result list: domain texts in the order they arrived. Views show it; the engine and the
+/// results desk change it. Sized for tens of thousands of entries.
+class DomainListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QStringList mimeTypes() const override;
+
+    int count() const { return int(m_entries.size()); }
+    const QStringList &entries() const { return m_entries; }
+    QString entry(int row) const { return m_entries.value(row); }
+
+    void append(const QString &domain);
+    void appendMany(const QStringList &domains);
+    bool removeEntry(int row);
+    void removeEntries(QList<int> rows);
+    void clear();
+    void setEntries(const QStringList &domains);
+
+    /// Every entry followed by CR LF (empty for an empty list), as the clipboard receives it.
+    QString clipboardText() const;
+
+private:
+    QStringList m_entries;
+};
+
+} // namespace results

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <array>
+
+class QLabel;
+class QListView;
+class QPushButton;
+
+namespace results {
+
+class DomainListModel;
+
+/// The frame "Domain Name Manager" with the five result lists, their captions and their Copy, Delete
+/// and Clear buttons, plus the Setup and Visit buttons. Lists are numbered 1 Low Profile,
+/// 2 Registered, 3 High Profile, 4 Mid Profile, 5 Saved Domains.
+class ResultsDesk : public QGroupBox {
+    Q_OBJECT
+public:
+    static constexpr int listCount = 5;
+
+    explicit ResultsDesk(QWidget *parent = nullptr);
+
+    /// List @p number (1 to 5).
+    QListView *list(int number) const { return m_lists.at(number - 1); }
+    QLabel *caption(int number) const { return m_labels.at(number - 1); }
+    QPushButton *copyButton(int number) const { return m_copy.at(number - 1); }
+    QPushButton *deleteButton(int number) const { return m_delete.at(number - 1); }
+    QPushButton *clearButton(int number) const { return m_clear.at(number - 1); }
+    QPushButton *setupButton() const { return m_setup; }
+    QPushButton *websiteButton() const { return m_website; }
+
+    /// Shows @p model in list @p number.
+    void setModel(int number, DomainListModel *model);
+
+    static QString restingCaption(int number);
+
+private:
+    QWidget *buildColumn(int number);
+
+    std::array<QListView *, listCount> m_lists{};
+    std::array<QLabel *, listCount> m_labels{};
+    std::array<QPushButton *, listCount> m_copy{};
+    std::array<QPushButton *, listCount> m_delete{};
+    std::array<QPushButton *, listCount> m_clear{};
+    QPushButton *m_setup = nullptr;
+    QPushButton *m_website = nullptr;
+};
+
+} // namespace results

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace sources {
+
+/// The source row of the main window: the source list, the word panel (start number, entry count,
+/// Start, TLD choice), the search panel (search string, result count, Search) and Stop.
+class SourcePanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit SourcePanel(QWidget *parent = nullptr);
+
+    /// The nine sources, in list order (the Tools menu uses the same captions).
+    static const QStringList &sourceNames();
+
+    QComboBox *sourceList() const { return m_combo1; }
+    QComboBox *tldChooser() const { return m_cmbTlds; }
+    QComboBox *resultCount() const { return m_combo2; }
+    QLineEdit *startNumber() const { return m_txtWordNum; }
+    QLineEdit *entryCount() const { return m_txtWordMax; }
+    QLineEdit *searchString() const { return m_txtSearch; }
+    QPushButton *startButton() const { return m_cmdDoSearch; }
+    QPushButton *stopButton() const { return m_command3; }
+    QPushButton *searchButton() const { return m_cmdCreate; }
+
+    void showWordPanel();
+    void hideWordPanel();
+    void showSearchPanel();
+    void hideSearchPanel();
+    bool wordPanelVisible() const;
+    bool searchPanelVisible() const;
+
+private:
+    QWidget *buildWordPanel();
+    QWidget *buildSearchPanel();
+
+    QComboBox *m_combo1;
+    QWidget *m_wordPanel = nullptr;
+    QWidget *m_searchPanel = nullptr;
+    QLineEdit *m_txtWordNum = nullptr;
+    QLineEdit *m_txtWordMax = nullptr;
+    QPushButton *m_cmdDoSearch = nullptr;
+    QComboBox *m_cmbTlds = nullptr;
+    QLineEdit *m_txtSearch = nullptr;
+    QComboBox *m_combo2 = nullptr;
+    QPushButton *m_cmdCreate = nullptr;
+    QPushButton *m_command3;
+};
+
+} // namespace sources

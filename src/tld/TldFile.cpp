@@ -1,0 +1,153 @@
+#include "tld/TldFile.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/TextCodec.h"
+#include "tld/DefaultTlds.h"
+
+#include <QFileInfo>
+
+namespace tld {
+
+TldFile::TldFile(QString path) : m_path(std::move(path)) {}
+
+bool TldFile::exists() const
+{
+    return QFileInfo(m_path).isFile();
+}
+
+QStringList TldFile::lines() const
+{
+    bool ok = false;
+    const QByteArray bytes = platform::readWholeFile(m_path, &ok);
+    if (!ok)
+        return {};
+    return platform::splitAnyLines(platform::decodeText(bytes));
+}
+
+bool TldFile::replaceWith(const QString &text) const
+{
+    return platform::writeFileAtomically(m_path, platform::encodeText(text));
+}
+
+bool TldFile::writeDefaultTlds(bool replaceExisting) const
+{
+    // Replacing goes through the atomic write, never through a delete: the table is never missing.
+    if (!replaceExisting && QFileInfo::exists(m_path))
+        return true;
+    QString text;
+    for (const QString &row : defaultTldRows())
+        text += row + platform::crlf;
+    return replaceWith(text);
+}
+
+TldTable parseTable(const QString &text)
+{
+    TldTable table;
+    for (const QString &line : platform::splitAnyLines(text)) {
+        if (isBlankRow(line))
+            continue;
+        TldRecord record;
+        if (parseRow(line, record))
+            table.append(record);
+    }
+    return table;
+}
+
+bool TldFile::loadTldTable(TldTable &table) const
+{
+    bool ok = false;
+    const QByteArray bytes = platform::readWholeFile(m_path, &ok);
+    if (!ok)
+        return false;
+    TldTable loaded = parseTable(platform::decodeText(bytes));
+    if (loaded.isEmpty())
+        return false;
+    table = std::move(loaded);
+    return true;
+}
+
+QList<QStringList> TldFile::listTldsInView() const
+{
+    QList<QStringList> rows;
+    for (const QString &line : lines()) {
+        if (isBlankRow(line))
+            continue;
+        QStringList fields = rowFields(line);
+        if (!fields.isEmpty())
+            rows.append(fields.mid(0, 6));
+    }
+    return rows;
+}
+
+bool TldFile::saveTldRow(const QString &extension, const QString &server, const QString &port,
+                         const QString &throttle, const QString &successPhrases, bool enabled) const
+{
+    const QString ext = extension.toLower();
+    const QString newRow = rowText(ext, server, port, enabled ? enabledStatus : disabledStatus, throttle,
+                                   successPhrases);
+    QString rebuilt;
+    bool found = false;
+    for (const QString &line : lines()) {
+        if (isBlankRow(line))
+            continue;
+        if (line.split(QLatin1Char('|')).constFirst() == ext) {
+            rebuilt += newRow + platform::crlf;
+            found = true;
+        } else {
+            rebuilt += line + platform::crlf;
+        }
+    }
+    if (!found)
+        rebuilt += newRow + platform::crlf;
+    return replaceWith(rebuilt);
+}
+
+bool TldFile::appendTldRow(const QString &extension, const QString &server, const QString &port,
+                           const QString &status, const QString &throttle, const QString &successPhrases) const
+{
+    const QString row = rowText(extension.toLower(), server, port, status, throttle, successPhrases);
+    return platform::appendToFile(m_path, platform::encodeText(row + platform::crlf));
+}
+
+bool TldFile::saveRows(const QList<QStringList> &rows) const
+{
+    QString text;
+    for (const QStringList &fields : rows)
+        text += fields.join(QLatin1Char('|')) + platform::crlf;
+    return replaceWith(text);
+}
+
+QStringList TldFile::chooserItems() const
+{
+    QStringList items;
+    if (!exists())
+        return items;
+    for (const QString &line : lines()) {
+        if (!line.contains(QLatin1Char('|')))
+            continue;
+        const QStringList fields = line.split(QLatin1Char('|'));
+        if (fields.size() < 4 || fields.at(3) != enabledStatus)
+            continue;
+        const QString ext = fields.at(0).trimmed();
+        if (ext.isEmpty() || fields.at(0) == proxyExtension)
+            continue;
+        items.append(ext);
+    }
+    return items;
+}
+
+QStringList TldFile::generatorItems() const
+{
+    QStringList items;
+    for (const QString &line : lines()) {
+        if (!line.contains(QLatin1Char('|')))
+            continue;
+        const QStringList fields = line.split(QLatin1Char('|'));
+        if (fields.size() < 4 || fields.at(3) != enabledStatus || fields.at(0) == proxyExtension)
+            continue;
+        items.append(QLatin1Char('.') + fields.at(0));
+    }
+    return items;
+}
+
+} // namespace tld

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "tld/TldRecord.h"
+
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+namespace tld {
+
+/**
+ * The TLD table file (TLDs.txt): six "|"-separated fields per row, rows ended by CR LF, blank lines
+ * allowed anywhere. Every replacing write goes through a temporary file renamed over the old one.
+ */
+class TldFile {
+public:
+    explicit TldFile(QString path);
+
+    QString path() const { return m_path; }
+    bool exists() const;
+
+    /// Writes the built-in table when the file is missing; with @p replaceExisting the file is replaced.
+    bool writeDefaultTlds(bool replaceExisting) const;
+
+    /// Reads the file into @p table. A file without any row leaves @p table as it was.
+    bool loadTldTable(TldTable &table) const;
+
+    /// The rows for a list view, fields exactly as stored; malformed rows are left out.
+    QList<QStringList> listTldsInView() const;
+
+    /// Replaces every row of @p extension (lower-cased) with the new content, or appends a new row.
+    bool saveTldRow(const QString &extension, const QString &server, const QString &port, const QString &throttle,
+                    const QString &successPhrases, bool enabled) const;
+
+    /// Appends one row at the end of the file (creating it when missing).
+    bool appendTldRow(const QString &extension, const QString &server, const QString &port, const QString &status,
+                      const QString &throttle, const QString &successPhrases) const;
+
+    /// Rewrites the file with the given rows (six fields each) in the given order.
+    bool saveRows(const QList<QStringList> &rows) const;
+
+    /// Extensions for the main window's TLD chooser: enabled rows, trimmed, never the proxy row.
+    QStringList chooserItems() const;
+
+    /// Items for the name generator's TLD list: "." + extension of every enabled row but the proxy row.
+    QStringList generatorItems() const;
+
+    /// The file's lines (CR LF, lone CR or LF end a line); empty when the file cannot be read.
+    QStringList lines() const;
+
+private:
+    bool replaceWith(const QString &text) const;
+
+    QString m_path;
+};
+
+/// Parses table text (any line ends) into records, skipping blank and malformed rows.
+TldTable parseTable(const QString &text);
+
+} // namespace tld

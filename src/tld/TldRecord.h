@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tld {
+
+/// One row of the TLD table as the program uses it.
+struct TldRecord {
+    QString extension;      ///< lower case, without the leading dot
+    QString server;         ///< lower case host name or address
+    int port = 43;
+    bool enabled = false;   ///< only the exact status text "Enabled" enables a row
+    int throttle = 25;      ///< pause in milliseconds after a query of this row
+    QString successPhrases; ///< comma-separated, case kept
+
+    bool operator==(const TldRecord &) const = default;
+};
+
+/// Rows in file order; lookups take the first matching row.
+using TldTable = QList<TldRecord>;
+
+inline const QString proxyExtension = QStringLiteral("proxy");
+inline const QString enabledStatus = QStringLiteral("Enabled");
+inline const QString disabledStatus = QStringLiteral("Disabled");
+
+/// Builds the row text: six fields joined by "|".
+QString rowText(const QString &extension, const QString &server, const QString &port, const QString &status,
+                const QString &throttle, const QString &successPhrases);
+
+/// Parses one row into a record. Rows with fewer than six fields, or a port or throttle that is not a
+/// number, are refused (false) so that one bad row never spoils the rest of the table.
+bool parseRow(const QString &line, TldRecord &record);
+
+/// The six fields of a row exactly as stored, or an empty list for a malformed row.
+QStringList rowFields(const QString &line);
+
+/// True for lines every reader skips: empty or a single blank.
+bool isBlankRow(const QString &line);
+
+} // namespace tld

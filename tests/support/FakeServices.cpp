@@ -1,0 +1,44 @@
+#include "FakeServices.h"
+
+namespace testing {
+
+platform::MessageAnswer RecordingMessageBoxes::show(const platform::MessageRequest &request)
+{
+    shown.append(request);
+    return nextAnswers.isEmpty() ? platform::MessageAnswer::Ok : nextAnswers.takeFirst();
+}
+
+QStringList RecordingMessageBoxes::texts() const
+{
+    QStringList result;
+    for (const auto &request : shown)
+        result.append(request.text);
+    return result;
+}
+
+bool RecordingShell::openUrl(const QString &address)
+{
+    openedUrls.append(address);
+    return true;
+}
+
+bool RecordingShell::openFile(const QString &path)
+{
+    openedFiles.append(path);
+    return true;
+}
+
+QString ScriptedFileDialogs::openFile(const QString &folder, const QString &)
+{
+    folders.append(folder);
+    return nextOpen;
+}
+
+QString ScriptedFileDialogs::saveFile(const QString &folder, const QString &presetName, const QString &)
+{
+    folders.append(folder);
+    presets.append(presetName);
+    return nextSave;
+}
+
+} // namespace testing
