@@ -35,8 +35,9 @@ bool containsErrorWord(const QString &answer)
     return false;
 }
 
-WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases)
+WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases, const QString &domain)
 {
+    Q_UNUSED(domain)
     WhoisVerdict verdict;
     if (findSuccessPhrase(answer, successPhrases, &verdict.successWord))
         verdict.kind = WhoisVerdict::Kind::Available;

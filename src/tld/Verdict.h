@@ -19,7 +19,8 @@ const QStringList &errorWords();
 
 /// Judges an answer: the first success phrase found (without regard to case) makes it Available, else
 /// an error word makes it ErrorBlocked, else it is Registered. Empty phrase items are skipped.
-WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases);
+/// @p domain is the name that was asked for (may be empty when unknown).
+WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases, const QString &domain = QString());
 
 /// True when the first phrase of @p successPhrases that occurs in @p answer is found; sets @p word.
 bool findSuccessPhrase(const QString &answer, const QString &successPhrases, QString *word);

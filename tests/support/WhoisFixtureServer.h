@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QStringList>
+#include <QTcpServer>
+
+#include <functional>
+
+namespace testing {
+
+/**
+ * A scripted WHOIS server on 127.0.0.1 for tests. It reads one query line per connection and answers
+ * as its mode says. Nothing here ever talks to another machine.
+ */
+class WhoisFixtureServer : public QObject {
+    Q_OBJECT
+public:
+    enum class Mode {
+        AnswerAtOnce,     ///< answer, then close
+        AnswerInPieces,   ///< answer in three pieces a few milliseconds apart, then close
+        Silent,           ///< accept, read, never answer, never close
+        AnswerNeverClose, ///< answer, keep the connection open
+        CloseAtOnce,      ///< close right after the query without a word
+    };
+    using Responder = std::function<QByteArray(const QString &query)>;
+
+    explicit WhoisFixtureServer(QObject *parent = nullptr);
+
+    /// Listens on 127.0.0.1, any free port.
+    bool listen();
+    quint16 port() const { return m_server.serverPort(); }
+    QString host() const { return QStringLiteral("127.0.0.1"); }
+
+    void setMode(Mode mode) { m_mode = mode; }
+    /// Same answer for every query.
+    void setAnswer(const QByteArray &answer);
+    /// Answer computed from the query (the line without CR LF).
+    void setResponder(Responder responder) { m_responder = std::move(responder); }
+
+    QStringList queries() const { return m_queries; }
+    /// Raw bytes received per connection, CR LF included.
+    QList<QByteArray> received() const { return m_received; }
+    int connections() const { return m_connections; }
+
+    /// A loopback port on which nothing listens (connections are refused).
+    static quint16 closedPort();
+
+signals:
+    void queryReceived(const QString &query);
+    void answered();
+
+private:
+    void accept();
+    void handle(QTcpSocket *socket);
+    void respond(QTcpSocket *socket, const QString &query);
+
+    QTcpServer m_server;
+    Mode m_mode = Mode::AnswerAtOnce;
+    Responder m_responder;
+    QStringList m_queries;
+    QList<QByteArray> m_received;
+    int m_connections = 0;
+};
+
+/// Typical answers in the shapes registries use.
+QByteArray availableAnswer(const QString &domain);
+QByteArray registeredAnswer(const QString &domain);
+QByteArray quotaAnswer();
+
+} // namespace testing
