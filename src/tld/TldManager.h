@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+class MessageBoxes;
+class SettingsStore;
+} // namespace platform
+
+namespace tld {
+
+class TldRegistry;
+
+/// The five edit fields of the TLD manager as the user typed them.
+struct RowEdit {
+    QString extension;
+    QString server;
+    QString port;
+    QString throttle;
+    QString successPhrases;
+};
+
+/// The values the TLD manager shows when it opens.
+struct ManagerSettings {
+    bool useProxy = false;
+    QString defaultExt;
+    QString testWord;
+    QString browsePause;
+};
+
+/**
+ * What the TLD manager window does, without the window: editing, enabling, deleting and restoring rows
+ * of the table file, and the four settings it holds. Every change rewrites the file at once and
+ * reloads the shared table; rows are addressed by their position in the file, never by where a sorted
+ * view shows them.
+ */
+class TldManager {
+public:
+    TldManager(TldRegistry &tlds, platform::SettingsStore &settings, platform::MessageBoxes &messages,
+               QString debugFilePath);
+
+    /// The rows as the list shows them before any sorting: file order, fields exactly as stored.
+    const QList<QStringList> &rows() const { return m_rows; }
+    void refresh();
+
+    /// The status "Add/Save" gives a row.
+    bool newRowEnabled() const { return m_newRowEnabled; }
+    /// A clicked row: its edit fields; its status (exactly "Enabled" or not) becomes the status to save.
+    RowEdit selectRow(int fileIndex);
+    void startNewRow() { m_newRowEnabled = true; }
+
+    /// "Add/Save". Fills an empty throttle and empty phrases in @p edit. Refuses (with a message, writing
+    /// nothing) empty fields, a port outside 1 to 65535, a throttle that is not a number of 0 or more, and
+    /// a "|" or line break in any field.
+    bool saveEdit(RowEdit &edit);
+    /// "Enable/Disable": every row of that extension gets the row's content and the flipped status.
+    bool toggle(int fileIndex);
+    /// "Delete Selected" after an OK to the question; the other rows keep their file order.
+    bool deleteRow(int fileIndex);
+    bool restoreDefaults();
+    /// The hidden "DEBUG" export of @p displayRows to debug.txt as program-text lines.
+    bool exportDebug(const QList<QStringList> &displayRows) const;
+
+    ManagerSettings openingSettings() const;
+    void setUseProxy(bool on);
+    void setDefaultExt(const QString &text);
+    /// The default-extension box lost the focus: the text it should show (also stored).
+    QString leaveDefaultExt(const QString &text);
+    void setTestWord(const QString &text);
+    void setBrowsePause(const QString &text);
+    /// Closing the window: the box's text, under the focus-out rule, becomes the default extension.
+    void close(const QString &defaultExtText);
+
+    static QString normalizedDefaultExt(const QString &text);
+    static QString debugLine(const QStringList &fields);
+
+private:
+    bool validRow(int fileIndex) const { return fileIndex >= 0 && fileIndex < m_rows.size(); }
+    bool refuse(const QString &text);
+    void changed();
+
+    TldRegistry &m_tlds;
+    platform::SettingsStore &m_settings;
+    platform::MessageBoxes &m_messages;
+    QString m_debugFilePath;
+    QList<QStringList> m_rows;
+    bool m_newRowEnabled = true;
+};
+
+} // namespace tld
