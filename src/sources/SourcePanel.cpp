@@ -1,5 +1,7 @@
 #include "sources/SourcePanel.h"
 
+#include "sources/SourceCatalog.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,8 +12,7 @@ namespace sources {
 
 namespace {
 
-template <typename Widget>
-Widget *named(Widget *widget, const char *name)
+template <typename Widget> Widget *named(Widget *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -24,13 +25,9 @@ QLabel *label(const char *name, const QString &text, QWidget *parent)
 
 } // namespace
 
-const QStringList &SourcePanel::sourceNames()
+QStringList SourcePanel::sourceNames()
 {
-    static const QStringList names = {
-        QStringLiteral("Browse for names"), QStringLiteral("Generate names"),   QStringLiteral("Yahoo Search"),
-        QStringLiteral("Google Search"),    QStringLiteral("Full Word List"),   QStringLiteral("All Two Letter"),
-        QStringLiteral("All Three Letter"), QStringLiteral("All Four Letter"), QStringLiteral("Custom List")};
-    return names;
+    return sourceCaptions();
 }
 
 SourcePanel::SourcePanel(QWidget *parent)

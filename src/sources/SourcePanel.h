@@ -17,7 +17,7 @@ public:
     explicit SourcePanel(QWidget *parent = nullptr);
 
     /// The nine sources, in list order (the Tools menu uses the same captions).
-    static const QStringList &sourceNames();
+    static QStringList sourceNames();
 
     QComboBox *sourceList() const { return m_combo1; }
     QComboBox *tldChooser() const { return m_cmbTlds; }

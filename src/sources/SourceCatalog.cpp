@@ -1,0 +1,54 @@
+#include "sources/SourceCatalog.h"
+
+namespace sources {
+
+const QList<SourceInfo> &sourceCatalog()
+{
+    static const QList<SourceInfo> catalog = {
+        {QStringLiteral("Browse for names"), QString(), QString(), false},
+        {QStringLiteral("Generate names"), QStringLiteral("CreatedDomains.txt"), QString(), false},
+        {QStringLiteral("Yahoo Search"), QStringLiteral("BrowserSearch.txt"), QStringLiteral("YahooWordNum"), false},
+        {QStringLiteral("Google Search"), QStringLiteral("BrowserSearch.txt"), QStringLiteral("GoogleWordNum"), false},
+        {QStringLiteral("Full Word List"), QStringLiteral("Wordlists/FullWordList.txt"), QStringLiteral("FullWordNum"),
+         true},
+        {QStringLiteral("All Two Letter"), QStringLiteral("Wordlists/AllTwoLetter.txt"), QStringLiteral("TwoWordNum"),
+         true},
+        {QStringLiteral("All Three Letter"), QStringLiteral("Wordlists/AllThreeLetter.txt"),
+         QStringLiteral("ThreeWordNum"), true},
+        {QStringLiteral("All Four Letter"), QStringLiteral("Wordlists/AllFourLetter.txt"),
+         QStringLiteral("FourWordNum"), true},
+        {QStringLiteral("Custom List"), QString(), customPositionKey, false},
+    };
+    return catalog;
+}
+
+const SourceInfo *sourceNamed(const QString &caption)
+{
+    for (const SourceInfo &info : sourceCatalog()) {
+        if (info.caption == caption)
+            return &info;
+    }
+    return nullptr;
+}
+
+QStringList sourceCaptions()
+{
+    QStringList captions;
+    for (const SourceInfo &info : sourceCatalog())
+        captions.append(info.caption);
+    return captions;
+}
+
+QString checkedStartNumber(const QString &startText, const QString &countText)
+{
+    bool startOk = false;
+    bool countOk = false;
+    const int start = startText.trimmed().toInt(&startOk);
+    const int count = countText.trimmed().toInt(&countOk);
+    // A start number equal to the count is kept: it is the last entry of the list.
+    if (!startOk || !countOk || start > count)
+        return QStringLiteral("1");
+    return startText;
+}
+
+} // namespace sources

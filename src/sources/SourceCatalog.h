@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace sources {
+
+/// The nine sources of the main window, in list order.
+enum class Source { Browse, Generate, Yahoo, Google, FullWords, TwoLetters, ThreeLetters, FourLetters, Custom };
+
+/// How a source is chosen and resumed.
+struct SourceInfo {
+    QString caption;      ///< item text in the source list and the Tools menu
+    QString listFile;     ///< list file relative to the application folder; empty when chosen by dialog
+    QString positionKey;  ///< position key saved after each entry (besides wordNumber); empty for none
+    bool readsSavedStart; ///< the start number shows the saved position when the source is chosen
+};
+
+const QList<SourceInfo> &sourceCatalog();
+const SourceInfo *sourceNamed(const QString &caption);
+QStringList sourceCaptions();
+
+/// Key of the overall position, saved after every entry for every source.
+inline const QString overallPositionKey = QStringLiteral("wordNumber");
+/// Key read back when a custom, generated or browsed run is stopped.
+inline const QString customPositionKey = QStringLiteral("CustWordNum");
+
+/// The start number accepted for @p startText against @p countText: the number itself when both are
+/// integers and the number does not exceed the count, otherwise "1".
+QString checkedStartNumber(const QString &startText, const QString &countText);
+
+} // namespace sources

@@ -1,0 +1,166 @@
+#include "FakeServices.h"
+#include "TestFolder.h"
+#include "WhoisFixtureServer.h"
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "engine/QueryEngine.h"
+#include "platform/Intervals.h"
+#include "results/DomainListModel.h"
+#include "tld/BlockedNoticeWindow.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace app;
+
+namespace {
+
+// The real main window over a test folder whose TLD table points at the fixture server.
+struct Desk {
+    testing::FakeServices fakes;
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<MainWindow> window;
+
+    Desk(const testing::TestFolder &folder)
+    {
+        context = std::make_unique<AppContext>(folder.appFolder(), folder.settingsFolder(), fakes.services());
+        context->settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
+        context->settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
+        results::initPartnerLinks(context->links);
+        window = std::make_unique<MainWindow>(*context);
+        window->load();
+    }
+    template <typename T> T *find(const QString &name)
+    {
+        T *child = window->findChild<T *>(name);
+        if (!child)
+            qWarning("missing control %s", qPrintable(name));
+        return child;
+    }
+    QStringList list(int number) { return window->listModel(number)->entries(); }
+};
+
+void writeTable(const testing::TestFolder &folder, quint16 port)
+{
+    const QByteArray row = "com|127.0.0.1|" + QByteArray::number(port) + "|Enabled|0|No match,not found\r\n";
+    folder.write(QStringLiteral("TLDs.txt"),
+                 row + "net|127.0.0.1|" + QByteArray::number(port) + "|Enabled|0|No match\r\n");
+}
+
+} // namespace
+
+class TestSearchRun : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void customListRunFillsListsFilesAndPositions();
+    void wordListResumesAfterARestart();
+    void silentServerShowsTheWatchdogNotice();
+};
+
+void TestSearchRun::initTestCase()
+{
+    platform::intervals().secondMs = 20;
+    platform::intervals().silenceSeconds = 3;
+    platform::intervals().watchdogSeconds = 8;
+}
+
+void TestSearchRun::customListRunFillsListsFilesAndPositions()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setResponder([](const QString &query) {
+        return query.startsWith(QLatin1String("taken")) ? testing::registeredAnswer(query)
+                                                        : testing::availableAnswer(query);
+    });
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    folder.write(QStringLiteral("mine.txt"), "abc\r\n\r\nmidname\r\ntaken\r\nlongername\r\n");
+    Desk desk(folder);
+    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
+    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
+    QCOMPARE(desk.find<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("4"));
+    QCOMPARE(desk.fakes.dialogs.folders.value(0), folder.file(QStringLiteral("wordlists")));
+    auto *start = desk.find<QPushButton>(QStringLiteral("cmdDoSearch"));
+    QVERIFY(start->isEnabled());
+    QTest::mouseClick(start, Qt::LeftButton);
+    QVERIFY(!desk.find<QComboBox>(QStringLiteral("Combo1"))->isEnabled());
+    QVERIFY(desk.find<QPushButton>(QStringLiteral("Command3"))->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 4, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(2)->text(), QStringLiteral("Open: Closing connections..."),
+                              3000);
+    QCOMPARE(desk.list(3), QStringList{QStringLiteral("abc.com")});
+    QCOMPARE(desk.list(4), QStringList{QStringLiteral("midname.com")});
+    QCOMPARE(desk.list(1), QStringList{QStringLiteral("longername.com")});
+    QCOMPARE(desk.list(2), QStringList{QStringLiteral("taken.com")});
+    QCOMPARE(desk.find<QLabel>(QStringLiteral("Label2"))->text(), QStringLiteral("Registered (1)"));
+    QCOMPARE(desk.find<QLabel>(QStringLiteral("Label1"))->text(), QStringLiteral("Low Profile (1)"));
+    QCOMPARE(folder.read(QStringLiteral("LowProfile.txt")), QByteArray("longername.com\r\n"));
+    QCOMPARE(folder.read(QStringLiteral("HighProfile.txt")), QByteArray("midname.com\r\n"));
+    QCOMPARE(folder.read(QStringLiteral("SuperHighProfile.txt")), QByteArray("abc.com\r\n"));
+    QCOMPARE(desk.context->settings.positions(QStringLiteral("CustWordNum"), QString()), QStringLiteral("5"));
+    QCOMPARE(desk.context->settings.positions(QStringLiteral("wordNumber"), QString()), QStringLiteral("5"));
+    QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+    QCOMPARE(desk.window->statusPanel(1)->text(), QStringLiteral("Entry Status"));
+    QVERIFY(desk.find<QComboBox>(QStringLiteral("Combo1"))->isEnabled());
+    QCOMPARE(desk.find<QLineEdit>(QStringLiteral("txtWordNum"))->text(), QStringLiteral("1")); // 5 > 4 entries
+}
+
+void TestSearchRun::wordListResumesAfterARestart()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setMode(testing::WhoisFixtureServer::Mode::AnswerInPieces);
+    server.setAnswer("No match\r\n");
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    QByteArray words;
+    for (int i = 1; i <= 50; ++i)
+        words += "word" + QByteArray::number(i) + "\r\n";
+    folder.write(QStringLiteral("wordlists/FullWordList.txt"), words);
+    {
+        Desk first(folder);
+        first.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(4);
+        QCOMPARE(first.find<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("50"));
+        QTest::mouseClick(first.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(server.queries().size() >= 3, 5000);
+        QTest::mouseClick(first.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+    }
+    const int begun = int(server.queries().size());
+    Desk second(folder);
+    second.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(4);
+    QCOMPARE(second.find<QLineEdit>(QStringLiteral("txtWordNum"))->text(), QString::number(begun + 1));
+    QTest::mouseClick(second.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), begun + 1, 5000);
+    QCOMPARE(server.queries().constLast(), QStringLiteral("word%1.com").arg(begun + 1));
+    QTest::mouseClick(second.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+}
+
+void TestSearchRun::silentServerShowsTheWatchdogNotice()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setMode(testing::WhoisFixtureServer::Mode::Silent);
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    folder.write(QStringLiteral("mine.txt"), "quiet\r\n");
+    Desk desk(folder);
+    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
+    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
+    QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(desk.window->blockedNotice()->window(), 5000);
+    tld::BlockedNoticeWindow *notice = desk.window->blockedNotice()->window();
+    QCOMPARE(notice->objectName(), QStringLiteral("frmBlocked"));
+    QCOMPARE(notice->registrar(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(notice->response(), QStringLiteral("Connection Timed Out"));
+    QVERIFY(server.connections() >= 2);
+    QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+    notice->close();
+}
+
+QTEST_MAIN(TestSearchRun)
+#include "tst_searchrun.moc"
