@@ -1,43 +1,37 @@
 #include "sources/NameCleaning.h"
 
-#include <array>
+#include <algorithm>
+#include <string_view>
 
 namespace sources {
 
 namespace {
 
-// Removed from the name part one after the other, in this order; multi-character tokens first
-// where they stand, so "nbsp;" later catches an entity whose "&" was split off by an earlier removal.
-const std::array<QString, 42> &removedTokens()
+// The removal list is, in order: "&nbsp;", "related:", "site:", "<b>", then single characters up to a
+// second ".", then "nbsp;", then more single characters. Removing single characters in a row gives the
+// same text in any order, so each run of them is one pass; the multi-character tokens keep their place,
+// which lets "nbsp;" catch an entity whose "&" was split off by a removed blank.
+constexpr std::u16string_view firstRun = u" /.%!~#'\"$^&*()=\\|+`?><,";
+constexpr std::u16string_view lastRun = u";:\u00AB\u00B4\u00AF\u00BA\u00B8_";
+
+bool inFirstRun(char16_t c)
 {
-    static const std::array<QString, 42> tokens = {
-        QStringLiteral("&nbsp;"), QStringLiteral("related:"), QStringLiteral("site:"), QStringLiteral("<b>"),
-        QStringLiteral(" "),      QStringLiteral("/"),        QStringLiteral("."),     QStringLiteral("%"),
-        QStringLiteral("!"),      QStringLiteral("/"),        QStringLiteral("~"),     QStringLiteral("#"),
-        QStringLiteral("'"),      QStringLiteral("\""),       QStringLiteral("$"),     QStringLiteral("%"),
-        QStringLiteral("^"),      QStringLiteral("&"),        QStringLiteral("*"),     QStringLiteral("("),
-        QStringLiteral(")"),      QStringLiteral("="),        QStringLiteral("\\"),    QStringLiteral("|"),
-        QStringLiteral("+"),      QStringLiteral("`"),        QStringLiteral("?"),     QStringLiteral(">"),
-        QStringLiteral("<"),      QStringLiteral(","),        QStringLiteral("'"),     QStringLiteral("\""),
-        QStringLiteral("."),      QStringLiteral("nbsp;"),    QStringLiteral(";"),     QStringLiteral(":"),
-        QString(QChar(0x00AB)),   QString(QChar(0x00B4)),     QString(QChar(0x00AF)),  QString(QChar(0x00BA)),
-        QString(QChar(0x00B8)),   QStringLiteral("_"),
-    };
-    return tokens;
+    return firstRun.find(c) != std::u16string_view::npos;
 }
 
-// Every token holds at least one of these characters, so a name without any of them is already clean.
+bool inLastRun(char16_t c)
+{
+    return lastRun.find(c) != std::u16string_view::npos;
+}
+
 bool mayHoldToken(QChar c)
 {
-    switch (c.unicode()) {
-    case '&': case ':': case '<': case ' ': case '/': case '.': case '%': case '!': case '~': case '#':
-    case '\'': case '"': case '$': case '^': case '*': case '(': case ')': case '=': case '\\': case '|':
-    case '+': case '`': case '?': case '>': case ',': case ';': case '_':
-    case 0x00AB: case 0x00B4: case 0x00AF: case 0x00BA: case 0x00B8:
-        return true;
-    default:
-        return false;
-    }
+    return inFirstRun(c.unicode()) || inLastRun(c.unicode());
+}
+
+void removeWhere(QString &text, bool (*removed)(char16_t))
+{
+    text.removeIf([removed](QChar c) { return removed(c.unicode()); });
 }
 
 QString trimBlanks(const QString &text)
@@ -61,35 +55,84 @@ QString correctName(const QString &text)
         work = trimBlanks(work.left(paren));
     const qsizetype dot = work.indexOf(QLatin1Char('.'));
     QString name = dot >= 0 ? work.left(dot) : work;
-    QString tail = dot >= 0 ? work.mid(dot) : QString();
+    // Every token holds at least one of the listed characters, so a name without any is already clean.
     if (std::any_of(name.cbegin(), name.cend(), mayHoldToken)) {
-        for (const QString &token : removedTokens())
-            name.remove(token);
+        name.remove(QStringLiteral("&nbsp;"));
+        name.remove(QStringLiteral("related:"));
+        name.remove(QStringLiteral("site:"));
+        name.remove(QStringLiteral("<b>"));
+        removeWhere(name, inFirstRun);
+        name.remove(QStringLiteral("nbsp;"));
+        removeWhere(name, inLastRun);
     }
-    QString result = name + tail;
-    result.remove(QLatin1Char('?'));
-    return result;
+    if (dot >= 0)
+        name += QStringView(work).mid(dot);
+    name.remove(QLatin1Char('?'));
+    return name;
 }
+
+namespace {
+
+int hexValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    return -1;
+}
+
+// The escapes that are decoded, as the pairs escape value, character; all others stay.
+constexpr std::u16string_view decodedEscapes = u"\x20 \x3C<\x3E>\x23#\x7B{\x7D}\x7C|\x5C\\\x5E^\x7E~\x5B[\x5D]"
+                                               u"\x60`\x3B;\x2F/\x3F?\x3A:\x40@\x3D=\x26&\x24$\x0A\n\x0D\r";
+
+char16_t unescaped(int value)
+{
+    for (std::size_t i = 0; i < decodedEscapes.size(); i += 2) {
+        if (decodedEscapes[i] == value)
+            return decodedEscapes[i + 1];
+    }
+    return 0;
+}
+
+} // namespace
 
 QString urlUnescape(const QString &text)
 {
-    struct Escape {
-        const char *code;
-        char16_t character;
-    };
-    static constexpr Escape escapes[] = {
-        {"%25", '%'}, {"%20", ' '}, {"%3C", '<'}, {"%3E", '>'}, {"%23", '#'},  {"%7B", '{'},
-        {"%7D", '}'}, {"%7C", '|'}, {"%5C", '\\'}, {"%5E", '^'}, {"%7E", '~'}, {"%5B", '['},
-        {"%5D", ']'}, {"%60", '`'}, {"%3B", ';'}, {"%2F", '/'}, {"%3F", '?'},  {"%3A", ':'},
-        {"%40", '@'}, {"%3D", '='}, {"%26", '&'}, {"%24", '$'}, {"%0A", '\n'}, {"%0D", '\r'},
-    };
     if (!text.contains(QLatin1Char('%')))
         return text;
-    QString result = text;
-    for (const Escape &escape : escapes) {
-        const QLatin1String code(escape.code);
-        while (result.contains(code, Qt::CaseInsensitive))
-            result.replace(code, QString(QChar(escape.character)), Qt::CaseInsensitive);
+    // "%25" is undone until none is left: collapsing it wherever the text built so far ends in "%25"
+    // reaches the same end, because "%25" cannot overlap itself.
+    QString collapsed;
+    collapsed.reserve(text.size());
+    for (const QChar c : text) {
+        collapsed.append(c);
+        const qsizetype n = collapsed.size();
+        if (c == QLatin1Char('5') && n >= 3 && collapsed.at(n - 2) == QLatin1Char('2') &&
+            collapsed.at(n - 3) == QLatin1Char('%'))
+            collapsed.chop(2);
+    }
+    // The other escapes neither overlap nor decode to "%" or a hex digit, so one pass over the rows'
+    // escapes equals replacing them row by row.
+    QString result;
+    result.reserve(collapsed.size());
+    const qsizetype size = collapsed.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = collapsed.at(i);
+        if (c == QLatin1Char('%') && i + 2 < size) {
+            const int high = hexValue(collapsed.at(i + 1));
+            const int low = hexValue(collapsed.at(i + 2));
+            const char16_t decoded = high >= 0 && low >= 0 ? unescaped(high * 16 + low) : 0;
+            if (decoded != 0) {
+                result.append(QChar(decoded));
+                i += 2;
+                continue;
+            }
+        }
+        result.append(c);
     }
     return result;
 }

@@ -53,6 +53,11 @@ QString BlockedNoticeWindow::response() const
     return m_response->toPlainText();
 }
 
+BlockedNotice::~BlockedNotice()
+{
+    delete m_window;
+}
+
 void BlockedNotice::show(const QString &host, const QString &answer)
 {
     if (!m_window)

@@ -30,6 +30,8 @@ class BlockedNotice : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
+    /// The window goes with its owner: closing the main window unloads the other windows.
+    ~BlockedNotice() override;
     void show(const QString &host, const QString &answer);
     BlockedNoticeWindow *window() const { return m_window; }
 

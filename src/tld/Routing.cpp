@@ -4,16 +4,29 @@
 
 namespace tld {
 
-static int scanFor(const TldTable &table, const QString &key, int &comIndex)
+namespace {
+
+int scanFor(const TldTable &table, QStringView key, int &comIndex)
 {
     for (int i = 0; i < table.size(); ++i) {
-        if (table.at(i).extension == key)
+        const QString &extension = table.at(i).extension;
+        if (extension == key)
             return i;
-        if (table.at(i).extension == QLatin1String("com"))
+        if (extension == QLatin1String("com"))
             comIndex = i;
     }
     return -1;
 }
+
+// Both sides of a comparison "without regard to case" are folded the same way.
+char16_t foldCase(char16_t c)
+{
+    if (c < 0x80)
+        return c >= 'A' && c <= 'Z' ? char16_t(c + ('a' - 'A')) : c;
+    return QChar(c).toCaseFolded().unicode();
+}
+
+} // namespace
 
 bool isSafeQueryName(const QString &domain)
 {
@@ -29,17 +42,17 @@ int findTldIndex(const TldTable &table, const QString &domain, bool useProxy)
 {
     if (table.isEmpty() || !isSafeQueryName(domain))
         return -1;
-    const QStringList labels = domain.split(QLatin1Char('.'));
-    const qsizetype last = labels.size() - 1;
+    const qsizetype lastDot = domain.lastIndexOf(QLatin1Char('.'));
     int comIndex = 0;
-    const QString key = useProxy ? proxyExtension : labels.at(last).toLower();
+    const QString key = useProxy ? proxyExtension : domain.mid(lastDot + 1).toLower();
     const int first = scanFor(table, key, comIndex);
     if (first >= 0)
         return first;
-    if (last <= 1)
-        return comIndex;
-    const QString twoLabels = (labels.at(last - 1) + QLatin1Char('.') + labels.at(last)).toLower();
-    return scanFor(table, twoLabels, comIndex);
+    // lastIndexOf with -1 would search from the end again, hence the guard.
+    const qsizetype previousDot = lastDot > 0 ? domain.lastIndexOf(QLatin1Char('.'), lastDot - 1) : -1;
+    if (previousDot < 0)
+        return comIndex; // at most two labels
+    return scanFor(table, domain.mid(previousDot + 1).toLower(), comIndex);
 }
 
 QByteArray queryText(const QString &domain)
@@ -55,8 +68,8 @@ QString registrableDomain(const QString &host)
     const qsizetype n = labels.size();
     if (n < 3)
         return host;
-    static const QStringList generic = {QStringLiteral("com"),  QStringLiteral("org"),  QStringLiteral("info"),
-                                        QStringLiteral("name"), QStringLiteral("biz"),  QStringLiteral("coop"),
+    static const QStringList generic = {QStringLiteral("com"),  QStringLiteral("org"), QStringLiteral("info"),
+                                        QStringLiteral("name"), QStringLiteral("biz"), QStringLiteral("coop"),
                                         QStringLiteral("edu"),  QStringLiteral("aero")};
     const QString &lastLabel = labels.at(n - 1);
     const QString lastTwo = labels.at(n - 2) + QLatin1Char('.') + lastLabel;
@@ -69,32 +82,68 @@ QString registrableDomain(const QString &host)
     return QString();
 }
 
-EnabledTldMatcher::EnabledTldMatcher(const TldTable &table)
+EnabledTldMatcher::EnabledTldMatcher() : m_nodes(1)
+{
+    m_rootAscii.fill(-1);
+}
+
+EnabledTldMatcher::EnabledTldMatcher(const TldTable &table) : EnabledTldMatcher()
 {
     for (int i = 0; i < table.size(); ++i) {
         const TldRecord &row = table.at(i);
         if (!row.enabled || row.extension == proxyExtension || row.extension.isEmpty())
             continue;
         m_extensionsInOrder.append(row.extension);
-        if (!m_rowOfExtension.contains(row.extension))
-            m_rowOfExtension.insert(row.extension, i);
-        m_maxLength = std::max(m_maxLength, int(row.extension.size()));
+        int node = 0;
+        for (const QChar c : row.extension) {
+            const char16_t folded = foldCase(c.unicode());
+            const int next = child(node, folded);
+            node = next >= 0 ? next : addChild(node, folded);
+        }
+        if (m_nodes[node].row < 0)
+            m_nodes[node].row = i;
+        if (m_firstRow < 0)
+            m_firstRow = i;
     }
 }
 
-// Calls visit(dotPosition, extension, row) for every "." + enabled extension in the text.
-template <typename Visit>
-void EnabledTldMatcher::forEachMatch(QStringView text, Visit &&visit) const
+int EnabledTldMatcher::child(int node, char16_t c) const
 {
-    QString candidate;
-    candidate.reserve(m_maxLength);
+    if (node == 0 && c < 0x80)
+        return m_rootAscii[c];
+    for (const auto &[character, index] : m_nodes[node].children) {
+        if (character == c)
+            return index;
+    }
+    return -1;
+}
+
+int EnabledTldMatcher::addChild(int node, char16_t c)
+{
+    const int index = int(m_nodes.size());
+    m_nodes.emplace_back();
+    if (node == 0 && c < 0x80)
+        m_rootAscii[c] = index;
+    else
+        m_nodes[node].children.emplace_back(c, index);
+    return index;
+}
+
+// Calls visit(dotPosition, extensionLength, row) for every "." + enabled extension in the text, in text
+// order; stops when visit returns false.
+template <typename Visit> void EnabledTldMatcher::forEachMatch(QStringView text, Visit &&visit) const
+{
+    if (isEmpty())
+        return;
     const qsizetype size = text.size();
     for (qsizetype dot = text.indexOf(QLatin1Char('.')); dot >= 0; dot = text.indexOf(QLatin1Char('.'), dot + 1)) {
-        candidate.clear();
-        for (qsizetype k = dot + 1; k < size && candidate.size() < m_maxLength; ++k) {
-            candidate.append(text.at(k).toLower());
-            const auto found = m_rowOfExtension.constFind(candidate);
-            if (found != m_rowOfExtension.constEnd() && !visit(dot, found.key(), found.value()))
+        int node = 0;
+        for (qsizetype k = dot + 1; k < size; ++k) {
+            node = child(node, foldCase(text[k].unicode()));
+            if (node < 0)
+                break;
+            const int row = m_nodes[node].row;
+            if (row >= 0 && !visit(dot, k - dot, row))
                 return;
         }
     }
@@ -103,7 +152,7 @@ void EnabledTldMatcher::forEachMatch(QStringView text, Visit &&visit) const
 bool EnabledTldMatcher::containsEnabledTld(QStringView text) const
 {
     bool found = false;
-    forEachMatch(text, [&found](qsizetype, const QString &, int) {
+    forEachMatch(text, [&found](qsizetype, qsizetype, int) {
         found = true;
         return false;
     });
@@ -114,13 +163,13 @@ qsizetype EnabledTldMatcher::endOfEnabledTld(QStringView text) const
 {
     int bestRow = -1;
     qsizetype result = 0;
-    forEachMatch(text, [&](qsizetype dot, const QString &extension, int row) {
+    forEachMatch(text, [&](qsizetype dot, qsizetype length, int row) {
         // The first occurrence of the row that comes first in the table decides.
         if (bestRow < 0 || row < bestRow) {
             bestRow = row;
-            result = dot + 1 + extension.size() + 1;
+            result = dot + 1 + length + 1;
         }
-        return true;
+        return bestRow != m_firstRow;
     });
     return result;
 }

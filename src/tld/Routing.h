@@ -3,8 +3,12 @@
 #include "tld/TldRecord.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
+#include <QStringList>
+
+#include <array>
+#include <utility>
+#include <vector>
 
 namespace tld {
 
@@ -23,32 +27,40 @@ QString registrableDomain(const QString &host);
 
 /**
  * Finds "." + extension of the enabled rows (never the proxy row) in text, without regard to case.
- * Built once per table load; a scan visits each dot of the text once instead of searching the text
- * once per row.
+ * Built once per table load: the extensions form a tree of characters, so a scan walks from each dot of
+ * the text only as far as some extension still fits instead of searching the text once per row.
  */
 class EnabledTldMatcher {
 public:
-    EnabledTldMatcher() = default;
+    EnabledTldMatcher();
     explicit EnabledTldMatcher(const TldTable &table);
 
-    bool isEmpty() const { return m_rowOfExtension.isEmpty(); }
+    bool isEmpty() const { return m_firstRow < 0; }
 
     /// True when "." + an enabled extension occurs anywhere in @p text.
     bool containsEnabledTld(QStringView text) const;
 
     /// 1-based position just after the first occurrence of the first matching row (table order), or 0.
+    /// Works on texts of any length.
     qsizetype endOfEnabledTld(QStringView text) const;
 
     /// Inserts line breaks after enabled extensions followed by a blank, "/", quote, apostrophe, ":" or "?".
     QString breakAfterTlds(const QString &text) const;
 
 private:
-    template <typename Visit>
-    void forEachMatch(QStringView text, Visit &&visit) const;
+    struct Node {
+        int row = -1; ///< first enabled row whose extension ends at this node
+        std::vector<std::pair<char16_t, int>> children;
+    };
 
-    QHash<QString, int> m_rowOfExtension; ///< lower-case extension -> first enabled row index
-    QStringList m_extensionsInOrder;      ///< enabled extensions in table order, duplicates kept
-    int m_maxLength = 0;
+    template <typename Visit> void forEachMatch(QStringView text, Visit &&visit) const;
+    int child(int node, char16_t c) const;
+    int addChild(int node, char16_t c);
+
+    std::vector<Node> m_nodes;        ///< m_nodes[0] is the root
+    std::array<int, 128> m_rootAscii; ///< root children of ASCII characters, -1 for none
+    QStringList m_extensionsInOrder;  ///< enabled extensions in table order, duplicates kept
+    int m_firstRow = -1;              ///< lowest row index any match can have
 };
 
 } // namespace tld

@@ -48,7 +48,8 @@ WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases, c
 
 bool isPlaceholderName(const QString &domain)
 {
-    if (domain == QLatin1String(".com") || domain == QLatin1String(".net"))
+    if (domain.compare(QLatin1String(".com"), Qt::CaseInsensitive) == 0 ||
+        domain.compare(QLatin1String(".net"), Qt::CaseInsensitive) == 0)
         return true;
     return domain.contains(QLatin1String("\".com"), Qt::CaseInsensitive) ||
            domain.contains(QLatin1String("\".net"), Qt::CaseInsensitive);

@@ -28,7 +28,8 @@ bool findSuccessPhrase(const QString &answer, const QString &successPhrases, QSt
 /// True when @p answer holds one of the error words.
 bool containsErrorWord(const QString &answer);
 
-/// Names that stand for no real domain: exactly ".com" or ".net", or a quote right before ".com"/".net".
+/// Names that stand for no real domain: ".com" or ".net" alone, or a quote right before ".com"/".net"
+/// (any letter case).
 bool isPlaceholderName(const QString &domain);
 
 } // namespace tld
