@@ -44,6 +44,13 @@ void TestVerdict::judgeAnswer_data()
     QTest::newRow("registrant and status")
         << QStringLiteral("No match for") << registered << Kind::Registered << QString();
     QTest::newRow("empty answer") << QStringLiteral("No match for") << QString() << Kind::Registered << QString();
+    QTest::newRow("short phrase") << QStringLiteral("ok") << QStringLiteral("Result: OK\n") << Kind::Available
+                                  << QStringLiteral("ok");
+    QTest::newRow("letters beyond ASCII")
+        << QStringLiteral("Dominio no encontrado,Não encontrado") << QStringLiteral("DOMÍNIO NÃO ENCONTRADO\n")
+        << Kind::Available << QStringLiteral("Não encontrado");
+    QTest::newRow("phrase cut off by the end")
+        << QStringLiteral("No match for") << QStringLiteral("Reply: No match f") << Kind::Registered << QString();
     // A not-found statement outweighs an error word in the same answer.
     QTest::newRow("phrase before error word")
         << QStringLiteral("not found") << QStringLiteral("%ERROR: not found; quota left: 99\n") << Kind::Available
