@@ -10,7 +10,7 @@
 namespace tld {
 
 TestQuery::TestQuery(const TldRegistry &tlds, platform::MessageBoxes &messages, QObject *parent)
-    : QObject(parent), m_tlds(tlds), m_messages(messages)
+    : QObject(parent), m_tlds(tlds), m_messages(messages), m_socket(this), m_timer(this)
 {
     m_timer.setObjectName(QStringLiteral("timTimeout"));
     m_socket.setObjectName(QStringLiteral("Winsock1"));

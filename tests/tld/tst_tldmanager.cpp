@@ -1,0 +1,232 @@
+#include "FakeServices.h"
+#include "TestFolder.h"
+#include "platform/SettingsStore.h"
+#include "tld/DefaultTlds.h"
+#include "tld/TldManager.h"
+#include "tld/TldRegistry.h"
+
+#include <QtTest>
+
+using namespace tld;
+
+namespace {
+
+const QByteArray sampleTable = "com|whois.example.com|43|Enabled|25|No match\r\n"
+                               "here|whois.a.example|43|Disabled|25|#A#,No match\r\n"
+                               "\r\n"
+                               "uk|whois.nic.uk|43|enabled|25|No match for\r\n"
+                               "here|whois.a.example|43|Disabled|25|#A#,No match\r\n"
+                               "de|whois.denic.de|43|Disabled|25|free\r\n";
+
+// One manager over a fresh folder holding the sample table.
+struct Desk {
+    testing::TestFolder folder;
+    testing::RecordingMessageBoxes messages;
+    platform::SettingsStore settings{folder.settingsFolder()};
+    TldRegistry tlds{folder.file(QStringLiteral("TLDs.txt"))};
+    std::unique_ptr<TldManager> manager;
+
+    explicit Desk(const QByteArray &table = sampleTable)
+    {
+        folder.write(QStringLiteral("TLDs.txt"), table);
+        tlds.loadTldTable();
+        manager = std::make_unique<TldManager>(tlds, settings, messages, folder.file(QStringLiteral("debug.txt")));
+    }
+    QByteArray file() const { return folder.read(QStringLiteral("TLDs.txt")); }
+    QList<QByteArray> rows() const
+    {
+        QList<QByteArray> lines = file().split('\n');
+        lines.removeAll(QByteArray());
+        lines.removeAll(QByteArray("\r"));
+        for (QByteArray &line : lines)
+            line.chop(1);
+        return lines;
+    }
+};
+
+} // namespace
+
+class TestTldManager : public QObject {
+    Q_OBJECT
+private slots:
+    void addsNewExtensionWithDefaults_data();
+    void addsNewExtensionWithDefaults();
+    void replacesEveryRowOfAnExtensionInPlace();
+    void refusesRowsTheFileCannotHold_data();
+    void refusesRowsTheFileCannotHold();
+    void toggleFlipsStatus_data();
+    void toggleFlipsStatus();
+    void deleteAsksAndKeepsFileOrder();
+    void restoreDefaultsReplacesEditedFile();
+    void defaultExtensionFocusOutRule_data();
+    void defaultExtensionFocusOutRule();
+    void debugExportWritesProgramTextLines();
+};
+
+void TestTldManager::addsNewExtensionWithDefaults_data()
+{
+    QTest::addColumn<int>("clickedRow");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("fresh window") << -1 << QStringLiteral("Enabled");
+    QTest::newRow("after clicking a disabled row") << 1 << QStringLiteral("Disabled");
+    QTest::newRow("after New Extension") << -2 << QStringLiteral("Enabled");
+}
+
+void TestTldManager::addsNewExtensionWithDefaults()
+{
+    QFETCH(int, clickedRow);
+    QFETCH(QString, status);
+    Desk desk;
+    if (clickedRow == -2) {
+        desk.manager->selectRow(1);
+        desk.manager->startNewRow();
+    } else if (clickedRow >= 0) {
+        desk.manager->selectRow(clickedRow);
+    }
+    RowEdit edit{QStringLiteral("CO.UK"), QStringLiteral("whois.nic.uk"), QStringLiteral("43"), QString(), QString()};
+    QVERIFY(desk.manager->saveEdit(edit));
+    QCOMPARE(edit.throttle, QStringLiteral("25"));
+    QCOMPARE(edit.successPhrases, defaultSuccessPhrases);
+    const QList<QByteArray> rows = desk.rows();
+    QCOMPARE(rows.size(), 6);
+    QCOMPARE(QString::fromUtf8(rows.last()),
+             QStringLiteral("co.uk|whois.nic.uk|43|") + status + QStringLiteral("|25|") + defaultSuccessPhrases);
+    QCOMPARE(desk.tlds.table().last().extension, QStringLiteral("co.uk"));
+    QCOMPARE(desk.manager->rows().size(), 6);
+    QVERIFY(desk.messages.shown.isEmpty());
+}
+
+void TestTldManager::replacesEveryRowOfAnExtensionInPlace()
+{
+    Desk desk;
+    RowEdit edit = desk.manager->selectRow(1);
+    edit.server = QStringLiteral("whois.b.example");
+    QVERIFY(desk.manager->saveEdit(edit));
+    const QByteArray replaced = "here|whois.b.example|43|Disabled|25|#A#,No match";
+    QCOMPARE(desk.rows(), (QList<QByteArray>{"com|whois.example.com|43|Enabled|25|No match", replaced,
+                                             "uk|whois.nic.uk|43|enabled|25|No match for", replaced,
+                                             "de|whois.denic.de|43|Disabled|25|free"}));
+    QCOMPARE(desk.tlds.table().at(3).server, QStringLiteral("whois.b.example"));
+}
+
+void TestTldManager::refusesRowsTheFileCannotHold_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("message");
+    const QString missing = QStringLiteral("Please enter valid information for all fields.");
+    const QString port = QStringLiteral("The port must be a number from 1 to 65535.");
+    const QString throttle = QStringLiteral("The throttle must be a number of milliseconds, 0 or more.");
+    const QString bar = QStringLiteral("The fields cannot contain \"|\" or a line break.");
+    const auto row = [](const char *ext, const char *server, const char *port, const char *throttle,
+                        const char *phrases) {
+        return QStringList{QLatin1String(ext), QLatin1String(server), QLatin1String(port), QLatin1String(throttle),
+                           QLatin1String(phrases)};
+    };
+    QTest::newRow("no extension") << row("", "s", "43", "", "") << missing;
+    QTest::newRow("no server") << row("io", "", "43", "", "") << missing;
+    QTest::newRow("no port") << row("io", "s", "", "", "") << missing;
+    QTest::newRow("port zero") << row("io", "s", "0", "", "") << port;
+    QTest::newRow("port too big") << row("io", "s", "65536", "", "") << port;
+    QTest::newRow("port not a number") << row("io", "s", "4three", "", "") << port;
+    QTest::newRow("negative throttle") << row("io", "s", "43", "-5", "") << throttle;
+    QTest::newRow("throttle with a fraction") << row("io", "s", "43", "2.5", "") << throttle;
+    QTest::newRow("throttle not a number") << row("io", "s", "43", "fast", "") << throttle;
+    QTest::newRow("bar in phrases") << row("io", "s", "43", "25", "free|taken") << bar;
+    QTest::newRow("line break in server") << row("io", "s\r\nx", "43", "25", "") << bar;
+}
+
+void TestTldManager::refusesRowsTheFileCannotHold()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, message);
+    Desk desk;
+    RowEdit edit{fields.at(0), fields.at(1), fields.at(2), fields.at(3), fields.at(4)};
+    QVERIFY(!desk.manager->saveEdit(edit));
+    QCOMPARE(desk.messages.texts(), QStringList{message});
+    QCOMPARE(desk.file(), sampleTable);
+}
+
+void TestTldManager::toggleFlipsStatus_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("Enabled becomes Disabled") << 0 << QByteArray("com|whois.example.com|43|Disabled|25|No match");
+    QTest::newRow("Disabled becomes Enabled") << 4 << QByteArray("de|whois.denic.de|43|Enabled|25|free");
+    QTest::newRow("lower-case enabled becomes Enabled")
+        << 2 << QByteArray("uk|whois.nic.uk|43|Enabled|25|No match for");
+}
+
+void TestTldManager::toggleFlipsStatus()
+{
+    QFETCH(int, row);
+    QFETCH(QByteArray, written);
+    Desk desk;
+    QVERIFY(desk.manager->toggle(row));
+    QCOMPARE(desk.rows().at(row), written);
+    QCOMPARE(desk.tlds.table().at(row).enabled, written.contains("|Enabled|"));
+}
+
+void TestTldManager::deleteAsksAndKeepsFileOrder()
+{
+    Desk desk;
+    desk.messages.nextAnswers = {platform::MessageAnswer::Cancel};
+    QVERIFY(!desk.manager->deleteRow(2));
+    QCOMPARE(desk.file(), sampleTable);
+    QCOMPARE(desk.messages.shown.size(), 1);
+    const platform::MessageRequest &question = desk.messages.shown.constFirst();
+    QCOMPARE(question.title, QStringLiteral("Delete?"));
+    QCOMPARE(question.text, QStringLiteral("Really delete this TLD from the list?"));
+    QCOMPARE(question.buttons, platform::MessageRequest::Buttons::OkCancel);
+
+    QVERIFY(desk.manager->deleteRow(2));
+    QCOMPARE(desk.rows(), (QList<QByteArray>{"com|whois.example.com|43|Enabled|25|No match",
+                                             "here|whois.a.example|43|Disabled|25|#A#,No match",
+                                             "here|whois.a.example|43|Disabled|25|#A#,No match",
+                                             "de|whois.denic.de|43|Disabled|25|free"}));
+    QCOMPARE(desk.tlds.table().size(), 4);
+    QCOMPARE(desk.manager->rows().size(), 4);
+}
+
+void TestTldManager::restoreDefaultsReplacesEditedFile()
+{
+    Desk desk;
+    QVERIFY(desk.manager->restoreDefaults());
+    QCOMPARE(desk.rows().size(), 179);
+    QCOMPARE(desk.tlds.table().size(), 179);
+    QCOMPARE(desk.manager->rows().size(), 179);
+    QVERIFY(desk.messages.shown.isEmpty());
+}
+
+void TestTldManager::defaultExtensionFocusOutRule_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("without dot") << QStringLiteral("net") << QStringLiteral(".net");
+    QTest::newRow("empty") << QString() << QStringLiteral(".com");
+    QTest::newRow("with leading dot") << QStringLiteral(".org") << QStringLiteral(".org");
+    QTest::newRow("dot inside") << QStringLiteral("co.uk") << QStringLiteral("co.uk");
+}
+
+void TestTldManager::defaultExtensionFocusOutRule()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    Desk desk;
+    desk.manager->setDefaultExt(typed);
+    QCOMPARE(desk.tlds.defaultExt(), typed);
+    QCOMPARE(desk.manager->leaveDefaultExt(typed), kept);
+    QCOMPARE(desk.tlds.defaultExt(), kept);
+    QCOMPARE(desk.settings.product(QStringLiteral("DefaultExt"), QString()), kept);
+}
+
+void TestTldManager::debugExportWritesProgramTextLines()
+{
+    Desk desk;
+    QVERIFY(desk.manager->exportDebug({desk.manager->rows().at(4), desk.manager->rows().at(0)}));
+    QCOMPARE(desk.folder.read(QStringLiteral("debug.txt")),
+             QByteArray("strTemp = strTemp & \"de|whois.denic.de|43|Disabled|25|free\" & vbcrlf\r\n"
+                        "strTemp = strTemp & \"com|whois.example.com|43|Enabled|25|No match\" & vbcrlf\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestTldManager)
+#include "tst_tldmanager.moc"

@@ -1,0 +1,288 @@
+#include "FakeServices.h"
+#include "TestFolder.h"
+#include "WhoisFixtureServer.h"
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "platform/Intervals.h"
+#include "results/ResultsDesk.h"
+#include "tld/TldManagerWindow.h"
+#include "tld/WhoisWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <QtTest>
+
+using testing::WhoisFixtureServer;
+
+namespace {
+
+// A started main window over a fresh folder whose table is written by the test.
+struct Program {
+    testing::TestFolder folder;
+    testing::FakeServices fakes;
+    std::unique_ptr<app::AppContext> context;
+    std::unique_ptr<app::MainWindow> window;
+
+    explicit Program(const QByteArray &table)
+    {
+        folder.write(QStringLiteral("TLDs.txt"), table);
+        context = std::make_unique<app::AppContext>(folder.appFolder(), folder.settingsFolder(), fakes.services());
+        context->settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
+        context->settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
+        window = std::make_unique<app::MainWindow>(*context);
+        window->load();
+        fakes.messages.shown.clear();
+    }
+    QByteArray file() const { return folder.read(QStringLiteral("TLDs.txt")); }
+};
+
+QByteArray tableFor(quint16 port)
+{
+    const QByteArray p = QByteArray::number(port);
+    return "zz|whois.zz.example|43|Disabled|25|free\r\n"
+           "com|127.0.0.1|" +
+           p +
+           "|Enabled|25|No match\r\n"
+           "aa|whois.aa.example|43|Disabled|25|free\r\n";
+}
+
+template <typename T> T *child(QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qWarning("%s is missing", qPrintable(name));
+    return found;
+}
+
+QTreeWidgetItem *itemOf(QTreeWidget *list, const QString &extension)
+{
+    const QList<QTreeWidgetItem *> found = list->findItems(extension, Qt::MatchExactly, 0);
+    return found.isEmpty() ? nullptr : found.constFirst();
+}
+
+void select(QTreeWidget *list, QTreeWidgetItem *item)
+{
+    list->setCurrentItem(item);
+    emit list->itemClicked(item, 0);
+}
+
+} // namespace
+
+class TestTldWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void opensOnceWithoutBlockingFromButtonAndMenu();
+    void editsRowsThroughTheWindow();
+    void deleteAfterSortingKeepsFileOrder();
+    void defaultExtensionFocusOut();
+    void testSelectedReportsWithTheEditedPhrases();
+    void closingRefreshesTheChooser();
+    void lookupWindowShowsOnlyTheLatestDomain();
+};
+
+void TestTldWindows::init()
+{
+    platform::intervals().secondMs = 20;
+}
+
+void TestTldWindows::opensOnceWithoutBlockingFromButtonAndMenu()
+{
+    Program program(tableFor(43));
+    program.window->desk()->setupButton()->click();
+    tld::TldManagerWindow *manager = program.window->tldManager();
+    QVERIFY2(manager, "frmSettings did not open");
+    QVERIFY(manager->isVisible());
+    QVERIFY(!manager->isModal());
+    QCOMPARE(manager->objectName(), QStringLiteral("frmSettings"));
+    QCOMPARE(manager->windowTitle(), QStringLiteral("Settings"));
+    program.window->menuItem(QStringLiteral("mnuOptionsItem_0"))->trigger();
+    QCOMPARE(program.window->tldManager(), manager);
+    QCOMPARE(program.window->findChildren<tld::TldManagerWindow *>().size(), 1);
+
+    const QStringList shown = {
+        QStringLiteral("lstDomains"), QStringLiteral("txtExt"),      QStringLiteral("txtServer"),
+        QStringLiteral("txtPort"),    QStringLiteral("txtThrottle"), QStringLiteral("txtSuccess"),
+        QStringLiteral("cmdSave"),    QStringLiteral("Command1"),    QStringLiteral("cmdToggle"),
+        QStringLiteral("Command2"),   QStringLiteral("Command3"),    QStringLiteral("cmdTest"),
+        QStringLiteral("txtsearch"),  QStringLiteral("chkProxy"),    QStringLiteral("txtDefault")};
+    for (const QString &name : shown) {
+        auto *control = manager->findChild<QWidget *>(name);
+        QVERIFY2(control, qPrintable(name + QStringLiteral(" is missing")));
+        QVERIFY2(control->isVisible(), qPrintable(name + QStringLiteral(" is hidden")));
+    }
+    for (const QString &name : {QStringLiteral("Command4"), QStringLiteral("txtthrot")}) {
+        auto *control = manager->findChild<QWidget *>(name);
+        QVERIFY2(control, qPrintable(name + QStringLiteral(" is missing")));
+        QVERIFY2(!control->isVisible(), qPrintable(name + QStringLiteral(" is visible")));
+    }
+    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
+    QCOMPARE(list->topLevelItemCount(), 3);
+    QCOMPARE(list->headerItem()->text(5), QStringLiteral("Success"));
+    QCOMPARE(child<QLineEdit>(manager, QStringLiteral("txtsearch"))->text(), QStringLiteral("Google"));
+    QCOMPARE(child<QLineEdit>(manager, QStringLiteral("txtDefault"))->text(), QStringLiteral(".com"));
+    // Opening stores the browse pause it shows.
+    QCOMPARE(program.context->settings.product(QStringLiteral("Throttle"), QString()), QStringLiteral("20"));
+}
+
+void TestTldWindows::editsRowsThroughTheWindow()
+{
+    Program program(tableFor(43));
+    program.window->openTldManager();
+    tld::TldManagerWindow *manager = program.window->tldManager();
+    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
+    auto *server = child<QLineEdit>(manager, QStringLiteral("txtServer"));
+    select(list, itemOf(list, QStringLiteral("aa")));
+    QCOMPARE(server->text(), QStringLiteral("whois.aa.example"));
+    QCOMPARE(child<QLineEdit>(manager, QStringLiteral("txtSuccess"))->text(), QStringLiteral("free"));
+    server->setText(QStringLiteral("whois.new.example"));
+    child<QPushButton>(manager, QStringLiteral("cmdSave"))->click();
+    QVERIFY(program.file().contains("aa|whois.new.example|43|Disabled|25|free\r\n"));
+    QCOMPARE(itemOf(list, QStringLiteral("aa"))->text(1), QStringLiteral("whois.new.example"));
+
+    child<QPushButton>(manager, QStringLiteral("Command1"))->click();
+    QVERIFY(server->text().isEmpty());
+    child<QPushButton>(manager, QStringLiteral("cmdSave"))->click();
+    QCOMPARE(program.fakes.messages.texts(),
+             QStringList{QStringLiteral("Please enter valid information for all fields.")});
+
+    select(list, itemOf(list, QStringLiteral("aa")));
+    child<QPushButton>(manager, QStringLiteral("cmdToggle"))->click();
+    QVERIFY(program.file().contains("aa|whois.new.example|43|Enabled|25|free\r\n"));
+    QCOMPARE(program.context->tlds.table().at(2).enabled, true);
+
+    child<QPushButton>(manager, QStringLiteral("Command3"))->click();
+    QCOMPARE(list->topLevelItemCount(), 179);
+    QCOMPARE(program.context->tlds.table().size(), 179);
+}
+
+void TestTldWindows::deleteAfterSortingKeepsFileOrder()
+{
+    Program program("here|whois.first.example|43|Enabled|25|free\r\n"
+                    "zz|whois.zz.example|43|Disabled|25|free\r\n"
+                    "here|whois.second.example|43|Enabled|25|free\r\n"
+                    "aa|whois.aa.example|43|Disabled|25|free\r\n");
+    program.window->openTldManager();
+    tld::TldManagerWindow *manager = program.window->tldManager();
+    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
+    // The first click sorts descending; by Server that puts the second "here" row above the first.
+    emit list->header()->sectionClicked(1);
+    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("zz"));
+    QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("whois.second.example"));
+
+    select(list, itemOf(list, QStringLiteral("aa")));
+    program.fakes.messages.nextAnswers = {platform::MessageAnswer::Cancel};
+    const QByteArray before = program.file();
+    child<QPushButton>(manager, QStringLiteral("Command2"))->click();
+    QCOMPARE(program.file(), before);
+    QCOMPARE(list->topLevelItemCount(), 4);
+
+    child<QPushButton>(manager, QStringLiteral("Command2"))->click();
+    QCOMPARE(program.file(), QByteArray("here|whois.first.example|43|Enabled|25|free\r\n"
+                                        "zz|whois.zz.example|43|Disabled|25|free\r\n"
+                                        "here|whois.second.example|43|Enabled|25|free\r\n"));
+    QCOMPARE(program.context->tlds.table().constFirst().server, QStringLiteral("whois.first.example"));
+    QCOMPARE(list->topLevelItemCount(), 3);
+    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("zz"));
+    QVERIFY(child<QLineEdit>(manager, QStringLiteral("txtExt"))->text().isEmpty());
+
+    manager->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+    QVERIFY(program.folder.read(QStringLiteral("debug.txt"))
+                .startsWith("strTemp = strTemp & \"zz|whois.zz.example|43|Disabled|25|free\" & vbcrlf\r\n"));
+}
+
+void TestTldWindows::defaultExtensionFocusOut()
+{
+    Program program(tableFor(43));
+    program.window->openTldManager();
+    auto *box = child<QLineEdit>(program.window->tldManager(), QStringLiteral("txtDefault"));
+    box->setText(QStringLiteral("net"));
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &leave);
+    QCOMPARE(box->text(), QStringLiteral(".net"));
+    QCOMPARE(program.context->tlds.defaultExt(), QStringLiteral(".net"));
+    QCOMPARE(program.context->settings.product(QStringLiteral("DefaultExt"), QString()), QStringLiteral(".net"));
+    box->clear();
+    QApplication::sendEvent(box, &leave);
+    QCOMPARE(box->text(), QStringLiteral(".com"));
+    QCOMPARE(program.context->settings.product(QStringLiteral("DefaultExt"), QString()), QStringLiteral(".com"));
+}
+
+void TestTldWindows::testSelectedReportsWithTheEditedPhrases()
+{
+    WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setAnswer("Nothing here for GOOGLE.COM\r\n");
+    Program program(tableFor(server.port()));
+    program.window->openTldManager();
+    tld::TldManagerWindow *manager = program.window->tldManager();
+    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
+    select(list, itemOf(list, QStringLiteral("com")));
+    child<QLineEdit>(manager, QStringLiteral("txtSuccess"))->setText(QStringLiteral("nothing here"));
+    child<QPushButton>(manager, QStringLiteral("cmdTest"))->click();
+    QTRY_COMPARE_WITH_TIMEOUT(program.fakes.messages.shown.size(), 1, 5000);
+    QCOMPARE(program.fakes.messages.shown.constFirst().text,
+             QStringLiteral("Appears to be: AVAILABLE\r\nSuccess word: nothing here\r\nDomain: Google.com\r\n"
+                            "127.0.0.1:") +
+                 QString::number(server.port()) + QStringLiteral("\r\n\r\nNothing here for GOOGLE.COM\r\n"));
+    QCOMPARE(server.queries(), QStringList{QStringLiteral("Google.com")});
+    QVERIFY(program.file().contains("com|127.0.0.1|" + QByteArray::number(server.port()) + "|Enabled|25|No match\r\n"));
+}
+
+void TestTldWindows::closingRefreshesTheChooser()
+{
+    Program program(tableFor(43));
+    auto *chooser = program.window->findChild<QComboBox *>(QStringLiteral("cmbTLDs"));
+    QCOMPARE(chooser->count(), 1);
+    program.window->openTldManager();
+    tld::TldManagerWindow *manager = program.window->tldManager();
+    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
+    select(list, itemOf(list, QStringLiteral("zz")));
+    child<QPushButton>(manager, QStringLiteral("cmdToggle"))->click();
+    QCOMPARE(chooser->count(), 1);
+    manager->close();
+    QCOMPARE(chooser->count(), 2);
+    QCOMPARE(chooser->itemText(0), QStringLiteral("zz"));
+    // Reopening right away makes a new window, not the closed one.
+    program.window->openTldManager();
+    QVERIFY(program.window->tldManager() != manager);
+    QVERIFY(program.window->tldManager()->isVisible());
+}
+
+void TestTldWindows::lookupWindowShowsOnlyTheLatestDomain()
+{
+    WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setMode(WhoisFixtureServer::Mode::AnswerInPieces);
+    server.setResponder([](const QString &query) {
+        return "Domain Name: " + query.toUpper().toUtf8() + "\r\nRegistrar: Example Registrar\r\nStatus: ok\r\n";
+    });
+    Program program(tableFor(43));
+    program.window->setLookupServer({server.host(), server.port()});
+    program.window->openLookupWindow(QStringLiteral("first.org"));
+    QPointer<tld::WhoisWindow> first = program.window->lookupWindow();
+    QVERIFY2(first, "frmWhois did not open");
+    QCOMPARE(first->windowTitle(), QStringLiteral("WHOIS Information"));
+    QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 1, 5000);
+    program.window->openLookupWindow(QStringLiteral("second.com"));
+    tld::WhoisWindow *second = program.window->lookupWindow();
+    QVERIFY(second != first);
+    QCOMPARE(program.context->selectedDomain, QStringLiteral("second.com"));
+    QSignalSpy shown(second, &tld::WhoisWindow::answerShown);
+    QVERIFY(shown.wait(5000));
+    QTRY_VERIFY(!first);
+    auto *text = child<QTextEdit>(second, QStringLiteral("text1"));
+    QCOMPARE(text->toPlainText(),
+             QStringLiteral("Domain Name: SECOND.COM\r\nRegistrar: Example Registrar\r\nStatus: ok\r\n")
+                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCOMPARE(server.received().last(), QByteArray("second.com\r\n"));
+}
+
+QTEST_MAIN(TestTldWindows)
+#include "tst_tldwindows.moc"
