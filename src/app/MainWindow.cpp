@@ -2,9 +2,14 @@
 
 #include "app/AppContext.h"
 #include "app/HelpLauncherWindow.h"
+#include "engine/FileBackupNotice.h"
+#include "engine/QueryEngine.h"
+#include "engine/ResultClasses.h"
 #include "results/DomainListModel.h"
 #include "results/ResultsDesk.h"
 #include "sources/SourcePanel.h"
+#include "sources/SourceSelection.h"
+#include "tld/BlockedNoticeWindow.h"
 #include "tld/TldManagerWindow.h"
 #include "tld/WhoisWindow.h"
 
@@ -26,8 +31,9 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(context.links.productName);
+    m_results = new engine::ResultClasses(context.folder, this);
     for (int number = 1; number <= results::ResultsDesk::listCount; ++number) {
-        m_models[number - 1] = new results::DomainListModel(this);
+        m_models[number - 1] = number <= 4 ? m_results->list(number) : new results::DomainListModel(this);
         m_desk->setModel(number, m_models[number - 1]);
     }
     auto *central = new QWidget(this);
@@ -37,7 +43,37 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     setCentralWidget(central);
     buildStatusBar();
     buildMenus();
+    buildEngine();
     resize(1100, 700);
+}
+
+void MainWindow::buildEngine()
+{
+    m_selection = new sources::SourceSelection(*m_sourcePanel, m_context.folder, m_context.settings,
+                                               m_context.services, this);
+    m_engine = new engine::QueryEngine(m_context.tlds, m_context.throttle, *m_results, *m_selection, 1, this);
+    m_engine->setMessageBoxes(m_context.services.messages);
+    m_engine->setChosenTld([chooser = m_sourcePanel->tldChooser()] { return chooser->currentText(); });
+    m_selection->setEngine(m_engine);
+    m_blockedNotice = new tld::BlockedNotice(this);
+    connect(m_engine, &engine::QueryEngine::panelChanged, this, &MainWindow::setStatusPanel);
+    connect(m_engine, &engine::QueryEngine::stopped, m_selection, &sources::SourceSelection::restoreAfterStop);
+    connect(m_engine, &engine::QueryEngine::blocked, m_blockedNotice, &tld::BlockedNotice::show);
+    connect(m_results, &engine::ResultClasses::captionChanged, this,
+            [this](int number, const QString &caption) { m_desk->caption(number)->setText(caption); });
+    connect(m_results, &engine::ResultClasses::spilled, this, &MainWindow::showFileBackupNotice);
+    connect(this, &MainWindow::shuttingDown, m_engine, &engine::QueryEngine::shutdown);
+}
+
+void MainWindow::showFileBackupNotice()
+{
+    auto *notice = new engine::FileBackupNotice;
+    notice->show();
+}
+
+void MainWindow::cmdDoSearch_Click()
+{
+    m_selection->cmdDoSearch_Click();
 }
 
 MainWindow::~MainWindow() = default;

@@ -17,12 +17,20 @@ class QLabel;
 class QMenu;
 class QAction;
 
+namespace engine {
+class QueryEngine;
+class ResultClasses;
+} // namespace engine
 namespace results {
 class DomainListModel;
 class ResultsDesk;
 } // namespace results
 namespace sources {
 class SourcePanel;
+class SourceSelection;
+} // namespace sources
+namespace tld {
+class BlockedNotice;
 }
 
 namespace app {
@@ -58,6 +66,13 @@ public:
     /// The server the lookup window asks: the registry's fixed server unless a test points it elsewhere.
     void setLookupServer(const tld::WhoisServer &server) { m_lookupServer = server; }
     results::DomainListModel *listModel(int number) const { return m_models.at(number - 1); }
+    engine::QueryEngine *queryEngine() const { return m_engine; }
+    engine::ResultClasses *resultClasses() const { return m_results; }
+    sources::SourceSelection *sourceSelection() const { return m_selection; }
+    tld::BlockedNotice *blockedNotice() const { return m_blockedNotice; }
+
+    /// Starts a run over the current source, as the Start button does.
+    void cmdDoSearch_Click();
 
 signals:
     /// Closing: every search stops before the other windows close.
@@ -78,6 +93,8 @@ private:
 
     void buildStatusBar();
     void buildMenus();
+    void buildEngine();
+    void showFileBackupNotice();
     QMenu *addItems(const QString &title, const char *arrayName, const QStringList &captions);
 
     AppContext &m_context;
@@ -88,6 +105,10 @@ private:
     QPointer<tld::TldManagerWindow> m_tldManager;
     QPointer<tld::WhoisWindow> m_lookupWindow;
     tld::WhoisServer m_lookupServer = tld::fixedLookupServer();
+    engine::ResultClasses *m_results = nullptr;
+    sources::SourceSelection *m_selection = nullptr;
+    engine::QueryEngine *m_engine = nullptr;
+    tld::BlockedNotice *m_blockedNotice = nullptr;
 };
 
 } // namespace app
