@@ -1,8 +1,9 @@
 #include "app/AboutWindow.h"
 
+#include "app/Artwork.h"
 #include "results/PartnerLinks.h"
 
-#include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,10 +15,10 @@ AboutWindow::AboutWindow(const results::PartnerLinks &links, QWidget *parent) : 
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About ") + links.productName);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QApplication::windowIcon());
+    setWindowIcon(QIcon(iconResource()));
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("imgIcon"));
-    icon->setPixmap(QApplication::windowIcon().pixmap(64, 64));
+    icon->setPixmap(renderArtwork(iconResource(), QSize(96, 96), devicePixelRatioF()));
     icon->setAlignment(Qt::AlignCenter);
     auto *text = new QLabel(this);
     text->setObjectName(QStringLiteral("lblAbout"));

@@ -1,7 +1,9 @@
 #include "app/DesktopProgram.h"
 
 #include "app/AppContext.h"
+#include "app/HelpFiles.h"
 #include "app/MainWindow.h"
+#include "app/Provisioning.h"
 #include "app/SplashWindow.h"
 #include "platform/QtDesktopServices.h"
 
@@ -19,10 +21,13 @@ int runDesktopProgram(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Marlowfen"));
     QApplication::setApplicationVersion(QStringLiteral(QT_VERSION_TEXT));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quarrytide/icon.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.quarrytide.Quarrytide"));
 
     platform::QtServices desktop;
     AppContext context(platform::AppFolder::chooseDefault(QCoreApplication::applicationDirPath()),
                        platform::SettingsStore::defaultFolder(), desktop.services());
+    // Before the main window's load, which would otherwise leave an empty affix file in place.
+    provisionAppFolder(context.folder, shippedDataFolders());
     std::unique_ptr<MainWindow> mainWindow;
     SplashWindow splash(context, [&] {
         mainWindow = std::make_unique<MainWindow>(context);

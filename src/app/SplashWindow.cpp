@@ -1,9 +1,11 @@
 #include "app/SplashWindow.h"
 
 #include "app/AppContext.h"
+#include "app/Artwork.h"
 #include "platform/Intervals.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace app {
@@ -23,12 +25,21 @@ void SplashWindow::load()
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("imgSplash"));
     picture->setAlignment(Qt::AlignCenter);
-    picture->setText(QStringLiteral("<h1>%1</h1><p>Version %2</p><p>%3</p>")
-                         .arg(m_context.links.productName, QStringLiteral(QT_VERSION_TEXT),
-                              m_context.links.productWebAddress));
+    const QPixmap artwork = splashPicture(m_context.links, QStringLiteral(QT_VERSION_TEXT), devicePixelRatioF());
+    if (artwork.isNull()) {
+        picture->setText(
+            QStringLiteral("<h1>%1</h1><p>Version %2</p><p>%3</p>")
+                .arg(m_context.links.productName, QStringLiteral(QT_VERSION_TEXT), m_context.links.productWebAddress));
+    } else {
+        picture->setPixmap(artwork);
+    }
+    picture->setAccessibleName(m_context.links.productName);
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(picture);
-    resize(420, 240);
+    setFixedSize(480, 280);
+    if (const QScreen *display = screen())
+        move(display->availableGeometry().center() - rect().center());
     m_timer2.start(platform::intervals().splashTickMs);
 }
 
