@@ -1,0 +1,219 @@
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr uid_t unprivilegedId = 65534; // nobody
+
+QString installedPath(const QString &prefix, const QString &relative)
+{
+    return prefix + QLatin1Char('/') + relative;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Entries of a file in the list format (CR LF after every entry, one empty line at the end); -1 when the
+// file is missing or not in that format.
+qsizetype listEntryCount(const QString &path)
+{
+    const QByteArray data = readAll(path);
+    if (!data.endsWith("\r\n\r\n"))
+        return -1;
+    if (data.count('\n') != data.count("\r\n"))
+        return -1;
+    return data.count("\r\n") - 1;
+}
+
+qsizetype dictionaryWordCount()
+{
+    QFile dictionary(QStringLiteral(QT_DICTIONARY_FILE));
+    if (!dictionary.open(QIODevice::ReadOnly))
+        return -1;
+    const QRegularExpression plain(QStringLiteral("^[a-z]+$"));
+    QSet<QByteArray> words;
+    while (!dictionary.atEnd()) {
+        const QByteArray word = dictionary.readLine().trimmed();
+        if (plain.match(QString::fromLatin1(word)).hasMatch())
+            words.insert(word);
+    }
+    return words.size();
+}
+
+struct Run {
+    int exitCode = -1;
+    QByteArray output;
+};
+
+Run runTool(const QString &program, const QStringList &arguments, int timeoutMs = 120000)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DESTDIR"));
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs))
+        return {-1, QByteArrayLiteral("did not finish: ") + process.readAll()};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAll()};
+}
+
+} // namespace
+
+class TestInstalledProgram : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void installedLayout_data();
+    void installedLayout();
+    void desktopEntryAndMetainfoAreValid();
+    void firstRunFromReadOnlyProgramFolderFillsPerUserFolder();
+
+private:
+    QTemporaryDir m_root;
+    QString m_prefix;
+};
+
+void TestInstalledProgram::initTestCase()
+{
+    QVERIFY(m_root.isValid());
+    // Readable by the unprivileged user the program runs as below.
+    QVERIFY(QFile::setPermissions(m_root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                     QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup |
+                                                     QFile::ExeGroup));
+    m_prefix = m_root.filePath(QStringLiteral("prefix"));
+    const Run install =
+        runTool(QStringLiteral(QT_CMAKE_COMMAND),
+                {QStringLiteral("--install"), QStringLiteral(QT_BUILD_DIR), QStringLiteral("--prefix"), m_prefix});
+    QVERIFY2(install.exitCode == 0, install.output.constData());
+}
+
+void TestInstalledProgram::cleanupTestCase()
+{
+    // The temporary folder cannot be removed while its bin folder is read-only for a normal user.
+    QFile::setPermissions(installedPath(m_prefix, QStringLiteral("bin")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void TestInstalledProgram::installedLayout_data()
+{
+    QTest::addColumn<QString>("relative");
+    for (const char *path :
+         {"bin/quarrytide", "share/quarrytide/wordlists/FullWordList.txt",
+          "share/quarrytide/wordlists/AllTwoLetter.txt", "share/quarrytide/wordlists/AllThreeLetter.txt",
+          "share/quarrytide/wordlists/AllFourLetter.txt", "share/quarrytide/Appends.txt",
+          "share/quarrytide/help/index.html", "share/applications/" QT_APP_ID ".desktop",
+          "share/icons/hicolor/scalable/apps/" QT_APP_ID ".svg", "share/metainfo/" QT_APP_ID ".metainfo.xml"})
+        QTest::newRow(path) << QString::fromLatin1(path);
+}
+
+void TestInstalledProgram::installedLayout()
+{
+    QFETCH(QString, relative);
+    const QFileInfo info(installedPath(m_prefix, relative));
+    QVERIFY2(info.isFile() && info.size() > 0, qPrintable(relative));
+}
+
+void TestInstalledProgram::desktopEntryAndMetainfoAreValid()
+{
+    const QString desktopValidator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    const QString appstream = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
+    QVERIFY2(!desktopValidator.isEmpty() && !appstream.isEmpty(),
+             "desktop-file-utils and appstream are missing: run scripts/install-deps.sh");
+
+    const Run desktop = runTool(desktopValidator,
+                                {installedPath(m_prefix, QStringLiteral("share/applications/" QT_APP_ID ".desktop"))});
+    QVERIFY2(desktop.exitCode == 0 && desktop.output.trimmed().isEmpty(), desktop.output.constData());
+    const Run metainfo =
+        runTool(appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                            installedPath(m_prefix, QStringLiteral("share/metainfo/" QT_APP_ID ".metainfo.xml"))});
+    QVERIFY2(metainfo.exitCode == 0, metainfo.output.constData());
+}
+
+void TestInstalledProgram::firstRunFromReadOnlyProgramFolderFillsPerUserFolder()
+{
+    const QString bin = installedPath(m_prefix, QStringLiteral("bin"));
+    QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                                           QFile::ReadOther | QFile::ExeOther));
+    const QString home = m_root.filePath(QStringLiteral("home"));
+    const QString runtime = home + QStringLiteral("/runtime");
+    QVERIFY(QDir().mkpath(runtime));
+    QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    // As root a read-only folder is still writable, so the program runs as an unprivileged user when it
+    // can; either way the installed layout alone must send it to the per-user folder.
+    QString program = installedPath(m_prefix, QStringLiteral("bin/quarrytide"));
+    QStringList arguments;
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    const bool unprivileged = geteuid() == 0 && !setpriv.isEmpty();
+    if (unprivileged) {
+        QVERIFY(::chown(home.toLocal8Bit().constData(), unprivilegedId, unprivilegedId) == 0);
+        QVERIFY(::chown(runtime.toLocal8Bit().constData(), unprivilegedId, unprivilegedId) == 0);
+        arguments = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                QStringLiteral("--clear-groups"), QStringLiteral("--"), program};
+        program = setpriv;
+    }
+
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setWorkingDirectory(home);
+    process.start(program, arguments);
+    QVERIFY2(process.waitForStarted(10000), qPrintable(process.errorString()));
+
+    // The table is written by the main window's load, after the lists were provided.
+    const QString userFolder = home + QStringLiteral("/.local/share/quarrytide");
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QFileInfo::exists(userFolder + QStringLiteral("/TLDs.txt")) || process.state() == QProcess::NotRunning, 60000);
+    const bool stillRunning = process.state() == QProcess::Running;
+    process.terminate();
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished(10000);
+    }
+    const QByteArray output = process.readAll();
+    QVERIFY2(stillRunning, output.constData());
+    // The offscreen platform cannot open documents and names the one it was asked for: the first start
+    // opens the user guide, and an installed program finds it in the installed data.
+    if (output.contains("openDocument()")) {
+        const QByteArray guide =
+            QUrl::fromLocalFile(installedPath(m_prefix, QStringLiteral("share/quarrytide/help/index.html")))
+                .toEncoded();
+        QVERIFY2(output.contains(guide), output.constData());
+    }
+
+    QCOMPARE(listEntryCount(userFolder + QStringLiteral("/wordlists/AllTwoLetter.txt")), 676);
+    QCOMPARE(listEntryCount(userFolder + QStringLiteral("/wordlists/AllThreeLetter.txt")), 17576);
+    QCOMPARE(listEntryCount(userFolder + QStringLiteral("/wordlists/AllFourLetter.txt")), 456976);
+    QCOMPARE(listEntryCount(userFolder + QStringLiteral("/wordlists/FullWordList.txt")), dictionaryWordCount());
+    const QByteArray affixes = readAll(userFolder + QStringLiteral("/Appends.txt"));
+    QCOMPARE(affixes, readAll(installedPath(m_prefix, QStringLiteral("share/quarrytide/Appends.txt"))));
+    QVERIFY(affixes.startsWith("get\r\nmy\r\n"));
+    QVERIFY(listEntryCount(userFolder + QStringLiteral("/Appends.txt")) >= 90);
+
+    QCOMPARE(QDir(bin).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("quarrytide")});
+    if (unprivileged)
+        QCOMPARE(QFileInfo(userFolder + QStringLiteral("/Appends.txt")).ownerId(), unprivilegedId);
+}
+
+QTEST_GUILESS_MAIN(TestInstalledProgram)
+#include "tst_installedprogram.moc"
