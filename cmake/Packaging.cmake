@@ -1,8 +1,8 @@
 # Debian package of the installed layout: cpack -G DEB in the build folder.
 #
 # dpkg-shlibdeps names the packages of the libraries the program links (the Qt 6 libraries among them);
-# the list below adds what is loaded at run time and so is invisible to it: the window-system plugins,
-# the SVG icon engine and the browser's helper process.
+# the list below adds what is loaded at run time and so is invisible to it: the window-system plugins and
+# the browser's helper process. The SVG icon engine comes with libqt6svg6, which the program links.
 
 set(CPACK_PACKAGE_NAME quarrytide)
 set(CPACK_PACKAGE_VENDOR "Marlowfen")
@@ -22,15 +22,15 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(QT_DEB_RUNTIME_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6webenginewidgets6 (>= 6.4), \
-libqt6webenginecore6-bin (>= 6.4), qt6-qpa-plugins (>= 6.4)"
-    CACHE STRING "Run-time packages the .deb depends on besides the libraries dpkg-shlibdeps finds")
+    "libqt6webenginewidgets6 (>= 6.4), libqt6webenginecore6-bin (>= 6.4), qt6-qpa-plugins (>= 6.4)")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 find_program(QT_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(QT_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QT_DEB_RUNTIME_DEPENDS}")
 else()
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QT_DEB_RUNTIME_DEPENDS}, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4)")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QT_DEB_RUNTIME_DEPENDS}, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), \
+libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6svg6 (>= 6.4)")
 endif()
 
 include(CPack)
