@@ -28,7 +28,7 @@ template <typename Span> void forEachEntry(const char *data, qint64 size, qint64
 
 } // namespace
 
-ListFile::ListFile(QString path) : m_path(std::move(path)) {}
+ListFile::ListFile(QString path, SingleBlank singleBlank) : m_path(std::move(path)), m_singleBlank(singleBlank) {}
 
 void ListFile::setPath(const QString &path)
 {
@@ -59,8 +59,10 @@ bool ListFile::refreshIndex()
         const uchar *mapped = file.map(0, size);
         const QByteArray copy = mapped ? QByteArray() : file.readAll();
         const char *data = mapped ? reinterpret_cast<const char *>(mapped) : copy.constData();
-        forEachEntry(data, mapped ? size : copy.size(), 0, [this](qint64 start, qint64 length) {
-            m_entries.push_back({start, length});
+        const bool skipBlank = m_singleBlank == SingleBlank::IsSkipped;
+        forEachEntry(data, mapped ? size : copy.size(), 0, [this, data, skipBlank](qint64 start, qint64 length) {
+            if (!(skipBlank && length == 1 && data[start] == ' '))
+                m_entries.push_back({start, length});
         });
     }
     m_indexedSize = info.size();

@@ -20,7 +20,10 @@ inline const QString endMarker = QStringLiteral("endoffileffile");
  */
 class ListFile {
 public:
-    explicit ListFile(QString path = QString());
+    /// Lines that hold a single blank are entries of a list file but not of the browse queue.
+    enum class SingleBlank { IsEntry, IsSkipped };
+
+    explicit ListFile(QString path = QString(), SingleBlank singleBlank = SingleBlank::IsEntry);
 
     QString path() const { return m_path; }
     void setPath(const QString &path);
@@ -41,6 +44,7 @@ private:
         qint64 length;
     };
     QString m_path;
+    SingleBlank m_singleBlank;
     std::vector<Span> m_entries;
     qint64 m_indexedSize = -1;
     QDateTime m_indexedTime;

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "sources/ListFile.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QTimer>
+
+class QTcpSocket;
+
+namespace engine {
+class ResultClasses;
+class ThrottleGate;
+} // namespace engine
+namespace tld {
+class TldRegistry;
+}
+
+namespace browse {
+
+/**
+ * Checks the names queued by the page scans, one at a time over the window's own connection: a tick
+ * of the queue timer takes the next queued name, the answer is judged when the server closes, and a
+ * pause shared with the main window's engine follows every answer.
+ */
+class BrowseChecker : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Idle, Checking, Pausing };
+
+    BrowseChecker(tld::TldRegistry &tlds, engine::ThrottleGate &throttle, engine::ResultClasses &results,
+                  QString queuePath, QObject *parent = nullptr);
+    ~BrowseChecker() override;
+
+    /// Starts the queue timer.
+    void start();
+    /// Takes the next queued name, if any, and starts its check.
+    void checkNextQueued();
+
+    /// @p count more names were queued.
+    void addQueued(int count) { m_foundTotal += count; }
+    void setPageFoundCount(int count) { m_pageFoundCount = count; }
+
+    int nextIndex() const { return m_nextIndex; }
+    int foundTotal() const { return m_foundTotal; }
+    QString currentDomain() const { return m_currentDomain; }
+    State state() const { return m_state; }
+
+signals:
+    void panelChanged(int number, const QString &text);
+    void unregistered(const QString &domain);
+    void registered(const QString &domain);
+    void blocked(const QString &host, const QString &text);
+
+private:
+    /// Starts the check of @p name; false when the name is skipped.
+    bool startDomainCheck(const QString &name);
+    void onReadyRead();
+    void onRemoteClose();
+    void onTimeoutTick();
+    void abandonCheck(const QString &reason);
+    void record(bool available);
+    void closeSocket();
+
+    tld::TldRegistry &m_tlds;
+    engine::ThrottleGate &m_throttle;
+    engine::ResultClasses &m_results;
+    sources::ListFile m_queue;
+    QTimer m_timer1;
+    QTimer m_timeout;
+    QTcpSocket *m_socket = nullptr;
+    State m_state = State::Idle;
+    int m_nextIndex = 0;
+    int m_foundTotal = 0;
+    int m_pageFoundCount = 0;
+    int m_timeoutTicks = 0;
+    QString m_currentDomain;
+    QString m_server;
+    QString m_availabilityWords;
+    QByteArray m_answer;
+};
+
+} // namespace browse

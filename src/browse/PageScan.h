@@ -1,0 +1,49 @@
+#pragma once
+
+#include "browse/PageScanner.h"
+
+#include <QObject>
+#include <QStringList>
+
+namespace browse {
+
+/**
+ * One page's scan, run in slices of a few milliseconds so the window keeps repainting and the
+ * sockets and timers keep running during a long page. At the end the page's names (and one empty line)
+ * are appended to the queue file.
+ */
+class PageScan : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int sliceMs = 15;
+
+    PageScan(const tld::EnabledTldMatcher &matcher, FoundNames &session, QString queuePath, QObject *parent = nullptr);
+
+    /// Begins scanning @p html; the work continues from the event loop.
+    void start(const QString &html);
+    /// Scans everything at once (tools and tests that need no event loop).
+    void runToEnd(const QString &html);
+
+    bool isFinished() const { return m_finished; }
+    const PageScanner &scanner() const { return m_scanner; }
+
+signals:
+    void statusChanged(const QString &text);
+    void followFrame(const QString &address);
+    /// The page's names were queued; @p count of them were new.
+    void finished(int count);
+
+private:
+    void runSlice();
+    bool scanSome(qint64 budgetMs);
+    void finish();
+
+    PageScanner m_scanner;
+    QString m_queuePath;
+    QStringList m_lines;
+    qsizetype m_next = 0;
+    qsizetype m_framesSeen = 0;
+    bool m_finished = false;
+};
+
+} // namespace browse

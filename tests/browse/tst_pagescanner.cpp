@@ -1,0 +1,183 @@
+#include "TestFolder.h"
+#include "browse/FoundNames.h"
+#include "browse/PageScan.h"
+#include "tld/Routing.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace browse;
+
+namespace {
+
+tld::TldTable table(const QStringList &enabled)
+{
+    tld::TldTable rows;
+    for (const QString &ext : enabled)
+        rows.append({ext, QStringLiteral("127.0.0.1"), 43, true, 0, QStringLiteral("No match")});
+    rows.append({QStringLiteral("org"), QStringLiteral("127.0.0.1"), 43, false, 0, QStringLiteral("No match")});
+    return rows;
+}
+
+// Scans one page and returns the names it queued, in order.
+QStringList scan(const QString &html, FoundNames &session,
+                 const QStringList &enabled = {QStringLiteral("com"), QStringLiteral("net")})
+{
+    const tld::EnabledTldMatcher matcher(table(enabled));
+    testing::TestFolder folder;
+    PageScan page(matcher, session, folder.file(QStringLiteral("BrowserSearch.txt")));
+    page.runToEnd(html);
+    QStringList names = page.scanner().pageFound().split(QStringLiteral("\r\n"));
+    names.removeAll(QString());
+    return names;
+}
+
+} // namespace
+
+class TestPageScanner : public QObject {
+    Q_OBJECT
+private slots:
+    void linksGiveTheirRegistrableDomain_data();
+    void linksGiveTheirRegistrableDomain();
+    void namesInTextAreFound_data();
+    void namesInTextAreFound();
+    void duplicatesAreWholeNames();
+    void clearingTheSessionLetsNamesBackIn();
+    void framesAreFollowed();
+    void pageWithoutNamesAddsOneEmptyLine();
+    void oddLinesDoNotStopTheScan();
+    void scanInSlicesEndsWithTheSameNames();
+};
+
+void TestPageScanner::linksGiveTheirRegistrableDomain_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("href=www.") << QStringLiteral("<a href=www.shop.example.com/x>shop</a>")
+                               << QStringList{QStringLiteral("example.com")};
+    QTest::newRow("first label dropped") << QStringLiteral("<a href=\"http://www.example.net/\">x</a>")
+                                         << QStringList{QStringLiteral("example.net")};
+    QTest::newRow("net host reduces to nothing")
+        << QStringLiteral("<a href=\"http://www.shop.example.net/a\">x</a>") << QStringList{};
+    QTest::newRow("upper-case scheme") << QStringLiteral("<A HREF=\"HTTP://WWW.BIGNAME.COM/\">x</A>")
+                                       << QStringList{QStringLiteral("BIGNAME.COM")};
+    QTest::newRow("disabled extension") << QStringLiteral("<a href=\"http://www.example.org/\">x</a>") << QStringList{};
+}
+
+void TestPageScanner::linksGiveTheirRegistrableDomain()
+{
+    QFETCH(QString, html);
+    QFETCH(QStringList, names);
+    FoundNames session;
+    QCOMPARE(scan(html, session), names);
+}
+
+void TestPageScanner::namesInTextAreFound_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("plain text") << QStringLiteral("<p>Visit example.com today</p>")
+                                << QStringList{QStringLiteral("example.com")};
+    QTest::newRow("name opens the line") << QStringLiteral("example.com is for sale")
+                                         << QStringList{QStringLiteral("example.com")};
+    QTest::newRow("mail address") << QStringLiteral("<p>Write to sales@mailhost.net now</p>")
+                                  << QStringList{QStringLiteral("mailhost.net")};
+    QTest::newRow("link holding @") << QStringLiteral("<a href=\"http://user@linked.com/\">x</a>")
+                                    << QStringList{QStringLiteral("linked.com")};
+    QTest::newRow("word break tag") << QStringLiteral("<b>long<wbr>name.com</b> ")
+                                    << QStringList{QStringLiteral("longname.com")};
+    QTest::newRow("short name at line start") << QStringLiteral("ab.com rest") << QStringList{QStringLiteral("ab.com")};
+}
+
+void TestPageScanner::namesInTextAreFound()
+{
+    QFETCH(QString, html);
+    QFETCH(QStringList, names);
+    FoundNames session;
+    QCOMPARE(scan(html, session), names);
+}
+
+void TestPageScanner::duplicatesAreWholeNames()
+{
+    FoundNames session;
+    QCOMPARE(scan(QStringLiteral("<a href=\"http://www.example.com/\">1</a> <a href=\"http://example.com/\">2</a>"),
+                  session),
+             QStringList{QStringLiteral("example.com")});
+    // A later page: the same name and a host reduced to it are not queued again; a shorter name is.
+    QCOMPARE(scan(QStringLiteral("<a href=\"http://mail.example.com/\">m</a> <a href=\"http://www.EXAMPLE.com/\">e</a>"
+                                 " <a href=\"http://www.ample.com/\">a</a>"),
+                  session),
+             QStringList{QStringLiteral("ample.com")});
+}
+
+void TestPageScanner::clearingTheSessionLetsNamesBackIn()
+{
+    FoundNames session;
+    const QString page = QStringLiteral("<a href=\"http://www.again.com/\">x</a>");
+    QCOMPARE(scan(page, session).size(), 1);
+    QCOMPARE(scan(page, session).size(), 0);
+    session.clear();
+    QCOMPARE(scan(page, session).size(), 1);
+}
+
+void TestPageScanner::framesAreFollowed()
+{
+    const tld::EnabledTldMatcher matcher(table({QStringLiteral("com")}));
+    FoundNames session;
+    testing::TestFolder folder;
+    PageScan page(matcher, session, folder.file(QStringLiteral("BrowserSearch.txt")));
+    QSignalSpy frames(&page, &PageScan::followFrame);
+    page.runToEnd(QStringLiteral("<frameset><frame src=\"http://www.framed.com/inner.html\">"
+                                 "<frame src=\"http://127.0.0.1:8080/side.html\"></frameset>"));
+    QCOMPARE(frames.size(), 2);
+    QCOMPARE(frames.at(0).at(0).toString(), QStringLiteral("www.framed.com/inner.html"));
+    QCOMPARE(frames.at(1).at(0).toString(), QStringLiteral("127.0.0.1:8080/side.html"));
+    // The lines that hold frame addresses are not searched for names.
+    QVERIFY(page.scanner().pageFound().isEmpty());
+}
+
+void TestPageScanner::pageWithoutNamesAddsOneEmptyLine()
+{
+    const tld::EnabledTldMatcher matcher(table({QStringLiteral("com")}));
+    FoundNames session;
+    testing::TestFolder folder;
+    folder.write(QStringLiteral("BrowserSearch.txt"), "first.com\r\n\r\n");
+    PageScan page(matcher, session, folder.file(QStringLiteral("BrowserSearch.txt")));
+    QSignalSpy status(&page, &PageScan::statusChanged);
+    QSignalSpy done(&page, &PageScan::finished);
+    page.runToEnd(QStringLiteral("<p>nothing here at all</p>"));
+    QCOMPARE(folder.read(QStringLiteral("BrowserSearch.txt")), QByteArray("first.com\r\n\r\n\r\n"));
+    QCOMPARE(status.constLast().at(0).toString(), QStringLiteral("No Domains Found"));
+    QCOMPARE(done.constLast().at(0).toInt(), 0);
+}
+
+void TestPageScanner::oddLinesDoNotStopTheScan()
+{
+    FoundNames session;
+    // A frame line at the very end, a line of 100,000 characters, and a name after them.
+    const QString longLine = QString(100000, QLatin1Char('x')) + QStringLiteral(".com and more");
+    const QStringList names = scan(longLine + QStringLiteral("\r\nreal.net is here\r\n<frame src="), session);
+    QCOMPARE(names.constLast(), QStringLiteral("real.net"));
+}
+
+void TestPageScanner::scanInSlicesEndsWithTheSameNames()
+{
+    QString html;
+    for (int i = 0; i < 3000; ++i)
+        html += QStringLiteral("<li><a href=\"http://www.site%1.com/page\">Site %1</a> see name%1.net</li>\n").arg(i);
+    FoundNames whole;
+    const QStringList expected = scan(html, whole);
+    QCOMPARE(expected.size(), 6000);
+    const tld::EnabledTldMatcher matcher(table({QStringLiteral("com"), QStringLiteral("net")}));
+    FoundNames sliced;
+    testing::TestFolder folder;
+    PageScan page(matcher, sliced, folder.file(QStringLiteral("BrowserSearch.txt")));
+    QSignalSpy done(&page, &PageScan::finished);
+    page.start(html);
+    QVERIFY(done.wait(10000));
+    QCOMPARE(done.at(0).at(0).toInt(), 6000);
+    QCOMPARE(folder.read(QStringLiteral("BrowserSearch.txt")).count("\r\n"), 6001);
+}
+
+QTEST_GUILESS_MAIN(TestPageScanner)
+#include "tst_pagescanner.moc"
