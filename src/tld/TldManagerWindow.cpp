@@ -51,6 +51,9 @@ TldManagerWindow::TldManagerWindow(const TldManagerContext &context, QWidget *pa
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({QStringLiteral("Extension"), QStringLiteral("Server"), QStringLiteral("Port"),
                              QStringLiteral("Status"), QStringLiteral("Throttle"), QStringLiteral("Success")});
+    const int widths[] = {90, 180, 50, 70, 60};
+    for (int column = 0; column < 5; ++column)
+        m_list->setColumnWidth(column, widths[column]);
     m_list->header()->setSectionsClickable(true);
     m_list->header()->setSortIndicatorShown(false);
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &TldManagerWindow::sortByColumn);

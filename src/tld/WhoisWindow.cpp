@@ -1,5 +1,6 @@
 #include "tld/WhoisWindow.h"
 
+#include <QFontDatabase>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -14,6 +15,7 @@ WhoisWindow::WhoisWindow(const QString &domain, const WhoisServer &server, QWidg
     m_text->setObjectName(QStringLiteral("text1"));
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QTextEdit::NoWrap);
+    m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
     resize(640, 520);
