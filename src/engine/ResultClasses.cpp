@@ -115,6 +115,8 @@ QStringList ResultClasses::seriesFilePaths() const
 void ResultClasses::saveProfileFiles()
 {
     // A file that cannot be written is passed over; the lists stay and the next result tries again.
+    if (!m_writesFiles)
+        return;
     for (int i = 0; i < 3; ++i) {
         const SeriesName &series = seriesNames[i];
         m_seriesFiles.at(i).sync(seriesPath(QString(), QLatin1String(series.base)), list(series.list)->entries());
@@ -134,6 +136,8 @@ bool ResultClasses::checkOverflow()
 
 void ResultClasses::spillOverflowFiles()
 {
+    if (!m_writesFiles)
+        return;
     for (const SeriesName &series : seriesNames) {
         QString text;
         for (const QString &entry : list(series.list)->entries())
@@ -167,6 +171,8 @@ QString ResultClasses::stampFor(const QDateTime &when)
 void ResultClasses::newSeriesStamp()
 {
     m_seriesStamp = stampFor(m_clock());
+    if (!m_writesFiles)
+        return;
     const QString placeholder = QStringLiteral(" \r\n");
     const QString high = seriesPath(QStringLiteral("backups"), QStringLiteral("HighProfile"));
     platform::appendToFile(high, placeholder.toUtf8());

@@ -33,6 +33,10 @@ public:
 
     /// Clock for series stamps (tests set a fixed one).
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    /// Off: the classes, counters and spill work as usual but no series, overflow or backup file is
+    /// written (the command-line checker keeps files only when asked to).
+    void setWritesFiles(bool on) { m_writesFiles = on; }
+    bool writesFiles() const { return m_writesFiles; }
 
     results::DomainListModel *list(int number) const;
     int counter(int number) const;
@@ -49,6 +53,9 @@ public:
     void deleteEntries(int number, const QList<int> &rows);
     /// The user emptied list @p number: counter 0, bare caption.
     void clearList(int number);
+    /// Sets the counter of list @p number to 0 and leaves its list and caption as they are (the browse
+    /// window's Clear buttons do this to the shared counters).
+    void resetCounter(int number) { slot(number).count = 0; }
 
     /// Length class of a domain by its name part (text before the first dot).
     static int profileListFor(const QString &domain);
@@ -82,6 +89,7 @@ private:
     std::array<QString, 4> m_captions;
     std::array<SeriesFile, 3> m_seriesFiles; ///< Low, Mid ("HighProfile"), High ("SuperHighProfile")
     QString m_seriesStamp;
+    bool m_writesFiles = true;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 };
 

@@ -21,6 +21,7 @@ private slots:
     void spillSavesEmptiesAndStartsAStampedSeries();
     void stampDropsSeparators();
     void unwritableFolderKeepsTheLists();
+    void withoutFilesClassesAndSpillWriteNothing();
 };
 
 void TestResultClasses::namesAreClassedByTheirNamePart_data()
@@ -169,6 +170,27 @@ void TestResultClasses::unwritableFolderKeepsTheLists()
     classes.addAvailableName(QStringLiteral("abd.com"));
     QCOMPARE(classes.list(engine::HighList)->count(), 2);
     QCOMPARE(classes.counter(engine::HighList), 2);
+}
+
+void TestResultClasses::withoutFilesClassesAndSpillWriteNothing()
+{
+    testing::TestFolder folder;
+    QDir(folder.appFolder()).mkdir(QStringLiteral("overflow"));
+    QDir(folder.appFolder()).mkdir(QStringLiteral("backups"));
+    platform::AppFolder app(folder.appFolder());
+    ResultClasses classes(app);
+    classes.setWritesFiles(false);
+    classes.addAvailableName(QStringLiteral("abc.com"));
+    classes.addRegisteredName(QStringLiteral("taken.com"));
+    for (int i = 0; i <= ResultClasses::overflowLimit; ++i)
+        classes.addAvailableName(QStringLiteral("longname%1.com").arg(i));
+    QCOMPARE(classes.counter(engine::HighList), 1);
+    QCOMPARE(classes.counter(engine::RegisteredList), 1);
+    QVERIFY(classes.checkOverflow());
+    QCOMPARE(classes.list(engine::LowList)->count(), 0);
+    QVERIFY(!classes.seriesStamp().isEmpty());
+    for (const QString &sub : {QString(), QStringLiteral("/overflow"), QStringLiteral("/backups")})
+        QCOMPARE(QDir(folder.appFolder() + sub).entryList(QDir::Files), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestResultClasses)
