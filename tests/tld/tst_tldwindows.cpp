@@ -129,6 +129,12 @@ void TestTldWindows::opensOnceWithoutBlockingFromButtonAndMenu()
     QCOMPARE(child<QLineEdit>(manager, QStringLiteral("txtDefault"))->text(), QStringLiteral(".com"));
     // Opening stores the browse pause it shows.
     QCOMPARE(program.context->settings.product(QStringLiteral("Throttle"), QString()), QStringLiteral("20"));
+
+    child<QCheckBox>(manager, QStringLiteral("chkProxy"))->click();
+    QVERIFY(program.context->tlds.useProxy());
+    QCOMPARE(program.context->settings.product(QStringLiteral("chkProxy"), QString()), QStringLiteral("1"));
+    child<QLineEdit>(manager, QStringLiteral("txtsearch"))->setText(QStringLiteral("Example"));
+    QCOMPARE(program.context->settings.product(QStringLiteral("DefaultSearch"), QString()), QStringLiteral("Example"));
 }
 
 void TestTldWindows::editsRowsThroughTheWindow()
@@ -246,9 +252,13 @@ void TestTldWindows::closingRefreshesTheChooser()
     select(list, itemOf(list, QStringLiteral("zz")));
     child<QPushButton>(manager, QStringLiteral("cmdToggle"))->click();
     QCOMPARE(chooser->count(), 1);
+    // Closed without leaving the box: the dot is still put in front.
+    child<QLineEdit>(manager, QStringLiteral("txtDefault"))->setText(QStringLiteral("org"));
     manager->close();
     QCOMPARE(chooser->count(), 2);
     QCOMPARE(chooser->itemText(0), QStringLiteral("zz"));
+    QCOMPARE(program.context->tlds.defaultExt(), QStringLiteral(".org"));
+    QCOMPARE(program.context->settings.product(QStringLiteral("DefaultExt"), QString()), QStringLiteral(".org"));
     // Reopening right away makes a new window, not the closed one.
     program.window->openTldManager();
     QVERIFY(program.window->tldManager() != manager);
