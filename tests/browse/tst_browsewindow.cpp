@@ -1,0 +1,138 @@
+#include "FakeServices.h"
+#include "TestFolder.h"
+#include "WhoisFixtureServer.h"
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "browse/BrowseChecker.h"
+#include "browse/BrowseWindow.h"
+#include "engine/ResultClasses.h"
+#include "platform/Intervals.h"
+#include "results/DomainListModel.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+
+using namespace app;
+
+namespace {
+
+// Serves fixed pages over HTTP/1.0 on 127.0.0.1.
+class PageServer : public QObject {
+public:
+    QHash<QByteArray, QByteArray> pages;
+    QList<QByteArray> requested;
+
+    bool listen()
+    {
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    const QByteArray request = socket->readAll();
+                    const QByteArray path = request.split(' ').value(1);
+                    requested.append(path);
+                    const QByteArray body = pages.value(path, QByteArray("<html><body>missing</body></html>"));
+                    socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+                                  QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+                    socket->disconnectFromHost();
+                });
+                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+        return m_server.listen(QHostAddress::LocalHost, 0);
+    }
+    QString url(const char *path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(QLatin1String(path));
+    }
+    quint16 port() const { return m_server.serverPort(); }
+
+private:
+    QTcpServer m_server;
+};
+
+} // namespace
+
+class TestBrowseWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void pageAndFrameNamesAreQueuedCheckedAndListed();
+};
+
+void TestBrowseWindow::initTestCase()
+{
+    platform::intervals().secondMs = 50;
+}
+
+void TestBrowseWindow::pageAndFrameNamesAreQueuedCheckedAndListed()
+{
+    testing::WhoisFixtureServer whois;
+    QVERIFY(whois.listen());
+    whois.setResponder([](const QString &query) {
+        return query.startsWith(QLatin1String("taken")) ? testing::registeredAnswer(query)
+                                                        : testing::availableAnswer(query);
+    });
+    PageServer web;
+    QVERIFY(web.listen());
+    const QByteArray frameAddress = "http://127.0.0.1:" + QByteArray::number(web.port()) + "/frame.html";
+    web.pages.insert("/", "<html><body><p>Names: <a href=\"http://www.alphaname.com/x\">alpha</a> and "
+                          "takenname.net for sale.</p></body></html>");
+    web.pages.insert("/frames.html",
+                     "<html><frameset cols=\"100%\"><frame src=\"" + frameAddress + "\"></frameset></html>");
+    web.pages.insert("/frame.html", "<html><body><p>framedname.com</p></body></html>");
+
+    testing::TestFolder folder;
+    const QByteArray port = QByteArray::number(whois.port());
+    folder.write(QStringLiteral("TLDs.txt"),
+                 "com|127.0.0.1|" + port + "|Enabled|0|No match\r\nnet|127.0.0.1|" + port + "|Enabled|0|No match\r\n");
+    testing::FakeServices fakes;
+    AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
+    context.settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
+    context.settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
+    results::initPartnerLinks(context.links);
+    MainWindow window(context);
+    window.load();
+    window.setBrowseHome(web.url("/"));
+    window.findChild<QComboBox *>(QStringLiteral("Combo1"))->setCurrentIndex(0);
+    QVERIFY2(window.browseWindow(), "the browse window did not open");
+    browse::BrowseWindow *browser = window.browseWindow();
+    QCOMPARE(browser->objectName(), QStringLiteral("Form5"));
+
+    QTRY_COMPARE_WITH_TIMEOUT(browser->unregisteredList()->count(), 1, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(browser->registeredList()->count(), 1, 20000);
+    QCOMPARE(browser->unregisteredList()->entries(), QStringList{QStringLiteral("alphaname.com")});
+    QCOMPARE(browser->registeredList()->entries(), QStringList{QStringLiteral("takenname.net")});
+    // A frameset page: its frame is loaded into the second browser and scanned too.
+    browser->navigate(web.url("/frames.html"));
+    QTRY_VERIFY_WITH_TIMEOUT(whois.queries().contains(QStringLiteral("framedname.com")), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(browser->unregisteredList()->count(), 2, 20000);
+    // The results also reach the main window's classes.
+    QCOMPARE(window.resultClasses()->list(engine::LowList)->entries(),
+             (QStringList{QStringLiteral("alphaname.com"), QStringLiteral("framedname.com")}));
+    QCOMPARE(window.resultClasses()->list(engine::RegisteredList)->entries(),
+             QStringList{QStringLiteral("takenname.net")});
+    QCOMPARE(browser->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Registered: (1)"));
+
+    // Shift+Delete empties the window's Registered list and its counter; the main list keeps its entry.
+    browser->cmdClear(2);
+    QCOMPARE(browser->registeredList()->count(), 0);
+    QCOMPARE(window.resultClasses()->counter(engine::RegisteredList), 0);
+    QCOMPARE(window.resultClasses()->list(engine::RegisteredList)->count(), 1);
+    browser->close();
+    QVERIFY(!QFile::exists(folder.file(QStringLiteral("BrowserSearch.txt"))));
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", QByteArrayLiteral("1"));
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", QByteArrayLiteral("--disable-gpu --no-sandbox"));
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestBrowseWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_browsewindow.moc"
