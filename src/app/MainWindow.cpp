@@ -7,6 +7,8 @@
 #include "engine/ResultClasses.h"
 #include "results/DomainListModel.h"
 #include "results/ResultsDesk.h"
+#include "sources/GeneratorWindow.h"
+#include "sources/HarvesterWindow.h"
 #include "sources/SourcePanel.h"
 #include "sources/SourceSelection.h"
 #include "tld/BlockedNoticeWindow.h"
@@ -18,6 +20,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -55,6 +58,8 @@ void MainWindow::buildEngine()
     m_engine->setMessageBoxes(m_context.services.messages);
     m_engine->setChosenTld([chooser = m_sourcePanel->tldChooser()] { return chooser->currentText(); });
     m_selection->setEngine(m_engine);
+    connect(m_selection, &sources::SourceSelection::generatorRequested, this, &MainWindow::openGenerator);
+    connect(m_selection, &sources::SourceSelection::harvesterRequested, this, &MainWindow::openHarvester);
     m_blockedNotice = new tld::BlockedNotice(this);
     connect(m_engine, &engine::QueryEngine::panelChanged, this, &MainWindow::setStatusPanel);
     connect(m_engine, &engine::QueryEngine::stopped, m_selection, &sources::SourceSelection::restoreAfterStop);
@@ -181,6 +186,48 @@ void MainWindow::openLookupWindow(const QString &domain)
         m_lookupWindow->close();
     m_lookupWindow = new tld::WhoisWindow(domain, m_lookupServer, this);
     m_lookupWindow->show();
+}
+
+void MainWindow::openGenerator()
+{
+    if (!m_generator) {
+        const sources::GeneratorHost host{m_context.folder, m_context.settings, m_context.services,
+                                          m_context.tlds.file()};
+        m_generator = new sources::GeneratorWindow(host, this);
+        connect(m_generator, &sources::GeneratorWindow::listWritten, this,
+                [this](int created) { m_sourcePanel->entryCount()->setText(QString::number(created)); });
+        connect(m_generator, &sources::GeneratorWindow::runRequested, this, &MainWindow::cmdDoSearch_Click);
+    }
+    m_generator->show();
+    m_generator->raise();
+    m_generator->activateWindow();
+}
+
+sources::GeneratorWindow *MainWindow::generatorWindow() const
+{
+    return m_generator;
+}
+
+void MainWindow::openHarvester()
+{
+    if (m_harvester)
+        m_harvester->close();
+    const sources::HarvestRequest request = sources::HarvestRequest::fromSearchPanel(
+        m_sourcePanel->sourceList()->currentText(), m_sourcePanel->searchString()->text(),
+        m_sourcePanel->resultCount()->currentIndex());
+    m_harvester = new sources::HarvesterWindow({m_context.folder, m_context.tlds.matcher(), m_context.services},
+                                               request, this);
+    connect(m_harvester, &sources::HarvesterWindow::listWritten, this, [this](int entries) {
+        m_sourcePanel->entryCount()->setText(QString::number(entries));
+        m_sourcePanel->startNumber()->setText(QStringLiteral("1"));
+    });
+    connect(m_harvester, &sources::HarvesterWindow::runRequested, this, &MainWindow::cmdDoSearch_Click);
+    m_harvester->show();
+}
+
+sources::HarvesterWindow *MainWindow::harvesterWindow() const
+{
+    return m_harvester;
 }
 
 void MainWindow::setWindowIconFromResource()

@@ -28,6 +28,8 @@ class ResultsDesk;
 namespace sources {
 class SourcePanel;
 class SourceSelection;
+class GeneratorWindow;
+class HarvesterWindow;
 } // namespace sources
 namespace tld {
 class BlockedNotice;
@@ -69,6 +71,12 @@ public:
     engine::QueryEngine *queryEngine() const { return m_engine; }
     engine::ResultClasses *resultClasses() const { return m_results; }
     sources::SourceSelection *sourceSelection() const { return m_selection; }
+    /// Opens the name generator without blocking, or brings the open one forward.
+    void openGenerator();
+    sources::GeneratorWindow *generatorWindow() const;
+    /// Harvests the search panel's search in a new harvester window; a harvest under way stops.
+    void openHarvester();
+    sources::HarvesterWindow *harvesterWindow() const;
     tld::BlockedNotice *blockedNotice() const { return m_blockedNotice; }
 
     /// Starts a run over the current source, as the Start button does.
@@ -105,6 +113,8 @@ private:
     QPointer<tld::TldManagerWindow> m_tldManager;
     QPointer<tld::WhoisWindow> m_lookupWindow;
     tld::WhoisServer m_lookupServer = tld::fixedLookupServer();
+    QPointer<sources::GeneratorWindow> m_generator;
+    QPointer<sources::HarvesterWindow> m_harvester;
     engine::ResultClasses *m_results = nullptr;
     sources::SourceSelection *m_selection = nullptr;
     engine::QueryEngine *m_engine = nullptr;

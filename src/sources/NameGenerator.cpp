@@ -1,10 +1,10 @@
 #include "sources/NameGenerator.h"
 
-#include "platform/AtomicFile.h"
 #include "platform/TextCodec.h"
 #include "sources/AffixFile.h"
 
 #include <QElapsedTimer>
+#include <QSaveFile>
 
 namespace sources {
 
@@ -13,9 +13,11 @@ namespace {
 // Long enough that the slices cost nothing, short enough that the window stays smooth.
 constexpr int sliceMs = 20;
 
-QString withoutBlanks(QString text)
+constexpr qsizetype writePieceBytes = 8 * 1024 * 1024;
+
+QByteArray withoutBlanks(QByteArray text)
 {
-    return text.remove(QLatin1Char(' '));
+    return text.replace(" ", "");
 }
 
 } // namespace
@@ -26,6 +28,8 @@ NameGenerator::NameGenerator(QObject *parent) : QObject(parent)
     m_slice.setInterval(0);
     connect(&m_slice, &QTimer::timeout, this, &NameGenerator::step);
 }
+
+NameGenerator::~NameGenerator() = default;
 
 bool NameGenerator::start(const GeneratorRequest &request)
 {
@@ -43,6 +47,7 @@ bool NameGenerator::start(const GeneratorRequest &request)
             m_names.add(base, tld);
         m_sinceStatus = m_names.count();
     }
+    m_base = withoutBlanks(platform::encodeText(request.base));
     // A file that cannot be read ends the affix pass at once; the names made so far still count.
     m_affixes = AffixFile(request.affixPath).readAffixes();
     m_nextAffix = 0;
@@ -53,6 +58,7 @@ bool NameGenerator::start(const GeneratorRequest &request)
 void NameGenerator::cancel()
 {
     m_slice.stop();
+    m_output.reset(); // an uncommitted file leaves the old list in place
     m_state = State::Idle;
     m_affixes.clear();
 }
@@ -72,7 +78,7 @@ void NameGenerator::step()
         generateSlice();
         return;
     case State::Writing:
-        writeList();
+        writeSlice();
         return;
     case State::HandingOver:
         m_state = State::Idle;
@@ -100,19 +106,19 @@ void NameGenerator::generateSlice()
 
 void NameGenerator::addAffix(const QString &affix)
 {
+    // Blanks are single bytes in the encoded text, so they can go after encoding.
+    const QByteArray text = withoutBlanks(platform::encodeText(affix));
     const int before = createdCount();
     const GeneratorOptions &options = m_request.options;
-    const QString &base = m_request.base;
-    const QString hyphen = QStringLiteral("-");
     if (options.prefixes) {
-        addWithEveryTld(withoutBlanks(affix + base));
+        addWithEveryTld(text + m_base);
         if (options.hyphens)
-            addWithEveryTld(withoutBlanks(affix + hyphen + base));
+            addWithEveryTld(text + '-' + m_base);
     }
     if (options.suffixes) {
-        addWithEveryTld(withoutBlanks(base + affix));
+        addWithEveryTld(m_base + text);
         if (options.hyphens)
-            addWithEveryTld(withoutBlanks(base + hyphen + affix));
+            addWithEveryTld(m_base + '-' + text);
     }
     m_sinceStatus += createdCount() - before;
     if (m_sinceStatus >= namesPerStatus) {
@@ -121,23 +127,50 @@ void NameGenerator::addAffix(const QString &affix)
     }
 }
 
-void NameGenerator::addWithEveryTld(const QString &stem)
+void NameGenerator::addWithEveryTld(const QByteArray &stem)
 {
-    const QByteArray encoded = platform::encodeText(stem);
     for (const QByteArray &tld : std::as_const(m_tlds))
-        m_names.add(encoded, tld);
+        m_names.add(stem, tld);
 }
 
-void NameGenerator::writeList()
+void NameGenerator::writeSlice()
 {
-    if (!platform::writeFileAtomically(m_request.outputPath, m_names.fileText())) {
-        m_state = State::Idle;
-        emit writeFailed(m_request.outputPath);
+    const QByteArray &text = m_names.fileText();
+    if (!m_output) {
+        m_output = std::make_unique<QSaveFile>(m_request.outputPath);
+        m_written = 0;
+        if (!m_output->open(QIODevice::WriteOnly)) {
+            failWriting();
+            return;
+        }
+    }
+    // Written in pieces so that a list of two million names does not freeze the window while it goes out.
+    const qsizetype piece = std::min<qsizetype>(writePieceBytes, text.size() - m_written);
+    if (piece > 0 && m_output->write(text.constData() + m_written, piece) != piece) {
+        failWriting();
+        return;
+    }
+    m_written += piece;
+    if (m_written < text.size()) {
+        schedule(State::Writing);
+        return;
+    }
+    const bool committed = m_output->commit();
+    m_output.reset();
+    if (!committed) {
+        failWriting();
         return;
     }
     emit statusChanged(QStringLiteral("Created %1 domains...  Search Started").arg(createdCount()));
     emit written(createdCount());
     schedule(State::HandingOver);
+}
+
+void NameGenerator::failWriting()
+{
+    m_output.reset();
+    m_state = State::Idle;
+    emit writeFailed(m_request.outputPath);
 }
 
 } // namespace sources

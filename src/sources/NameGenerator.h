@@ -6,6 +6,10 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <memory>
+
+class QSaveFile;
+
 namespace sources {
 
 /// Which affixed forms the generator makes. "Hyphens" only adds the hyphenated form to the other two.
@@ -38,6 +42,7 @@ public:
     static constexpr int namesPerStatus = 1000;
 
     explicit NameGenerator(QObject *parent = nullptr);
+    ~NameGenerator() override;
 
     GeneratedNames *names() { return &m_names; }
 
@@ -61,8 +66,9 @@ private:
     void step();
     void generateSlice();
     void addAffix(const QString &affix);
-    void addWithEveryTld(const QString &stem);
-    void writeList();
+    void addWithEveryTld(const QByteArray &stem);
+    void writeSlice();
+    void failWriting();
     void schedule(State next);
 
     GeneratedNames m_names;
@@ -70,9 +76,12 @@ private:
     State m_state = State::Idle;
     GeneratorRequest m_request;
     QList<QByteArray> m_tlds;
+    QByteArray m_base; ///< encoded, without blanks
     QStringList m_affixes;
     qsizetype m_nextAffix = 0;
     int m_sinceStatus = 0;
+    std::unique_ptr<QSaveFile> m_output;
+    qsizetype m_written = 0;
 };
 
 } // namespace sources

@@ -1,0 +1,156 @@
+#include "FakeServices.h"
+#include "HttpFixtureServer.h"
+#include "TestFolder.h"
+#include "WhoisFixtureServer.h"
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "platform/Intervals.h"
+#include "results/DomainListModel.h"
+#include "sources/HarvesterWindow.h"
+#include "sources/SearchEngines.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using testing::HttpAnswer;
+
+namespace {
+
+// The real main window over a test folder whose com and net rows point at the WHOIS fixture.
+struct Program {
+    testing::TestFolder folder;
+    testing::FakeServices fakes;
+    std::unique_ptr<app::AppContext> context;
+    std::unique_ptr<app::MainWindow> window;
+
+    explicit Program(quint16 whoisPort)
+    {
+        const QByteArray port = QByteArray::number(whoisPort);
+        folder.write(QStringLiteral("TLDs.txt"), "com|127.0.0.1|" + port + "|Enabled|0|No match\r\n" +
+                                                     "net|127.0.0.1|" + port + "|Enabled|0|No match\r\n");
+        context = std::make_unique<app::AppContext>(folder.appFolder(), folder.settingsFolder(), fakes.services());
+        context->settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
+        context->settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
+        window = std::make_unique<app::MainWindow>(*context);
+        window->load();
+        fakes.messages.shown.clear();
+    }
+    template <typename T> T *main(const QString &name)
+    {
+        T *found = window->findChild<T *>(name);
+        if (!found)
+            qWarning("control %s is missing", qPrintable(name));
+        return found;
+    }
+    // Chooses the engine, types the search and presses Search.
+    sources::HarvesterWindow *search(int sourceIndex, const QString &text)
+    {
+        main<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(sourceIndex);
+        QTest::keyClicks(main<QLineEdit>(QStringLiteral("txtSearch")), text);
+        QTest::mouseClick(main<QPushButton>(QStringLiteral("cmdCreate")), Qt::LeftButton);
+        return window->harvesterWindow();
+    }
+};
+
+QByteArray resultPage()
+{
+    return "<html><a href=\"http://www.alpha.com/x\">a</a> <a href=\"http://shop.beta.net/y\">b</a>\n"
+           "<a href=\"http://www.gamma.com/\">c</a> <a href=\"http://www.alpha.com/again\">a</a></html>\n";
+}
+
+} // namespace
+
+class TestHarvesterWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void harvestIsHandedToARun();
+    void closingTheWindowStopsTheHarvest();
+};
+
+void TestHarvesterWindow::initTestCase()
+{
+    platform::intervals().secondMs = 10;
+    platform::intervals().harvestStartTicks = 3;
+    platform::intervals().harvestPagePauseMs = 5;
+}
+
+void TestHarvesterWindow::harvestIsHandedToARun()
+{
+    testing::HttpFixtureServer web;
+    QVERIFY(web.listen());
+    sources::searchHosts().google = web.hostAndPort();
+    web.setScript([](const testing::HttpRequest &request) {
+        return HttpAnswer::page(request.target.contains("&start=0&") ? resultPage() : QByteArray("no results"));
+    });
+    testing::WhoisFixtureServer whois;
+    QVERIFY(whois.listen());
+    whois.setResponder([](const QString &query) {
+        return query == QLatin1String("beta.net") ? testing::registeredAnswer(query) : testing::availableAnswer(query);
+    });
+    Program program(whois.port());
+    QPointer<sources::HarvesterWindow> harvester = program.search(3, QStringLiteral("greek letters"));
+    QVERIFY2(harvester, "the harvester window did not open");
+    QCOMPARE(harvester->objectName(), QStringLiteral("Form3"));
+    QCOMPARE(harvester->windowTitle(), QStringLiteral("List Builder - Finding domain names..."));
+    QVERIFY(harvester->isVisible());
+    QVERIFY(harvester->findChild<QLineEdit *>(QStringLiteral("Text1")));
+    QVERIFY(harvester->findChild<QLabel *>(QStringLiteral("Label1")));
+
+    QTRY_COMPARE_WITH_TIMEOUT(program.fakes.messages.texts(),
+                              QStringList{QStringLiteral("List of 3 unique domains was created successfully!")}, 10000);
+    QCOMPARE(web.requests().size(), 2);
+    QCOMPARE(program.folder.read(QStringLiteral("BrowserSearch.txt")),
+             QByteArray("alpha.com\r\nbeta.net\r\ngamma.com\r\n\r\n"));
+    QCOMPARE(program.folder.read(QStringLiteral("searches/Google greek letters.txt")),
+             program.folder.read(QStringLiteral("BrowserSearch.txt")));
+    QCOMPARE(program.main<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("3"));
+    QCOMPARE(program.main<QLineEdit>(QStringLiteral("txtWordNum"))->text(), QStringLiteral("1"));
+    QTRY_VERIFY(harvester.isNull());
+
+    QTRY_COMPARE_WITH_TIMEOUT(whois.queries().size(), 3, 10000);
+    QCOMPARE(whois.queries(),
+             QStringList({QStringLiteral("alpha.com"), QStringLiteral("beta.net"), QStringLiteral("gamma.com")}));
+    QTRY_COMPARE_WITH_TIMEOUT(program.window->listModel(2)->entries(), QStringList{QStringLiteral("beta.net")}, 5000);
+    QCOMPARE(program.window->listModel(3)->entries(), QStringList());
+    QTest::mouseClick(program.main<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+}
+
+void TestHarvesterWindow::closingTheWindowStopsTheHarvest()
+{
+    testing::HttpFixtureServer web;
+    QVERIFY(web.listen());
+    sources::searchHosts().yahoo = web.hostAndPort();
+    web.setScript([](const testing::HttpRequest &) { return HttpAnswer::stall(resultPage()); });
+    testing::WhoisFixtureServer whois;
+    QVERIFY(whois.listen());
+    Program program(whois.port());
+    program.folder.write(QStringLiteral("BrowserSearch.txt"), "earlier.com\r\n\r\n");
+    QPointer<sources::HarvesterWindow> first = program.search(2, QStringLiteral("first"));
+    QVERIFY(first);
+    QTRY_COMPARE_WITH_TIMEOUT(web.requests().size(), 1, 10000);
+
+    // A second search replaces the harvest under way.
+    QTest::mouseClick(program.main<QPushButton>(QStringLiteral("cmdCreate")), Qt::LeftButton);
+    QPointer<sources::HarvesterWindow> second = program.window->harvesterWindow();
+    QVERIFY(second && second != first);
+    QTRY_VERIFY(first.isNull());
+    QTRY_COMPARE_WITH_TIMEOUT(web.requests().size(), 2, 10000);
+    second->close();
+    QTRY_VERIFY(second.isNull());
+
+    QTest::qWait(100); // late download or timer events would show by now
+    QCOMPARE(web.requests().size(), 2);
+    QVERIFY(program.fakes.messages.texts().isEmpty());
+    QCOMPARE(program.folder.read(QStringLiteral("BrowserSearch.txt")), QByteArray("earlier.com\r\n\r\n"));
+    QVERIFY(QDir(program.folder.file(QStringLiteral("searches"))).entryList(QDir::Files).isEmpty());
+    QCOMPARE(whois.connections(), 0);
+    QVERIFY(!program.main<QPushButton>(QStringLiteral("Command3"))->isEnabled());
+    QVERIFY(program.main<QComboBox>(QStringLiteral("Combo1"))->isEnabled());
+}
+
+QTEST_MAIN(TestHarvesterWindow)
+#include "tst_harvesterwindow.moc"
