@@ -1,8 +1,11 @@
 #include "tld/Verdict.h"
 
+#include "tld/DefaultTlds.h"
+
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -17,6 +20,12 @@ const QStringList &errorWords()
 
 namespace {
 
+bool isBlank(char16_t c)
+{
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == 0xA0 || (c >= 0x2000 && c <= 0x200A) ||
+           c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
 char16_t foldCase(char16_t c)
 {
     if (c < 0x80)
@@ -24,51 +33,82 @@ char16_t foldCase(char16_t c)
     return QChar(c).toCaseFolded().unicode();
 }
 
-// Answers and phrases are compared in one spelling: case folded. ASCII letters are folded in a loop the
-// compiler can vectorise; only texts with other characters take a second, slower pass.
-void normalise(QStringView text, QString &out)
+// Answers and phrases are compared in one spelling: case folded, every run of blanks and tabs one blank
+// (registries align their columns with either), and the queried name, wherever it stands, one blank too,
+// so that neither the name itself nor its place inside a statement decides anything.
+void normalise(QStringView text, QStringView domain, QString &out)
 {
-    const qsizetype size = text.size();
-    out.resize(size);
-    const char16_t *read = text.utf16();
-    char16_t *write = reinterpret_cast<char16_t *>(out.data());
-    char16_t seen = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = read[i];
-        seen |= c;
-        write[i] = char16_t(c + (char16_t(c - u'A') < 26 ? 32 : 0));
+    static const std::array<char16_t, 128> ascii = [] {
+        std::array<char16_t, 128> table{};
+        for (char16_t c = 0; c < 128; ++c)
+            table[c] = isBlank(c) ? u' ' : foldCase(c);
+        return table;
+    }();
+    out.resize(text.size());
+    char16_t *chars = reinterpret_cast<char16_t *>(out.data());
+    qsizetype n = 0;
+    char16_t last = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const char16_t folded = u < 0x80 ? ascii[u] : isBlank(u) ? u' ' : foldCase(u);
+        chars[n] = folded; // kept unless it repeats a blank
+        n += folded != u' ' || last != u' ';
+        last = folded;
     }
-    if (seen < 0x80)
+    out.resize(n);
+    if (domain.isEmpty())
         return;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (read[i] >= 0x80)
-            write[i] = foldCase(read[i]);
+    QString name;
+    normalise(domain, {}, name);
+    // A name without a dot or of a few letters would blank out ordinary words.
+    if (name.size() < 4 || !name.contains(QLatin1Char('.')))
+        return;
+    // Each occurrence becomes one blank, merged with the blanks around it; the text only shrinks, so the
+    // part not yet searched is never overwritten.
+    chars = reinterpret_cast<char16_t *>(out.data());
+    qsizetype write = 0;
+    qsizetype read = 0;
+    for (qsizetype found = out.indexOf(name); found >= 0; found = QStringView(chars, n).indexOf(name, read)) {
+        std::copy(chars + read, chars + found, chars + write);
+        write += found - read;
+        if (write == 0 || chars[write - 1] != u' ')
+            chars[write++] = u' ';
+        read = found + name.size();
+        while (read < n && chars[read] == u' ')
+            ++read;
     }
+    std::copy(chars + read, chars + n, chars + write);
+    out.resize(write + n - read);
 }
 
 QString normalised(QStringView text)
 {
     QString out;
-    normalise(text, out);
+    normalise(text, {}, out);
     return out;
 }
 
-enum class Group { Success, Error };
+enum class Group { Refusal, Success, Error };
+
+// An error word counts only as a word of its own: "errors" or "error-free" in a disclaimer is no refusal.
+bool standsAlone(QStringView text, qsizetype start, qsizetype length)
+{
+    const auto joins = [](QChar c) { return c.isLetter() || c == QLatin1Char('-'); };
+    const qsizetype end = start + length;
+    if ((start > 0 && joins(text[start - 1])) || (end < text.size() && joins(text[end])))
+        return false;
+    return !text.mid(end).startsWith(QLatin1String(" free"));
+}
 
 /**
- * A phrase list compiled for one pass over an answer: every phrase of four or more characters is found
- * through its first characters, which a small bit filter tells apart from most other places of an answer
- * before the first four are compared; shorter phrases are searched for one by one.
+ * The phrases of one verdict compiled for one pass over an answer: every phrase of four or more
+ * characters is found through its first characters, which a small bit filter tells apart from most other
+ * places of an answer before the first four are compared; shorter phrases are searched for one by one.
  */
 class PhraseSet {
 public:
-    struct Phrase {
-        QString text; ///< normalised
-        Group group;
-        int index;   ///< position in its list; the first success phrase in list order wins
-        quint64 key; ///< first four characters
-    };
     struct Hits {
+        bool refusal = false;
         int success = -1; ///< lowest index of a success phrase found, or -1
         bool error = false;
     };
@@ -98,7 +138,7 @@ public:
         const char16_t *chars = text.utf16();
         const qsizetype last = text.size() - 4;
         quint32 window = 0;
-        for (qsizetype i = 0; i <= last + 2; ++i) {
+        for (qsizetype i = 0; i <= last + 2 && !hits.refusal; ++i) {
             // The last three characters seen, five bits each: a cheap first sieve.
             window = (window << 5 | (chars[i] & 31)) & 0x7fff;
             if (!(m_filter[window >> 6] >> (window & 63) & 1) || i < 2 || i - 2 > last)
@@ -109,17 +149,23 @@ public:
             auto range = std::equal_range(m_long.begin(), m_long.end(), key, KeyOrder());
             for (auto it = range.first; it != range.second; ++it) {
                 if (text.mid(start).startsWith(it->text))
-                    record(hits, *it);
+                    record(hits, *it, text, start);
             }
         }
         for (const Phrase &phrase : m_short) {
-            if (text.contains(phrase.text))
-                record(hits, phrase);
+            if (const qsizetype at = text.indexOf(phrase.text); at >= 0)
+                record(hits, phrase, text, at);
         }
         return hits;
     }
 
 private:
+    struct Phrase {
+        QString text; ///< normalised
+        Group group;
+        int index;   ///< position in its list; the first success phrase in list order wins
+        quint64 key; ///< first four characters
+    };
     struct KeyOrder {
         bool operator()(const Phrase &p, quint64 key) const { return p.key < key; }
         bool operator()(quint64 key, const Phrase &p) const { return key < p.key; }
@@ -130,12 +176,20 @@ private:
         return (a.unicode() & 31) << 10 | (b.unicode() & 31) << 5 | (c.unicode() & 31);
     }
 
-    static void record(Hits &hits, const Phrase &phrase)
+    static void record(Hits &hits, const Phrase &phrase, QStringView text, qsizetype start)
     {
-        if (phrase.group == Group::Error)
-            hits.error = true;
-        else if (hits.success < 0 || phrase.index < hits.success)
-            hits.success = phrase.index;
+        switch (phrase.group) {
+        case Group::Refusal:
+            hits.refusal = true;
+            break;
+        case Group::Success:
+            if (hits.success < 0 || phrase.index < hits.success)
+                hits.success = phrase.index;
+            break;
+        case Group::Error:
+            hits.error = hits.error || standsAlone(text, start, phrase.text.size());
+            break;
+        }
     }
 
     std::vector<Phrase> m_long;
@@ -157,6 +211,8 @@ const CompiledList &compiled(const QString &successPhrases)
     if (cache.size() >= 64)
         cache.clear();
     auto list = std::make_shared<CompiledList>();
+    for (const QString &statement : refusalStatements())
+        list->set.add(statement, Group::Refusal, 0);
     for (const QString &item : successPhrases.split(QLatin1Char(','))) {
         const QString phrase = item.trimmed();
         // An empty item would be found in every answer and call every name free.
@@ -175,13 +231,14 @@ const CompiledList &compiled(const QString &successPhrases)
 
 WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases, const QString &domain)
 {
-    Q_UNUSED(domain)
     const CompiledList &list = compiled(successPhrases);
     thread_local QString text;
-    normalise(answer, text);
+    normalise(answer, domain, text);
     const PhraseSet::Hits hits = list.set.scan(text);
     WhoisVerdict verdict;
-    if (hits.success >= 0) {
+    if (hits.refusal) {
+        verdict.kind = WhoisVerdict::Kind::ErrorBlocked;
+    } else if (hits.success >= 0) {
         verdict.kind = WhoisVerdict::Kind::Available;
         verdict.successWord = list.words.at(hits.success);
     } else if (hits.error) {

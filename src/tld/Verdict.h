@@ -17,15 +17,19 @@ struct WhoisVerdict {
 /// Words that mark a refused or limited query.
 const QStringList &errorWords();
 
-/// Judges an answer: the first success phrase found (without regard to case) makes it Available, else
-/// an error word makes it ErrorBlocked, else it is Registered. Empty phrase items are skipped.
-/// @p domain is the name that was asked for (may be empty when unknown).
+/**
+ * Judges an answer. A refusal statement (refusalStatements()) makes it ErrorBlocked; else the first success
+ * phrase in list order that the answer holds makes it Available; else an error word standing as a word of
+ * its own makes it ErrorBlocked; else it is Registered. Phrases match without regard to case or to how many
+ * blanks and tabs stand between words; empty phrase items are skipped. @p domain is the name that was
+ * asked for (may be empty when unknown): its text in the answer never takes part in a match.
+ */
 WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases, const QString &domain = QString());
 
-/// True when the first phrase of @p successPhrases that occurs in @p answer is found; sets @p word.
+/// True when @p answer is judged Available with @p successPhrases; sets @p word to the deciding phrase.
 bool findSuccessPhrase(const QString &answer, const QString &successPhrases, QString *word);
 
-/// True when @p answer holds one of the error words.
+/// True when @p answer holds a refusal statement or an error word.
 bool containsErrorWord(const QString &answer);
 
 /// Names that stand for no real domain: ".com" or ".net" alone, or a quote right before ".com"/".net"

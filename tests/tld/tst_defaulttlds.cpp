@@ -1,0 +1,231 @@
+#include "tld/DefaultTlds.h"
+#include "tld/Routing.h"
+#include "tld/TldFile.h"
+#include "tld/Verdict.h"
+
+#include <QSet>
+#include <QtTest>
+
+using namespace tld;
+using Kind = WhoisVerdict::Kind;
+
+namespace {
+
+const TldTable &builtIn()
+{
+    static const TldTable table = parseTable(defaultTldRows().join(QStringLiteral("\r\n")));
+    return table;
+}
+
+const TldRecord &rowFor(const QString &domain)
+{
+    const int index = findTldIndex(builtIn(), domain, false);
+    Q_ASSERT(index >= 0);
+    return builtIn().at(index);
+}
+
+} // namespace
+
+class TestDefaultTlds : public QObject {
+    Q_OBJECT
+private slots:
+    void rowOrderAndExtensionsStay();
+    void countryRowsAskTheirOwnRegistry();
+    void goneOperatorsKeepTheirMarkers();
+    void noBuiltInListCallsARecordFree_data();
+    void noBuiltInListCallsARecordFree();
+    void rowsKnowTheirRegistrysNotFound_data();
+    void rowsKnowTheirRegistrysNotFound();
+    void refusalsThroughTheTable_data();
+    void refusalsThroughTheTable();
+};
+
+void TestDefaultTlds::rowOrderAndExtensionsStay()
+{
+    const QString expected = QStringLiteral(
+        "0 128 192 64 800 888 ac af al am art arts as at au ave az ba bank be bg biz blues blues bot br bt by ca cc "
+        "cdn cgi ch ck cl cn com corp cx cy cz dds de depot dev dir dk dz earth edu ee eg es event faq fi film "
+        "florida fo fr fund gallery gb ge gm gmbh gov gr gs heck help here here hk hosts hotel hr hu humanrights hwy "
+        "ie il info ins int iq is isp it java jp kg kr li life List list llb lol lt lu luv lv ma mart mbx md med mil "
+        "mk moi ms mt music mx net nic nl no npo nu org php pics pka pl plan prices proxy pt pta radio ro rofl ru "
+        "safe Script script se sex sg sh si sk sky sm speed sql st su swap tc texas tf th this this tj tm tn to tr "
+        "tux tw ua uk us usa va ve vg video whois xxx y3k yu z zine zoo");
+    QStringList extensions;
+    for (const QString &row : defaultTldRows())
+        extensions.append(row.section(QLatin1Char('|'), 0, 0));
+    QCOMPARE(extensions.join(QLatin1Char(' ')), expected);
+}
+
+void TestDefaultTlds::countryRowsAskTheirOwnRegistry()
+{
+    // The address registries hold no domain names: only rows marked as having no server may still name them,
+    // and such rows carry no phrase that could call a name free.
+    int marked = 0;
+    for (const TldRecord &row : builtIn()) {
+        const bool addressRegistry =
+            row.server == QLatin1String("whois.ripe.net") || row.server == QLatin1String("whois.apnic.net");
+        if (!addressRegistry)
+            continue;
+        ++marked;
+        QVERIFY2(row.successPhrases.startsWith(QLatin1Char('#')) && row.successPhrases.endsWith(QLatin1Char('#')) &&
+                     !row.successPhrases.contains(QLatin1Char(',')),
+                 qPrintable(row.extension));
+    }
+    QCOMPARE(marked, 11);
+    QCOMPARE(rowFor(QStringLiteral("x.de")).server, QStringLiteral("whois.denic.de"));
+    QCOMPARE(rowFor(QStringLiteral("x.be")).server, QStringLiteral("whois.dns.be"));
+    QCOMPARE(rowFor(QStringLiteral("x.pl")).server, QStringLiteral("whois.dns.pl"));
+    QCOMPARE(rowFor(QStringLiteral("x.cn")).server, QStringLiteral("whois.cnnic.cn"));
+    QCOMPARE(rowFor(QStringLiteral("x.tw")).server, QStringLiteral("whois.twnic.net.tw"));
+}
+
+void TestDefaultTlds::goneOperatorsKeepTheirMarkers()
+{
+    // The capitalised List and Script rows keep the plain list; lookups find them first.
+    QSet<QString> operatorHosts;
+    for (const QString &text : defaultTldRows()) {
+        const QStringList fields = text.split(QLatin1Char('|'));
+        if (!fields.at(1).contains(QLatin1String("altroot-")) || fields.at(0).at(0).isUpper())
+            continue;
+        operatorHosts.insert(fields.at(1));
+        const QString marker = fields.at(5).section(QLatin1Char(','), 0, 0);
+        QVERIFY2(marker.startsWith(QLatin1Char('#')) && marker.endsWith(QLatin1String("DEFUNCT#")),
+                 qPrintable(fields.at(0)));
+    }
+    QCOMPARE(operatorHosts.size(), 7);
+}
+
+void TestDefaultTlds::noBuiltInListCallsARecordFree_data()
+{
+    QTest::addColumn<QString>("domain");
+    QTest::addColumn<QString>("answer");
+    // Records of registered names in the shapes registries send them, notices included.
+    QTest::newRow("gTLD") << QStringLiteral("quarrytide-free.com")
+                          << QStringLiteral("   Domain Name: QUARRYTIDE-FREE.COM\r\n   Registrar: Example, Inc.\r\n"
+                                            "   Domain Status: ok https://icann.org/epp#ok\r\n"
+                                            "NOTICE: The data is made available for information only and this service "
+                                            "is free of charge; availability of names is not guaranteed and the "
+                                            "results may not be error-free.\r\n");
+    QTest::newRow("de") << QStringLiteral("freenet-nomatch.de")
+                        << QStringLiteral("Domain: freenet-nomatch.de\nNserver: ns1.example.net\nStatus: connect\n"
+                                          "Changed: 2025-01-01T10:00:00+01:00\n");
+    QTest::newRow("nl") << QStringLiteral("isfree.nl")
+                        << QStringLiteral("Domain name: isfree.nl\nStatus: active\nRegistrar:\n   Example B.V.\n\n"
+                                          "   Copyright notice\n   No part of this publication may be reproduced.\n");
+    QTest::newRow("uk") << QStringLiteral("quarrytide.co.uk")
+                        << QStringLiteral("    Domain name:\r\n        quarrytide.co.uk\r\n\r\n    Registration "
+                                          "status:\r\n        Registered until expiry date.\r\n");
+    QTest::newRow("be") << QStringLiteral("quarrytide.be")
+                        << QStringLiteral("% It allows persons to check whether a specific domain name is still "
+                                          "available or not.\nDomain:\tquarrytide.be\nStatus:\tNOT AVAILABLE\n");
+    QTest::newRow("ca") << QStringLiteral("quarrytide.ca")
+                        << QStringLiteral("Domain name:           quarrytide.ca\nDomain status:         registered\n");
+    QTest::newRow("it") << QStringLiteral("quarrytide.it")
+                        << QStringLiteral("Domain:             quarrytide.it\nStatus:             ok\n"
+                                          "Signed:             no\n");
+    QTest::newRow("ch") << QStringLiteral("quarrytide.ch")
+                        << QStringLiteral("Domain name:\nquarrytide.ch\n\nHolder of domain name:\nExample AG\n");
+    QTest::newRow("jp") << QStringLiteral("quarrytide.jp")
+                        << QStringLiteral("[Domain Name]                QUARRYTIDE.JP\n[Status]                     "
+                                          "Active\n");
+    QTest::newRow("fr") << QStringLiteral("quarrytide.fr")
+                        << QStringLiteral("%% This is the registry's Whois server.\ndomain:      quarrytide.fr\n"
+                                          "status:      ACTIVE\n");
+    QTest::newRow("ru") << QStringLiteral("quarrytide.ru")
+                        << QStringLiteral("domain:        QUARRYTIDE.RU\nstate:         REGISTERED, DELEGATED\n");
+    QTest::newRow("reserved fi") << QStringLiteral("quarrytide.fi") << QStringLiteral("Domain not available\n");
+}
+
+void TestDefaultTlds::noBuiltInListCallsARecordFree()
+{
+    QFETCH(QString, domain);
+    QFETCH(QString, answer);
+    // The default list serves any registry, so it must hold against every record, even when the asked
+    // name is not known; a row's own list must hold against its registry's records.
+    for (const QString &asked : {domain, QString()}) {
+        const WhoisVerdict verdict = judgeAnswer(answer, defaultSuccessPhrases, asked);
+        QVERIFY2(verdict.kind == Kind::Registered, qPrintable(verdict.successWord));
+    }
+    const WhoisVerdict own = judgeAnswer(answer, rowFor(domain).successPhrases, domain);
+    QVERIFY2(own.kind == Kind::Registered, qPrintable(own.successWord));
+}
+
+void TestDefaultTlds::rowsKnowTheirRegistrysNotFound_data()
+{
+    QTest::addColumn<QString>("domain");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("com") << QStringLiteral("quarrytide.com") << QStringLiteral("No match for \"QUARRYTIDE.COM\".\r\n");
+    QTest::newRow("org") << QStringLiteral("quarrytide.org") << QStringLiteral("NOT FOUND\r\n");
+    QTest::newRow("de") << QStringLiteral("quarrytide.de") << QStringLiteral("Domain: quarrytide.de\nStatus: free\n");
+    QTest::newRow("nl") << QStringLiteral("quarrytide.nl") << QStringLiteral("quarrytide.nl is free\n");
+    QTest::newRow("ch") << QStringLiteral("quarrytide.ch")
+                        << QStringLiteral("We do not have an entry in our database matching your query.\n");
+    QTest::newRow("cl") << QStringLiteral("quarrytide.cl") << QStringLiteral("quarrytide.cl: no existe\n");
+    QTest::newRow("it") << QStringLiteral("quarrytide.it")
+                        << QStringLiteral("Domain:             quarrytide.it\nStatus:             AVAILABLE\n");
+    QTest::newRow("be") << QStringLiteral("quarrytide.be")
+                        << QStringLiteral("Domain:\tquarrytide.be\nStatus:\tAVAILABLE\n");
+    QTest::newRow("uk") << QStringLiteral("quarrytide.co.uk")
+                        << QStringLiteral("    No match for \"quarrytide.co.uk\".\r\n\r\n    This domain name has not "
+                                          "been registered.\r\n");
+    QTest::newRow("jp") << QStringLiteral("quarrytide.jp") << QStringLiteral("No match!!\n");
+    QTest::newRow("tw") << QStringLiteral("quarrytide.tw") << QStringLiteral("No Found\n");
+    QTest::newRow("mx") << QStringLiteral("quarrytide.mx")
+                        << QStringLiteral("No_Se_Encontro_El_Objeto/Object_Not_Found\n");
+    QTest::newRow("pl") << QStringLiteral("quarrytide.pl")
+                        << QStringLiteral("No information available about domain name quarrytide.pl in the Registry "
+                                          "database.\n");
+    QTest::newRow("il") << QStringLiteral("quarrytide.co.il")
+                        << QStringLiteral("% No data was found to match the request criteria.\n");
+    QTest::newRow("bg") << QStringLiteral("quarrytide.bg")
+                        << QStringLiteral("Domain name quarrytide.bg does not exist in database!\n");
+    QTest::newRow("at") << QStringLiteral("quarrytide.at") << QStringLiteral("% nothing found\n");
+    QTest::newRow("lu") << QStringLiteral("quarrytide.lu") << QStringLiteral("% No such domain\n");
+    QTest::newRow("fr") << QStringLiteral("quarrytide.fr")
+                        << QStringLiteral("%% No entries found in the AFNIC Database.\n");
+    QTest::newRow("ru") << QStringLiteral("quarrytide.ru")
+                        << QStringLiteral("No entries found for the selected source(s).\n");
+    QTest::newRow("cz") << QStringLiteral("quarrytide.cz")
+                        << QStringLiteral("%ERROR:101: no entries found\n%\n% No entries found.\n");
+    QTest::newRow("se") << QStringLiteral("quarrytide.se") << QStringLiteral("domain \"quarrytide.se\" not found.\n");
+    QTest::newRow("ca") << QStringLiteral("quarrytide.ca") << QStringLiteral("Not found: quarrytide.ca\n");
+    QTest::newRow("hk") << QStringLiteral("quarrytide.hk") << QStringLiteral("The domain has not been registered.\n");
+    QTest::newRow("cn") << QStringLiteral("quarrytide.cn") << QStringLiteral("no matching record.\n");
+    QTest::newRow("no row: com row") << QStringLiteral("quarrytide.xyz") << QStringLiteral("DOMAIN NOT FOUND\n");
+}
+
+void TestDefaultTlds::rowsKnowTheirRegistrysNotFound()
+{
+    QFETCH(QString, domain);
+    QFETCH(QString, answer);
+    const TldRecord &row = rowFor(domain);
+    QCOMPARE(judgeAnswer(answer, row.successPhrases, domain).kind, Kind::Available);
+}
+
+void TestDefaultTlds::refusalsThroughTheTable_data()
+{
+    QTest::addColumn<QString>("domain");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("fr rate limit with a not-found line")
+        << QStringLiteral("quarrytide.fr")
+        << QStringLiteral("%% RL Net [##########] - RL IP [..........]\n%%\n%% Too many requests...\n%%\n\n"
+                          "%% No entries found in the AFNIC Database.\n");
+    QTest::newRow("country without a server") << QStringLiteral("quarrytide.al")
+                                              << QStringLiteral("%ERROR:101: no entries found\n%\n"
+                                                                "% No entries found in source RIPE.\n");
+    QTest::newRow("de access limit") << QStringLiteral("quarrytide.de")
+                                     << QStringLiteral("% Error: 55000000002 Connection refused; access control "
+                                                       "limit reached.\n");
+    QTest::newRow("nl busy") << QStringLiteral("quarrytide.nl")
+                             << QStringLiteral("whois.example.nl: Server too busy, try again later\n");
+}
+
+void TestDefaultTlds::refusalsThroughTheTable()
+{
+    QFETCH(QString, domain);
+    QFETCH(QString, answer);
+    QCOMPARE(judgeAnswer(answer, rowFor(domain).successPhrases, domain).kind, Kind::ErrorBlocked);
+}
+
+QTEST_GUILESS_MAIN(TestDefaultTlds)
+#include "tst_defaulttlds.moc"
