@@ -1,10 +1,12 @@
 #include "app/MainWindow.h"
 
 #include "app/AppContext.h"
+#include "app/AboutWindow.h"
 #include "app/HelpLauncherWindow.h"
 #include "engine/FileBackupNotice.h"
 #include "engine/QueryEngine.h"
 #include "engine/ResultClasses.h"
+#include "results/DeskController.h"
 #include "results/DomainListModel.h"
 #include "results/ResultsDesk.h"
 #include "sources/GeneratorWindow.h"
@@ -47,6 +49,7 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     buildStatusBar();
     buildMenus();
     buildEngine();
+    buildDeskController();
     resize(1100, 700);
 }
 
@@ -258,7 +261,33 @@ void MainWindow::runHelpLauncher()
 
 void MainWindow::resetIdleSeconds() {}
 
-void MainWindow::loadRememberedList() {}
+void MainWindow::loadRememberedList()
+{
+    m_deskController->loadRememberedList();
+}
+
+void MainWindow::buildDeskController()
+{
+    results::DeskContext desk{m_context.links, m_context.selectedDomain, m_context.services,
+                              m_context.folder.path(QStringLiteral("Remembered.txt")),
+                              [this](const QString &domain) { openLookupWindow(domain); }};
+    m_deskController = new results::DeskController(*m_desk, *m_results, *m_models[4], desk, this);
+    for (int i = 0; i < 10; ++i) {
+        connect(menuItem(QStringLiteral("mnuEditItem_") + QString::number(i)), &QAction::triggered,
+                m_deskController, [this, i] { m_deskController->mnuEditItem_Click(i); });
+    }
+    connect(menuItem(QStringLiteral("mnuHelpItem_0")), &QAction::triggered, this, &MainWindow::runHelpLauncher);
+    connect(menuItem(QStringLiteral("mnuAboutItem_0")), &QAction::triggered, this, &MainWindow::openAboutWindow);
+}
+
+void MainWindow::openAboutWindow()
+{
+    if (!m_aboutWindow)
+        m_aboutWindow = new AboutWindow(m_context.links, this);
+    m_aboutWindow->show();
+    m_aboutWindow->raise();
+    m_aboutWindow->activateWindow();
+}
 
 void MainWindow::maximize()
 {

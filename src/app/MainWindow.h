@@ -24,6 +24,7 @@ class ResultClasses;
 namespace results {
 class DomainListModel;
 class ResultsDesk;
+class DeskController;
 } // namespace results
 namespace sources {
 class SourcePanel;
@@ -78,6 +79,9 @@ public:
     void openHarvester();
     sources::HarvesterWindow *harvesterWindow() const;
     tld::BlockedNotice *blockedNotice() const { return m_blockedNotice; }
+    results::DeskController *deskController() const { return m_deskController; }
+    /// Opens the about window without blocking, or brings the open one forward.
+    void openAboutWindow();
 
     /// Starts a run over the current source, as the Start button does.
     void cmdDoSearch_Click();
@@ -102,6 +106,7 @@ private:
     void buildStatusBar();
     void buildMenus();
     void buildEngine();
+    void buildDeskController();
     void showFileBackupNotice();
     QMenu *addItems(const QString &title, const char *arrayName, const QStringList &captions);
 
@@ -119,6 +124,8 @@ private:
     sources::SourceSelection *m_selection = nullptr;
     engine::QueryEngine *m_engine = nullptr;
     tld::BlockedNotice *m_blockedNotice = nullptr;
+    results::DeskController *m_deskController = nullptr;
+    QPointer<QWidget> m_aboutWindow;
 };
 
 } // namespace app

@@ -1,11 +1,11 @@
 #include "results/ResultsDesk.h"
 
 #include "results/DomainListModel.h"
+#include "results/ResultListView.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -72,18 +72,17 @@ QWidget *ResultsDesk::buildColumn(int number)
     const ListText &text = listTexts[number - 1];
     auto *caption = new QLabel(QLatin1String(text.caption), column);
     caption->setObjectName(QStringLiteral("Label") + QString::number(number));
-    auto *list = new QListView(column);
+    auto *list = new ResultListView(column);
     list->setObjectName(QStringLiteral("List") + QString::number(number));
     list->setToolTip(QLatin1String(text.hint));
-    list->setUniformItemSizes(true);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(number <= 4 ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
 
     auto *buttons = new QHBoxLayout;
     m_copy[number - 1] = indexedButton("cmdCopy", number, QStringLiteral("Copy"), QStringLiteral("Copy List"), column);
     m_delete[number - 1] =
         indexedButton("cmdClear", number, QStringLiteral("Delete"), QStringLiteral("Delete Selected Item"), column);
-    m_clear[number - 1] = indexedButton("cmdClear2", number, QStringLiteral("Clear"), QStringLiteral("Clear List"), column);
+    m_clear[number - 1] =
+        indexedButton("cmdClear2", number, QStringLiteral("Clear"), QStringLiteral("Clear List"), column);
     buttons->addWidget(m_copy[number - 1]);
     buttons->addWidget(m_delete[number - 1]);
     buttons->addWidget(m_clear[number - 1]);

@@ -5,12 +5,12 @@
 #include <array>
 
 class QLabel;
-class QListView;
 class QPushButton;
 
 namespace results {
 
 class DomainListModel;
+class ResultListView;
 
 /// The frame "Domain Name Manager" with the five result lists, their captions and their Copy, Delete
 /// and Clear buttons, plus the Setup and Visit buttons. Lists are numbered 1 Low Profile,
@@ -23,7 +23,7 @@ public:
     explicit ResultsDesk(QWidget *parent = nullptr);
 
     /// List @p number (1 to 5).
-    QListView *list(int number) const { return m_lists.at(number - 1); }
+    ResultListView *list(int number) const { return m_lists.at(number - 1); }
     QLabel *caption(int number) const { return m_labels.at(number - 1); }
     QPushButton *copyButton(int number) const { return m_copy.at(number - 1); }
     QPushButton *deleteButton(int number) const { return m_delete.at(number - 1); }
@@ -39,7 +39,7 @@ public:
 private:
     QWidget *buildColumn(int number);
 
-    std::array<QListView *, listCount> m_lists{};
+    std::array<ResultListView *, listCount> m_lists{};
     std::array<QLabel *, listCount> m_labels{};
     std::array<QPushButton *, listCount> m_copy{};
     std::array<QPushButton *, listCount> m_delete{};

@@ -1,0 +1,44 @@
+#include "results/RememberedList.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/TextCodec.h"
+#include "results/DomainListModel.h"
+
+namespace results {
+
+QStringList RememberedList::parse(const QByteArray &bytes)
+{
+    QStringList entries;
+    // Any line end is accepted: a file edited by hand on this system may end its lines with LF alone.
+    for (const QString &line : platform::splitAnyLines(platform::decodeText(bytes))) {
+        if (!line.isEmpty() && line != QLatin1String(" "))
+            entries.append(line);
+    }
+    return entries;
+}
+
+QByteArray RememberedList::format(const QStringList &entries)
+{
+    QString text;
+    for (const QString &entry : entries)
+        text += entry + platform::crlf;
+    return platform::encodeText(text);
+}
+
+int RememberedList::loadInto(DomainListModel &list) const
+{
+    bool ok = false;
+    const QByteArray bytes = platform::readWholeFile(m_path, &ok);
+    if (!ok)
+        return 0;
+    const QStringList entries = parse(bytes);
+    list.appendMany(entries);
+    return int(entries.size());
+}
+
+bool RememberedList::save(const DomainListModel &list) const
+{
+    return platform::writeFileAtomically(m_path, format(list.entries()));
+}
+
+} // namespace results

@@ -1,0 +1,337 @@
+#include "FakeServices.h"
+#include "TestFolder.h"
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "engine/ResultClasses.h"
+#include "results/DeskController.h"
+#include "results/DomainListModel.h"
+#include "results/ResultListView.h"
+#include "results/ResultsDesk.h"
+#include "tld/WhoisWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QtTest>
+
+using results::ResultListView;
+
+namespace {
+
+// The main window started over a folder that outlives it, so that a test can start it again.
+struct Program {
+    testing::FakeServices fakes;
+    std::unique_ptr<app::AppContext> context;
+    std::unique_ptr<app::MainWindow> window;
+
+    explicit Program(const testing::TestFolder &folder)
+    {
+        context = std::make_unique<app::AppContext>(folder.appFolder(), folder.settingsFolder(), fakes.services());
+        results::initPartnerLinks(context->links);
+        context->settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
+        context->settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
+        window = std::make_unique<app::MainWindow>(*context);
+        window->load();
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("Form1 was not exposed");
+    }
+
+    ResultListView *list(int number) const
+    {
+        auto *view = window->findChild<ResultListView *>(QStringLiteral("List") + QString::number(number));
+        if (!view)
+            qWarning("List%d is missing", number);
+        return view;
+    }
+    QStringList entries(int number) const { return window->listModel(number)->entries(); }
+    QString caption(int number) const
+    {
+        return window->findChild<QLabel *>(QStringLiteral("Label") + QString::number(number))->text();
+    }
+    void addAvailable(const QStringList &domains) const
+    {
+        for (const QString &domain : domains)
+            window->resultClasses()->addAvailableName(domain);
+    }
+    QRect row(int number, int position) const
+    {
+        ResultListView *view = list(number);
+        return view->visualRect(view->model()->index(position, 0));
+    }
+    void click(int number, int position, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        QTest::mouseClick(list(number)->viewport(), Qt::LeftButton, modifiers, row(number, position).center());
+    }
+    // A double-click as the window system delivers it: press and release, then the double-click.
+    void doubleClick(int number, int position) const
+    {
+        click(number, position);
+        QTest::mouseDClick(list(number)->viewport(), Qt::LeftButton, Qt::NoModifier, row(number, position).center());
+    }
+    void trigger(const QString &menuItem) const { window->menuItem(menuItem)->trigger(); }
+};
+
+// Delivers @p data to @p target as a drag that enters it and is dropped; false when it was refused.
+bool dropOn(ResultListView *target, const QMimeData &data)
+{
+    const QPoint at = target->viewport()->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target->viewport(), &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target->viewport(), &drop);
+    return drop.isAccepted();
+}
+
+const QStringList highNames = {QStringLiteral("aa.com"), QStringLiteral("bb.com"), QStringLiteral("cc.com"),
+                               QStringLiteral("dd.com"), QStringLiteral("ee.com"), QStringLiteral("ff.com")};
+
+} // namespace
+
+class TestResultsDesk : public QObject {
+    Q_OBJECT
+private slots:
+    void selectionIsDraggedOntoTheSavedList();
+    void duplicateAndEmptyDropsAreWrittenToo();
+    void foreignAndStaleDropsAreIgnored();
+    void rememberedFileWithBlankLinesLoadsItsDomains();
+    void deletionsOfSavedDomainsSurviveARestart();
+    void copyPutsEveryEntryWithCrLf();
+    void shiftDeleteEmptiesWhileShiftCtrlDeleteDeletes();
+    void editMenuClearsAndCopiesTheMappedLists_data();
+    void editMenuClearsAndCopiesTheMappedLists();
+    void doubleClickOpensAnEncodedPurchaseLink();
+    void visitHelpAndAboutOpenWhatTheyName();
+};
+
+void TestResultsDesk::selectionIsDraggedOntoTheSavedList()
+{
+    testing::TestFolder folder;
+    Program p(folder);
+    p.addAvailable(highNames);
+    p.click(3, 4);
+    p.click(3, 1, Qt::ControlModifier);
+    QCOMPARE(p.window->deskController()->lastClickedList(), 3);
+    QScopedPointer<QMimeData> data(p.list(3)->currentDrag().toMimeData());
+    QCOMPARE(data->text(), QStringLiteral("1|4"));
+    QVERIFY2(!dropOn(p.list(1), *data), "List1 accepted a drop");
+    QVERIFY2(dropOn(p.list(5), *data), "List5 refused the drop");
+    QCOMPARE(p.entries(5), (QStringList{QStringLiteral("bb.com"), QStringLiteral("ee.com")}));
+    QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray("bb.com\r\nee.com\r\n"));
+    QCOMPARE(p.entries(3), highNames); // a copy: the source keeps its entries
+    QCOMPARE(p.caption(5), QStringLiteral("Saved Domains"));
+    // Pressing the saved list leaves the source of the next drag as it was.
+    p.click(5, 0);
+    QCOMPARE(p.window->deskController()->lastClickedList(), 3);
+    QVERIFY(!p.list(5)->dragEnabled());
+}
+
+void TestResultsDesk::duplicateAndEmptyDropsAreWrittenToo()
+{
+    testing::TestFolder folder;
+    Program p(folder);
+    p.addAvailable(highNames);
+    p.click(3, 2);
+    QScopedPointer<QMimeData> one(p.list(3)->currentDrag().toMimeData());
+    QVERIFY(dropOn(p.list(5), *one));
+    QVERIFY(dropOn(p.list(5), *one));
+    QCOMPARE(p.entries(5), (QStringList{QStringLiteral("cc.com"), QStringLiteral("cc.com")}));
+    QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray("cc.com\r\ncc.com\r\n"));
+
+    // A drag of no selection carries an empty text: nothing is added, the file is still rewritten.
+    p.list(3)->clearSelection();
+    QScopedPointer<QMimeData> empty(p.list(3)->currentDrag().toMimeData());
+    QCOMPARE(empty->text(), QString());
+    folder.write(QStringLiteral("Remembered.txt"), "outdated\r\n");
+    QVERIFY(dropOn(p.list(5), *empty));
+    QCOMPARE(p.entries(5).size(), 2);
+    QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray("cc.com\r\ncc.com\r\n"));
+}
+
+void TestResultsDesk::foreignAndStaleDropsAreIgnored()
+{
+    testing::TestFolder folder;
+    Program p(folder);
+    p.addAvailable(highNames);
+    QMimeData before;
+    before.setText(QStringLiteral("0|1"));
+    QVERIFY(dropOn(p.list(5), before)); // no list pressed yet: nothing to take from
+    QVERIFY(p.entries(5).isEmpty());
+    QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray());
+
+    p.click(3, 0);
+    QMimeData foreign;
+    foreign.setText(QStringLiteral("www.example.com|5|17|-2|\r\n"));
+    QVERIFY(dropOn(p.list(5), foreign));
+    QCOMPARE(p.entries(5), QStringList{QStringLiteral("ff.com")});
+
+    // The list changed under the drag: the position now holds another name and is passed over.
+    p.click(3, 0);
+    p.click(3, 5, Qt::ControlModifier);
+    QScopedPointer<QMimeData> data(p.list(3)->currentDrag().toMimeData());
+    p.window->deskController()->cmdClear_Click(3);
+    p.addAvailable({QStringLiteral("gg.com"), QStringLiteral("hh.com")});
+    QVERIFY(dropOn(p.list(5), *data));
+    QCOMPARE(p.entries(5), QStringList{QStringLiteral("ff.com")});
+    QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray("ff.com\r\n"));
+}
+
+void TestResultsDesk::rememberedFileWithBlankLinesLoadsItsDomains()
+{
+    testing::TestFolder folder;
+    folder.write(QStringLiteral("Remembered.txt"), "\r\n \r\nkeep.com\r\n\r\nalso.net\r\n");
+    Program p(folder);
+    QCOMPARE(p.entries(5), (QStringList{QStringLiteral("keep.com"), QStringLiteral("also.net")}));
+    // Loading does not rewrite the file.
+    QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray("\r\n \r\nkeep.com\r\n\r\nalso.net\r\n"));
+}
+
+void TestResultsDesk::deletionsOfSavedDomainsSurviveARestart()
+{
+    testing::TestFolder folder;
+    folder.write(QStringLiteral("Remembered.txt"), "one.com\r\ntwo.com\r\nthree.com\r\n");
+    {
+        Program p(folder);
+        p.click(5, 1);
+        QTest::keyClick(p.list(5), Qt::Key_Delete);
+        QCOMPARE(p.entries(5), (QStringList{QStringLiteral("one.com"), QStringLiteral("three.com")}));
+    }
+    {
+        Program p(folder);
+        QCOMPARE(p.entries(5), (QStringList{QStringLiteral("one.com"), QStringLiteral("three.com")}));
+        QTest::keyClick(p.list(5), Qt::Key_Delete, Qt::ShiftModifier);
+        QVERIFY(p.entries(5).isEmpty());
+    }
+    Program p(folder);
+    QVERIFY(p.entries(5).isEmpty());
+    QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray());
+}
+
+void TestResultsDesk::copyPutsEveryEntryWithCrLf()
+{
+    testing::TestFolder folder;
+    Program p(folder);
+    p.addAvailable(
+        {QStringLiteral("longername1.com"), QStringLiteral("longername2.com"), QStringLiteral("longername3.com")});
+    p.window->findChild<QPushButton *>(QStringLiteral("cmdCopy_1"))->click();
+    QCOMPARE(p.fakes.clipboard.text(), QStringLiteral("longername1.com\r\nlongername2.com\r\nlongername3.com\r\n"));
+    p.window->findChild<QPushButton *>(QStringLiteral("cmdCopy_2"))->click();
+    QCOMPARE(p.fakes.clipboard.text(), QString());
+}
+
+void TestResultsDesk::shiftDeleteEmptiesWhileShiftCtrlDeleteDeletes()
+{
+    testing::TestFolder folder;
+    Program p(folder);
+    p.addAvailable(
+        {QStringLiteral("longername1.com"), QStringLiteral("longername2.com"), QStringLiteral("longername3.com")});
+    QCOMPARE(p.caption(1), QStringLiteral("Low Profile (3)"));
+    p.click(1, 1);
+    QTest::keyClick(p.list(1), Qt::Key_Delete, Qt::ShiftModifier | Qt::ControlModifier);
+    QCOMPARE(p.entries(1), (QStringList{QStringLiteral("longername1.com"), QStringLiteral("longername3.com")}));
+    QCOMPARE(p.caption(1), QStringLiteral("Low Profile (2)"));
+    QCOMPARE(p.window->resultClasses()->counter(1), 2);
+
+    p.list(1)->clearSelection();
+    p.window->findChild<QPushButton *>(QStringLiteral("cmdClear_1"))->click(); // nothing selected: no change
+    QCOMPARE(p.caption(1), QStringLiteral("Low Profile (2)"));
+
+    QTest::keyClick(p.list(1), Qt::Key_Delete, Qt::ShiftModifier);
+    QVERIFY(p.entries(1).isEmpty());
+    QCOMPARE(p.caption(1), QStringLiteral("Low Profile"));
+    QCOMPARE(p.window->resultClasses()->counter(1), 0);
+}
+
+void TestResultsDesk::editMenuClearsAndCopiesTheMappedLists_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QList<int>>("emptied");
+    QTest::addColumn<QString>("clipboard");
+    QTest::newRow("Clear High/Mid/Low") << 0 << QList<int>{1, 3, 4} << QString();
+    QTest::newRow("Clear High") << 1 << QList<int>{3} << QString();
+    QTest::newRow("Clear Mid") << 2 << QList<int>{4} << QString();
+    QTest::newRow("Clear Low") << 3 << QList<int>{1} << QString();
+    QTest::newRow("Clear Registered") << 4 << QList<int>{2} << QString();
+    QTest::newRow("Clear Saved") << 5 << QList<int>{5} << QString();
+    QTest::newRow("Copy High") << 6 << QList<int>{} << QStringLiteral("abc.com\r\n");
+    QTest::newRow("Copy Mid") << 7 << QList<int>{} << QStringLiteral("abcdef.com\r\n");
+    QTest::newRow("Copy Low") << 8 << QList<int>{} << QStringLiteral("abcdefghij.com\r\n");
+    QTest::newRow("Copy Saved") << 9 << QList<int>{} << QStringLiteral("saved.com\r\n");
+}
+
+void TestResultsDesk::editMenuClearsAndCopiesTheMappedLists()
+{
+    QFETCH(int, index);
+    QFETCH(QList<int>, emptied);
+    QFETCH(QString, clipboard);
+    testing::TestFolder folder;
+    folder.write(QStringLiteral("Remembered.txt"), "saved.com\r\n");
+    Program p(folder);
+    p.addAvailable({QStringLiteral("abc.com"), QStringLiteral("abcdef.com"), QStringLiteral("abcdefghij.com")});
+    p.window->resultClasses()->addRegisteredName(QStringLiteral("taken.com"));
+    p.trigger(QStringLiteral("mnuEditItem_") + QString::number(index));
+    for (int number = 1; number <= 5; ++number) {
+        QCOMPARE(p.entries(number).isEmpty(), emptied.contains(number));
+        if (number <= 4) {
+            const QString resting = engine::ResultClasses::restingCaption(number);
+            QCOMPARE(p.caption(number), emptied.contains(number) ? resting : resting + QStringLiteral(" (1)"));
+        }
+    }
+    QCOMPARE(p.fakes.clipboard.text(), clipboard);
+    const QByteArray saved = emptied.contains(5) ? QByteArray() : QByteArray("saved.com\r\n");
+    QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), saved);
+}
+
+void TestResultsDesk::doubleClickOpensAnEncodedPurchaseLink()
+{
+    testing::TestFolder folder;
+    Program p(folder);
+    const QString hostile = QStringLiteral("my shop&pid=x#top?.com");
+    p.window->resultClasses()->addRegisteredName(hostile);
+    p.doubleClick(2, 0);
+    QCOMPARE(p.context->selectedDomain, hostile);
+    QCOMPARE(p.window->deskController()->lastClickedList(), 2);
+    QCOMPARE(p.fakes.shell.openedUrls,
+             QStringList{p.context->links.purchaseLinkPrefix + QStringLiteral("my%20shop%26pid%3Dx%23top%3F.com")});
+
+    // With purchase links off the lookup window looks the name up instead.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    p.window->setLookupServer({QStringLiteral("127.0.0.1"), silent.serverPort()});
+    p.context->links.purchaseLinksEnabled = false;
+    p.window->listModel(5)->append(QStringLiteral("saved.net"));
+    p.doubleClick(5, 0);
+    QCOMPARE(p.context->selectedDomain, QStringLiteral("saved.net"));
+    QVERIFY2(p.window->lookupWindow(), "frmWhois did not open");
+    QCOMPARE(p.window->lookupWindow()->domain(), QStringLiteral("saved.net"));
+    QCOMPARE(p.fakes.shell.openedUrls.size(), 1);
+}
+
+void TestResultsDesk::visitHelpAndAboutOpenWhatTheyName()
+{
+    testing::TestFolder folder;
+    Program p(folder);
+    p.window->desk()->websiteButton()->click();
+    QCOMPARE(p.fakes.shell.openedUrls, QStringList{QStringLiteral("http://www.quarrytide.net")});
+
+    folder.write(QStringLiteral("Help.chm"), "help");
+    p.trigger(QStringLiteral("mnuHelpItem_0"));
+    QCOMPARE(p.fakes.shell.openedFiles, QStringList{folder.file(QStringLiteral("Help.chm"))});
+
+    p.trigger(QStringLiteral("mnuAboutItem_0"));
+    auto *about = p.window->findChild<QWidget *>(QStringLiteral("frmAbout"));
+    QVERIFY2(about, "frmAbout did not open");
+    QVERIFY(about->isVisible());
+    QVERIFY(!about->isModal());
+    p.trigger(QStringLiteral("mnuAboutItem_0"));
+    QCOMPARE(p.window->findChildren<QWidget *>(QStringLiteral("frmAbout")).size(), 1);
+}
+
+QTEST_MAIN(TestResultsDesk)
+#include "tst_resultsdesk.moc"
