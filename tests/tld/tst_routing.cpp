@@ -2,6 +2,7 @@
 #include "tld/Routing.h"
 #include "tld/TldRegistry.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace tld;
@@ -43,6 +44,7 @@ private slots:
     void endOfEnabledTldOnLongTexts();
     void breakAfterTlds_data();
     void breakAfterTlds();
+    void breakAfterTldsAgreesWithRowByRowReplacing();
     void registryRebuildsTheMatcherOnEveryLoad();
 };
 
@@ -220,6 +222,36 @@ void TestRouting::breakAfterTlds()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(EnabledTldMatcher(table(rows)).breakAfterTlds(text), expected);
+}
+
+void TestRouting::breakAfterTldsAgreesWithRowByRowReplacing()
+{
+    // The rule as written: for each enabled row in order, each follower in order, then ".com" and a quote.
+    const auto literal = [](const TldTable &rows, QString text) {
+        const QStringList followers = {QStringLiteral(" "), QStringLiteral("/"), QStringLiteral("\""),
+                                       QStringLiteral("'"), QStringLiteral(":"), QStringLiteral("?")};
+        for (const TldRecord &row : rows) {
+            if (!row.enabled || row.extension == proxyExtension)
+                continue;
+            for (const QString &follower : followers)
+                text.replace(row.extension + follower, row.extension + follower + QStringLiteral("\r\n"));
+            text.replace(QStringLiteral(".com\""), QStringLiteral(".com\"\r\n"));
+        }
+        return text;
+    };
+    const QStringList extensions = {QStringLiteral("com"), QStringLiteral("m"),  QStringLiteral("co.uk"),
+                                    QStringLiteral("uk"),  QStringLiteral("om"), QStringLiteral("net")};
+    QRandomGenerator random(4242);
+    const QString alphabet = QStringLiteral("comnetuk. /\"':?x");
+    for (int round = 0; round < 3000; ++round) {
+        TldTable rows;
+        for (int i = 0; i < 4; ++i)
+            rows.append(row(extensions.at(random.bounded(int(extensions.size()))), random.bounded(3) != 0));
+        QString text;
+        for (int i = random.bounded(40); i > 0; --i)
+            text.append(alphabet.at(random.bounded(int(alphabet.size()))));
+        QCOMPARE(EnabledTldMatcher(rows).breakAfterTlds(text), literal(rows, text));
+    }
 }
 
 void TestRouting::registryRebuildsTheMatcherOnEveryLoad()
