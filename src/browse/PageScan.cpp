@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/TextCodec.h"
+#include "sources/LinkText.h"
 #include "tld/Routing.h"
 
 #include <QElapsedTimer>
@@ -15,23 +16,50 @@ PageScan::PageScan(const tld::EnabledTldMatcher &matcher, FoundNames &session, Q
 
 void PageScan::start(const QString &html)
 {
-    m_lines = preparePageLines(html, m_scanner.matcher());
+    m_html = html;
     QTimer::singleShot(0, this, &PageScan::runSlice);
 }
 
 void PageScan::runToEnd(const QString &html)
 {
-    m_lines = preparePageLines(html, m_scanner.matcher());
+    m_html = html;
+    prepareSome(-1);
     scanSome(-1);
     finish();
 }
 
 void PageScan::runSlice()
 {
-    if (scanSome(sliceMs))
+    if (!m_linesReady) {
+        prepareSome(sliceMs);
+    } else if (scanSome(sliceMs)) {
         finish();
-    else
-        QTimer::singleShot(0, this, &PageScan::runSlice);
+        return;
+    }
+    QTimer::singleShot(0, this, &PageScan::runSlice);
+}
+
+void PageScan::prepareSome(qint64 budgetMs)
+{
+    // The page is prepared in pieces cut right before a "<": no pattern the preparation looks for
+    // holds a "<" after its first character, so the pieces give what the whole page gives.
+    constexpr qsizetype pieceSize = 64 * 1024;
+    QElapsedTimer clock;
+    clock.start();
+    while (m_prepared < m_html.size() && (budgetMs < 0 || clock.elapsed() < budgetMs)) {
+        qsizetype end = m_html.indexOf(QLatin1Char('<'), std::min(m_prepared + pieceSize, m_html.size()));
+        if (end < 0)
+            end = m_html.size();
+        const QString piece = m_html.mid(m_prepared, end - m_prepared);
+        m_preparedText += m_scanner.matcher().breakAfterTlds(sources::breakAtLinks(piece, true));
+        m_prepared = end;
+    }
+    if (m_prepared < m_html.size())
+        return;
+    m_lines = platform::splitListLines(m_preparedText + platform::crlf);
+    m_preparedText.clear();
+    m_html.clear();
+    m_linesReady = true;
 }
 
 bool PageScan::scanSome(qint64 budgetMs)

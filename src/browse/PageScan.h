@@ -35,11 +35,16 @@ signals:
 
 private:
     void runSlice();
+    void prepareSome(qint64 budgetMs);
     bool scanSome(qint64 budgetMs);
     void finish();
 
     PageScanner m_scanner;
     QString m_queuePath;
+    QString m_html;
+    qsizetype m_prepared = 0; ///< how much of m_html is prepared
+    QString m_preparedText;
+    bool m_linesReady = false;
     QStringList m_lines;
     qsizetype m_next = 0;
     qsizetype m_framesSeen = 0;

@@ -38,13 +38,7 @@ QString framePart(const QString &line)
 
 QStringList preparePageLines(const QString &html, const tld::EnabledTldMatcher &matcher)
 {
-    QString text = html;
-    text.replace(QStringLiteral("=www."), QStringLiteral("http://www."), Qt::CaseInsensitive);
-    text.replace(QStringLiteral(">www."), QStringLiteral("http://www."), Qt::CaseInsensitive);
-    text.replace(http, platform::crlf + http, Qt::CaseInsensitive);
-    text.replace(QStringLiteral("<Frame"), platform::crlf + QStringLiteral("<Frame"), Qt::CaseInsensitive);
-    text.remove(QStringLiteral("<wbr>"), Qt::CaseInsensitive);
-    return platform::splitListLines(matcher.breakAfterTlds(text) + platform::crlf);
+    return platform::splitListLines(matcher.breakAfterTlds(sources::breakAtLinks(html, true)) + platform::crlf);
 }
 
 PageScanner::PageScanner(const tld::EnabledTldMatcher &matcher, FoundNames &session)

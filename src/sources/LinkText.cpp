@@ -26,6 +26,43 @@ QString linkHost(const QString &afterScheme)
     return host;
 }
 
+static bool startsWithAt(QStringView text, qsizetype at, QLatin1String part)
+{
+    return text.mid(at, part.size()).compare(part, Qt::CaseInsensitive) == 0;
+}
+
+QString breakAtLinks(const QString &page, bool removeWordBreaks)
+{
+    static const QLatin1String www("www."), http("http://"), frame("<frame"), wordBreak("<wbr>");
+    const QStringView view(page);
+    QString result;
+    result.reserve(page.size() + page.size() / 16);
+    qsizetype copied = 0;
+    auto replace = [&](qsizetype at, qsizetype length, QLatin1String with) {
+        result.append(view.mid(copied, at - copied));
+        result.append(with);
+        copied = at + length;
+    };
+    for (qsizetype i = 0; i < view.size(); ++i) {
+        const char16_t c = view.at(i).unicode();
+        if ((c == '=' || c == '>') && startsWithAt(view, i + 1, www)) {
+            replace(i, 1 + www.size(), QLatin1String("\r\nhttp://www."));
+            i += www.size();
+        } else if ((c == 'h' || c == 'H') && startsWithAt(view, i, http)) {
+            replace(i, http.size(), QLatin1String("\r\nhttp://"));
+            i += http.size() - 1;
+        } else if (c == '<' && startsWithAt(view, i, frame)) {
+            replace(i, frame.size(), QLatin1String("\r\n<Frame"));
+            i += frame.size() - 1;
+        } else if (c == '<' && removeWordBreaks && startsWithAt(view, i, wordBreak)) {
+            replace(i, wordBreak.size(), QLatin1String(""));
+            i += wordBreak.size() - 1;
+        }
+    }
+    result.append(view.mid(copied));
+    return result;
+}
+
 void removeFirst(QString &text, const QString &part)
 {
     const qsizetype at = text.indexOf(part);

@@ -17,6 +17,11 @@ bool isExcludedLink(const QString &line);
 /// first "/", and without its first label when more than three characters follow the first dot.
 QString linkHost(const QString &afterScheme);
 
+/// Starts a new line (CR LF) at every link of a page: "=www." and ">www." become "http://www.", every
+/// "http://" and "<Frame" (any case) begins a line, and with @p removeWordBreaks every "<wbr>" goes.
+/// One pass over the text, with the result of replacing each in turn.
+QString breakAtLinks(const QString &page, bool removeWordBreaks);
+
 /// Removes the first occurrence of @p part (exact case), if any.
 void removeFirst(QString &text, const QString &part);
 

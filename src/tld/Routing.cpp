@@ -1,5 +1,8 @@
 #include "tld/Routing.h"
 
+#include <algorithm>
+#include <array>
+
 #include <QStringList>
 
 namespace tld {
@@ -176,16 +179,51 @@ qsizetype EnabledTldMatcher::endOfEnabledTld(QStringView text) const
 
 QString EnabledTldMatcher::breakAfterTlds(const QString &text) const
 {
-    static const QString followers[] = {QStringLiteral(" "), QStringLiteral("/"), QStringLiteral("\""),
-                                        QStringLiteral("'"), QStringLiteral(":"), QStringLiteral("?")};
-    static const QString comQuote = QStringLiteral(".com\"");
-    static const QString comQuoteBreak = QStringLiteral(".com\"\r\n");
-    QString result = text;
+    if (m_extensionsInOrder.isEmpty())
+        return text;
+    // One pass over the text gives what replacing "extension + follower" row by row gives: after each
+    // follower, one line break for every enabled row whose extension ends right before it, and one more
+    // per enabled row after a ".com" followed by a double quote.
+    QList<std::pair<QString, int>> rowsOf;
+    std::array<bool, 128> lastAscii{};
+    bool lastNonAscii = false;
     for (const QString &extension : m_extensionsInOrder) {
-        for (const QString &follower : followers)
-            result.replace(extension + follower, extension + follower + QStringLiteral("\r\n"));
-        result.replace(comQuote, comQuoteBreak);
+        auto known = std::find_if(rowsOf.begin(), rowsOf.end(), [&](const auto &e) { return e.first == extension; });
+        if (known != rowsOf.end())
+            ++known->second;
+        else
+            rowsOf.append({extension, 1});
+        const char16_t last = extension.back().unicode();
+        (last < 128 ? lastAscii[last] : lastNonAscii) = true;
     }
+    const QStringView view(text);
+    const int enabledRows = int(m_extensionsInOrder.size());
+    QString result;
+    result.reserve(text.size() + text.size() / 16);
+    qsizetype copied = 0;
+    for (qsizetype p = 1; p < view.size(); ++p) {
+        const char16_t follower = view.at(p).unicode();
+        if (follower != ' ' && follower != '/' && follower != '"' && follower != '\'' && follower != ':' &&
+            follower != '?')
+            continue;
+        const char16_t before = view.at(p - 1).unicode();
+        int breaks = 0;
+        if (before < 128 ? lastAscii[before] : lastNonAscii) {
+            for (const auto &[extension, rows] : rowsOf) {
+                if (p >= extension.size() && view.mid(p - extension.size(), extension.size()) == extension)
+                    breaks += rows;
+            }
+        }
+        if (follower == '"' && p >= 4 && view.mid(p - 4, 4) == QLatin1String(".com"))
+            breaks += enabledRows;
+        if (breaks == 0)
+            continue;
+        result.append(view.mid(copied, p + 1 - copied));
+        for (int i = 0; i < breaks; ++i)
+            result.append(QLatin1String("\r\n"));
+        copied = p + 1;
+    }
+    result.append(view.mid(copied));
     return result;
 }
 

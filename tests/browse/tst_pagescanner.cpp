@@ -3,6 +3,9 @@
 #include "browse/PageScan.h"
 #include "tld/Routing.h"
 
+#include "platform/TextCodec.h"
+
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -47,6 +50,7 @@ private slots:
     void pageWithoutNamesAddsOneEmptyLine();
     void oddLinesDoNotStopTheScan();
     void scanInSlicesEndsWithTheSameNames();
+    void onePassPreparationEqualsReplacingInTurn();
 };
 
 void TestPageScanner::linksGiveTheirRegistrableDomain_data()
@@ -177,6 +181,55 @@ void TestPageScanner::scanInSlicesEndsWithTheSameNames()
     QVERIFY(done.wait(10000));
     QCOMPARE(done.at(0).at(0).toInt(), 6000);
     QCOMPARE(folder.read(QStringLiteral("BrowserSearch.txt")).count("\r\n"), 6001);
+}
+
+// The preparation as a sequence of replacements, one rule after another over the whole text.
+static QStringList preparedByReplacing(QString text, const tld::TldTable &rows)
+{
+    text.replace(QStringLiteral("=www."), QStringLiteral("http://www."), Qt::CaseInsensitive);
+    text.replace(QStringLiteral(">www."), QStringLiteral("http://www."), Qt::CaseInsensitive);
+    text.replace(QStringLiteral("http://"), QStringLiteral("\r\nhttp://"), Qt::CaseInsensitive);
+    text.replace(QStringLiteral("<Frame"), QStringLiteral("\r\n<Frame"), Qt::CaseInsensitive);
+    text.remove(QStringLiteral("<wbr>"), Qt::CaseInsensitive);
+    for (const tld::TldRecord &row : rows) {
+        if (!row.enabled || row.extension == tld::proxyExtension)
+            continue;
+        for (const char *follower : {" ", "/", "\"", "'", ":", "?"})
+            text.replace(row.extension + QLatin1String(follower),
+                         row.extension + QLatin1String(follower) + QStringLiteral("\r\n"));
+        text.replace(QStringLiteral(".com\""), QStringLiteral(".com\"\r\n"));
+    }
+    return platform::splitListLines(text + QStringLiteral("\r\n"));
+}
+
+void TestPageScanner::onePassPreparationEqualsReplacingInTurn()
+{
+    // Doubled rows, a two-label extension and one that ends another ("co" in "com") on purpose.
+    tld::TldTable rows = table({QStringLiteral("com"), QStringLiteral("co"), QStringLiteral("co.uk"),
+                                QStringLiteral("uk"), QStringLiteral("net"), QStringLiteral("net")});
+    const QStringList pieces = {QStringLiteral("<a href=\"HTTP://www.a.com/\">"),
+                                QStringLiteral("=WWW.b.co.uk?q"),
+                                QStringLiteral(">www.c.net'x"),
+                                QStringLiteral("<FRAME src=\"x.com\">"),
+                                QStringLiteral("lo<wbr>ng.com: "),
+                                QStringLiteral("telecom "),
+                                QStringLiteral(".com\"\""),
+                                QStringLiteral("\r\n"),
+                                QStringLiteral("\n"),
+                                QStringLiteral("plain words "),
+                                QStringLiteral("http://"),
+                                QStringLiteral("=www"),
+                                QStringLiteral("<fram"),
+                                QStringLiteral("e"),
+                                QStringLiteral("uk/")};
+    QRandomGenerator random(20261207);
+    for (int round = 0; round < 300; ++round) {
+        QString page;
+        for (int i = 0; i < 40; ++i)
+            page += pieces.at(random.bounded(int(pieces.size())));
+        const tld::EnabledTldMatcher matcher(rows);
+        QCOMPARE(preparePageLines(page, matcher), preparedByReplacing(page, rows));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPageScanner)
