@@ -4,6 +4,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "engine/QueryEngine.h"
+#include "engine/ResultClasses.h"
 #include "platform/Intervals.h"
 #include "results/DomainListModel.h"
 #include "tld/BlockedNoticeWindow.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace app;
@@ -60,6 +62,7 @@ private slots:
     void customListRunFillsListsFilesAndPositions();
     void wordListResumesAfterARestart();
     void silentServerShowsTheWatchdogNotice();
+    void closingTheWindowStopsTheSearchFirst();
 };
 
 void TestSearchRun::initTestCase()
@@ -160,6 +163,30 @@ void TestSearchRun::silentServerShowsTheWatchdogNotice()
     QVERIFY(server.connections() >= 2);
     QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
     notice->close();
+}
+
+void TestSearchRun::closingTheWindowStopsTheSearchFirst()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setMode(testing::WhoisFixtureServer::Mode::Silent);
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    folder.write(QStringLiteral("mine.txt"), "pending\r\n");
+    Desk desk(folder);
+    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
+    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
+    QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+    QSignalSpy query(&server, &testing::WhoisFixtureServer::queryReceived);
+    QVERIFY(query.wait(3000));
+    engine::QueryEngine *engine = desk.window->queryEngine();
+    desk.window->close();
+    QVERIFY(engine->stopRequested());
+    // Nothing of the run goes on: no reconnect, no notice, no result.
+    QTest::qWait(300);
+    QCOMPARE(server.connections(), 1);
+    QVERIFY(!desk.window->blockedNotice()->window());
+    QCOMPARE(desk.window->resultClasses()->counter(engine::RegisteredList), 0);
 }
 
 QTEST_MAIN(TestSearchRun)
