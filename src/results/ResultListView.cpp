@@ -19,6 +19,18 @@ bool carriesText(const QMimeData *data)
     return data && (data->hasText() || data->hasFormat(listDragFormat()));
 }
 
+// Taken as a copy: a program that offered to move its text must not delete it because of a drop here.
+bool acceptAsCopy(QDropEvent *event, bool accepting)
+{
+    if (!accepting || !carriesText(event->mimeData()) || !(event->possibleActions() & Qt::CopyAction)) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
 } // namespace
 
 ResultListView::ResultListView(QWidget *parent) : QListView(parent)
@@ -34,18 +46,28 @@ ResultListView::ResultListView(QWidget *parent) : QListView(parent)
 void ResultListView::setDragSourceNumber(int number)
 {
     m_dragSourceNumber = number;
-    setDragEnabled(number > 0);
-    setDragDropMode(acceptDrops() ? QAbstractItemView::DropOnly
-                                  : (number > 0 ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop));
+    updateDragDropMode();
 }
 
 void ResultListView::setAcceptsListDrops(bool accepts)
 {
-    setAcceptDrops(accepts);
-    viewport()->setAcceptDrops(accepts);
+    m_acceptsDrops = accepts;
+    updateDragDropMode();
     setDropIndicatorShown(false);
-    if (accepts)
+}
+
+void ResultListView::updateDragDropMode()
+{
+    const bool drags = m_dragSourceNumber > 0;
+    if (drags && m_acceptsDrops)
+        setDragDropMode(QAbstractItemView::DragDrop);
+    else if (drags)
+        setDragDropMode(QAbstractItemView::DragOnly);
+    else if (m_acceptsDrops)
         setDragDropMode(QAbstractItemView::DropOnly);
+    else
+        setDragDropMode(QAbstractItemView::NoDragDrop);
+    viewport()->setAcceptDrops(m_acceptsDrops);
 }
 
 DomainListModel *ResultListView::domainList() const
@@ -103,28 +125,18 @@ void ResultListView::startDrag(Qt::DropActions supportedActions)
 
 void ResultListView::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (acceptDrops() && carriesText(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    acceptAsCopy(event, m_acceptsDrops);
 }
 
 void ResultListView::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (acceptDrops() && carriesText(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    acceptAsCopy(event, m_acceptsDrops);
 }
 
 void ResultListView::dropEvent(QDropEvent *event)
 {
-    if (!acceptDrops() || !carriesText(event->mimeData())) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    emit dropped(ListDrag::fromMimeData(*event->mimeData()));
+    if (acceptAsCopy(event, m_acceptsDrops))
+        emit dropped(ListDrag::fromMimeData(*event->mimeData()));
 }
 
 } // namespace results

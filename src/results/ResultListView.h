@@ -48,7 +48,10 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void updateDragDropMode();
+
     int m_dragSourceNumber = 0;
+    bool m_acceptsDrops = false;
 };
 
 } // namespace results

@@ -77,15 +77,18 @@ struct Program {
 };
 
 // Delivers @p data to @p target as a drag that enters it and is dropped; false when it was refused.
-bool dropOn(ResultListView *target, const QMimeData &data)
+bool dropOn(ResultListView *target, const QMimeData &data, Qt::DropActions offered = Qt::CopyAction,
+            Qt::DropAction *taken = nullptr)
 {
     const QPoint at = target->viewport()->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target->viewport(), &enter);
     if (!enter.isAccepted())
         return false;
-    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(at), offered, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target->viewport(), &drop);
+    if (taken)
+        *taken = drop.dropAction();
     return drop.isAccepted();
 }
 
@@ -168,7 +171,10 @@ void TestResultsDesk::foreignAndStaleDropsAreIgnored()
     p.click(3, 0);
     QMimeData foreign;
     foreign.setText(QStringLiteral("www.example.com|5|17|-2|\r\n"));
-    QVERIFY(dropOn(p.list(5), foreign));
+    QVERIFY(!dropOn(p.list(5), foreign, Qt::MoveAction)); // taking it would delete it in the other program
+    Qt::DropAction taken = Qt::IgnoreAction;
+    QVERIFY(dropOn(p.list(5), foreign, Qt::CopyAction | Qt::MoveAction, &taken));
+    QCOMPARE(taken, Qt::CopyAction);
     QCOMPARE(p.entries(5), QStringList{QStringLiteral("ff.com")});
 
     // The list changed under the drag: the position now holds another name and is passed over.
