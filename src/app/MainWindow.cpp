@@ -218,8 +218,8 @@ void MainWindow::openHarvester()
     const sources::HarvestRequest request = sources::HarvestRequest::fromSearchPanel(
         m_sourcePanel->sourceList()->currentText(), m_sourcePanel->searchString()->text(),
         m_sourcePanel->resultCount()->currentIndex());
-    m_harvester = new sources::HarvesterWindow({m_context.folder, m_context.tlds.matcher(), m_context.services},
-                                               request, this);
+    m_harvester =
+        new sources::HarvesterWindow({m_context.folder, m_context.tlds.matcher(), m_context.services}, request, this);
     connect(m_harvester, &sources::HarvesterWindow::listWritten, this, [this](int entries) {
         m_sourcePanel->entryCount()->setText(QString::number(entries));
         m_sourcePanel->startNumber()->setText(QStringLiteral("1"));

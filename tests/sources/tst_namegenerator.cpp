@@ -59,6 +59,7 @@ private slots:
     void sixHundredAffixesReportProgressEveryThousandNames();
     void missingAffixFileStillGivesTheBareNames();
     void cancelWritesNothing();
+    void unwritableListStartsNoRun();
     void affixFileSkipsBlankLinesAndKeepsDuplicates();
     void addedAffixNeverRunsIntoAnUnendedLastLine();
     void deletingADoubledAffixRemovesEveryCopy();
@@ -176,6 +177,20 @@ void TestNameGenerator::cancelWritesNothing()
     QTest::qWait(50); // the slice that would have run
     QCOMPARE(finished.count(), 0);
     QCOMPARE(folder.read(QStringLiteral("CreatedDomains.txt")), QByteArray("old\r\n"));
+}
+
+void TestNameGenerator::unwritableListStartsNoRun()
+{
+    testing::TestFolder folder;
+    QDir(folder.appFolder()).mkdir(QStringLiteral("CreatedDomains.txt")); // a folder where the file should be
+    NameGenerator generator;
+    QSignalSpy failed(&generator, &NameGenerator::writeFailed);
+    QSignalSpy finished(&generator, &NameGenerator::finished);
+    QVERIFY(generator.start(request(folder, QStringLiteral("example"), list({".com"}))));
+    QVERIFY(failed.wait(5000));
+    QCOMPARE(failed.constFirst().constFirst().toString(), folder.file(QStringLiteral("CreatedDomains.txt")));
+    QVERIFY(!generator.isRunning());
+    QCOMPARE(finished.count(), 0);
 }
 
 void TestNameGenerator::affixFileSkipsBlankLinesAndKeepsDuplicates()
