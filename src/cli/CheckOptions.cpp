@@ -1,0 +1,158 @@
+#include "cli/CheckOptions.h"
+
+#include <QHash>
+
+#include <cmath>
+
+namespace cli {
+
+namespace {
+
+constexpr int maxThrottleMs = 86'400'000;
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('\'') + text + QLatin1Char('\'');
+}
+
+bool hasBlankOrControl(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.isSpace() || c.category() == QChar::Other_Control)
+            return true;
+    }
+    return false;
+}
+
+std::optional<QString> setValue(CheckOptions &options, const QString &name, const QString &value)
+{
+    if (name == QLatin1String("--data-dir")) {
+        if (value.isEmpty())
+            return QStringLiteral("--data-dir needs a folder");
+        options.dataDir = value;
+    } else if (name == QLatin1String("--tld")) {
+        QString ext = value.startsWith(QLatin1Char('.')) ? value.mid(1) : value;
+        if (ext.isEmpty() || hasBlankOrControl(ext) || ext.startsWith(QLatin1Char('.')) ||
+            ext.endsWith(QLatin1Char('.')))
+            return QStringLiteral("--tld needs an extension such as com or co.uk, not ") + quoted(value);
+        options.tld = ext.toLower();
+    } else if (name == QLatin1String("--proxy")) {
+        const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
+        QString host = value.left(colon);
+        if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+            host = host.mid(1, host.size() - 2);
+        bool ok = false;
+        const int port = value.mid(colon + 1).toInt(&ok);
+        if (colon < 0 || host.isEmpty() || hasBlankOrControl(host) || !ok || port < 1 || port > 65535)
+            return QStringLiteral("--proxy needs HOST:PORT with a port from 1 to 65535, not ") + quoted(value);
+        options.proxyHost = host;
+        options.proxyPort = port;
+    } else if (name == QLatin1String("--throttle")) {
+        bool ok = false;
+        const int ms = value.toInt(&ok);
+        if (!ok || ms < 0 || ms > maxThrottleMs)
+            return QStringLiteral("--throttle needs a whole number of milliseconds from 0 to %1, not ")
+                       .arg(maxThrottleMs) +
+                   quoted(value);
+        options.throttleMs = ms;
+    } else if (name == QLatin1String("--resume")) {
+        if (value.isEmpty())
+            return QStringLiteral("--resume needs a file name");
+        options.resumeFile = value;
+    } else if (name == QLatin1String("--timeout")) {
+        bool ok = false;
+        const double seconds = value.toDouble(&ok);
+        if (!ok || !std::isfinite(seconds) || seconds < minTimeoutSeconds || seconds > maxTimeoutSeconds)
+            return QStringLiteral("--timeout needs a number of seconds from %1 to %2, not ")
+                       .arg(minTimeoutSeconds)
+                       .arg(maxTimeoutSeconds) +
+                   quoted(value);
+        options.timeoutSeconds = seconds;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+ParsedCommandLine parseCommandLine(const QStringList &arguments)
+{
+    static const QStringList withValue = {QStringLiteral("--data-dir"), QStringLiteral("--tld"),
+                                          QStringLiteral("--proxy"),    QStringLiteral("--throttle"),
+                                          QStringLiteral("--resume"),   QStringLiteral("--timeout")};
+    static const QStringList flags = {
+        QStringLiteral("--json"), QStringLiteral("--quiet"), QStringLiteral("--profile-files"),
+        QStringLiteral("--help"), QStringLiteral("-h"),      QStringLiteral("--version")};
+    ParsedCommandLine parsed;
+    auto fail = [&parsed](const QString &error) {
+        parsed.action = ParsedCommandLine::Action::Fail;
+        parsed.error = error;
+        return parsed;
+    };
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (optionsEnded || argument == QLatin1String("-") || !argument.startsWith(QLatin1Char('-'))) {
+            parsed.options.inputs.append(argument);
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        const QString name = equals < 0 ? argument : argument.left(equals);
+        if (flags.contains(name)) {
+            if (equals >= 0)
+                return fail(QStringLiteral("option %1 takes no value").arg(name));
+            if (name == QLatin1String("--help") || name == QLatin1String("-h"))
+                parsed.action = ParsedCommandLine::Action::Help;
+            else if (name == QLatin1String("--version") && parsed.action != ParsedCommandLine::Action::Help)
+                parsed.action = ParsedCommandLine::Action::Version;
+            parsed.options.json |= name == QLatin1String("--json");
+            parsed.options.quiet |= name == QLatin1String("--quiet");
+            parsed.options.profileFiles |= name == QLatin1String("--profile-files");
+            continue;
+        }
+        if (!withValue.contains(name))
+            return fail(QStringLiteral("unknown option ") + quoted(name) + QStringLiteral(" (see --help)"));
+        QString value;
+        if (equals >= 0) {
+            value = argument.mid(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments.at(++i);
+        } else {
+            return fail(QStringLiteral("option %1 needs a value").arg(name));
+        }
+        if (const std::optional<QString> error = setValue(parsed.options, name, value))
+            return fail(*error);
+    }
+    return parsed;
+}
+
+QString usageText()
+{
+    return QStringLiteral(
+        "Usage: quarrytide-check [OPTION]... [FILE]...\n"
+        "Check whether the domain names listed in FILEs (or read from standard input) are registered,\n"
+        "asking each name's WHOIS server one name at a time, and print one line per name:\n"
+        "domain, verdict, class, server:port and the phrase that showed the name available.\n"
+        "\n"
+        "  --data-dir DIR      folder holding TLDs.txt and the result files\n"
+        "                      (default: the desktop program's application folder)\n"
+        "  --tld EXT           extension for names without a dot (default: the desktop's default)\n"
+        "  --proxy HOST:PORT   send every lookup to this WHOIS server\n"
+        "  --throttle MS       pause between two queries, for every TLD (0: no pause)\n"
+        "  --resume FILE       keep the position in FILE; a rerun continues where the last run stopped\n"
+        "  --profile-files     also write the profile series files and spill them like the desktop\n"
+        "  --timeout S         give up a name after S seconds without an answer (default 30)\n"
+        "  --json              print one JSON object per line\n"
+        "  --quiet             no progress and no notes on standard error\n"
+        "  -h, --help          show this help and exit\n"
+        "  --version           show the version and exit\n"
+        "\n"
+        "Verdicts: available, registered, refused, timeout, no-server.\n"
+        "Exit status: 0 every name was judged, 1 some were refused, timed out or had no server,\n"
+        "2 bad usage or unreadable input, 130 stopped by Ctrl+C (the position is kept).\n");
+}
+
+} // namespace cli

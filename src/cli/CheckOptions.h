@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace cli {
+
+/// What one run of quarrytide-check was asked to do.
+struct CheckOptions {
+    QStringList inputs; ///< list files in order; "-" is standard input; empty means standard input
+    QString dataDir;    ///< empty: the desktop program's application folder
+    QString tld;        ///< extension for names without a dot, without its dot; empty: the default
+    QString proxyHost;  ///< empty: no proxy
+    int proxyPort = 0;
+    std::optional<int> throttleMs; ///< replaces the throttle of every TLD row
+    QString resumeFile;            ///< position file; empty: start at the first name and keep no position
+    bool profileFiles = false;
+    std::optional<double> timeoutSeconds; ///< time a query may take before it is given up
+    bool json = false;
+    bool quiet = false;
+};
+
+/// The outcome of reading the command line.
+struct ParsedCommandLine {
+    enum class Action { Run, Help, Version, Fail };
+    Action action = Action::Run;
+    CheckOptions options;
+    QString error; ///< one line, for Fail
+};
+
+/// Reads the arguments (without the program name).
+ParsedCommandLine parseCommandLine(const QStringList &arguments);
+
+/// The text --help prints.
+QString usageText();
+
+/// Longest and shortest time limits accepted by --timeout, in seconds.
+inline constexpr double minTimeoutSeconds = 0.1;
+inline constexpr double maxTimeoutSeconds = 86400;
+
+} // namespace cli

@@ -1,0 +1,256 @@
+#include "cli/CheckRun.h"
+
+#include "cli/ConsoleIo.h"
+#include "cli/ProgressLine.h"
+#include "cli/ResultFormat.h"
+#include "engine/QueryEngine.h"
+#include "engine/ResultClasses.h"
+#include "platform/AppFolder.h"
+#include "platform/Intervals.h"
+#include "platform/SettingsStore.h"
+#include "tld/DefaultTlds.h"
+#include "tld/TldRegistry.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+#include <limits>
+
+namespace cli {
+
+using Kind = engine::QueryOutcome::Kind;
+
+CheckRun::CheckRun(CheckOptions options, QObject *parent)
+    : QObject(parent), m_options(std::move(options)), m_out(writeStandardOutput), m_err(writeStandardError),
+      m_showProgress(!m_options.quiet && standardErrorIsTerminal()), m_stream(m_options.inputs)
+{}
+
+CheckRun::~CheckRun() = default;
+
+void CheckRun::setWriters(Writer out, Writer err)
+{
+    m_out = std::move(out);
+    m_err = std::move(err);
+}
+
+void CheckRun::note(const QString &text)
+{
+    if (!m_options.quiet)
+        m_err(QStringLiteral("quarrytide-check: %1\n").arg(text).toUtf8());
+}
+
+bool CheckRun::prepare(const QString &defaultDataDir)
+{
+    const QString dataDir = m_options.dataDir.isEmpty() ? defaultDataDir : m_options.dataDir;
+    if (!m_options.dataDir.isEmpty() && !QFileInfo(dataDir).isDir()) {
+        m_error = QStringLiteral("--data-dir ") + dataDir + QStringLiteral(" is not a folder");
+        return false;
+    }
+    m_folder = std::make_unique<platform::AppFolder>(dataDir);
+    if (!loadTable())
+        return false;
+    adjustTable();
+    applyTimings();
+    if (m_options.profileFiles) {
+        // The desktop program makes these folders at start-up; the spill and the series need them.
+        QDir root(dataDir);
+        for (const QString &folder : {QStringLiteral("backups"), QStringLiteral("overflow")})
+            root.mkpath(m_folder->path(folder));
+        if (!QFileInfo(dataDir).isWritable()) {
+            m_error = QStringLiteral("--profile-files: cannot write into ") + dataDir;
+            return false;
+        }
+    }
+    if (!m_options.resumeFile.isEmpty()) {
+        m_positions.emplace(m_options.resumeFile);
+        if (!m_positions->load(m_startPosition, m_error))
+            return false;
+        m_stream.setPositionSink([this](int next) { savePosition(next); });
+    }
+    m_nextPosition = m_startPosition;
+    if (!m_stream.checkInputs()) {
+        m_error = m_stream.error();
+        return false;
+    }
+    return true;
+}
+
+bool CheckRun::loadTable()
+{
+    const QString tablePath = m_folder->path(QStringLiteral("TLDs.txt"));
+    m_tlds = std::make_unique<tld::TldRegistry>(tablePath);
+    if (!QFileInfo::exists(tablePath)) {
+        // The table the desktop program would write on its first start, kept in memory only.
+        m_tlds->setTable(tld::parseTable(tld::defaultTldRows().join(QStringLiteral("\r\n"))));
+        return true;
+    }
+    if (m_tlds->loadTldTable())
+        return true;
+    m_error =
+        QStringLiteral("cannot read a TLD table from ") + tablePath + QStringLiteral(" (unreadable or no valid rows)");
+    return false;
+}
+
+void CheckRun::adjustTable()
+{
+    // Only the table in memory changes; TLDs.txt stays as it is.
+    tld::TldTable table = m_tlds->table();
+    if (!m_options.proxyHost.isEmpty()) {
+        auto proxy = std::find_if(table.begin(), table.end(),
+                                  [](const tld::TldRecord &row) { return row.extension == tld::proxyExtension; });
+        if (proxy == table.end()) {
+            table.append({tld::proxyExtension, QString(), 43, true, 25, tld::defaultSuccessPhrases});
+            proxy = table.end() - 1;
+        }
+        proxy->server = m_options.proxyHost;
+        proxy->port = m_options.proxyPort;
+        m_tlds->setUseProxy(true);
+    }
+    if (m_options.throttleMs) {
+        for (tld::TldRecord &row : table)
+            row.throttle = *m_options.throttleMs;
+    }
+    m_tlds->setTable(std::move(table));
+    platform::SettingsStore settings(platform::SettingsStore::defaultFolder());
+    m_tlds->setDefaultExt(settings.product(QStringLiteral("DefaultExt"), QStringLiteral(".com")));
+}
+
+void CheckRun::applyTimings()
+{
+    platform::Intervals &intervals = platform::intervals();
+    // The pause counts ticks and lasts at least one; without a tick the next query follows at once.
+    if (m_options.throttleMs == 0)
+        intervals.throttleTickMs = 0;
+    m_throttle.setCurrentThrottle(m_options.throttleMs.value_or(0));
+    // The engine reconnects a silent server after a third of the watchdog and gives up at its end, as the
+    // desktop program does after 10 and 30 seconds; the time limit scales the second they count in.
+    if (m_options.timeoutSeconds) {
+        const double ms = *m_options.timeoutSeconds * 1000.0 / intervals.watchdogSeconds;
+        intervals.secondMs = std::max(1, int(std::lround(ms)));
+    }
+}
+
+void CheckRun::start()
+{
+    m_results = std::make_unique<engine::ResultClasses>(*m_folder);
+    m_results->setWritesFiles(m_options.profileFiles);
+    connect(m_results.get(), &engine::ResultClasses::spilled, this, [this] {
+        note(QStringLiteral("a profile list reached %1 entries: the lists were saved into %2 and emptied")
+                 .arg(engine::ResultClasses::overflowLimit + 1)
+                 .arg(m_folder->path(QStringLiteral("overflow"))));
+    });
+    m_engine = std::make_unique<engine::QueryEngine>(*m_tlds, m_throttle, *m_results, m_stream, 1);
+    if (!m_options.tld.isEmpty())
+        m_engine->setChosenTld([tld = m_options.tld] { return tld; });
+    connect(m_engine.get(), &engine::QueryEngine::outcome, this, &CheckRun::onOutcome);
+    connect(m_engine.get(), &engine::QueryEngine::stopped, this, [this] { finish(AllJudged); });
+    // The end marker leaves the single-slot engine idle; the run ends once the engine has taken it.
+    m_stream.setEndHandler([this] { QMetaObject::invokeMethod(this, &CheckRun::onListEnded, Qt::QueuedConnection); });
+    if (m_showProgress) {
+        qint64 total = NameStream::countEntries(m_stream.inputs());
+        if (total >= 0)
+            total = std::max<qint64>(0, total - (m_startPosition - 1));
+        m_stdoutIsTerminal = standardOutputIsTerminal();
+        m_progress = new ProgressLine(
+            m_err,
+            [this](qint64 &done, qint64 &available) {
+                done = m_done;
+                available = m_counts[int(Kind::Available)];
+            },
+            total, this);
+        m_progress->start();
+    }
+    m_engine->start(m_startPosition, std::numeric_limits<int>::max());
+}
+
+void CheckRun::onOutcome(const engine::QueryOutcome &outcome)
+{
+    ++m_done;
+    ++m_counts[int(outcome.kind)];
+    if (outcome.kind == Kind::Refused)
+        noteRefusal(outcome);
+    // Without files the profile lists serve nothing; emptying them keeps memory flat however long the list.
+    if (!m_options.profileFiles && outcome.kind == Kind::Available)
+        m_results->clearList(engine::ResultClasses::profileListFor(outcome.domain));
+    if (m_progress && m_stdoutIsTerminal)
+        m_progress->clear();
+    m_out(m_options.json ? jsonLine(outcome) : tsvLine(outcome));
+}
+
+void CheckRun::noteRefusal(const engine::QueryOutcome &outcome)
+{
+    if (m_refusingServers.contains(outcome.server))
+        return;
+    m_refusingServers.insert(outcome.server);
+    QString said;
+    for (const QString &line : outcome.answer.split(QLatin1Char('\n'))) {
+        said = line.trimmed();
+        if (!said.isEmpty())
+            break;
+    }
+    note(QStringLiteral("%1 refused a query (\"%2\"); a longer --throttle may help")
+             .arg(serverText(outcome), said.left(160)));
+}
+
+void CheckRun::savePosition(int next)
+{
+    m_nextPosition = next;
+    if (m_positions->save(next) || std::exchange(m_positionWarned, true))
+        return;
+    note(QStringLiteral("cannot write the position file %1; a rerun will start from the beginning")
+             .arg(m_positions->path()));
+}
+
+void CheckRun::onListEnded()
+{
+    if (m_finished || InterruptWatcher::pending())
+        return; // the watcher's signal ends the run
+    if (m_stream.state() == NameStream::State::Failed) {
+        m_err(QStringLiteral("quarrytide-check: %1\n").arg(m_stream.error()).toUtf8());
+        finish(BadInput);
+        return;
+    }
+    if (m_engine->listEnded())
+        finish(AllJudged);
+}
+
+void CheckRun::interrupt()
+{
+    if (m_finished || !m_engine)
+        return;
+    finish(Stopped);
+}
+
+void CheckRun::finish(int status)
+{
+    if (std::exchange(m_finished, true))
+        return;
+    if (m_progress)
+        m_progress->stop();
+    m_engine->stop();
+    const qint64 notJudged =
+        m_counts[int(Kind::Refused)] + m_counts[int(Kind::TimedOut)] + m_counts[int(Kind::NoServer)];
+    if (status == AllJudged && notJudged > 0)
+        status = SomeNotJudged;
+    if (status == Stopped) {
+        QString text = QStringLiteral("stopped after %1 names").arg(m_done);
+        if (m_positions)
+            text += QStringLiteral("; rerun with --resume %1 to continue at name %2")
+                        .arg(m_positions->path())
+                        .arg(m_nextPosition);
+        note(text);
+    } else if (m_showProgress) {
+        note(QStringLiteral("%1 names: %2 available, %3 registered, %4 refused, %5 timeout, %6 no-server")
+                 .arg(m_done)
+                 .arg(m_counts[int(Kind::Available)])
+                 .arg(m_counts[int(Kind::Registered)])
+                 .arg(m_counts[int(Kind::Refused)])
+                 .arg(m_counts[int(Kind::TimedOut)])
+                 .arg(m_counts[int(Kind::NoServer)]));
+    }
+    m_exitStatus = status;
+    emit finished(status);
+}
+
+} // namespace cli

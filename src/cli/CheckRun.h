@@ -1,0 +1,102 @@
+#pragma once
+
+#include "cli/CheckOptions.h"
+#include "cli/NameStream.h"
+#include "cli/PositionFile.h"
+#include "engine/QueryOutcome.h"
+#include "engine/ThrottleGate.h"
+
+#include <QObject>
+#include <QSet>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace engine {
+class QueryEngine;
+class ResultClasses;
+} // namespace engine
+namespace platform {
+class AppFolder;
+}
+namespace tld {
+class TldRegistry;
+}
+
+namespace cli {
+
+class ProgressLine;
+
+/**
+ * One run of quarrytide-check: the desktop program's engine, TLD table and result classes fed from a
+ * name stream, each outcome printed as it arrives, the position kept for a rerun, and the exit status
+ * decided when the names run out or the user stops.
+ */
+class CheckRun : public QObject {
+    Q_OBJECT
+public:
+    enum ExitStatus { AllJudged = 0, SomeNotJudged = 1, BadInput = 2, Stopped = 130 };
+    using Writer = std::function<void(const QByteArray &)>;
+
+    explicit CheckRun(CheckOptions options, QObject *parent = nullptr);
+    ~CheckRun() override;
+
+    /// Where results and messages go (standard output and standard error unless set).
+    void setWriters(Writer out, Writer err);
+    /// Draws the progress line on the error writer (by default when standard error is a terminal).
+    void setShowProgress(bool on) { m_showProgress = on; }
+
+    /// Reads the TLD table and the position and checks the inputs. False with error() when the run
+    /// cannot begin (exit status 2).
+    bool prepare(const QString &defaultDataDir);
+    QString error() const { return m_error; }
+    int startPosition() const { return m_startPosition; }
+    const tld::TldRegistry &tlds() const { return *m_tlds; }
+
+    void start();
+    /// Ctrl+C: the query under way is abandoned; the saved position stays.
+    void interrupt();
+
+    int exitStatus() const { return m_exitStatus; }
+
+signals:
+    void finished(int exitStatus);
+
+private:
+    bool loadTable();
+    void adjustTable();
+    void applyTimings();
+    void onOutcome(const engine::QueryOutcome &outcome);
+    void onListEnded();
+    void noteRefusal(const engine::QueryOutcome &outcome);
+    void savePosition(int next);
+    void finish(int status);
+    void note(const QString &text);
+
+    CheckOptions m_options;
+    Writer m_out;
+    Writer m_err;
+    bool m_showProgress;
+    QString m_error;
+    std::unique_ptr<platform::AppFolder> m_folder;
+    std::unique_ptr<tld::TldRegistry> m_tlds;
+    engine::ThrottleGate m_throttle;
+    std::unique_ptr<engine::ResultClasses> m_results;
+    NameStream m_stream;
+    std::optional<PositionFile> m_positions;
+    std::unique_ptr<engine::QueryEngine> m_engine;
+    ProgressLine *m_progress = nullptr;
+    bool m_stdoutIsTerminal = false;
+
+    int m_startPosition = 1;
+    int m_nextPosition = 1;
+    bool m_positionWarned = false;
+    QSet<QString> m_refusingServers;
+    qint64 m_counts[5] = {};
+    qint64 m_done = 0;
+    bool m_finished = false;
+    int m_exitStatus = AllJudged;
+};
+
+} // namespace cli

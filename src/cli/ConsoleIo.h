@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class QSocketNotifier;
+
+namespace cli {
+
+/// True when standard error is shown on a terminal (progress is drawn only there).
+bool standardErrorIsTerminal();
+bool standardOutputIsTerminal();
+
+/// Writes the bytes to standard output or standard error at once, without a buffer in between.
+void writeStandardOutput(const QByteArray &bytes);
+void writeStandardError(const QByteArray &bytes);
+
+/**
+ * A list file or standard input, read piece by piece as names are needed. Reads that wait for a slow
+ * pipe or a terminal give way to Ctrl+C, so a run can always be stopped.
+ */
+class InputFile {
+public:
+    enum class Status { Data, End, Interrupted, Failed };
+    static constexpr int pieceSize = 64 * 1024;
+
+    InputFile() = default;
+    ~InputFile();
+    InputFile(const InputFile &) = delete;
+    InputFile &operator=(const InputFile &) = delete;
+
+    /// Opens @p path, or standard input for "-". False with errorText() when it cannot be read.
+    bool open(const QString &path);
+    void close();
+    /// Appends the next piece of at most pieceSize bytes to @p buffer.
+    Status read(QByteArray &buffer);
+    QString errorText() const { return m_error; }
+
+private:
+    int m_fd = -1;
+    bool m_ownsFd = false;
+    QString m_error;
+};
+
+/**
+ * Turns Ctrl+C (SIGINT) and SIGTERM into a Qt signal. The handler only sets a flag and writes a byte
+ * into a pipe; the event loop sees the pipe and emits interrupted().
+ */
+class InterruptWatcher : public QObject {
+    Q_OBJECT
+public:
+    explicit InterruptWatcher(QObject *parent = nullptr);
+    ~InterruptWatcher() override;
+
+    /// True once a stop was asked for (also before the event loop has seen it).
+    static bool pending();
+
+signals:
+    void interrupted();
+
+private:
+    void drain();
+
+    QSocketNotifier *m_notifier = nullptr;
+};
+
+} // namespace cli

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "engine/QueryOutcome.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace cli {
+
+/// available, registered, refused, timeout or no-server.
+QString verdictWord(engine::QueryOutcome::Kind kind);
+/// High, Mid or Low for an available name, Registered for a registered one; empty when the result
+/// classes take no such name.
+QString classWord(const engine::QueryOutcome &outcome);
+/// host:port of the server asked, empty when no server was asked.
+QString serverText(const engine::QueryOutcome &outcome);
+
+/// One output line, ended by LF: tab-separated fields, or a JSON object.
+QByteArray tsvLine(const engine::QueryOutcome &outcome);
+QByteArray jsonLine(const engine::QueryOutcome &outcome);
+
+} // namespace cli

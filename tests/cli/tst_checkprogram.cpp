@@ -1,0 +1,387 @@
+#include "TestFolder.h"
+#include "WhoisFixtureServer.h"
+#include "engine/ResultClasses.h"
+#include "platform/AppFolder.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <csignal>
+
+using testing::WhoisFixtureServer;
+
+namespace {
+
+struct Finished {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+    QList<QByteArray> lines() const { return out.isEmpty() ? QList<QByteArray>() : out.chopped(1).split('\n'); }
+};
+
+} // namespace
+
+// The real quarrytide-check against WHOIS fixture servers on 127.0.0.1.
+class TestCheckProgram : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void verdicts_data();
+    void verdicts();
+    void namesFromFilesAndStandardInput();
+    void interruptedRunResumesAfterTheNameUnderWay();
+    void interruptWhileWaitingForStandardInput();
+    void badUsage_data();
+    void badUsage();
+    void unreadableInputChecksNothing_data();
+    void unreadableInputChecksNothing();
+    void profileFilesMatchTheDesktopSeries();
+    void proxyTakesEveryLookup();
+    void helpAndVersion();
+
+private:
+    void start(QProcess &process, const QStringList &arguments);
+    bool run(const QStringList &arguments, Finished &finished, const QByteArray &input = QByteArray());
+    bool waitFor(QProcess &process, Finished &finished);
+    QStringList withData(QStringList arguments) const;
+
+    std::unique_ptr<testing::TestFolder> m_folder;
+    std::unique_ptr<WhoisFixtureServer> m_server;
+    QString m_serverField;
+};
+
+void TestCheckProgram::init()
+{
+    m_folder = std::make_unique<testing::TestFolder>();
+    m_server = std::make_unique<WhoisFixtureServer>();
+    QVERIFY(m_server->listen());
+    m_server->setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    const QByteArray port = QByteArray::number(m_server->port());
+    m_folder->write(QStringLiteral("TLDs.txt"), "com|127.0.0.1|" + port + "|Enabled|0|No match,not found\r\n" +
+                                                    "net|127.0.0.1|" + port + "|Enabled|0|No match,not found\r\n");
+    m_serverField = QStringLiteral("127.0.0.1:") + QString::number(m_server->port());
+}
+
+QStringList TestCheckProgram::withData(QStringList arguments) const
+{
+    return QStringList{QStringLiteral("--data-dir"), m_folder->appFolder()} + arguments;
+}
+
+void TestCheckProgram::start(QProcess &process, const QStringList &arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // Never the desktop settings or data of whoever runs the tests.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_folder->settingsFolder());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_folder->settingsFolder());
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_folder->appFolder());
+    process.start(QStringLiteral(QUARRYTIDE_CHECK_PROGRAM), arguments);
+}
+
+bool TestCheckProgram::waitFor(QProcess &process, Finished &finished)
+{
+    // Waiting runs the event loop, so the fixture server answers meanwhile.
+    if (process.state() != QProcess::NotRunning) {
+        QSignalSpy done(&process, &QProcess::finished);
+        if (!done.wait(30000)) {
+            process.kill();
+            process.waitForFinished();
+            return false;
+        }
+    }
+    finished.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    finished.out = process.readAllStandardOutput();
+    finished.err = process.readAllStandardError();
+    return true;
+}
+
+bool TestCheckProgram::run(const QStringList &arguments, Finished &finished, const QByteArray &input)
+{
+    QProcess process;
+    start(process, arguments);
+    if (!process.waitForStarted())
+        return false;
+    process.write(input);
+    process.closeWriteChannel();
+    return waitFor(process, finished);
+}
+
+void TestCheckProgram::verdicts_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<bool>("json");
+    QTest::addColumn<QStringList>("fields"); // verdict, class, success word
+    QTest::addColumn<int>("status");
+    for (const bool json : {false, true}) {
+        const char *format = json ? "json" : "tsv";
+        QTest::addRow("available %s", format)
+            << QStringLiteral("available") << json
+            << QStringList{QStringLiteral("available"), QStringLiteral("Low"), QStringLiteral("No match")} << 0;
+        QTest::addRow("registered %s", format)
+            << QStringLiteral("registered") << json
+            << QStringList{QStringLiteral("registered"), QStringLiteral("Registered"), QString()} << 0;
+        QTest::addRow("refused %s", format)
+            << QStringLiteral("refused") << json << QStringList{QStringLiteral("refused"), QString(), QString()} << 1;
+        QTest::addRow("silent %s", format)
+            << QStringLiteral("silent") << json << QStringList{QStringLiteral("timeout"), QString(), QString()} << 1;
+    }
+}
+
+void TestCheckProgram::verdicts()
+{
+    QFETCH(QString, server);
+    QFETCH(bool, json);
+    QFETCH(QStringList, fields);
+    QFETCH(int, status);
+    if (server == QLatin1String("registered"))
+        m_server->setResponder([](const QString &query) { return testing::registeredAnswer(query); });
+    else if (server == QLatin1String("refused"))
+        m_server->setAnswer(testing::quotaAnswer());
+    else if (server == QLatin1String("silent"))
+        m_server->setMode(WhoisFixtureServer::Mode::Silent);
+    m_folder->write(QStringLiteral("list.txt"), "abcdefgh\r\n");
+    QStringList arguments = withData({QStringLiteral("--timeout"), QStringLiteral("0.6"), QStringLiteral("list.txt")});
+    if (json)
+        arguments.append(QStringLiteral("--json"));
+    Finished finished;
+    QVERIFY(run(arguments, finished));
+    QCOMPARE(finished.status, status);
+    QCOMPARE(finished.lines().size(), 1);
+    const QStringList expected =
+        QStringList{QStringLiteral("abcdefgh.com"), fields.at(0), fields.at(1), m_serverField, fields.at(2)};
+    if (json) {
+        const QJsonObject object = QJsonDocument::fromJson(finished.lines().at(0)).object();
+        QStringList got;
+        for (const char *key : {"domain", "verdict", "class", "server", "success"})
+            got.append(object.value(QLatin1String(key)).toString());
+        QCOMPARE(got, expected);
+    } else {
+        QCOMPARE(QString::fromUtf8(finished.lines().at(0)).split(QLatin1Char('\t')), expected);
+    }
+    if (server == QLatin1String("refused"))
+        QVERIFY2(finished.err.contains("refused a query"), finished.err.constData());
+    if (server == QLatin1String("silent"))
+        QVERIFY(m_server->connections() >= 2); // reconnected once silent for a third of the time limit
+}
+
+void TestCheckProgram::namesFromFilesAndStandardInput()
+{
+    m_folder->write(QStringLiteral("a.txt"), "one\r\ntwo.net");
+    m_folder->write(QStringLiteral("b.txt"), "\nfour\n");
+    Finished finished;
+    QVERIFY(run(withData({QStringLiteral("a.txt"), QStringLiteral("-"), QStringLiteral("b.txt")}), finished,
+                "three\rthree-b\n"));
+    QCOMPARE(finished.status, 0);
+    const QStringList expected = {QStringLiteral("one.com"), QStringLiteral("two.net"), QStringLiteral("three.com"),
+                                  QStringLiteral("three-b.com"), QStringLiteral("four.com")};
+    QCOMPARE(m_server->queries(), expected);
+    QStringList printed;
+    for (const QByteArray &line : finished.lines())
+        printed.append(QString::fromUtf8(line.left(line.indexOf('\t'))));
+    QCOMPARE(printed, expected);
+
+    // Standard input alone, with the extension chosen for names without a dot.
+    QVERIFY(run(withData({QStringLiteral("--tld"), QStringLiteral("net")}), finished, "five\nsix.com\n"));
+    QCOMPARE(finished.status, 0);
+    QCOMPARE(m_server->queries().mid(5), (QStringList{QStringLiteral("five.net"), QStringLiteral("six.com")}));
+    QCOMPARE(finished.lines().size(), 2);
+}
+
+void TestCheckProgram::interruptedRunResumesAfterTheNameUnderWay()
+{
+    m_folder->write(QStringLiteral("list.txt"), "name1\r\nname2\r\nname3\r\nname4\r\nname5\r\n");
+    // The third name meets a silent server and is under way when Ctrl+C comes.
+    connect(m_server.get(), &WhoisFixtureServer::queryReceived, this, [this](const QString &query) {
+        m_server->setMode(query == QLatin1String("name3.com") ? WhoisFixtureServer::Mode::Silent
+                                                              : WhoisFixtureServer::Mode::AnswerAtOnce);
+    });
+    const QStringList arguments =
+        withData({QStringLiteral("--resume"), QStringLiteral("list.pos"), QStringLiteral("list.txt")});
+    QProcess process;
+    start(process, arguments);
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->queries().size(), 3, 20000);
+    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    Finished first;
+    QVERIFY(waitFor(process, first));
+    QCOMPARE(first.status, 130);
+    QCOMPARE(first.lines().size(), 2);
+    QVERIFY(first.lines().at(1).startsWith("name2.com\tavailable"));
+    QCOMPARE(m_folder->read(QStringLiteral("list.pos")), QByteArray("4\r\n"));
+    QVERIFY2(first.err.contains("continue at name 4"), first.err.constData());
+
+    Finished second;
+    QVERIFY(run(arguments, second));
+    QCOMPARE(second.status, 0);
+    QCOMPARE(m_server->queries().mid(3), (QStringList{QStringLiteral("name4.com"), QStringLiteral("name5.com")}));
+    QCOMPARE(second.lines().size(), 2);
+    QCOMPARE(m_folder->read(QStringLiteral("list.pos")), QByteArray("6\r\n"));
+
+    // A finished list stays finished.
+    Finished third;
+    QVERIFY(run(arguments, third));
+    QCOMPARE(third.status, 0);
+    QVERIFY(third.out.isEmpty());
+    QCOMPARE(m_server->queries().size(), 5);
+}
+
+void TestCheckProgram::interruptWhileWaitingForStandardInput()
+{
+    QProcess process;
+    start(process, withData({}));
+    QVERIFY(process.waitForStarted());
+    process.write("first\n");
+    QTRY_VERIFY_WITH_TIMEOUT(process.bytesAvailable() > 0 || process.state() == QProcess::NotRunning, 20000);
+    // Standard input stays open: the program waits for the next name until it is stopped.
+    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    Finished finished;
+    QVERIFY(waitFor(process, finished));
+    QCOMPARE(finished.status, 130);
+    QCOMPARE(finished.lines().size(), 1);
+    QVERIFY(finished.lines().at(0).startsWith("first.com\tavailable"));
+}
+
+void TestCheckProgram::badUsage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("says");
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast")} << QByteArray("unknown option '--fast'");
+    QTest::newRow("value missing") << QStringList{QStringLiteral("--resume")} << QByteArray("needs a value");
+    QTest::newRow("bad timeout") << QStringList{QStringLiteral("--timeout"), QStringLiteral("-3")}
+                                 << QByteArray("--timeout needs");
+    QTest::newRow("bad proxy") << QStringList{QStringLiteral("--proxy"), QStringLiteral("127.0.0.1")}
+                               << QByteArray("--proxy needs HOST:PORT");
+    QTest::newRow("data dir missing") << QStringList{QStringLiteral("--data-dir"), QStringLiteral("no/such/folder")}
+                                      << QByteArray("is not a folder");
+    QTest::newRow("bad position file") << QStringList{QStringLiteral("--resume"), QStringLiteral("TLDs.txt")}
+                                       << QByteArray("holds no position");
+}
+
+void TestCheckProgram::badUsage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, says);
+    m_folder->write(QStringLiteral("list.txt"), "name\r\n");
+    Finished finished;
+    QVERIFY(run(withData(QStringList{QStringLiteral("list.txt")} + arguments), finished));
+    QCOMPARE(finished.status, 2);
+    QVERIFY(finished.out.isEmpty());
+    QVERIFY2(finished.err.startsWith("quarrytide-check: ") && finished.err.count('\n') == 1 &&
+                 finished.err.contains(says),
+             finished.err.constData());
+    QCOMPARE(m_server->connections(), 0);
+}
+
+void TestCheckProgram::unreadableInputChecksNothing_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QByteArray>("says");
+    QTest::newRow("missing file") << QStringLiteral("missing.txt") << QByteArray("cannot read missing.txt: ");
+    QTest::newRow("folder") << QStringLiteral("backups") << QByteArray("cannot read backups: is a folder");
+    QTest::newRow("table is a folder") << QStringLiteral("list.txt") << QByteArray("cannot read a TLD table");
+}
+
+void TestCheckProgram::unreadableInputChecksNothing()
+{
+    QFETCH(QString, input);
+    QFETCH(QByteArray, says);
+    m_folder->write(QStringLiteral("list.txt"), "name\r\n");
+    QDir(m_folder->appFolder()).mkdir(QStringLiteral("backups"));
+    QStringList arguments = {QStringLiteral("list.txt"), input};
+    if (QTest::currentDataTag() == QByteArray("table is a folder")) {
+        QDir(m_folder->appFolder()).mkdir(QStringLiteral("other"));
+        QDir(m_folder->appFolder()).mkdir(QStringLiteral("other/TLDs.txt"));
+        arguments = QStringList{QStringLiteral("--data-dir"), m_folder->file(QStringLiteral("other")), input};
+    } else {
+        arguments = withData(arguments);
+    }
+    Finished finished;
+    QVERIFY(run(arguments, finished));
+    QCOMPARE(finished.status, 2);
+    QVERIFY(finished.out.isEmpty());
+    QVERIFY2(finished.err.startsWith("quarrytide-check: " + says) && finished.err.count('\n') == 1,
+             finished.err.constData());
+    QCOMPARE(m_server->connections(), 0);
+}
+
+void TestCheckProgram::profileFilesMatchTheDesktopSeries()
+{
+    const QStringList names = {QStringLiteral("abc"),        QStringLiteral("takenone"),  QStringLiteral("abcdef"),
+                               QStringLiteral("abcdefghij"), QStringLiteral("xyz.net"),   QStringLiteral("takentwo"),
+                               QStringLiteral("abcdefg"),    QStringLiteral("longername")};
+    m_folder->write(QStringLiteral("list.txt"), names.join(QStringLiteral("\r\n")).toUtf8());
+    m_server->setResponder([](const QString &query) {
+        return query.startsWith(QLatin1String("taken")) ? testing::registeredAnswer(query)
+                                                        : testing::availableAnswer(query);
+    });
+
+    // Without the option the data folder gets no result file.
+    Finished plain;
+    QVERIFY(run(withData({QStringLiteral("list.txt")}), plain));
+    QCOMPARE(plain.status, 0);
+    QStringList files = QDir(m_folder->appFolder()).entryList(QDir::Files);
+    files.sort();
+    QCOMPARE(files, (QStringList{QStringLiteral("TLDs.txt"), QStringLiteral("list.txt")}));
+
+    Finished finished;
+    QVERIFY(run(withData({QStringLiteral("--profile-files"), QStringLiteral("list.txt")}), finished));
+    QCOMPARE(finished.status, 0);
+    QCOMPARE(finished.lines().size(), names.size());
+
+    // The desktop program's result classes given the same names and verdicts.
+    testing::TestFolder desktop;
+    platform::AppFolder desktopFolder(desktop.appFolder());
+    engine::ResultClasses classes(desktopFolder);
+    for (const QString &name : names) {
+        const QString domain = name.contains(QLatin1Char('.')) ? name : name + QStringLiteral(".com");
+        if (name.startsWith(QLatin1String("taken")))
+            classes.addRegisteredName(domain);
+        else
+            classes.addAvailableName(domain);
+        classes.checkOverflow();
+    }
+    for (const QString &file : {QStringLiteral("LowProfile.txt"), QStringLiteral("HighProfile.txt"),
+                                QStringLiteral("SuperHighProfile.txt")}) {
+        QVERIFY2(QFile::exists(m_folder->file(file)), qPrintable(file));
+        QCOMPARE(m_folder->read(file), desktop.read(file));
+    }
+    QCOMPARE(m_folder->read(QStringLiteral("HighProfile.txt")), QByteArray("abcdef.com\r\nabcdefg.com\r\n"));
+    QVERIFY(QDir(m_folder->file(QStringLiteral("overflow"))).isEmpty());
+}
+
+void TestCheckProgram::proxyTakesEveryLookup()
+{
+    WhoisFixtureServer proxy;
+    QVERIFY(proxy.listen());
+    proxy.setAnswer("Domain Name: TAKEN\r\n");
+    m_folder->write(QStringLiteral("list.txt"), "abc\nexample.org\nshop.example.xyz\n");
+    Finished finished;
+    QVERIFY(run(withData({QStringLiteral("--proxy"), QStringLiteral("127.0.0.1:") + QString::number(proxy.port()),
+                          QStringLiteral("list.txt")}),
+                finished));
+    QCOMPARE(finished.status, 0);
+    QCOMPARE(proxy.queries(), (QStringList{QStringLiteral("abc.com"), QStringLiteral("example.org"),
+                                           QStringLiteral("shop.example.xyz")}));
+    QCOMPARE(m_server->connections(), 0);
+    const QString proxyField = QStringLiteral("127.0.0.1:") + QString::number(proxy.port());
+    for (const QByteArray &line : finished.lines())
+        QCOMPARE(QString::fromUtf8(line).section(QLatin1Char('\t'), 3, 3), proxyField);
+}
+
+void TestCheckProgram::helpAndVersion()
+{
+    Finished help;
+    QVERIFY(run({QStringLiteral("--help")}, help));
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.startsWith("Usage: quarrytide-check"));
+    QVERIFY(help.err.isEmpty());
+    Finished version;
+    QVERIFY(run({QStringLiteral("--version")}, version));
+    QCOMPARE(version.status, 0);
+    QCOMPARE(version.out, QByteArray("quarrytide-check " QT_VERSION_TEXT "\n"));
+}
+
+QTEST_GUILESS_MAIN(TestCheckProgram)
+#include "tst_checkprogram.moc"
