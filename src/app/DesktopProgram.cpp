@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/Provisioning.h"
 #include "app/SplashWindow.h"
+#include "platform/EmbeddedBrowser.h"
 #include "platform/QtDesktopServices.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int runDesktopProgram(int argc, char **argv)
 {
     // The embedded browser needs shared GL contexts, set before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    platform::prepareEmbeddedBrowser();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarrytide"));
     QApplication::setOrganizationName(QStringLiteral("Marlowfen"));

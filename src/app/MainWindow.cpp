@@ -1,8 +1,9 @@
 #include "app/MainWindow.h"
 
-#include "app/AppContext.h"
 #include "app/AboutWindow.h"
+#include "app/AppContext.h"
 #include "app/HelpLauncherWindow.h"
+#include "browse/BrowseWindow.h"
 #include "engine/FileBackupNotice.h"
 #include "engine/QueryEngine.h"
 #include "engine/ResultClasses.h"
@@ -31,8 +32,7 @@
 namespace app {
 
 MainWindow::MainWindow(AppContext &context, QWidget *parent)
-    : QMainWindow(parent), m_context(context), m_sourcePanel(new sources::SourcePanel),
-      m_desk(new results::ResultsDesk)
+    : QMainWindow(parent), m_context(context), m_sourcePanel(new sources::SourcePanel), m_desk(new results::ResultsDesk)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(context.links.productName);
@@ -55,14 +55,15 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
 
 void MainWindow::buildEngine()
 {
-    m_selection = new sources::SourceSelection(*m_sourcePanel, m_context.folder, m_context.settings,
-                                               m_context.services, this);
+    m_selection =
+        new sources::SourceSelection(*m_sourcePanel, m_context.folder, m_context.settings, m_context.services, this);
     m_engine = new engine::QueryEngine(m_context.tlds, m_context.throttle, *m_results, *m_selection, 1, this);
     m_engine->setMessageBoxes(m_context.services.messages);
     m_engine->setChosenTld([chooser = m_sourcePanel->tldChooser()] { return chooser->currentText(); });
     m_selection->setEngine(m_engine);
     connect(m_selection, &sources::SourceSelection::generatorRequested, this, &MainWindow::openGenerator);
     connect(m_selection, &sources::SourceSelection::harvesterRequested, this, &MainWindow::openHarvester);
+    connect(m_selection, &sources::SourceSelection::browserRequested, this, &MainWindow::openBrowseWindow);
     m_blockedNotice = new tld::BlockedNotice(this);
     connect(m_engine, &engine::QueryEngine::panelChanged, this, &MainWindow::setStatusPanel);
     connect(m_engine, &engine::QueryEngine::stopped, m_selection, &sources::SourceSelection::restoreAfterStop);
@@ -127,8 +128,13 @@ void MainWindow::buildMenus()
 
     connect(menuItem(QStringLiteral("mnuFileItem_0")), &QAction::triggered, this, &QWidget::close);
     for (int i = 0; i < sources::SourcePanel::sourceNames().size(); ++i) {
-        connect(menuItem(QStringLiteral("mnuToolsItem_") + QString::number(i)), &QAction::triggered, this,
-                [this, i] { m_sourcePanel->sourceList()->setCurrentIndex(i); });
+        connect(menuItem(QStringLiteral("mnuToolsItem_") + QString::number(i)), &QAction::triggered, this, [this, i] {
+            // Choosing the source that is already chosen applies it again (reopens its window).
+            if (m_sourcePanel->sourceList()->currentIndex() == i)
+                m_selection->applySelection(i);
+            else
+                m_sourcePanel->sourceList()->setCurrentIndex(i);
+        });
     }
     connect(menuItem(QStringLiteral("mnuOptionsItem_0")), &QAction::triggered, this, &MainWindow::openTldManager);
     connect(m_desk->setupButton(), &QPushButton::clicked, this, &MainWindow::openTldManager);
@@ -233,6 +239,31 @@ sources::HarvesterWindow *MainWindow::harvesterWindow() const
     return m_harvester;
 }
 
+void MainWindow::openBrowseWindow()
+{
+    if (!m_browseWindow) {
+        const browse::BrowseContext context{
+            m_context.folder,
+            m_context.tlds,
+            m_context.throttle,
+            *m_results,
+            m_context.links,
+            m_context.selectedDomain,
+            m_context.services,
+            [this](const QString &host, const QString &text) { m_blockedNotice->show(host, text); },
+            [this](const QString &domain) { openLookupWindow(domain); }};
+        m_browseWindow = new browse::BrowseWindow(context, this);
+        m_browseWindow->load(m_browseHome);
+    }
+    m_browseWindow->show();
+    m_browseWindow->raise();
+}
+
+browse::BrowseWindow *MainWindow::browseWindow() const
+{
+    return m_browseWindow;
+}
+
 void MainWindow::setWindowIconFromResource()
 {
     setWindowIcon(QApplication::windowIcon());
@@ -273,8 +304,8 @@ void MainWindow::buildDeskController()
                               [this](const QString &domain) { openLookupWindow(domain); }};
     m_deskController = new results::DeskController(*m_desk, *m_results, *m_models[4], desk, this);
     for (int i = 0; i < 10; ++i) {
-        connect(menuItem(QStringLiteral("mnuEditItem_") + QString::number(i)), &QAction::triggered,
-                m_deskController, [this, i] { m_deskController->mnuEditItem_Click(i); });
+        connect(menuItem(QStringLiteral("mnuEditItem_") + QString::number(i)), &QAction::triggered, m_deskController,
+                [this, i] { m_deskController->mnuEditItem_Click(i); });
     }
     connect(menuItem(QStringLiteral("mnuHelpItem_0")), &QAction::triggered, this, &MainWindow::runHelpLauncher);
     connect(menuItem(QStringLiteral("mnuAboutItem_0")), &QAction::triggered, this, &MainWindow::openAboutWindow);

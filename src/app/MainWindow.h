@@ -21,6 +21,9 @@ namespace engine {
 class QueryEngine;
 class ResultClasses;
 } // namespace engine
+namespace browse {
+class BrowseWindow;
+}
 namespace results {
 class DomainListModel;
 class ResultsDesk;
@@ -86,6 +89,12 @@ public:
     /// Starts a run over the current source, as the Start button does.
     void cmdDoSearch_Click();
 
+    /// Opens the browse window (one instance); @p home is the first page (empty: the product's page).
+    void openBrowseWindow();
+    browse::BrowseWindow *browseWindow() const;
+    /// The page the browse window opens first (tests point it at a local server).
+    void setBrowseHome(const QString &address) { m_browseHome = address; }
+
 signals:
     /// Closing: every search stops before the other windows close.
     void shuttingDown();
@@ -124,6 +133,8 @@ private:
     sources::SourceSelection *m_selection = nullptr;
     engine::QueryEngine *m_engine = nullptr;
     tld::BlockedNotice *m_blockedNotice = nullptr;
+    QPointer<browse::BrowseWindow> m_browseWindow;
+    QString m_browseHome;
     results::DeskController *m_deskController = nullptr;
     QPointer<QWidget> m_aboutWindow;
 };

@@ -35,6 +35,9 @@ QPushButton *indexedButton(const char *name, int number, const QString &caption,
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name) + QLatin1Char('_') + QString::number(number));
     button->setToolTip(hint);
+    // Five columns of three buttons must still fit a small screen: buttons give up width first.
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    button->setMinimumWidth(40);
     return button;
 }
 
