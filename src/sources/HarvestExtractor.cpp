@@ -1,6 +1,7 @@
 #include "sources/HarvestExtractor.h"
 
 #include "platform/TextCodec.h"
+#include "sources/LinkText.h"
 #include "sources/NameCleaning.h"
 #include "tld/Routing.h"
 
@@ -10,65 +11,29 @@ namespace {
 
 const QString http = QStringLiteral("http://");
 
-// The search site's own pages and a domain marketplace's listings are never candidates.
-bool excluded(const QString &line)
-{
-    static const QStringList words = {QStringLiteral("yahoo.com"), QStringLiteral("@"), QStringLiteral("yimg"),
-                                      QStringLiteral("afternic.com")};
-    for (const QString &word : words) {
-        if (line.contains(word, Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
-
-void removeFirst(QString &text, const QString &part)
-{
-    const qsizetype at = text.indexOf(part);
-    if (at >= 0)
-        text.remove(at, part.size());
-}
-
-QString textAfter(const QString &text, QChar c)
-{
-    return text.mid(text.indexOf(c) + 1);
-}
-
 } // namespace
 
 HarvestExtractor::HarvestExtractor(const tld::EnabledTldMatcher &matcher) : m_matcher(matcher) {}
 
 QString HarvestExtractor::prepareText(const QString &page) const
 {
-    QString text = page;
-    text.replace(QStringLiteral("=www."), QStringLiteral("http://www."), Qt::CaseInsensitive);
-    text.replace(QStringLiteral(">www."), QStringLiteral("http://www."), Qt::CaseInsensitive);
-    text.replace(http, platform::crlf + http, Qt::CaseInsensitive);
-    text.replace(QStringLiteral("<Frame"), platform::crlf + QStringLiteral("<Frame"), Qt::CaseInsensitive);
-    return m_matcher.breakAfterTlds(text);
+    return m_matcher.breakAfterTlds(breakAtLinks(page, false));
 }
 
 QString HarvestExtractor::candidateName(const QString &rawLine, QString &tldPart) const
 {
     QString line = urlUnescape(rawLine);
-    if (!line.startsWith(http) || excluded(line) || !m_matcher.containsEnabledTld(line))
+    if (!line.startsWith(http) || isExcludedLink(line) || !m_matcher.containsEnabledTld(line))
         return {};
     removeFirst(line, http);
     removeFirst(line, QStringLiteral("<b>"));
     removeFirst(line, QStringLiteral("<B>"));
-    if (const qsizetype blank = line.indexOf(QLatin1Char(' ')); blank >= 0)
-        line.truncate(blank + 1);
-    if (const qsizetype slash = line.indexOf(QLatin1Char('/')); slash >= 0)
-        line.truncate(slash);
-    // Drops "www." or another first label; a bare "example.com" keeps its name.
-    if (const qsizetype dot = line.indexOf(QLatin1Char('.')); dot >= 0 && line.size() - dot - 1 > 3)
-        line.remove(0, dot + 1);
+    line = linkHost(line);
     if (line.contains(QLatin1Char('.')))
-        tldPart = textAfter(line, QLatin1Char('.'));
+        tldPart = textAfterFirst(line, QLatin1Char('.'));
     if (line.contains(QLatin1Char('=')))
-        tldPart = textAfter(line, QLatin1Char('='));
-    if (const qsizetype colon = line.indexOf(QLatin1Char(':')); colon >= 0)
-        line.truncate(colon + 1);
+        tldPart = textAfterFirst(line, QLatin1Char('='));
+    cutAfterFirst(line, QLatin1Char(':'));
     if (!m_matcher.containsEnabledTld(QLatin1Char('.') + tldPart))
         return {};
     QString name = correctName(tld::registrableDomain(line));
