@@ -22,22 +22,16 @@ namespace cli {
 using Kind = engine::QueryOutcome::Kind;
 
 CheckRun::CheckRun(CheckOptions options, QObject *parent)
-    : QObject(parent), m_options(std::move(options)), m_out(writeStandardOutput), m_err(writeStandardError),
-      m_showProgress(!m_options.quiet && standardErrorIsTerminal()), m_stream(m_options.inputs)
+    : QObject(parent), m_options(std::move(options)), m_showProgress(!m_options.quiet && standardErrorIsTerminal()),
+      m_stream(m_options.inputs)
 {}
 
 CheckRun::~CheckRun() = default;
 
-void CheckRun::setWriters(Writer out, Writer err)
-{
-    m_out = std::move(out);
-    m_err = std::move(err);
-}
-
 void CheckRun::note(const QString &text)
 {
     if (!m_options.quiet)
-        m_err(QStringLiteral("quarrytide-check: %1\n").arg(text).toUtf8());
+        writeStandardError(QStringLiteral("quarrytide-check: %1\n").arg(text).toUtf8());
 }
 
 bool CheckRun::prepare(const QString &defaultDataDir)
@@ -153,7 +147,7 @@ void CheckRun::start()
             total = std::max<qint64>(0, total - (m_startPosition - 1));
         m_stdoutIsTerminal = standardOutputIsTerminal();
         m_progress = new ProgressLine(
-            m_err,
+            writeStandardError,
             [this](qint64 &done, qint64 &available) {
                 done = m_done;
                 available = m_counts[int(Kind::Available)];
@@ -175,7 +169,28 @@ void CheckRun::onOutcome(const engine::QueryOutcome &outcome)
         m_results->clearList(engine::ResultClasses::profileListFor(outcome.domain));
     if (m_progress && m_stdoutIsTerminal)
         m_progress->clear();
-    m_out(m_options.json ? jsonLine(outcome) : tsvLine(outcome));
+    if (const int error = writeStandardOutput(m_options.json ? jsonLine(outcome) : tsvLine(outcome)))
+        outputFailed(error);
+}
+
+void CheckRun::outputFailed(int error)
+{
+    // This name's result reached no one: a rerun takes it again.
+    QString text = QStringLiteral("cannot write the results: ") + errorText(error);
+    if (m_positions) {
+        m_nextPosition -= 1;
+        m_positions->save(m_nextPosition);
+        text += QStringLiteral("; rerun with --resume %1 to continue at name %2")
+                    .arg(m_positions->path())
+                    .arg(m_nextPosition);
+    }
+    // Like the tools that end silently when the reader of their output has gone.
+    if (isBrokenPipe(error)) {
+        finish(OutputGone);
+        return;
+    }
+    writeStandardError(QStringLiteral("quarrytide-check: %1\n").arg(text).toUtf8());
+    finish(BadInput);
 }
 
 void CheckRun::noteRefusal(const engine::QueryOutcome &outcome)
@@ -207,7 +222,7 @@ void CheckRun::onListEnded()
     if (m_finished || InterruptWatcher::pending())
         return; // the watcher's signal ends the run
     if (m_stream.state() == NameStream::State::Failed) {
-        m_err(QStringLiteral("quarrytide-check: %1\n").arg(m_stream.error()).toUtf8());
+        writeStandardError(QStringLiteral("quarrytide-check: %1\n").arg(m_stream.error()).toUtf8());
         finish(BadInput);
         return;
     }

@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QSet>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -36,16 +35,10 @@ class ProgressLine;
 class CheckRun : public QObject {
     Q_OBJECT
 public:
-    enum ExitStatus { AllJudged = 0, SomeNotJudged = 1, BadInput = 2, Stopped = 130 };
-    using Writer = std::function<void(const QByteArray &)>;
+    enum ExitStatus { AllJudged = 0, SomeNotJudged = 1, BadInput = 2, Stopped = 130, OutputGone = 141 };
 
     explicit CheckRun(CheckOptions options, QObject *parent = nullptr);
     ~CheckRun() override;
-
-    /// Where results and messages go (standard output and standard error unless set).
-    void setWriters(Writer out, Writer err);
-    /// Draws the progress line on the error writer (by default when standard error is a terminal).
-    void setShowProgress(bool on) { m_showProgress = on; }
 
     /// Reads the TLD table and the position and checks the inputs. False with error() when the run
     /// cannot begin (exit status 2).
@@ -71,12 +64,11 @@ private:
     void onListEnded();
     void noteRefusal(const engine::QueryOutcome &outcome);
     void savePosition(int next);
+    void outputFailed(int error);
     void finish(int status);
     void note(const QString &text);
 
     CheckOptions m_options;
-    Writer m_out;
-    Writer m_err;
     bool m_showProgress;
     QString m_error;
     std::unique_ptr<platform::AppFolder> m_folder;

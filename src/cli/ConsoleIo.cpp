@@ -25,7 +25,7 @@ extern "C" void onInterruptSignal(int)
     errno = saved;
 }
 
-void writeAll(int fd, const QByteArray &bytes)
+int writeAll(int fd, const QByteArray &bytes)
 {
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
@@ -34,10 +34,11 @@ void writeAll(int fd, const QByteArray &bytes)
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            return;
+            return written < 0 ? errno : EIO;
         data += written;
         left -= written;
     }
+    return 0;
 }
 
 } // namespace
@@ -52,14 +53,24 @@ bool standardOutputIsTerminal()
     return ::isatty(STDOUT_FILENO) == 1;
 }
 
-void writeStandardOutput(const QByteArray &bytes)
+int writeStandardOutput(const QByteArray &bytes)
 {
-    writeAll(STDOUT_FILENO, bytes);
+    return writeAll(STDOUT_FILENO, bytes);
 }
 
 void writeStandardError(const QByteArray &bytes)
 {
     writeAll(STDERR_FILENO, bytes);
+}
+
+QString errorText(int error)
+{
+    return qt_error_string(error);
+}
+
+bool isBrokenPipe(int error)
+{
+    return error == EPIPE;
 }
 
 InputFile::~InputFile()
@@ -141,6 +152,8 @@ InterruptWatcher::InterruptWatcher(QObject *parent) : QObject(parent)
     action.sa_flags = 0;
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
+    // A reader of the results that goes away shows as a failed write, so the lost name is kept for a rerun.
+    std::signal(SIGPIPE, SIG_IGN);
     m_notifier = new QSocketNotifier(interruptPipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &InterruptWatcher::drain);
 }

@@ -12,9 +12,15 @@ namespace cli {
 bool standardErrorIsTerminal();
 bool standardOutputIsTerminal();
 
-/// Writes the bytes to standard output or standard error at once, without a buffer in between.
-void writeStandardOutput(const QByteArray &bytes);
+/// Writes the bytes to standard output at once, without a buffer in between; 0, or the error number
+/// when they could not all be written (EPIPE when the reader has gone).
+int writeStandardOutput(const QByteArray &bytes);
+/// The same for standard error, where a failure leaves nothing to report it to.
 void writeStandardError(const QByteArray &bytes);
+/// The system's text for an error number.
+QString errorText(int error);
+/// True for the error of a pipe whose reader has gone.
+bool isBrokenPipe(int error);
 
 /**
  * A list file or standard input, read piece by piece as names are needed. Reads that wait for a slow
@@ -45,7 +51,7 @@ private:
 
 /**
  * Turns Ctrl+C (SIGINT) and SIGTERM into a Qt signal. The handler only sets a flag and writes a byte
- * into a pipe; the event loop sees the pipe and emits interrupted().
+ * into a pipe; the event loop sees the pipe and emits interrupted(). SIGPIPE is ignored meanwhile.
  */
 class InterruptWatcher : public QObject {
     Q_OBJECT

@@ -10,6 +10,9 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using testing::WhoisFixtureServer;
 
@@ -38,6 +41,8 @@ private slots:
     void badUsage();
     void unreadableInputChecksNothing_data();
     void unreadableInputChecksNothing();
+    void lostOutputStopsAndKeepsTheNameForARerun_data();
+    void lostOutputStopsAndKeepsTheNameForARerun();
     void profileFilesMatchTheDesktopSeries();
     void proxyTakesEveryLookup();
     void helpAndVersion();
@@ -304,6 +309,47 @@ void TestCheckProgram::unreadableInputChecksNothing()
     QVERIFY2(finished.err.startsWith("quarrytide-check: " + says) && finished.err.count('\n') == 1,
              finished.err.constData());
     QCOMPARE(m_server->connections(), 0);
+}
+
+void TestCheckProgram::lostOutputStopsAndKeepsTheNameForARerun_data()
+{
+    QTest::addColumn<bool>("readerGone");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("says");
+    QTest::newRow("reader gone") << true << 141 << QByteArray();
+    QTest::newRow("disk full") << false << 2
+                               << QByteArray("quarrytide-check: cannot write the results: No space left on device; "
+                                             "rerun with --resume list.pos to continue at name 2\n");
+}
+
+void TestCheckProgram::lostOutputStopsAndKeepsTheNameForARerun()
+{
+    QFETCH(bool, readerGone);
+    QFETCH(int, status);
+    QFETCH(QByteArray, says);
+    m_folder->write(QStringLiteral("list.txt"), "name1\nname2\nname3\n");
+    m_folder->write(QStringLiteral("list.pos"), "2\r\n");
+    QProcess process;
+    int reader = -1;
+    if (readerGone) {
+        // The results go into a pipe whose reader leaves once the program has asked its first question.
+        const QByteArray fifo = QFile::encodeName(m_folder->file(QStringLiteral("results.fifo")));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        QVERIFY(reader >= 0);
+        connect(m_server.get(), &WhoisFixtureServer::queryReceived, this,
+                [&reader] { ::close(std::exchange(reader, -1)); });
+        process.setStandardOutputFile(QFile::decodeName(fifo));
+    } else {
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    }
+    start(process, withData({QStringLiteral("--resume"), QStringLiteral("list.pos"), QStringLiteral("list.txt")}));
+    Finished finished;
+    QVERIFY(waitFor(process, finished));
+    QCOMPARE(finished.status, status);
+    QCOMPARE(finished.err, says);
+    QCOMPARE(m_server->queries(), QStringList{QStringLiteral("name2.com")});
+    QCOMPARE(m_folder->read(QStringLiteral("list.pos")), QByteArray("2\r\n"));
 }
 
 void TestCheckProgram::profileFilesMatchTheDesktopSeries()
