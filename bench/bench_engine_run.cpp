@@ -21,10 +21,7 @@ namespace {
 class CountingSource : public engine::EntrySource {
 public:
     explicit CountingSource(int count) : m_count(count) {}
-    QString readEntry(int n) override
-    {
-        return n <= m_count ? QStringLiteral("name%1").arg(n) : sources::endMarker;
-    }
+    QString readEntry(int n) override { return n <= m_count ? QStringLiteral("name%1").arg(n) : sources::endMarker; }
     void savePositions(int) override {}
 
 private:
@@ -44,8 +41,8 @@ void run(quint16 port, int throttle, int names, QTextStream &out)
     QTemporaryDir dir;
     platform::AppFolder folder(dir.path());
     tld::TldRegistry tlds(dir.filePath(QStringLiteral("TLDs.txt")));
-    tlds.setTable({{QStringLiteral("com"), QStringLiteral("127.0.0.1"), port, true, throttle,
-                    QStringLiteral("No match")}});
+    tlds.setTable(
+        {{QStringLiteral("com"), QStringLiteral("127.0.0.1"), port, true, throttle, QStringLiteral("No match")}});
     engine::ThrottleGate gate;
     gate.setCurrentThrottle(throttle);
     engine::ResultClasses results(folder);

@@ -5,6 +5,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 
+# Formatting is checked first: it takes a second and names the file to fix.
+(cd "$root" && git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror)
+
 export QT_QPA_PLATFORM=offscreen
 "$root/scripts/build.sh" "$root/build" -DQT_WARNINGS_AS_ERRORS=ON
 ctest --test-dir "$root/build" --output-on-failure --parallel 2

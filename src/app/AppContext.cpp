@@ -3,9 +3,7 @@
 namespace app {
 
 AppContext::AppContext(const QString &appFolder, const QString &settingsFolder, platform::Services services)
-    : folder(appFolder), settings(settingsFolder), tlds(folder.path(QStringLiteral("TLDs.txt"))),
-      services(services)
-{
-}
+    : folder(appFolder), settings(settingsFolder), tlds(folder.path(QStringLiteral("TLDs.txt"))), services(services)
+{}
 
 } // namespace app

@@ -59,8 +59,7 @@ void SettingsStore::saveProduct(const QString &key, const QString &value)
 
 QString SettingsStore::positions(const QString &key, const QString &defaultValue) const
 {
-    return getSetting(QString::fromLatin1(positionsAppName), QString::fromLatin1(settingsSection), key,
-                      defaultValue);
+    return getSetting(QString::fromLatin1(positionsAppName), QString::fromLatin1(settingsSection), key, defaultValue);
 }
 
 void SettingsStore::savePositions(const QString &key, const QString &value)

@@ -79,12 +79,12 @@ QList<QStringList> TldFile::listTldsInView() const
     return rows;
 }
 
-bool TldFile::saveTldRow(const QString &extension, const QString &server, const QString &port,
-                         const QString &throttle, const QString &successPhrases, bool enabled) const
+bool TldFile::saveTldRow(const QString &extension, const QString &server, const QString &port, const QString &throttle,
+                         const QString &successPhrases, bool enabled) const
 {
     const QString ext = extension.toLower();
-    const QString newRow = rowText(ext, server, port, enabled ? enabledStatus : disabledStatus, throttle,
-                                   successPhrases);
+    const QString newRow =
+        rowText(ext, server, port, enabled ? enabledStatus : disabledStatus, throttle, successPhrases);
     QString rebuilt;
     bool found = false;
     for (const QString &line : lines()) {
@@ -102,8 +102,8 @@ bool TldFile::saveTldRow(const QString &extension, const QString &server, const 
     return replaceWith(rebuilt);
 }
 
-bool TldFile::appendTldRow(const QString &extension, const QString &server, const QString &port,
-                           const QString &status, const QString &throttle, const QString &successPhrases) const
+bool TldFile::appendTldRow(const QString &extension, const QString &server, const QString &port, const QString &status,
+                           const QString &throttle, const QString &successPhrases) const
 {
     const QString row = rowText(extension.toLower(), server, port, status, throttle, successPhrases);
     return platform::appendToFile(m_path, platform::encodeText(row + platform::crlf));

@@ -8,8 +8,8 @@ namespace tld {
 
 /// One row of the TLD table as the program uses it.
 struct TldRecord {
-    QString extension;      ///< lower case, without the leading dot
-    QString server;         ///< lower case host name or address
+    QString extension; ///< lower case, without the leading dot
+    QString server;    ///< lower case host name or address
     int port = 43;
     bool enabled = false;   ///< only the exact status text "Enabled" enables a row
     int throttle = 25;      ///< pause in milliseconds after a query of this row

@@ -106,13 +106,14 @@ void TestMainWindowStart::controlsCarryTheirNames()
     testing::TestFolder folder;
     Started s;
     start(s, folder);
-    const QStringList names = {QStringLiteral("Combo1"),   QStringLiteral("txtWordNum"), QStringLiteral("txtWordMax"),
-                               QStringLiteral("cmbTLDs"),  QStringLiteral("txtSearch"),  QStringLiteral("Combo2"),
+    const QStringList names = {QStringLiteral("Combo1"),  QStringLiteral("txtWordNum"), QStringLiteral("txtWordMax"),
+                               QStringLiteral("cmbTLDs"), QStringLiteral("txtSearch"),  QStringLiteral("Combo2"),
                                QStringLiteral("Frame2")};
     for (const QString &name : names)
         QVERIFY2(s.window->findChild<QWidget *>(name), qPrintable(name + QStringLiteral(" is missing")));
-    const QStringList buttons = {QStringLiteral("cmdDoSearch"), QStringLiteral("Command3"), QStringLiteral("cmdCreate"),
-                                 QStringLiteral("cmdSetup"),    QStringLiteral("cmdWebsite"), QStringLiteral("cmdCopy_5"),
+    const QStringList buttons = {QStringLiteral("cmdDoSearch"), QStringLiteral("Command3"),
+                                 QStringLiteral("cmdCreate"),   QStringLiteral("cmdSetup"),
+                                 QStringLiteral("cmdWebsite"),  QStringLiteral("cmdCopy_5"),
                                  QStringLiteral("cmdClear_1"),  QStringLiteral("cmdClear2_4")};
     for (const QString &name : buttons)
         QVERIFY2(s.window->findChild<QPushButton *>(name), qPrintable(name + QStringLiteral(" is missing")));
@@ -127,7 +128,8 @@ void TestMainWindowStart::controlsCarryTheirNames()
     QVERIFY(s.window->menuItem(QStringLiteral("mnuEditItem_9")));
     QCOMPARE(s.window->menuItem(QStringLiteral("mnuToolsItem_8"))->text(), QStringLiteral("Custom List"));
     s.window->menuItem(QStringLiteral("mnuToolsItem_4"))->trigger();
-    QCOMPARE(s.window->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText(), QStringLiteral("Full Word List"));
+    QCOMPARE(s.window->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText(),
+             QStringLiteral("Full Word List"));
 }
 
 void TestMainWindowStart::splashHandsOverOnTheSeventyFifthTick()

@@ -50,10 +50,10 @@ void TestStartupSequence::stepsRunInOrder()
     results::initPartnerLinks(context.links);
     RecordingHost host;
     runMainWindowLoad(context, host);
-    QCOMPARE(host.calls, (QStringList{QStringLiteral("loadTLDs"), QStringLiteral("icon"), QStringLiteral("title"),
-                                      QStringLiteral("website"), QStringLiteral("frame"), QStringLiteral("help"),
-                                      QStringLiteral("idle"), QStringLiteral("remembered"),
-                                      QStringLiteral("maximize")}));
+    QCOMPARE(host.calls,
+             (QStringList{QStringLiteral("loadTLDs"), QStringLiteral("icon"), QStringLiteral("title"),
+                          QStringLiteral("website"), QStringLiteral("frame"), QStringLiteral("help"),
+                          QStringLiteral("idle"), QStringLiteral("remembered"), QStringLiteral("maximize")}));
     QCOMPARE(context.tlds.table().size(), 179);
     QCOMPARE(context.throttle.currentThrottle(), 25);
     QCOMPARE(context.wordIndex, 0);

@@ -149,8 +149,8 @@ void TestTldFile::saveReplacesEveryRowOfAnExtensionOrAppends()
     folder.write(QStringLiteral("TLDs.txt"), "here|a|43|Disabled|25|x\r\n\r\ncom|c|43|Enabled|25|y\r\n"
                                              "here|b|43|Disabled|25|z\r\n");
     TldFile file(folder.file(QStringLiteral("TLDs.txt")));
-    QVERIFY(file.saveTldRow(QStringLiteral("HERE"), QStringLiteral("new"), QStringLiteral("44"),
-                            QStringLiteral("10"), QStringLiteral("gone"), true));
+    QVERIFY(file.saveTldRow(QStringLiteral("HERE"), QStringLiteral("new"), QStringLiteral("44"), QStringLiteral("10"),
+                            QStringLiteral("gone"), true));
     QCOMPARE(folder.read(QStringLiteral("TLDs.txt")),
              QByteArray("here|new|44|Enabled|10|gone\r\ncom|c|43|Enabled|25|y\r\nhere|new|44|Enabled|10|gone\r\n"));
     QVERIFY(file.saveTldRow(QStringLiteral("CO.UK"), QStringLiteral("whois.nic.uk"), QStringLiteral("43"),
