@@ -177,12 +177,7 @@ void SourceSelection::restoreAfterStop()
         applySelection(m_panel.sourceList()->currentIndex());
         return;
     }
-    m_panel.startButton()->setEnabled(true);
-    m_panel.stopButton()->setEnabled(false);
-    m_panel.searchString()->setEnabled(false);
-    m_panel.resultCount()->setEnabled(false);
-    m_panel.searchButton()->setEnabled(false);
-    m_panel.startNumber()->setEnabled(true);
+    enableForChosenList();
     m_panel.startNumber()->setText(m_settings.positions(customPositionKey, QStringLiteral("1")));
 }
 
