@@ -128,7 +128,9 @@ void TestBrowseWindow::pageAndFrameNamesAreQueuedCheckedAndListed()
 int main(int argc, char **argv)
 {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", QByteArrayLiteral("1"));
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", QByteArrayLiteral("--disable-gpu --no-sandbox"));
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            QByteArrayLiteral("--disable-gpu --no-sandbox --disable-background-networking --disable-component-update "
+                              "--disable-sync --no-first-run"));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     TestBrowseWindow test;
