@@ -104,14 +104,6 @@ QString ResultClasses::seriesPath(const QString &folder, const QString &base) co
     return m_folder.path(folder.isEmpty() ? name : folder + QLatin1Char('/') + name);
 }
 
-QStringList ResultClasses::seriesFilePaths() const
-{
-    QStringList paths;
-    for (const SeriesName &series : seriesNames)
-        paths.append(seriesPath(QString(), QLatin1String(series.base)));
-    return paths;
-}
-
 void ResultClasses::saveProfileFiles()
 {
     // A file that cannot be written is passed over; the lists stay and the next result tries again.

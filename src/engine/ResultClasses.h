@@ -63,9 +63,6 @@ public:
     /// Series stamp for @p when: the general date and time with "/", ":" and blanks removed.
     static QString stampFor(const QDateTime &when);
 
-    /// File names of the three series files in the application folder for the current stamp.
-    QStringList seriesFilePaths() const;
-
 signals:
     void captionChanged(int number, const QString &caption);
     /// The lists were spilled into the overflow folder and emptied.

@@ -123,14 +123,4 @@ void SourcePanel::hideSearchPanel()
     m_searchPanel->setVisible(false);
 }
 
-bool SourcePanel::wordPanelVisible() const
-{
-    return !m_wordPanel->isHidden();
-}
-
-bool SourcePanel::searchPanelVisible() const
-{
-    return !m_searchPanel->isHidden();
-}
-
 } // namespace sources

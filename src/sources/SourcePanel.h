@@ -33,8 +33,6 @@ public:
     void hideWordPanel();
     void showSearchPanel();
     void hideSearchPanel();
-    bool wordPanelVisible() const;
-    bool searchPanelVisible() const;
 
 private:
     QWidget *buildWordPanel();

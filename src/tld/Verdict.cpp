@@ -247,19 +247,6 @@ WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases, c
     return verdict;
 }
 
-bool findSuccessPhrase(const QString &answer, const QString &successPhrases, QString *word)
-{
-    const WhoisVerdict verdict = judgeAnswer(answer, successPhrases);
-    if (verdict.isAvailable() && word)
-        *word = verdict.successWord;
-    return verdict.isAvailable();
-}
-
-bool containsErrorWord(const QString &answer)
-{
-    return judgeAnswer(answer, QString()).kind == WhoisVerdict::Kind::ErrorBlocked;
-}
-
 bool isPlaceholderName(const QString &domain)
 {
     if (domain.compare(QLatin1String(".com"), Qt::CaseInsensitive) == 0 ||

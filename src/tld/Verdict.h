@@ -26,12 +26,6 @@ const QStringList &errorWords();
  */
 WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases, const QString &domain = QString());
 
-/// True when @p answer is judged Available with @p successPhrases; sets @p word to the deciding phrase.
-bool findSuccessPhrase(const QString &answer, const QString &successPhrases, QString *word);
-
-/// True when @p answer holds a refusal statement or an error word.
-bool containsErrorWord(const QString &answer);
-
 /// Names that stand for no real domain: ".com" or ".net" alone, or a quote right before ".com"/".net"
 /// (any letter case).
 bool isPlaceholderName(const QString &domain);
