@@ -1,5 +1,4 @@
-#include "FakeServices.h"
-#include "TestFolder.h"
+#include "StartedProgram.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
@@ -84,17 +83,10 @@ void TestBrowseWindow::pageAndFrameNamesAreQueuedCheckedAndListed()
                      "<html><frameset cols=\"100%\"><frame src=\"" + frameAddress + "\"></frameset></html>");
     web.pages.insert("/frame.html", "<html><body><p>framedname.com</p></body></html>");
 
-    testing::TestFolder folder;
-    const QByteArray port = QByteArray::number(whois.port());
-    folder.write(QStringLiteral("TLDs.txt"),
-                 "com|127.0.0.1|" + port + "|Enabled|0|No match\r\nnet|127.0.0.1|" + port + "|Enabled|0|No match\r\n");
-    testing::FakeServices fakes;
-    AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
-    context.settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
-    context.settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
-    results::initPartnerLinks(context.links);
-    MainWindow window(context);
-    window.load();
+    testing::PreparedFolder prepared(testing::loopbackTable(whois.port()));
+    const testing::TestFolder &folder = prepared.folder;
+    testing::StartedProgram program(folder);
+    MainWindow &window = *program.window;
     window.setBrowseHome(web.url("/"));
     window.findChild<QComboBox *>(QStringLiteral("Combo1"))->setCurrentIndex(0);
     QVERIFY2(window.browseWindow(), "the browse window did not open");

@@ -1,5 +1,4 @@
-#include "FakeServices.h"
-#include "TestFolder.h"
+#include "StartedProgram.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
@@ -22,35 +21,14 @@ using namespace app;
 namespace {
 
 // The real main window over a test folder whose TLD table points at the fixture server.
-struct Desk {
-    testing::FakeServices fakes;
-    std::unique_ptr<AppContext> context;
-    std::unique_ptr<MainWindow> window;
-
-    Desk(const testing::TestFolder &folder)
-    {
-        context = std::make_unique<AppContext>(folder.appFolder(), folder.settingsFolder(), fakes.services());
-        context->settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
-        context->settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
-        results::initPartnerLinks(context->links);
-        window = std::make_unique<MainWindow>(*context);
-        window->load();
-    }
-    template <typename T> T *find(const QString &name)
-    {
-        T *child = window->findChild<T *>(name);
-        if (!child)
-            qWarning("missing control %s", qPrintable(name));
-        return child;
-    }
+struct Desk : testing::StartedProgram {
+    using StartedProgram::StartedProgram;
     QStringList list(int number) { return window->listModel(number)->entries(); }
 };
 
 void writeTable(const testing::TestFolder &folder, quint16 port)
 {
-    const QByteArray row = "com|127.0.0.1|" + QByteArray::number(port) + "|Enabled|0|No match,not found\r\n";
-    folder.write(QStringLiteral("TLDs.txt"),
-                 row + "net|127.0.0.1|" + QByteArray::number(port) + "|Enabled|0|No match\r\n");
+    folder.write(QStringLiteral("TLDs.txt"), testing::loopbackTable(port));
 }
 
 } // namespace

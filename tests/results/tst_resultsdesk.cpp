@@ -1,5 +1,4 @@
-#include "FakeServices.h"
-#include "TestFolder.h"
+#include "StartedProgram.h"
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "engine/ResultClasses.h"
@@ -23,19 +22,9 @@ using results::ResultListView;
 namespace {
 
 // The main window started over a folder that outlives it, so that a test can start it again.
-struct Program {
-    testing::FakeServices fakes;
-    std::unique_ptr<app::AppContext> context;
-    std::unique_ptr<app::MainWindow> window;
-
-    explicit Program(const testing::TestFolder &folder)
+struct Program : testing::StartedProgram {
+    explicit Program(const testing::TestFolder &folder) : StartedProgram(folder)
     {
-        context = std::make_unique<app::AppContext>(folder.appFolder(), folder.settingsFolder(), fakes.services());
-        results::initPartnerLinks(context->links);
-        context->settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
-        context->settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
-        window = std::make_unique<app::MainWindow>(*context);
-        window->load();
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qWarning("Form1 was not exposed");

@@ -1,5 +1,4 @@
-#include "FakeServices.h"
-#include "TestFolder.h"
+#include "StartedProgram.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
@@ -16,26 +15,19 @@
 
 namespace {
 
-// The real main window over a test folder whose com and net rows point at the fixture server.
-struct Program {
-    testing::TestFolder folder;
-    testing::FakeServices fakes;
-    std::unique_ptr<app::AppContext> context;
-    std::unique_ptr<app::MainWindow> window;
+// The real main window over a test folder whose com and net rows point at the fixture server, beside a
+// disabled org row and an enabled proxy row that the generator must leave out.
+QByteArray generatorTable(quint16 whoisPort)
+{
+    const QByteArray port = QByteArray::number(whoisPort);
+    return "com|127.0.0.1|" + port + "|Enabled|0|No match\r\n" + "org|127.0.0.1|" + port + "|Disabled|0|No match\r\n" +
+           "proxy|127.0.0.1|" + port + "|Enabled|0|No match\r\n" + "net|127.0.0.1|" + port + "|Enabled|0|No match\r\n";
+}
 
-    explicit Program(quint16 whoisPort, const QByteArray &affixes)
+struct Program : testing::PreparedFolder, testing::StartedProgram {
+    Program(quint16 whoisPort, const QByteArray &affixes)
+        : PreparedFolder(generatorTable(whoisPort), {{QStringLiteral("Appends.txt"), affixes}}), StartedProgram(folder)
     {
-        const QByteArray port = QByteArray::number(whoisPort);
-        folder.write(QStringLiteral("TLDs.txt"), "com|127.0.0.1|" + port + "|Enabled|0|No match\r\n" +
-                                                     "org|127.0.0.1|" + port + "|Disabled|0|No match\r\n" +
-                                                     "proxy|127.0.0.1|" + port + "|Enabled|0|No match\r\n" +
-                                                     "net|127.0.0.1|" + port + "|Enabled|0|No match\r\n");
-        folder.write(QStringLiteral("Appends.txt"), affixes);
-        context = std::make_unique<app::AppContext>(folder.appFolder(), folder.settingsFolder(), fakes.services());
-        context->settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
-        context->settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
-        window = std::make_unique<app::MainWindow>(*context);
-        window->load();
         fakes.messages.shown.clear();
     }
     sources::GeneratorWindow *openGenerator()
@@ -43,7 +35,6 @@ struct Program {
         window->findChild<QComboBox *>(QStringLiteral("Combo1"))->setCurrentIndex(1);
         return window->generatorWindow();
     }
-    template <typename T> T *main(const QString &name) { return window->findChild<T *>(name); }
 };
 
 template <typename T> T *control(QWidget *window, const QString &name)
@@ -109,7 +100,7 @@ void TestGeneratorWindow::generatedListIsWrittenAndChecked()
     QTest::keyClicks(base, QStringLiteral("example"));
     QTest::keyClick(base, Qt::Key_Return);
     QVERIFY(!base->isEnabled()); // locked while generating
-    QTRY_COMPARE_WITH_TIMEOUT(program.main<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("18"),
+    QTRY_COMPARE_WITH_TIMEOUT(program.find<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("18"),
                               5000);
     const QByteArray expected =
         "example.com\r\n\r\nexample.net\r\n\r\n"
@@ -128,7 +119,7 @@ void TestGeneratorWindow::generatedListIsWrittenAndChecked()
     QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 18, 10000);
     QCOMPARE(server.queries().constFirst(), QStringLiteral("example.com"));
     QCOMPARE(server.queries().constLast(), QStringLiteral("example-pro.net"));
-    QTest::mouseClick(program.main<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+    QTest::mouseClick(program.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
 }
 
 void TestGeneratorWindow::affixesAreAddedAndDeleted()
@@ -210,7 +201,7 @@ void TestGeneratorWindow::closingMidGenerationStartsNothing()
     QTest::qWait(100); // any slice still queued would have run by now
     QCOMPARE(program.folder.read(QStringLiteral("CreatedDomains.txt")), QByteArray("old.com\r\n\r\n"));
     QCOMPARE(server.connections(), 0);
-    QVERIFY(!program.main<QPushButton>(QStringLiteral("Command3"))->isEnabled());
+    QVERIFY(!program.find<QPushButton>(QStringLiteral("Command3"))->isEnabled());
 }
 
 QTEST_MAIN(TestGeneratorWindow)

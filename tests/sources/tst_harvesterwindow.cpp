@@ -1,6 +1,5 @@
-#include "FakeServices.h"
 #include "HttpFixtureServer.h"
-#include "TestFolder.h"
+#include "StartedProgram.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
@@ -20,37 +19,17 @@ using testing::HttpAnswer;
 namespace {
 
 // The real main window over a test folder whose com and net rows point at the WHOIS fixture.
-struct Program {
-    testing::TestFolder folder;
-    testing::FakeServices fakes;
-    std::unique_ptr<app::AppContext> context;
-    std::unique_ptr<app::MainWindow> window;
-
-    explicit Program(quint16 whoisPort)
+struct Program : testing::PreparedFolder, testing::StartedProgram {
+    explicit Program(quint16 whoisPort) : PreparedFolder(testing::loopbackTable(whoisPort)), StartedProgram(folder)
     {
-        const QByteArray port = QByteArray::number(whoisPort);
-        folder.write(QStringLiteral("TLDs.txt"), "com|127.0.0.1|" + port + "|Enabled|0|No match\r\n" +
-                                                     "net|127.0.0.1|" + port + "|Enabled|0|No match\r\n");
-        context = std::make_unique<app::AppContext>(folder.appFolder(), folder.settingsFolder(), fakes.services());
-        context->settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
-        context->settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
-        window = std::make_unique<app::MainWindow>(*context);
-        window->load();
         fakes.messages.shown.clear();
-    }
-    template <typename T> T *main(const QString &name)
-    {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qWarning("control %s is missing", qPrintable(name));
-        return found;
     }
     // Chooses the engine, types the search and presses Search.
     sources::HarvesterWindow *search(int sourceIndex, const QString &text)
     {
-        main<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(sourceIndex);
-        QTest::keyClicks(main<QLineEdit>(QStringLiteral("txtSearch")), text);
-        QTest::mouseClick(main<QPushButton>(QStringLiteral("cmdCreate")), Qt::LeftButton);
+        find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(sourceIndex);
+        QTest::keyClicks(find<QLineEdit>(QStringLiteral("txtSearch")), text);
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdCreate")), Qt::LeftButton);
         return window->harvesterWindow();
     }
 };
@@ -107,8 +86,8 @@ void TestHarvesterWindow::harvestIsHandedToARun()
              QByteArray("alpha.com\r\nbeta.net\r\ngamma.com\r\n\r\n"));
     QCOMPARE(program.folder.read(QStringLiteral("searches/Google greek letters.txt")),
              program.folder.read(QStringLiteral("BrowserSearch.txt")));
-    QCOMPARE(program.main<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("3"));
-    QCOMPARE(program.main<QLineEdit>(QStringLiteral("txtWordNum"))->text(), QStringLiteral("1"));
+    QCOMPARE(program.find<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("3"));
+    QCOMPARE(program.find<QLineEdit>(QStringLiteral("txtWordNum"))->text(), QStringLiteral("1"));
     QTRY_VERIFY(harvester.isNull());
 
     QTRY_COMPARE_WITH_TIMEOUT(whois.queries().size(), 3, 10000);
@@ -116,7 +95,7 @@ void TestHarvesterWindow::harvestIsHandedToARun()
              QStringList({QStringLiteral("alpha.com"), QStringLiteral("beta.net"), QStringLiteral("gamma.com")}));
     QTRY_COMPARE_WITH_TIMEOUT(program.window->listModel(2)->entries(), QStringList{QStringLiteral("beta.net")}, 5000);
     QCOMPARE(program.window->listModel(3)->entries(), QStringList());
-    QTest::mouseClick(program.main<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+    QTest::mouseClick(program.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
 }
 
 void TestHarvesterWindow::closingTheWindowStopsTheHarvest()
@@ -134,7 +113,7 @@ void TestHarvesterWindow::closingTheWindowStopsTheHarvest()
     QTRY_COMPARE_WITH_TIMEOUT(web.requests().size(), 1, 10000);
 
     // A second search replaces the harvest under way.
-    QTest::mouseClick(program.main<QPushButton>(QStringLiteral("cmdCreate")), Qt::LeftButton);
+    QTest::mouseClick(program.find<QPushButton>(QStringLiteral("cmdCreate")), Qt::LeftButton);
     QPointer<sources::HarvesterWindow> second = program.window->harvesterWindow();
     QVERIFY(second && second != first);
     QTRY_VERIFY(first.isNull());
@@ -148,8 +127,8 @@ void TestHarvesterWindow::closingTheWindowStopsTheHarvest()
     QCOMPARE(program.folder.read(QStringLiteral("BrowserSearch.txt")), QByteArray("earlier.com\r\n\r\n"));
     QVERIFY(QDir(program.folder.file(QStringLiteral("searches"))).entryList(QDir::Files).isEmpty());
     QCOMPARE(whois.connections(), 0);
-    QVERIFY(!program.main<QPushButton>(QStringLiteral("Command3"))->isEnabled());
-    QVERIFY(program.main<QComboBox>(QStringLiteral("Combo1"))->isEnabled());
+    QVERIFY(!program.find<QPushButton>(QStringLiteral("Command3"))->isEnabled());
+    QVERIFY(program.find<QComboBox>(QStringLiteral("Combo1"))->isEnabled());
 }
 
 QTEST_MAIN(TestHarvesterWindow)

@@ -1,5 +1,4 @@
-#include "FakeServices.h"
-#include "TestFolder.h"
+#include "StartedProgram.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
@@ -23,22 +22,12 @@ using testing::WhoisFixtureServer;
 namespace {
 
 // A started main window over a fresh folder whose table is written by the test.
-struct Program {
-    testing::TestFolder folder;
-    testing::FakeServices fakes;
-    std::unique_ptr<app::AppContext> context;
-    std::unique_ptr<app::MainWindow> window;
-
-    explicit Program(const QByteArray &table)
+struct Program : testing::PreparedFolder, testing::StartedProgram {
+    explicit Program(const QByteArray &table) : PreparedFolder(table), StartedProgram(folder)
     {
-        folder.write(QStringLiteral("TLDs.txt"), table);
-        context = std::make_unique<app::AppContext>(folder.appFolder(), folder.settingsFolder(), fakes.services());
-        context->settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
-        context->settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
-        window = std::make_unique<app::MainWindow>(*context);
-        window->load();
         fakes.messages.shown.clear();
     }
+
     QByteArray file() const { return folder.read(QStringLiteral("TLDs.txt")); }
 };
 
