@@ -1,11 +1,11 @@
 // A run of 2,000 names against a loopback WHOIS server that answers at once: names per second at
 // throttle 0, milliseconds per name at throttle 25, and the process's CPU time against wall time.
 #include "WhoisFixtureServer.h"
-#include "engine/EntrySource.h"
 #include "engine/QueryEngine.h"
-#include "engine/ResultClasses.h"
 #include "engine/ThrottleGate.h"
 #include "platform/AppFolder.h"
+#include "results/ResultClasses.h"
+#include "sources/EntrySource.h"
 #include "sources/ListFile.h"
 #include "tld/TldRegistry.h"
 
@@ -18,7 +18,7 @@
 
 namespace {
 
-class CountingSource : public engine::EntrySource {
+class CountingSource : public sources::EntrySource {
 public:
     explicit CountingSource(int count) : m_count(count) {}
     QString readEntry(int n) override { return n <= m_count ? QStringLiteral("name%1").arg(n) : sources::endMarker; }
@@ -45,7 +45,7 @@ void run(quint16 port, int throttle, int names, QTextStream &out)
         {{QStringLiteral("com"), QStringLiteral("127.0.0.1"), port, true, throttle, QStringLiteral("No match")}});
     engine::ThrottleGate gate;
     gate.setCurrentThrottle(throttle);
-    engine::ResultClasses results(folder);
+    results::ResultClasses results(folder);
     CountingSource source(names);
     engine::QueryEngine engine(tlds, gate, results, source);
     int done = 0;

@@ -4,8 +4,8 @@
 // and what scrolling the finished list costs.
 #include "platform/AppFolder.h"
 #include "platform/SettingsStore.h"
-#include "sources/GeneratorWindow.h"
 #include "sources/NameGenerator.h"
+#include "sources/ui/GeneratorWindow.h"
 #include "tld/TldFile.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The rules every lookup and every scanned page line goes through, on inputs shaped like the real ones:
 // word-list names, 200-character page lines, 2 kB WHOIS answers, with the built-in 179-row table loaded.
-#include "sources/NameCleaning.h"
 #include "tld/DefaultTlds.h"
+#include "tld/NameCleaning.h"
 #include "tld/Routing.h"
 #include "tld/TldFile.h"
 #include "tld/Verdict.h"
@@ -122,7 +122,7 @@ void correctName(benchmark::State &state)
     const QStringList &input = candidates();
     qsizetype i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(sources::correctName(input.at(i++ % input.size())));
+        benchmark::DoNotOptimize(tld::correctName(input.at(i++ % input.size())));
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -137,7 +137,7 @@ void urlUnescape(benchmark::State &state)
     }
     qsizetype i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(sources::urlUnescape(input.at(i++ % input.size())));
+        benchmark::DoNotOptimize(tld::urlUnescape(input.at(i++ % input.size())));
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -147,7 +147,7 @@ void findTldIndex(benchmark::State &state)
     const tld::TldTable table = builtInTable(false);
     QStringList names;
     for (const QString &candidate : candidates())
-        names.append(sources::correctName(candidate));
+        names.append(tld::correctName(candidate));
     names.append(QStringLiteral("riverstone.xyz")); // no row: the whole table and the com fallback
     qsizetype i = 0;
     for (auto _ : state) {

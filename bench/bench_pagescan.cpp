@@ -1,7 +1,7 @@
 // A 2 MB page with 5,000 links scanned in slices: total time, and the longest time the event loop
 // went without a turn (what a repaint would have waited).
 #include "browse/FoundNames.h"
-#include "browse/PageScan.h"
+#include "browse/PageScanJob.h"
 #include "tld/Routing.h"
 
 #include <QCoreApplication>
@@ -32,7 +32,7 @@ int main(int argc, char **argv)
     }
     QTemporaryDir dir;
     browse::FoundNames session;
-    browse::PageScan scan(matcher, session, dir.filePath(QStringLiteral("BrowserSearch.txt")));
+    browse::PageScanJob scan(matcher, session, dir.filePath(QStringLiteral("BrowserSearch.txt")));
     QElapsedTimer total;
     QElapsedTimer sinceTurn;
     qint64 longestGap = 0;
@@ -42,7 +42,7 @@ int main(int argc, char **argv)
         sinceTurn.restart();
     });
     int found = 0;
-    QObject::connect(&scan, &browse::PageScan::finished, [&](int count) {
+    QObject::connect(&scan, &browse::PageScanJob::finished, [&](int count) {
         found = count;
         app.quit();
     });

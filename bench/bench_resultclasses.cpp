@@ -1,6 +1,6 @@
 // 20,000 available names through the result classes with the series files kept current.
-#include "engine/ResultClasses.h"
 #include "platform/AppFolder.h"
+#include "results/ResultClasses.h"
 
 #include <QTemporaryDir>
 
@@ -13,13 +13,13 @@ void addTwentyThousandAvailableNames(benchmark::State &state)
     for (auto _ : state) {
         QTemporaryDir dir;
         platform::AppFolder folder(dir.path());
-        engine::ResultClasses classes(folder);
+        results::ResultClasses classes(folder);
         for (int i = 0; i < 20000; ++i) {
             // A mix of the three lengths, as a word list gives them.
             classes.addAvailableName(QStringLiteral("n%1").arg(i * 7919 % 100000000) + QStringLiteral(".com"));
             classes.checkOverflow();
         }
-        benchmark::DoNotOptimize(classes.counter(engine::LowList));
+        benchmark::DoNotOptimize(classes.counter(results::LowList));
     }
 }
 

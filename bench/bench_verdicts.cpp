@@ -193,7 +193,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QString folder = args.size() > 1 ? args.at(1) : QStringLiteral(QT_SHARED_WHOIS_ANSWERS);
+    const QString folder = args.size() > 1 ? args.at(1) : QStringLiteral(QUARRYTIDE_SHARED_WHOIS_ANSWERS);
     QTextStream out(stdout);
     QList<Sample> samples = readSamples(folder);
     if (samples.isEmpty()) {

@@ -21,15 +21,15 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(QT_DEB_RUNTIME_DEPENDS
+set(QUARRYTIDE_DEB_RUNTIME_DEPENDS
     "libqt6webenginewidgets6 (>= 6.4), libqt6webenginecore6-bin (>= 6.4), qt6-qpa-plugins (>= 6.4)")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
-find_program(QT_DPKG_SHLIBDEPS dpkg-shlibdeps)
-if(QT_DPKG_SHLIBDEPS)
+find_program(QUARRYTIDE_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(QUARRYTIDE_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QT_DEB_RUNTIME_DEPENDS}")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QUARRYTIDE_DEB_RUNTIME_DEPENDS}")
 else()
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QT_DEB_RUNTIME_DEPENDS}, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), \
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QUARRYTIDE_DEB_RUNTIME_DEPENDS}, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), \
 libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6svg6 (>= 6.4)")
 endif()
 

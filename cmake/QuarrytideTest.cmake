@@ -14,5 +14,5 @@ function(quarrytide_add_test)
     set_tests_properties(${ARG_NAME} PROPERTIES
         LABELS ${ARG_LABEL}
         TIMEOUT ${ARG_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QTWEBENGINE_DISABLE_SANDBOX=1;QT_SHARED_WHOIS_ANSWERS=${PROJECT_SOURCE_DIR}/../shared/whois-answers")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QTWEBENGINE_DISABLE_SANDBOX=1;QUARRYTIDE_SHARED_WHOIS_ANSWERS=${PROJECT_SOURCE_DIR}/../shared/whois-answers")
 endfunction()

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/PartnerLinks.h"
 #include "engine/ThrottleGate.h"
 #include "platform/AppFolder.h"
 #include "platform/DesktopServices.h"
 #include "platform/SettingsStore.h"
-#include "results/PartnerLinks.h"
 #include "tld/TldRegistry.h"
 
 namespace app {
@@ -24,10 +24,9 @@ public:
     platform::SettingsStore settings;
     tld::TldRegistry tlds;
     engine::ThrottleGate throttle;
-    results::PartnerLinks links;
+    app::PartnerLinks links;
     platform::Services services;
     QString selectedDomain;
-    int wordIndex = 0;
 };
 
 } // namespace app

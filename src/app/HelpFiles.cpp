@@ -1,7 +1,7 @@
 #include "app/HelpFiles.h"
 
 #include "platform/AppFolder.h"
-#include "sources/FileHelpers.h"
+#include "platform/FileHelpers.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,7 +20,7 @@ QStringList shippedDataFolders()
 QString helpFileToOpen(const platform::AppFolder &folder)
 {
     const QString chm = folder.path(QStringLiteral("Help.chm"));
-    if (sources::fileExists(chm))
+    if (platform::fileExists(chm))
         return chm;
     for (const QString &dataFolder : shippedDataFolders()) {
         const QString guide = QDir(dataFolder).filePath(QStringLiteral("help/index.html"));

@@ -3,7 +3,7 @@
 #include "app/AppContext.h"
 #include "app/HelpFiles.h"
 #include "platform/AtomicFile.h"
-#include "sources/FileHelpers.h"
+#include "platform/FileHelpers.h"
 
 #include <QDir>
 
@@ -34,7 +34,7 @@ void createMissingListFiles(const AppContext &context)
 {
     for (const QString &name : startupListFiles()) {
         const QString path = context.folder.path(name);
-        if (!sources::fileExists(path))
+        if (!platform::fileExists(path))
             platform::appendToFile(path, QByteArrayLiteral("\r\n"));
     }
 }
@@ -42,7 +42,7 @@ void createMissingListFiles(const AppContext &context)
 void createMissingFolders(const AppContext &context)
 {
     for (const QString &name : startupFolders()) {
-        if (!sources::dirExists(context.folder.path(name)))
+        if (!platform::dirExists(context.folder.path(name)))
             QDir(context.folder.root()).mkdir(name);
     }
 }
@@ -111,7 +111,6 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
     host.resetIdleSeconds();
     host.loadRememberedList();
     host.maximize();
-    platform::readInt(context.settings.positions(QStringLiteral("wordNumber"), QStringLiteral("0")), context.wordIndex);
     createMissingFolders(context);
     context.tlds.file().writeDefaultTlds(false);
     context.tlds.loadTldTable();

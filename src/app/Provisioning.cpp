@@ -1,7 +1,7 @@
 #include "app/Provisioning.h"
 
 #include "platform/AppFolder.h"
-#include "sources/FileHelpers.h"
+#include "platform/FileHelpers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,11 +36,11 @@ ProvisionResult provisionAppFolder(const platform::AppFolder &folder, const QStr
     for (const QString &name : shippedListFiles()) {
         // Resolved without regard to case, so a "Wordlists" folder the user already has is reused.
         const QString target = folder.path(name);
-        if (QFileInfo::exists(target) || sources::fileExists(target))
+        if (QFileInfo::exists(target) || platform::fileExists(target))
             continue;
         const QString source = shippedCopy(dataFolders, name);
         const bool copied =
-            !source.isEmpty() && QDir().mkpath(QFileInfo(target).path()) && sources::copyFile(source, target);
+            !source.isEmpty() && QDir().mkpath(QFileInfo(target).path()) && platform::copyFile(source, target);
         (copied ? result.copied : result.failed) << name;
     }
     return result;

@@ -1,4 +1,4 @@
-#include "app/DesktopProgram.h"
+#include "app/ui/DesktopProgram.h"
 
 int main(int argc, char **argv)
 {

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "lookup/WhoisConnection.h"
 #include "sources/ListFile.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QTimer>
 
-class QTcpSocket;
-
 namespace engine {
-class ResultClasses;
 class ThrottleGate;
-} // namespace engine
+}
+namespace results {
+class ResultClasses;
+}
 namespace tld {
 class TldRegistry;
 }
@@ -28,7 +29,7 @@ class BrowseChecker : public QObject {
 public:
     enum class State { Idle, Checking, Pausing };
 
-    BrowseChecker(tld::TldRegistry &tlds, engine::ThrottleGate &throttle, engine::ResultClasses &results,
+    BrowseChecker(tld::TldRegistry &tlds, engine::ThrottleGate &throttle, results::ResultClasses &results,
                   QString queuePath, QObject *parent = nullptr);
     ~BrowseChecker() override;
 
@@ -55,29 +56,24 @@ signals:
 private:
     /// Starts the check of @p name; false when the name is skipped.
     bool startDomainCheck(const QString &name);
-    void onReadyRead();
-    void onRemoteClose();
-    void onTimeoutTick();
+    void onConnectionEnd(lookup::WhoisConnection::End end);
+    void judgeAnswer();
     void abandonCheck(const QString &reason);
     void record(bool available);
-    void closeSocket();
 
     tld::TldRegistry &m_tlds;
     engine::ThrottleGate &m_throttle;
-    engine::ResultClasses &m_results;
+    results::ResultClasses &m_results;
     sources::ListFile m_queue;
     QTimer m_timer1;
-    QTimer m_timeout;
-    QTcpSocket *m_socket = nullptr;
+    lookup::WhoisConnection m_connection;
     State m_state = State::Idle;
     int m_nextIndex = 0;
     int m_foundTotal = 0;
     int m_pageFoundCount = 0;
-    int m_timeoutTicks = 0;
     QString m_currentDomain;
     QString m_server;
     QString m_availabilityWords;
-    QByteArray m_answer;
 };
 
 } // namespace browse

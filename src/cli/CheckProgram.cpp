@@ -18,7 +18,7 @@ int runCheckProgram(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quarrytide-check"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(QT_VERSION_TEXT));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUARRYTIDE_VERSION_TEXT));
 
     const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments().mid(1));
     switch (parsed.action) {
@@ -26,7 +26,7 @@ int runCheckProgram(int argc, char **argv)
         writeStandardOutput(usageText().toUtf8());
         return CheckRun::AllJudged;
     case ParsedCommandLine::Action::Version:
-        writeStandardOutput(QByteArrayLiteral("quarrytide-check " QT_VERSION_TEXT "\n"));
+        writeStandardOutput(QByteArrayLiteral("quarrytide-check " QUARRYTIDE_VERSION_TEXT "\n"));
         return CheckRun::AllJudged;
     case ParsedCommandLine::Action::Fail:
         fail(parsed.error);

@@ -4,10 +4,10 @@
 #include "cli/ProgressLine.h"
 #include "cli/ResultFormat.h"
 #include "engine/QueryEngine.h"
-#include "engine/ResultClasses.h"
 #include "platform/AppFolder.h"
 #include "platform/Intervals.h"
 #include "platform/SettingsStore.h"
+#include "results/ResultClasses.h"
 #include "tld/DefaultTlds.h"
 #include "tld/TldRegistry.h"
 
@@ -127,11 +127,11 @@ void CheckRun::applyTimings()
 
 void CheckRun::start()
 {
-    m_results = std::make_unique<engine::ResultClasses>(*m_folder);
+    m_results = std::make_unique<results::ResultClasses>(*m_folder);
     m_results->setWritesFiles(m_options.profileFiles);
-    connect(m_results.get(), &engine::ResultClasses::spilled, this, [this] {
+    connect(m_results.get(), &results::ResultClasses::spilled, this, [this] {
         note(QStringLiteral("a profile list reached %1 entries: the lists were saved into %2 and emptied")
-                 .arg(engine::ResultClasses::overflowLimit + 1)
+                 .arg(results::ResultClasses::overflowLimit + 1)
                  .arg(m_folder->path(QStringLiteral("overflow"))));
     });
     m_engine = std::make_unique<engine::QueryEngine>(*m_tlds, m_throttle, *m_results, m_stream, 1);
@@ -166,7 +166,7 @@ void CheckRun::onOutcome(const engine::QueryOutcome &outcome)
         noteRefusal(outcome);
     // Without files the profile lists serve nothing; emptying them keeps memory flat however long the list.
     if (!m_options.profileFiles && outcome.kind == Kind::Available)
-        m_results->clearList(engine::ResultClasses::profileListFor(outcome.domain));
+        m_results->clearList(results::ResultClasses::profileListFor(outcome.domain));
     if (m_progress && m_stdoutIsTerminal)
         m_progress->clear();
     if (const int error = writeStandardOutput(m_options.json ? jsonLine(outcome) : tsvLine(outcome)))

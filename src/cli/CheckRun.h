@@ -14,8 +14,10 @@
 
 namespace engine {
 class QueryEngine;
+}
+namespace results {
 class ResultClasses;
-} // namespace engine
+}
 namespace platform {
 class AppFolder;
 }
@@ -74,7 +76,7 @@ private:
     std::unique_ptr<platform::AppFolder> m_folder;
     std::unique_ptr<tld::TldRegistry> m_tlds;
     engine::ThrottleGate m_throttle;
-    std::unique_ptr<engine::ResultClasses> m_results;
+    std::unique_ptr<results::ResultClasses> m_results;
     NameStream m_stream;
     std::optional<PositionFile> m_positions;
     std::unique_ptr<engine::QueryEngine> m_engine;

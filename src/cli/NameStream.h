@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/ConsoleIo.h"
-#include "engine/EntrySource.h"
+#include "sources/EntrySource.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -18,7 +18,7 @@ namespace cli {
  * The engine asks for entries 1, 2, 3 ... in order; a first request further on (a resumed run) skips
  * the entries before it.
  */
-class NameStream : public engine::EntrySource {
+class NameStream : public sources::EntrySource {
 public:
     enum class State { Reading, Ended, Interrupted, Failed };
     /// Bytes kept of one line; the rest of a longer line is dropped.

@@ -1,6 +1,6 @@
 #include "cli/ResultFormat.h"
 
-#include "engine/ResultClasses.h"
+#include "results/ResultClasses.h"
 
 namespace cli {
 
@@ -90,10 +90,10 @@ QString classWord(const engine::QueryOutcome &outcome)
         return QStringLiteral("Registered");
     if (outcome.kind != Kind::Available)
         return QString();
-    switch (engine::ResultClasses::profileListFor(outcome.domain)) {
-    case engine::HighList:
+    switch (results::ResultClasses::profileListFor(outcome.domain)) {
+    case results::HighList:
         return QStringLiteral("High");
-    case engine::MidList:
+    case results::MidList:
         return QStringLiteral("Mid");
     default:
         return QStringLiteral("Low");

@@ -1,34 +1,31 @@
 #include "engine/QueryEngine.h"
 
-#include "engine/EntrySource.h"
-#include "engine/ResultClasses.h"
 #include "engine/ThrottleGate.h"
+#include "lookup/WhoisConnection.h"
 #include "platform/DesktopServices.h"
 #include "platform/Intervals.h"
 #include "platform/TextCodec.h"
+#include "results/ResultClasses.h"
+#include "sources/EntrySource.h"
 #include "sources/ListFile.h"
-#include "sources/NameCleaning.h"
+#include "tld/NameCleaning.h"
 #include "tld/Routing.h"
 #include "tld/TldRegistry.h"
 #include "tld/Verdict.h"
 
-#include <QTcpSocket>
-
 namespace engine {
 
 struct QueryEngine::Slot {
-    QTcpSocket *socket = nullptr;
-    QTimer timeout;
+    lookup::WhoisConnection connection;
+    QTimer retry; ///< a server that could not be reached is asked again after the silence period
     QString domain;
     QString server;
     int port = 43;
-    QByteArray answer;
-    int timeoutTicks = 0;
     bool inFlight = false;
 };
 
-QueryEngine::QueryEngine(tld::TldRegistry &tlds, ThrottleGate &throttle, ResultClasses &results, EntrySource &source,
-                         int slotCount, QObject *parent)
+QueryEngine::QueryEngine(tld::TldRegistry &tlds, ThrottleGate &throttle, results::ResultClasses &results,
+                         sources::EntrySource &source, int slotCount, QObject *parent)
     : QObject(parent), m_tlds(tlds), m_throttle(throttle), m_results(results), m_source(source),
       m_panels(restingPanels())
 {
@@ -36,7 +33,11 @@ QueryEngine::QueryEngine(tld::TldRegistry &tlds, ThrottleGate &throttle, ResultC
     slotCount = std::clamp(slotCount, 1, maxSlots);
     for (int i = 0; i < slotCount; ++i) {
         auto slot = std::make_unique<Slot>();
-        connect(&slot->timeout, &QTimer::timeout, this, [this, i] { onSilenceTick(i); });
+        slot->retry.setSingleShot(true);
+        connect(&slot->retry, &QTimer::timeout, this, [this, i] { connectSlot(i); });
+        connect(&slot->connection, &lookup::WhoisConnection::connected, this, [this, i] { onConnected(i); });
+        connect(&slot->connection, &lookup::WhoisConnection::finished, this,
+                [this, i](lookup::WhoisConnection::End end) { onConnectionEnd(i, end); });
         m_slots.push_back(std::move(slot));
     }
     connect(&m_overall, &QTimer::timeout, this, &QueryEngine::onWatchdogTick);
@@ -98,7 +99,7 @@ void QueryEngine::takeNames()
         QString name = m_source.readEntry(m_wordIndex);
         if (name.isEmpty())
             name = sources::endMarker;
-        name = sources::correctName(name);
+        name = tld::correctName(name);
         ++m_wordIndex;
         if (m_wordMax >= m_wordIndex)
             setPanel(1, QString::number(m_wordIndex) + QStringLiteral(" of ") + QString::number(m_wordMax));
@@ -123,7 +124,7 @@ QString QueryEngine::prepareDomain(const QString &name) const
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
     if (colon >= 0)
         text = text.mid(colon + 1);
-    QString domain = sources::correctName(sources::urlUnescape(text));
+    QString domain = tld::correctName(tld::urlUnescape(text));
     if (!domain.contains(QLatin1Char('.'))) {
         const QString chosen = m_chosenTld ? m_chosenTld() : QString();
         domain += chosen.isEmpty() ? m_tlds.defaultExt() : QLatin1Char('.') + chosen;
@@ -149,9 +150,6 @@ void QueryEngine::startQuery(const QString &name, int index)
     slot.server = row->server;
     m_throttle.setCurrentThrottle(row->throttle);
     m_currentSuccessWords = row->successPhrases;
-    slot.answer.clear();
-    slot.timeoutTicks = 0;
-    slot.timeout.start(platform::intervals().secondMs);
     for (int attempt = 1; attempt <= startAttempts; ++attempt) {
         if (!slot.server.isEmpty() && slot.port > 0 && slot.port <= 65535) {
             connectSlot(index);
@@ -174,16 +172,18 @@ void QueryEngine::reportStartFailure(int index)
                       platform::MessageRequest::Buttons::Ok});
 }
 
+int QueryEngine::silenceMs()
+{
+    return platform::intervals().silenceSeconds * platform::intervals().secondMs;
+}
+
 void QueryEngine::connectSlot(int index)
 {
-    closeSocket(index);
     Slot &slot = *m_slots.at(index);
-    slot.socket = new QTcpSocket(this);
+    slot.retry.stop();
     slot.inFlight = true;
-    connect(slot.socket, &QTcpSocket::connected, this, [this, index] { onConnected(index); });
-    connect(slot.socket, &QTcpSocket::readyRead, this, [this, index] { onReadyRead(index); });
-    connect(slot.socket, &QTcpSocket::disconnected, this, [this, index] { onRemoteClose(index); });
-    slot.socket->connectToHost(slot.server, quint16(slot.port));
+    // A server that stays silent for the silence period is asked again on a new connection.
+    slot.connection.start(slot.server, quint16(slot.port), tld::queryText(slot.domain), silenceMs());
 }
 
 void QueryEngine::onConnected(int index)
@@ -195,38 +195,36 @@ void QueryEngine::onConnected(int index)
     }
     setPanel(3, QStringLiteral("connecting(") + QString::number(index) + QStringLiteral("): - Search String: ") +
                     slot.domain);
-    slot.timeoutTicks = 0;
-    slot.timeout.start(platform::intervals().secondMs);
-    const QByteArray query = tld::queryText(slot.domain);
-    if (slot.socket->write(query) != query.size())
-        connectSlot(index); // to the row's own port, not a fixed one
 }
 
-void QueryEngine::onReadyRead(int index)
+void QueryEngine::onConnectionEnd(int index, lookup::WhoisConnection::End end)
 {
+    using End = lookup::WhoisConnection::End;
     Slot &slot = *m_slots.at(index);
     if (m_stopRequested) {
         closeSocket(index);
         return;
     }
-    slot.answer += slot.socket->read(answerLimit - slot.answer.size());
-    // A server that will not stop talking is judged on what it sent so far.
-    if (slot.answer.size() >= answerLimit)
-        onRemoteClose(index);
-}
-
-void QueryEngine::onRemoteClose(int index)
-{
-    Slot &slot = *m_slots.at(index);
-    if (m_stopRequested || !slot.socket) {
-        closeSocket(index);
+    switch (end) {
+    case End::TimedOut:
+        connectSlot(index); // the query is sent again once connected
+        return;
+    case End::ConnectionRefused:
+    case End::HostNotFound:
+    case End::NetworkError:
+        slot.retry.start(silenceMs());
+        return;
+    default:
+        judgeAnswer(index);
         return;
     }
-    if (slot.answer.size() < answerLimit)
-        slot.answer += slot.socket->read(answerLimit - slot.answer.size());
-    const QString answer = platform::decodeText(slot.answer);
+}
+
+void QueryEngine::judgeAnswer(int index)
+{
+    Slot &slot = *m_slots.at(index);
+    const QString answer = platform::decodeText(slot.connection.answer());
     m_overall.stop();
-    slot.timeout.stop();
     slot.inFlight = false;
     const tld::WhoisVerdict verdict = tld::judgeAnswer(answer, m_currentSuccessWords, slot.domain);
     QueryOutcome result{QueryOutcome::Kind::Registered, slot.domain, slot.server, slot.port, QString(), answer};
@@ -244,22 +242,6 @@ void QueryEngine::onRemoteClose(int index)
     m_results.checkOverflow();
     closeSocket(index);
     slotFinished();
-}
-
-void QueryEngine::onSilenceTick(int index)
-{
-    Slot &slot = *m_slots.at(index);
-    ++slot.timeoutTicks;
-    if (m_stopRequested) {
-        slot.timeout.stop();
-        return;
-    }
-    if (slot.timeoutTicks < platform::intervals().silenceSeconds)
-        return;
-    slot.timeoutTicks = 0;
-    slot.timeout.start(platform::intervals().secondMs);
-    if (!slot.server.isEmpty())
-        connectSlot(index); // the query is sent again once connected
 }
 
 void QueryEngine::onWatchdogTick()
@@ -300,7 +282,6 @@ void QueryEngine::abandonOpenSlots()
 {
     for (int i = 0; i < slotCount(); ++i) {
         Slot &slot = *m_slots.at(i);
-        slot.timeout.stop();
         if (slot.inFlight)
             emit outcome({QueryOutcome::Kind::TimedOut, slot.domain, slot.server, slot.port, QString(), QString()});
         closeSocket(i);
@@ -311,13 +292,8 @@ void QueryEngine::closeSocket(int index)
 {
     Slot &slot = *m_slots.at(index);
     slot.inFlight = false;
-    if (!slot.socket)
-        return;
-    // A fresh socket per connection: events of a closed one can never reach the engine.
-    QTcpSocket *socket = std::exchange(slot.socket, nullptr);
-    socket->disconnect(this);
-    socket->abort();
-    socket->deleteLater();
+    slot.retry.stop();
+    slot.connection.abort();
 }
 
 void QueryEngine::stop()
@@ -327,11 +303,8 @@ void QueryEngine::stop()
     ++m_generation;
     m_inThrottleWait = false;
     m_overall.stop();
-    for (int i = 0; i < slotCount(); ++i) {
+    for (int i = 0; i < slotCount(); ++i)
         closeSocket(i);
-        m_slots.at(i)->timeout.stop();
-        m_slots.at(i)->timeoutTicks = 0;
-    }
     m_idleSeconds = 0;
     for (int number = 1; number <= 3; ++number)
         setPanel(number, restingPanels().at(number - 1));
@@ -344,10 +317,8 @@ void QueryEngine::shutdown()
     m_stopRequested = true;
     ++m_generation;
     m_overall.stop();
-    for (int i = 0; i < slotCount(); ++i) {
+    for (int i = 0; i < slotCount(); ++i)
         closeSocket(i);
-        m_slots.at(i)->timeout.stop();
-    }
 }
 
 } // namespace engine

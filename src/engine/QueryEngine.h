@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/QueryOutcome.h"
+#include "lookup/WhoisConnection.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -11,10 +12,14 @@
 #include <memory>
 #include <vector>
 
-class QTcpSocket;
-
 namespace platform {
 class MessageBoxes;
+}
+namespace results {
+class ResultClasses;
+}
+namespace sources {
+class EntrySource;
 }
 namespace tld {
 class TldRegistry;
@@ -22,8 +27,6 @@ class TldRegistry;
 
 namespace engine {
 
-class EntrySource;
-class ResultClasses;
 class ThrottleGate;
 
 /**
@@ -36,11 +39,10 @@ class QueryEngine : public QObject {
     Q_OBJECT
 public:
     static constexpr int maxSlots = 101;
-    static constexpr qint64 answerLimit = 4 * 1024 * 1024; ///< bytes kept of one answer
     static constexpr int startAttempts = 3;
 
-    QueryEngine(tld::TldRegistry &tlds, ThrottleGate &throttle, ResultClasses &results, EntrySource &source,
-                int slotCount = 1, QObject *parent = nullptr);
+    QueryEngine(tld::TldRegistry &tlds, ThrottleGate &throttle, results::ResultClasses &results,
+                sources::EntrySource &source, int slotCount = 1, QObject *parent = nullptr);
     ~QueryEngine() override;
 
     /// Where failures of a query start are reported (may be null).
@@ -87,9 +89,9 @@ private:
     void startQuery(const QString &name, int index);
     void connectSlot(int index);
     void onConnected(int index);
-    void onReadyRead(int index);
-    void onRemoteClose(int index);
-    void onSilenceTick(int index);
+    void onConnectionEnd(int index, lookup::WhoisConnection::End end);
+    void judgeAnswer(int index);
+    static int silenceMs();
     void onWatchdogTick();
     void slotFinished();
     void closeSocket(int index);
@@ -99,8 +101,8 @@ private:
 
     tld::TldRegistry &m_tlds;
     ThrottleGate &m_throttle;
-    ResultClasses &m_results;
-    EntrySource &m_source;
+    results::ResultClasses &m_results;
+    sources::EntrySource &m_source;
     platform::MessageBoxes *m_messages = nullptr;
     std::function<QString()> m_chosenTld;
 

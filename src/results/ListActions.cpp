@@ -2,7 +2,7 @@
 
 #include "platform/DesktopServices.h"
 #include "results/DomainListModel.h"
-#include "results/PartnerLinks.h"
+#include "results/PurchaseLinks.h"
 
 namespace results {
 
@@ -23,7 +23,7 @@ void copyList(const DomainListModel *list, platform::ClipboardText *clipboard)
     clipboard->setText(list ? list->clipboardText() : QString());
 }
 
-DomainOpener::DomainOpener(const PartnerLinks &links, QString &selectedDomain, platform::Shell *shell,
+DomainOpener::DomainOpener(const PurchaseLinks &links, QString &selectedDomain, platform::Shell *shell,
                            std::function<void(const QString &)> openLookup)
     : m_links(links), m_selectedDomain(selectedDomain), m_shell(shell), m_openLookup(std::move(openLookup))
 {}

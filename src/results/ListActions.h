@@ -13,7 +13,7 @@ class Shell;
 namespace results {
 
 class DomainListModel;
-struct PartnerLinks;
+struct PurchaseLinks;
 
 /// What the Delete key asks of a result list.
 enum class DeleteKeyAction { None, EmptyList, DeleteSelection };
@@ -31,13 +31,13 @@ void copyList(const DomainListModel *list, platform::ClipboardText *clipboard);
  */
 class DomainOpener {
 public:
-    DomainOpener(const PartnerLinks &links, QString &selectedDomain, platform::Shell *shell,
+    DomainOpener(const PurchaseLinks &links, QString &selectedDomain, platform::Shell *shell,
                  std::function<void(const QString &)> openLookup);
 
     void open(const QString &entry) const;
 
 private:
-    const PartnerLinks &m_links;
+    const PurchaseLinks &m_links;
     QString &m_selectedDomain;
     platform::Shell *m_shell;
     std::function<void(const QString &)> m_openLookup;

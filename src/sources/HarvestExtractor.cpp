@@ -2,7 +2,7 @@
 
 #include "platform/TextCodec.h"
 #include "sources/LinkText.h"
-#include "sources/NameCleaning.h"
+#include "tld/NameCleaning.h"
 #include "tld/Routing.h"
 
 namespace sources {
@@ -22,7 +22,7 @@ QString HarvestExtractor::prepareText(const QString &page) const
 
 QString HarvestExtractor::candidateName(const QString &rawLine, QString &tldPart) const
 {
-    QString line = urlUnescape(rawLine);
+    QString line = tld::urlUnescape(rawLine);
     if (!line.startsWith(http) || isExcludedLink(line) || !m_matcher.containsEnabledTld(line))
         return {};
     removeFirst(line, http);
@@ -36,7 +36,7 @@ QString HarvestExtractor::candidateName(const QString &rawLine, QString &tldPart
     cutAfterFirst(line, QLatin1Char(':'));
     if (!m_matcher.containsEnabledTld(QLatin1Char('.') + tldPart))
         return {};
-    QString name = correctName(tld::registrableDomain(line));
+    QString name = tld::correctName(tld::registrableDomain(line));
     name.remove(QLatin1Char('\''));
     name.remove(QLatin1Char('"'));
     return name;

@@ -2,9 +2,9 @@
 
 #include "platform/AppFolder.h"
 #include "platform/AtomicFile.h"
+#include "platform/FileHelpers.h"
 #include "platform/Intervals.h"
 #include "platform/TextCodec.h"
-#include "sources/FileHelpers.h"
 #include "sources/ListFile.h"
 
 #include <QDir>
@@ -102,7 +102,7 @@ void Harvester::finish()
     const QString searches = m_folder.path(QStringLiteral("searches"));
     if (!QFileInfo(searches).isDir())
         QDir().mkpath(searches);
-    copyFile(listPath(), archivePath()); // the list itself is written; a failed copy changes nothing
+    platform::copyFile(listPath(), archivePath()); // the list itself is written; a failed copy changes nothing
     emit statusChanged(QStringLiteral("Finished! Extracted %1 domain names.").arg(uniqueCount()));
     emit listWritten(countEntriesInText(text), uniqueCount());
 }

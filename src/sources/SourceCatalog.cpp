@@ -5,19 +5,17 @@ namespace sources {
 const QList<SourceInfo> &sourceCatalog()
 {
     static const QList<SourceInfo> catalog = {
-        {QStringLiteral("Browse for names"), QString(), QString(), false},
-        {QStringLiteral("Generate names"), QStringLiteral("CreatedDomains.txt"), QString(), false},
-        {QStringLiteral("Yahoo Search"), QStringLiteral("BrowserSearch.txt"), QStringLiteral("YahooWordNum"), false},
-        {QStringLiteral("Google Search"), QStringLiteral("BrowserSearch.txt"), QStringLiteral("GoogleWordNum"), false},
-        {QStringLiteral("Full Word List"), QStringLiteral("Wordlists/FullWordList.txt"), QStringLiteral("FullWordNum"),
-         true},
-        {QStringLiteral("All Two Letter"), QStringLiteral("Wordlists/AllTwoLetter.txt"), QStringLiteral("TwoWordNum"),
-         true},
+        {QStringLiteral("Browse for names"), QString(), QString()},
+        {QStringLiteral("Generate names"), QStringLiteral("CreatedDomains.txt"), QString()},
+        {QStringLiteral("Yahoo Search"), QStringLiteral("BrowserSearch.txt"), QStringLiteral("YahooWordNum")},
+        {QStringLiteral("Google Search"), QStringLiteral("BrowserSearch.txt"), QStringLiteral("GoogleWordNum")},
+        {QStringLiteral("Full Word List"), QStringLiteral("Wordlists/FullWordList.txt"), QStringLiteral("FullWordNum")},
+        {QStringLiteral("All Two Letter"), QStringLiteral("Wordlists/AllTwoLetter.txt"), QStringLiteral("TwoWordNum")},
         {QStringLiteral("All Three Letter"), QStringLiteral("Wordlists/AllThreeLetter.txt"),
-         QStringLiteral("ThreeWordNum"), true},
+         QStringLiteral("ThreeWordNum")},
         {QStringLiteral("All Four Letter"), QStringLiteral("Wordlists/AllFourLetter.txt"),
-         QStringLiteral("FourWordNum"), true},
-        {QStringLiteral("Custom List"), QString(), customPositionKey, false},
+         QStringLiteral("FourWordNum")},
+        {QStringLiteral("Custom List"), QString(), customPositionKey},
     };
     return catalog;
 }

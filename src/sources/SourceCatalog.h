@@ -10,10 +10,9 @@ enum class Source { Browse, Generate, Yahoo, Google, FullWords, TwoLetters, Thre
 
 /// How a source is chosen and resumed.
 struct SourceInfo {
-    QString caption;      ///< item text in the source list and the Tools menu
-    QString listFile;     ///< list file relative to the application folder; empty when chosen by dialog
-    QString positionKey;  ///< position key saved after each entry (besides wordNumber); empty for none
-    bool readsSavedStart; ///< the start number shows the saved position when the source is chosen
+    QString caption;     ///< item text in the source list and the Tools menu
+    QString listFile;    ///< list file relative to the application folder; empty when chosen by dialog
+    QString positionKey; ///< position key saved after each entry (besides wordNumber); empty for none
 };
 
 const QList<SourceInfo> &sourceCatalog();

@@ -1,9 +1,9 @@
 #include "FakeServices.h"
 #include "TestFolder.h"
-#include "app/AboutWindow.h"
 #include "app/AppContext.h"
-#include "app/Artwork.h"
-#include "app/SplashWindow.h"
+#include "app/ui/AboutWindow.h"
+#include "app/ui/Artwork.h"
+#include "app/ui/SplashWindow.h"
 
 #include <QImage>
 #include <QLabel>
@@ -46,15 +46,15 @@ void TestArtwork::iconIsCompiledIn()
 
 void TestArtwork::aboutWindowShowsIconNameVersionAndAddress()
 {
-    results::PartnerLinks links;
-    results::initPartnerLinks(links);
+    app::PartnerLinks links;
+    app::initPartnerLinks(links);
     AboutWindow about(links);
     auto *icon = about.findChild<QLabel *>(QStringLiteral("imgIcon"));
     auto *text = about.findChild<QLabel *>(QStringLiteral("lblAbout"));
     QVERIFY2(icon && text, "imgIcon or lblAbout missing");
     QVERIFY(looksPainted(icon->pixmap()));
     QVERIFY(text->text().contains(links.productName));
-    QVERIFY(text->text().contains(QStringLiteral("Version " QT_VERSION_TEXT)));
+    QVERIFY(text->text().contains(QStringLiteral("Version " QUARRYTIDE_VERSION_TEXT)));
     QVERIFY(text->text().contains(links.productWebAddress));
     QVERIFY(!about.windowIcon().isNull());
 }

@@ -1,10 +1,10 @@
 #include "FakeServices.h"
 #include "TestFolder.h"
 #include "app/AppContext.h"
-#include "app/MainWindow.h"
-#include "app/SplashWindow.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/SplashWindow.h"
 #include "platform/Intervals.h"
-#include "results/ResultsDesk.h"
+#include "results/ui/ResultsDesk.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -40,7 +40,7 @@ void TestMainWindowStart::start(Started &started, const testing::TestFolder &fol
 {
     started.context =
         std::make_unique<AppContext>(folder.appFolder(), folder.settingsFolder(), started.fakes.services());
-    results::initPartnerLinks(started.context->links);
+    app::initPartnerLinks(started.context->links);
     started.window = std::make_unique<MainWindow>(*started.context);
     started.window->load();
 }

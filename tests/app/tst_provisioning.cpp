@@ -183,7 +183,7 @@ void TestProvisioning::shippedWordListsHaveTheirExactCounts_data()
                           << QByteArray("zzzz");
 
     // The dictionary's words of the letters a to z only, each once.
-    QFile dictionary(QStringLiteral(QT_DICTIONARY_FILE));
+    QFile dictionary(QStringLiteral(QUARRYTIDE_DICTIONARY_FILE));
     QVERIFY(dictionary.open(QIODevice::ReadOnly));
     const QRegularExpression plain(QStringLiteral("^[a-z]+$"));
     QSet<QByteArray> words;
@@ -207,7 +207,7 @@ void TestProvisioning::shippedWordListsHaveTheirExactCounts()
     QFETCH(int, count);
     QFETCH(QByteArray, first);
     QFETCH(QByteArray, last);
-    const QList<QByteArray> entries = listEntries(QStringLiteral(QT_SHIPPED_DATA_DIR "/wordlists/") + name);
+    const QList<QByteArray> entries = listEntries(QStringLiteral(QUARRYTIDE_SHIPPED_DATA_DIR "/wordlists/") + name);
     QVERIFY2(!entries.isEmpty(), "missing, or not in the list format");
     QCOMPARE(entries.size(), count);
     QCOMPARE(entries.first(), first);
@@ -219,7 +219,7 @@ void TestProvisioning::shippedWordListsHaveTheirExactCounts()
 
 void TestProvisioning::shippedAffixesAreShortAndUnique()
 {
-    const QList<QByteArray> affixes = listEntries(QStringLiteral(QT_SHIPPED_DATA_DIR "/Appends.txt"));
+    const QList<QByteArray> affixes = listEntries(QStringLiteral(QUARRYTIDE_SHIPPED_DATA_DIR "/Appends.txt"));
     QVERIFY(affixes.size() >= 90 && affixes.size() <= 120);
     QCOMPARE(QSet<QByteArray>(affixes.begin(), affixes.end()).size(), affixes.size());
     const QRegularExpression shape(QStringLiteral("^[a-z]{1,8}$"));

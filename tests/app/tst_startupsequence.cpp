@@ -47,7 +47,7 @@ void TestStartupSequence::stepsRunInOrder()
     testing::TestFolder folder;
     testing::FakeServices fakes;
     AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
-    results::initPartnerLinks(context.links);
+    app::initPartnerLinks(context.links);
     RecordingHost host;
     runMainWindowLoad(context, host);
     QCOMPARE(host.calls,
@@ -56,7 +56,6 @@ void TestStartupSequence::stepsRunInOrder()
                           QStringLiteral("idle"), QStringLiteral("remembered"), QStringLiteral("maximize")}));
     QCOMPARE(context.tlds.table().size(), 179);
     QCOMPARE(context.throttle.currentThrottle(), 25);
-    QCOMPARE(context.wordIndex, 0);
 }
 
 void TestStartupSequence::throttleThatIsNotANumberLeavesZero()
@@ -65,11 +64,9 @@ void TestStartupSequence::throttleThatIsNotANumberLeavesZero()
     testing::FakeServices fakes;
     AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
     context.settings.saveProduct(QStringLiteral("Throttle"), QStringLiteral("fast"));
-    context.settings.savePositions(QStringLiteral("wordNumber"), QStringLiteral("x12"));
     RecordingHost host;
     runMainWindowLoad(context, host);
     QCOMPARE(context.throttle.currentThrottle(), 0);
-    QCOMPARE(context.wordIndex, 0);
     QCOMPARE(context.tlds.table().size(), 179); // the load went on after the bad values
 }
 
@@ -81,13 +78,11 @@ void TestStartupSequence::sharedValuesAreReadFromSettings()
     context.settings.saveProduct(QStringLiteral("chkProxy"), QStringLiteral("2"));
     context.settings.saveProduct(QStringLiteral("DefaultExt"), QStringLiteral(".net"));
     context.settings.saveProduct(QStringLiteral("Throttle"), QStringLiteral("40"));
-    context.settings.savePositions(QStringLiteral("wordNumber"), QStringLiteral("5001"));
     RecordingHost host;
     runMainWindowLoad(context, host);
     QVERIFY(context.tlds.useProxy());
     QCOMPARE(context.tlds.defaultExt(), QStringLiteral(".net"));
     QCOMPARE(context.throttle.currentThrottle(), 40);
-    QCOMPARE(context.wordIndex, 5001);
     context.settings.saveProduct(QStringLiteral("chkProxy"), QStringLiteral("yes"));
     runMainWindowLoad(context, host);
     QVERIFY(!context.tlds.useProxy());

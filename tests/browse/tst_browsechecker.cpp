@@ -1,10 +1,10 @@
 #include "TestFolder.h"
 #include "WhoisFixtureServer.h"
 #include "browse/BrowseChecker.h"
-#include "engine/ResultClasses.h"
 #include "engine/ThrottleGate.h"
 #include "platform/AppFolder.h"
 #include "platform/Intervals.h"
+#include "results/ResultClasses.h"
 #include "tld/TldRegistry.h"
 
 #include <QSignalSpy>
@@ -19,7 +19,7 @@ struct Rig {
     platform::AppFolder app{folder.appFolder()};
     tld::TldRegistry tlds{folder.file(QStringLiteral("TLDs.txt"))};
     engine::ThrottleGate throttle;
-    engine::ResultClasses results{app};
+    results::ResultClasses results{app};
     BrowseChecker checker{tlds, throttle, results, folder.file(QStringLiteral("BrowserSearch.txt"))};
     QStringList unregistered;
     QStringList registered;
@@ -86,7 +86,7 @@ void TestBrowseChecker::threeQueuedNamesAreAnswered()
              (QStringList{QStringLiteral("freeone.com"), QStringLiteral("taken.net"), QStringLiteral("freetwo.net")}));
     QCOMPARE(rig.unregistered, (QStringList{QStringLiteral("freeone.com"), QStringLiteral("freetwo.net")}));
     QCOMPARE(rig.registered, QStringList{QStringLiteral("taken.net")});
-    QCOMPARE(rig.results.counter(engine::MidList), 2);
+    QCOMPARE(rig.results.counter(results::MidList), 2);
     QVERIFY(rig.panel1.contains(QStringLiteral("Pausing for 2 milliseconds.")));
     QVERIFY(rig.panel1.contains(QStringLiteral("Checking status of: taken.net")));
     // Each name is asked once: the queue timer does not restart a check that is still running.

@@ -1,12 +1,12 @@
 #include "StartedProgram.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
-#include "app/MainWindow.h"
+#include "app/ui/MainWindow.h"
 #include "browse/BrowseChecker.h"
-#include "browse/BrowseWindow.h"
-#include "engine/ResultClasses.h"
+#include "browse/ui/BrowseWindow.h"
 #include "platform/Intervals.h"
 #include "results/DomainListModel.h"
+#include "results/ResultClasses.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -102,17 +102,17 @@ void TestBrowseWindow::pageAndFrameNamesAreQueuedCheckedAndListed()
     QTRY_VERIFY_WITH_TIMEOUT(whois.queries().contains(QStringLiteral("framedname.com")), 20000);
     QTRY_COMPARE_WITH_TIMEOUT(browser->unregisteredList()->count(), 2, 20000);
     // The results also reach the main window's classes.
-    QCOMPARE(window.resultClasses()->list(engine::LowList)->entries(),
+    QCOMPARE(window.resultClasses()->list(results::LowList)->entries(),
              (QStringList{QStringLiteral("alphaname.com"), QStringLiteral("framedname.com")}));
-    QCOMPARE(window.resultClasses()->list(engine::RegisteredList)->entries(),
+    QCOMPARE(window.resultClasses()->list(results::RegisteredList)->entries(),
              QStringList{QStringLiteral("takenname.net")});
     QCOMPARE(browser->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Registered: (1)"));
 
     // Shift+Delete empties the window's Registered list and its counter; the main list keeps its entry.
-    browser->cmdClear(2);
+    browser->emptyList(2);
     QCOMPARE(browser->registeredList()->count(), 0);
-    QCOMPARE(window.resultClasses()->counter(engine::RegisteredList), 0);
-    QCOMPARE(window.resultClasses()->list(engine::RegisteredList)->count(), 1);
+    QCOMPARE(window.resultClasses()->counter(results::RegisteredList), 0);
+    QCOMPARE(window.resultClasses()->list(results::RegisteredList)->count(), 1);
     browser->close();
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("BrowserSearch.txt"))));
 }

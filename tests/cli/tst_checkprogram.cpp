@@ -1,7 +1,7 @@
 #include "TestFolder.h"
 #include "WhoisFixtureServer.h"
-#include "engine/ResultClasses.h"
 #include "platform/AppFolder.h"
+#include "results/ResultClasses.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -379,7 +379,7 @@ void TestCheckProgram::profileFilesMatchTheDesktopSeries()
     // The desktop program's result classes given the same names and verdicts.
     testing::TestFolder desktop;
     platform::AppFolder desktopFolder(desktop.appFolder());
-    engine::ResultClasses classes(desktopFolder);
+    results::ResultClasses classes(desktopFolder);
     for (const QString &name : names) {
         const QString domain = name.contains(QLatin1Char('.')) ? name : name + QStringLiteral(".com");
         if (name.startsWith(QLatin1String("taken")))
@@ -426,7 +426,7 @@ void TestCheckProgram::helpAndVersion()
     Finished version;
     QVERIFY(run({QStringLiteral("--version")}, version));
     QCOMPARE(version.status, 0);
-    QCOMPARE(version.out, QByteArray("quarrytide-check " QT_VERSION_TEXT "\n"));
+    QCOMPARE(version.out, QByteArray("quarrytide-check " QUARRYTIDE_VERSION_TEXT "\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCheckProgram)

@@ -1,11 +1,11 @@
 #include "TestFolder.h"
 #include "WhoisFixtureServer.h"
-#include "engine/EntrySource.h"
 #include "engine/QueryEngine.h"
-#include "engine/ResultClasses.h"
 #include "engine/ThrottleGate.h"
 #include "platform/AppFolder.h"
 #include "platform/Intervals.h"
+#include "results/ResultClasses.h"
+#include "sources/EntrySource.h"
 #include "sources/ListFile.h"
 #include "tld/TldRegistry.h"
 
@@ -18,7 +18,7 @@ using engine::QueryOutcome;
 namespace {
 
 // Names from memory; records the positions the engine saves.
-class MemorySource : public engine::EntrySource {
+class MemorySource : public sources::EntrySource {
 public:
     QStringList names;
     QList<int> saved;
@@ -37,7 +37,7 @@ struct Rig {
     platform::AppFolder app{folder.appFolder()};
     tld::TldRegistry tlds{folder.file(QStringLiteral("TLDs.txt"))};
     engine::ThrottleGate throttle;
-    engine::ResultClasses results{app};
+    results::ResultClasses results{app};
     MemorySource source;
     QueryEngine engine{tlds, throttle, results, source};
     QList<QueryOutcome> outcomes;
@@ -108,8 +108,8 @@ void TestQueryEngine::namesAreCheckedOneByOneIntoTheLists()
     QCOMPARE(server.queries(),
              (QStringList{QStringLiteral("freename.com"), QStringLiteral("taken.com"), QStringLiteral("busy.net")}));
     QCOMPARE(server.received().at(0), QByteArray("freename.com\r\n"));
-    QCOMPARE(rig.results.list(engine::LowList)->entries(), QStringList{QStringLiteral("freename.com")});
-    QCOMPARE(rig.results.list(engine::RegisteredList)->entries(), QStringList{QStringLiteral("taken.com")});
+    QCOMPARE(rig.results.list(results::LowList)->entries(), QStringList{QStringLiteral("freename.com")});
+    QCOMPARE(rig.results.list(results::RegisteredList)->entries(), QStringList{QStringLiteral("taken.com")});
     QCOMPARE(rig.outcomes.at(0).successWord, QStringLiteral("No match"));
     QCOMPARE(rig.outcomes.at(2).kind, QueryOutcome::Kind::Refused);
     QCOMPARE(blocked.size(), 1);
@@ -170,7 +170,7 @@ void TestQueryEngine::refusedConnectionEndsThroughTheWatchdog()
     rig.engine.start(1, 1);
     QVERIFY(blocked.wait(5000));
     QTRY_VERIFY_WITH_TIMEOUT(rig.engine.listEnded(), 2000);
-    QCOMPARE(rig.results.counter(engine::RegisteredList), 0);
+    QCOMPARE(rig.results.counter(results::RegisteredList), 0);
     rig.engine.stop();
 }
 
@@ -190,7 +190,7 @@ void TestQueryEngine::stopInFlightClosesAndLateEventsDoNothing()
     QCOMPARE(stopped.size(), 1);
     QTest::qWait(200); // the pieces and the server's close arrive after Stop
     QVERIFY(rig.outcomes.isEmpty());
-    QCOMPARE(rig.results.counter(engine::RegisteredList), 0);
+    QCOMPARE(rig.results.counter(results::RegisteredList), 0);
     QCOMPARE(server.queries(), QStringList{QStringLiteral("late.com")});
 }
 
@@ -205,7 +205,7 @@ void TestQueryEngine::oversizeAnswerIsCutAndJudged()
     rig.engine.start(1, 1);
     QTRY_COMPARE_WITH_TIMEOUT(rig.outcomes.size(), 1, 10000);
     QCOMPARE(rig.outcomes.at(0).kind, QueryOutcome::Kind::Available);
-    QCOMPARE(rig.outcomes.at(0).answer.size(), QueryEngine::answerLimit);
+    QCOMPARE(rig.outcomes.at(0).answer.size(), 4 * 1024 * 1024); // the 4 MiB cap
 }
 
 void TestQueryEngine::longThrottleIsNotCountedByTheWatchdog()

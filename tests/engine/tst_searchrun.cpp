@@ -1,12 +1,12 @@
 #include "StartedProgram.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
-#include "app/MainWindow.h"
+#include "app/ui/MainWindow.h"
 #include "engine/QueryEngine.h"
-#include "engine/ResultClasses.h"
 #include "platform/Intervals.h"
 #include "results/DomainListModel.h"
-#include "tld/BlockedNoticeWindow.h"
+#include "results/ResultClasses.h"
+#include "tld/ui/BlockedNoticeWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -164,7 +164,7 @@ void TestSearchRun::closingTheWindowStopsTheSearchFirst()
     QTest::qWait(300);
     QCOMPARE(server.connections(), 1);
     QVERIFY(!desk.window->blockedNotice()->window());
-    QCOMPARE(desk.window->resultClasses()->counter(engine::RegisteredList), 0);
+    QCOMPARE(desk.window->resultClasses()->counter(results::RegisteredList), 0);
 }
 
 QTEST_MAIN(TestSearchRun)

@@ -36,7 +36,7 @@ qsizetype listEntryCount(const QString &path)
 
 qsizetype dictionaryWordCount()
 {
-    QFile dictionary(QStringLiteral(QT_DICTIONARY_FILE));
+    QFile dictionary(QStringLiteral(QUARRYTIDE_DICTIONARY_FILE));
     if (!dictionary.open(QIODevice::ReadOnly))
         return -1;
     const QRegularExpression plain(QStringLiteral("^[a-z]+$"));
@@ -92,9 +92,9 @@ void TestInstalledProgram::initTestCase()
                                                      QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup |
                                                      QFile::ExeGroup));
     m_prefix = m_root.filePath(QStringLiteral("prefix"));
-    const Run install =
-        runTool(QStringLiteral(QT_CMAKE_COMMAND),
-                {QStringLiteral("--install"), QStringLiteral(QT_BUILD_DIR), QStringLiteral("--prefix"), m_prefix});
+    const Run install = runTool(
+        QStringLiteral(QUARRYTIDE_CMAKE_COMMAND),
+        {QStringLiteral("--install"), QStringLiteral(QUARRYTIDE_BUILD_DIR), QStringLiteral("--prefix"), m_prefix});
     QVERIFY2(install.exitCode == 0, install.output.constData());
 }
 
@@ -112,8 +112,9 @@ void TestInstalledProgram::installedLayout_data()
          {"bin/quarrytide", "share/quarrytide/wordlists/FullWordList.txt",
           "share/quarrytide/wordlists/AllTwoLetter.txt", "share/quarrytide/wordlists/AllThreeLetter.txt",
           "share/quarrytide/wordlists/AllFourLetter.txt", "share/quarrytide/Appends.txt",
-          "share/quarrytide/help/index.html", "share/applications/" QT_APP_ID ".desktop",
-          "share/icons/hicolor/scalable/apps/" QT_APP_ID ".svg", "share/metainfo/" QT_APP_ID ".metainfo.xml"})
+          "share/quarrytide/help/index.html", "share/applications/" QUARRYTIDE_APP_ID ".desktop",
+          "share/icons/hicolor/scalable/apps/" QUARRYTIDE_APP_ID ".svg",
+          "share/metainfo/" QUARRYTIDE_APP_ID ".metainfo.xml"})
         QTest::newRow(path) << QString::fromLatin1(path);
 }
 
@@ -131,12 +132,13 @@ void TestInstalledProgram::desktopEntryAndMetainfoAreValid()
     QVERIFY2(!desktopValidator.isEmpty() && !appstream.isEmpty(),
              "desktop-file-utils and appstream are missing: run scripts/install-deps.sh");
 
-    const Run desktop = runTool(desktopValidator,
-                                {installedPath(m_prefix, QStringLiteral("share/applications/" QT_APP_ID ".desktop"))});
+    const Run desktop =
+        runTool(desktopValidator,
+                {installedPath(m_prefix, QStringLiteral("share/applications/" QUARRYTIDE_APP_ID ".desktop"))});
     QVERIFY2(desktop.exitCode == 0 && desktop.output.trimmed().isEmpty(), desktop.output.constData());
-    const Run metainfo =
-        runTool(appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"),
-                            installedPath(m_prefix, QStringLiteral("share/metainfo/" QT_APP_ID ".metainfo.xml"))});
+    const Run metainfo = runTool(
+        appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                    installedPath(m_prefix, QStringLiteral("share/metainfo/" QUARRYTIDE_APP_ID ".metainfo.xml"))});
     QVERIFY2(metainfo.exitCode == 0, metainfo.output.constData());
 }
 

@@ -1,12 +1,12 @@
 #include "StartedProgram.h"
 #include "app/AppContext.h"
-#include "app/MainWindow.h"
-#include "engine/ResultClasses.h"
-#include "results/DeskController.h"
+#include "app/ui/MainWindow.h"
 #include "results/DomainListModel.h"
-#include "results/ResultListView.h"
-#include "results/ResultsDesk.h"
-#include "tld/WhoisWindow.h"
+#include "results/ResultClasses.h"
+#include "results/ui/DeskController.h"
+#include "results/ui/ResultListView.h"
+#include "results/ui/ResultsDesk.h"
+#include "tld/ui/WhoisWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -170,7 +170,7 @@ void TestResultsDesk::foreignAndStaleDropsAreIgnored()
     p.click(3, 0);
     p.click(3, 5, Qt::ControlModifier);
     QScopedPointer<QMimeData> data(p.list(3)->currentDrag().toMimeData());
-    p.window->deskController()->cmdClear_Click(3);
+    p.window->deskController()->deleteSelected(3);
     p.addAvailable({QStringLiteral("gg.com"), QStringLiteral("hh.com")});
     QVERIFY(dropOn(p.list(5), *data));
     QCOMPARE(p.entries(5), QStringList{QStringLiteral("ff.com")});
@@ -274,7 +274,7 @@ void TestResultsDesk::editMenuClearsAndCopiesTheMappedLists()
     for (int number = 1; number <= 5; ++number) {
         QCOMPARE(p.entries(number).isEmpty(), emptied.contains(number));
         if (number <= 4) {
-            const QString resting = engine::ResultClasses::restingCaption(number);
+            const QString resting = results::ResultClasses::restingCaption(number);
             QCOMPARE(p.caption(number), emptied.contains(number) ? resting : resting + QStringLiteral(" (1)"));
         }
     }

@@ -3,7 +3,7 @@
 #include "results/DomainListModel.h"
 #include "results/ListActions.h"
 #include "results/ListDrag.h"
-#include "results/PartnerLinks.h"
+#include "results/PurchaseLinks.h"
 #include "results/RememberedList.h"
 
 #include <QUrlQuery>
@@ -148,9 +148,7 @@ void TestResultsLists::purchaseLinkKeepsAHostileNameInsideItsQueryValue()
 {
     QFETCH(QString, entry);
     QFETCH(QString, encoded);
-    PartnerLinks links;
-    initPartnerLinks(links);
-    QVERIFY(links.purchaseLinkPrefix.endsWith(QStringLiteral("domainToCheck=")));
+    const PurchaseLinks links{true, QStringLiteral("https://registrar.example/go?aid=QT20417&domainToCheck=")};
     testing::FakeServices fakes;
     QString selected;
     DomainOpener opener(links, selected, &fakes.shell, nullptr);

@@ -1,9 +1,9 @@
 #include "StartedProgram.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
-#include "app/MainWindow.h"
+#include "app/ui/MainWindow.h"
 #include "platform/Intervals.h"
-#include "sources/GeneratorWindow.h"
+#include "sources/ui/GeneratorWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

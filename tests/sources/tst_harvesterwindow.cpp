@@ -2,11 +2,11 @@
 #include "StartedProgram.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
-#include "app/MainWindow.h"
+#include "app/ui/MainWindow.h"
 #include "platform/Intervals.h"
 #include "results/DomainListModel.h"
-#include "sources/HarvesterWindow.h"
 #include "sources/SearchEngines.h"
+#include "sources/ui/HarvesterWindow.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -28,7 +28,7 @@ QByteArray TestFolder::read(const QString &name) const
 
 QString whoisAnswersFolder()
 {
-    const QString folder = qEnvironmentVariable("QT_SHARED_WHOIS_ANSWERS");
+    const QString folder = qEnvironmentVariable("QUARRYTIDE_SHARED_WHOIS_ANSWERS");
     return QFileInfo(folder + QStringLiteral("/MANIFEST.tsv")).isFile() ? folder : QString();
 }
 

@@ -3,6 +3,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <sys/socket.h>
+
 namespace testing {
 
 WhoisFixtureServer::WhoisFixtureServer(QObject *parent) : QObject(parent)
@@ -85,7 +87,33 @@ void WhoisFixtureServer::respond(QTcpSocket *socket, const QString &query)
         socket->disconnectFromHost();
         emit answered();
         break;
+    case Mode::Reset: {
+        // A zero linger time turns the close into a reset.
+        const linger noLinger{1, 0};
+        setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &noLinger, sizeof noLinger);
+        socket->abort();
+        emit answered();
+        break;
     }
+    case Mode::Endless:
+        sendEndlessly(socket, answer.isEmpty() ? QByteArray("x\r\n") : answer);
+        emit answered();
+        break;
+    }
+}
+
+void WhoisFixtureServer::sendEndlessly(QTcpSocket *socket, const QByteArray &piece)
+{
+    // Keeps about 1 MiB queued; stops when the client goes away.
+    QByteArray chunk;
+    while (chunk.size() < 64 * 1024)
+        chunk += piece;
+    auto *pump = new QTimer(socket);
+    connect(pump, &QTimer::timeout, socket, [socket, chunk] {
+        while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < 1024 * 1024)
+            socket->write(chunk);
+    });
+    pump->start(1);
 }
 
 QByteArray availableAnswer(const QString &domain)

@@ -22,6 +22,8 @@ public:
         Silent,           ///< accept, read, never answer, never close
         AnswerNeverClose, ///< answer, keep the connection open
         CloseAtOnce,      ///< close right after the query without a word
+        Reset,            ///< answer the query with a connection reset (RST), no bytes
+        Endless,          ///< send the answer over and over, never close
     };
     using Responder = std::function<QByteArray(const QString &query)>;
 
@@ -54,6 +56,7 @@ private:
     void accept();
     void handle(QTcpSocket *socket);
     void respond(QTcpSocket *socket, const QString &query);
+    static void sendEndlessly(QTcpSocket *socket, const QByteArray &piece);
 
     QTcpServer m_server;
     Mode m_mode = Mode::AnswerAtOnce;

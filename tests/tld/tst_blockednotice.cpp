@@ -1,4 +1,4 @@
-#include "tld/BlockedNoticeWindow.h"
+#include "tld/ui/BlockedNoticeWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

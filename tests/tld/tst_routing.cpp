@@ -1,4 +1,4 @@
-#include "sources/NameCleaning.h"
+#include "tld/NameCleaning.h"
 #include "tld/Routing.h"
 #include "tld/TldRegistry.h"
 
@@ -98,8 +98,8 @@ void TestRouting::findTldIndex()
 void TestRouting::controlCharactersNeverReachAQuery_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("escaped CR LF") << sources::urlUnescape(QStringLiteral("a.com%0D%0Awhois -h x"));
-    QTest::newRow("escaped LF") << sources::urlUnescape(QStringLiteral("a%0a.com"));
+    QTest::newRow("escaped CR LF") << tld::urlUnescape(QStringLiteral("a.com%0D%0Awhois -h x"));
+    QTest::newRow("escaped LF") << tld::urlUnescape(QStringLiteral("a%0a.com"));
     QTest::newRow("NUL") << QStringLiteral("a") + QChar(0) + QStringLiteral(".com");
     QTest::newRow("tab") << QStringLiteral("a\t.com");
     QTest::newRow("DEL") << QStringLiteral("a\x7f.com");

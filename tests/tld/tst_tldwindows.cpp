@@ -1,11 +1,11 @@
 #include "StartedProgram.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
-#include "app/MainWindow.h"
+#include "app/ui/MainWindow.h"
 #include "platform/Intervals.h"
-#include "results/ResultsDesk.h"
-#include "tld/TldManagerWindow.h"
-#include "tld/WhoisWindow.h"
+#include "results/ui/ResultsDesk.h"
+#include "tld/ui/TldManagerWindow.h"
+#include "tld/ui/WhoisWindow.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,0 +1,347 @@
+#include "app/ui/MainWindow.h"
+
+#include "app/AppContext.h"
+#include "app/ui/AboutWindow.h"
+#include "app/ui/HelpLauncherWindow.h"
+#include "browse/ui/BrowseWindow.h"
+#include "engine/QueryEngine.h"
+#include "results/DomainListModel.h"
+#include "results/ResultClasses.h"
+#include "results/ui/DeskController.h"
+#include "results/ui/FileBackupNotice.h"
+#include "results/ui/ResultsDesk.h"
+#include "sources/ui/GeneratorWindow.h"
+#include "sources/ui/HarvesterWindow.h"
+#include "sources/ui/SourcePanel.h"
+#include "sources/ui/SourceSelection.h"
+#include "tld/ui/BlockedNoticeWindow.h"
+#include "tld/ui/TldManagerWindow.h"
+#include "tld/ui/WhoisWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace app {
+
+MainWindow::MainWindow(AppContext &context, QWidget *parent)
+    : QMainWindow(parent), m_context(context), m_sourcePanel(new sources::SourcePanel), m_desk(new results::ResultsDesk)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(context.links.productName);
+    m_results = new results::ResultClasses(context.folder, this);
+    for (int number = 1; number <= results::ResultsDesk::listCount; ++number) {
+        m_models[number - 1] = number <= 4 ? m_results->list(number) : new results::DomainListModel(this);
+        m_desk->setModel(number, m_models[number - 1]);
+    }
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->addWidget(m_sourcePanel);
+    layout->addWidget(m_desk, 1);
+    setCentralWidget(central);
+    buildStatusBar();
+    buildMenus();
+    buildEngine();
+    buildDeskController();
+    resize(1100, 700);
+}
+
+void MainWindow::buildEngine()
+{
+    m_selection =
+        new sources::SourceSelection(*m_sourcePanel, m_context.folder, m_context.settings, m_context.services, this);
+    m_engine = new engine::QueryEngine(m_context.tlds, m_context.throttle, *m_results, *m_selection, 1, this);
+    m_engine->setMessageBoxes(m_context.services.messages);
+    m_engine->setChosenTld([chooser = m_sourcePanel->tldChooser()] { return chooser->currentText(); });
+    connect(m_selection, &sources::SourceSelection::runRequested, m_engine, &engine::QueryEngine::start);
+    connect(m_selection, &sources::SourceSelection::stopRequested, m_engine, &engine::QueryEngine::stop);
+    connect(m_selection, &sources::SourceSelection::generatorRequested, this, &MainWindow::openGenerator);
+    connect(m_selection, &sources::SourceSelection::harvesterRequested, this, &MainWindow::openHarvester);
+    connect(m_selection, &sources::SourceSelection::browserRequested, this, &MainWindow::openBrowseWindow);
+    m_blockedNotice = new tld::BlockedNotice(this);
+    connect(m_engine, &engine::QueryEngine::panelChanged, this, &MainWindow::setStatusPanel);
+    connect(m_engine, &engine::QueryEngine::stopped, m_selection, &sources::SourceSelection::restoreAfterStop);
+    connect(m_engine, &engine::QueryEngine::blocked, m_blockedNotice, &tld::BlockedNotice::show);
+    connect(m_results, &results::ResultClasses::captionChanged, this,
+            [this](int number, const QString &caption) { m_desk->caption(number)->setText(caption); });
+    connect(m_results, &results::ResultClasses::spilled, this, &MainWindow::showFileBackupNotice);
+    connect(this, &MainWindow::shuttingDown, m_engine, &engine::QueryEngine::shutdown);
+}
+
+void MainWindow::showFileBackupNotice()
+{
+    auto *notice = new results::FileBackupNotice;
+    notice->show();
+}
+
+void MainWindow::startRun()
+{
+    m_selection->startRun();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildStatusBar()
+{
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    const QStringList resting = {QStringLiteral("Entry Status"), QStringLiteral("Open Connections"),
+                                 QStringLiteral("Connection Status")};
+    for (int i = 0; i < 3; ++i) {
+        auto *panel = new QLabel(resting.at(i), statusBar());
+        panel->setObjectName(QStringLiteral("StatusBar1_") + QString::number(i + 1));
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setMinimumWidth(160);
+        statusBar()->addWidget(panel, i == 2 ? 2 : 1);
+        m_panels[i] = panel;
+    }
+}
+
+QMenu *MainWindow::addItems(const QString &title, const char *arrayName, const QStringList &captions)
+{
+    QMenu *menu = menuBar()->addMenu(title);
+    menu->setObjectName(QString::fromLatin1(arrayName).replace(QStringLiteral("Item"), QString()));
+    for (int i = 0; i < captions.size(); ++i) {
+        QAction *action = menu->addAction(captions.at(i));
+        action->setObjectName(QLatin1String(arrayName) + QLatin1Char('_') + QString::number(i));
+    }
+    return menu;
+}
+
+void MainWindow::buildMenus()
+{
+    addItems(QStringLiteral("&File"), "mnuFileItem", {QStringLiteral("Exit")});
+    addItems(QStringLiteral("&Edit"), "mnuEditItem",
+             {QStringLiteral("Clear High/Mid/Low"), QStringLiteral("Clear High"), QStringLiteral("Clear Mid"),
+              QStringLiteral("Clear Low"), QStringLiteral("Clear Registered"), QStringLiteral("Clear Saved"),
+              QStringLiteral("Copy High"), QStringLiteral("Copy Mid"), QStringLiteral("Copy Low"),
+              QStringLiteral("Copy Saved")});
+    addItems(QStringLiteral("&Tools"), "mnuToolsItem", sources::SourcePanel::sourceNames());
+    addItems(QStringLiteral("&Options"), "mnuOptionsItem", {QStringLiteral("Setup")});
+    addItems(QStringLiteral("&Help"), "mnuHelpItem", {QStringLiteral("View Help")});
+    addItems(QStringLiteral("&About"), "mnuAboutItem", {QStringLiteral("About this software")});
+
+    connect(menuItem(QStringLiteral("mnuFileItem_0")), &QAction::triggered, this, &QWidget::close);
+    for (int i = 0; i < sources::SourcePanel::sourceNames().size(); ++i) {
+        connect(menuItem(QStringLiteral("mnuToolsItem_") + QString::number(i)), &QAction::triggered, this, [this, i] {
+            // Choosing the source that is already chosen applies it again (reopens its window).
+            if (m_sourcePanel->sourceList()->currentIndex() == i)
+                m_selection->applySelection(i);
+            else
+                m_sourcePanel->sourceList()->setCurrentIndex(i);
+        });
+    }
+    connect(menuItem(QStringLiteral("mnuOptionsItem_0")), &QAction::triggered, this, &MainWindow::openTldManager);
+    connect(m_desk->setupButton(), &QPushButton::clicked, this, &MainWindow::openTldManager);
+}
+
+QAction *MainWindow::menuItem(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+void MainWindow::setStatusPanel(int number, const QString &text)
+{
+    m_panels.at(number - 1)->setText(text);
+}
+
+void MainWindow::load()
+{
+    runMainWindowLoad(m_context, *this);
+}
+
+void MainWindow::loadTLDs()
+{
+    QComboBox *chooser = m_sourcePanel->tldChooser();
+    chooser->clear();
+    chooser->addItems(m_context.tlds.file().chooserItems());
+}
+
+void MainWindow::openTldManager()
+{
+    // A closed manager lingers until its deferred deletion; it is not the one instance any more.
+    if (m_tldManager && m_tldManager->isHidden())
+        m_tldManager = nullptr;
+    if (!m_tldManager) {
+        const tld::TldManagerContext context{m_context.tlds, m_context.settings, *m_context.services.messages,
+                                             m_context.folder.path(QStringLiteral("debug.txt"))};
+        m_tldManager = new tld::TldManagerWindow(context, this);
+        connect(m_tldManager, &tld::TldManagerWindow::closed, this, &MainWindow::loadTLDs);
+    }
+    m_tldManager->show();
+    m_tldManager->raise();
+    m_tldManager->activateWindow();
+}
+
+tld::TldManagerWindow *MainWindow::tldManager() const
+{
+    return m_tldManager;
+}
+
+tld::WhoisWindow *MainWindow::lookupWindow() const
+{
+    return m_lookupWindow;
+}
+
+void MainWindow::openLookupWindow(const QString &domain)
+{
+    m_context.selectedDomain = domain;
+    if (m_lookupWindow)
+        m_lookupWindow->close();
+    m_lookupWindow = new tld::WhoisWindow(domain, m_lookupServer, this);
+    m_lookupWindow->show();
+}
+
+void MainWindow::openGenerator()
+{
+    if (!m_generator) {
+        const sources::GeneratorHost host{m_context.folder, m_context.settings, m_context.services,
+                                          m_context.tlds.file()};
+        m_generator = new sources::GeneratorWindow(host, this);
+        connect(m_generator, &sources::GeneratorWindow::listWritten, this,
+                [this](int created) { m_sourcePanel->entryCount()->setText(QString::number(created)); });
+        connect(m_generator, &sources::GeneratorWindow::runRequested, this, &MainWindow::startRun);
+    }
+    m_generator->show();
+    m_generator->raise();
+    m_generator->activateWindow();
+}
+
+sources::GeneratorWindow *MainWindow::generatorWindow() const
+{
+    return m_generator;
+}
+
+void MainWindow::openHarvester()
+{
+    if (m_harvester)
+        m_harvester->close();
+    const sources::HarvestRequest request = sources::HarvestRequest::fromSearchPanel(
+        m_sourcePanel->sourceList()->currentText(), m_sourcePanel->searchString()->text(),
+        m_sourcePanel->resultCount()->currentIndex());
+    m_harvester =
+        new sources::HarvesterWindow({m_context.folder, m_context.tlds.matcher(), m_context.services}, request, this);
+    connect(m_harvester, &sources::HarvesterWindow::listWritten, this, [this](int entries) {
+        m_sourcePanel->entryCount()->setText(QString::number(entries));
+        m_sourcePanel->startNumber()->setText(QStringLiteral("1"));
+    });
+    connect(m_harvester, &sources::HarvesterWindow::runRequested, this, &MainWindow::startRun);
+    m_harvester->show();
+}
+
+sources::HarvesterWindow *MainWindow::harvesterWindow() const
+{
+    return m_harvester;
+}
+
+void MainWindow::openBrowseWindow()
+{
+    if (!m_browseWindow) {
+        const browse::BrowseContext context{
+            m_context.folder,
+            m_context.tlds,
+            m_context.throttle,
+            *m_results,
+            m_context.links,
+            m_context.links.productName,
+            m_context.links.productWebAddress,
+            m_context.selectedDomain,
+            m_context.services,
+            [this](const QString &host, const QString &text) { m_blockedNotice->show(host, text); },
+            [this](const QString &domain) { openLookupWindow(domain); }};
+        m_browseWindow = new browse::BrowseWindow(context, this);
+        m_browseWindow->load(m_browseHome);
+    }
+    m_browseWindow->show();
+    m_browseWindow->raise();
+}
+
+browse::BrowseWindow *MainWindow::browseWindow() const
+{
+    return m_browseWindow;
+}
+
+void MainWindow::setWindowIconFromResource()
+{
+    setWindowIcon(QApplication::windowIcon());
+}
+
+void MainWindow::setTitle(const QString &title)
+{
+    setWindowTitle(title);
+}
+
+void MainWindow::setWebsiteCaption(const QString &caption)
+{
+    m_desk->websiteButton()->setText(caption);
+}
+
+void MainWindow::setFrameCaption(const QString &caption)
+{
+    m_desk->setTitle(caption);
+}
+
+void MainWindow::runHelpLauncher()
+{
+    HelpLauncherWindow launcher(m_context);
+    launcher.load();
+}
+
+void MainWindow::resetIdleSeconds() {}
+
+void MainWindow::loadRememberedList()
+{
+    m_deskController->loadRememberedList();
+}
+
+void MainWindow::buildDeskController()
+{
+    results::DeskContext desk{m_context.links,
+                              m_context.links.productWebAddress,
+                              m_context.selectedDomain,
+                              m_context.services,
+                              m_context.folder.path(QStringLiteral("Remembered.txt")),
+                              [this](const QString &domain) { openLookupWindow(domain); }};
+    m_deskController = new results::DeskController(*m_desk, *m_results, *m_models[4], desk, this);
+    for (int i = 0; i < 10; ++i) {
+        connect(menuItem(QStringLiteral("mnuEditItem_") + QString::number(i)), &QAction::triggered, m_deskController,
+                [this, i] { m_deskController->runEditMenuItem(i); });
+    }
+    connect(menuItem(QStringLiteral("mnuHelpItem_0")), &QAction::triggered, this, &MainWindow::runHelpLauncher);
+    connect(menuItem(QStringLiteral("mnuAboutItem_0")), &QAction::triggered, this, &MainWindow::openAboutWindow);
+}
+
+void MainWindow::openAboutWindow()
+{
+    if (!m_aboutWindow)
+        m_aboutWindow = new AboutWindow(m_context.links, this);
+    m_aboutWindow->show();
+    m_aboutWindow->raise();
+    m_aboutWindow->activateWindow();
+}
+
+void MainWindow::maximize()
+{
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Searches stop first so that late socket events only close their sockets; nothing is saved.
+    emit shuttingDown();
+    event->accept();
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != this)
+            window->close();
+    }
+    QApplication::quit();
+}
+
+} // namespace app

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "lookup/WhoisConnection.h"
+#include "tld/Verdict.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+namespace platform {
+class MessageBoxes;
+}
+
+namespace tld {
+class TldRegistry;
+}
+
+namespace lookup {
+
+/**
+ * The TLD manager's test query: one WHOIS question on a socket and a one-second timer of its own,
+ * routed like every lookup, judged with the phrases the user is editing, and reported in a message.
+ * Gives up with "Connection timed out" after a fixed number of ticks counted from the start.
+ */
+class TestQuery : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Idle, Connecting, Receiving, Judged, TimedOut };
+    Q_ENUM(State)
+
+    using PhraseSource = std::function<QString()>;
+
+    TestQuery(const tld::TldRegistry &tlds, platform::MessageBoxes &messages, QObject *parent = nullptr);
+    ~TestQuery() override;
+
+    /// The phrases the answer is judged with, read when the answer is complete.
+    void setPhraseSource(PhraseSource source) { m_phrases = std::move(source); }
+
+    /// The test word, ".", the extension, with ".." made one dot (a single pass).
+    static QString composeTestDomain(const QString &word, const QString &extension);
+
+    /// Stops a running test and starts one for @p domain. False when no row serves it: nothing is sent.
+    bool startTestQuery(const QString &domain);
+
+    State state() const { return m_state; }
+    QString testDomain() const { return m_testDomain; }
+    /// What is sent: the test domain unescaped and cleaned.
+    QString preparedDomain() const { return m_prepared; }
+
+    /// The message shown for a verdict.
+    static QString verdictMessage(const tld::WhoisVerdict &verdict, const QString &domain, const QString &host,
+                                  quint16 port, const QString &answer);
+
+signals:
+    void stateChanged(lookup::TestQuery::State state);
+
+private:
+    void setState(State state);
+    void stop();
+    void onConnected();
+    void onConnectionEnd(WhoisConnection::End end);
+    void onTick();
+    static bool hasReply(WhoisConnection::End end);
+    void report(const tld::WhoisVerdict &verdict, const QString &answer);
+
+    const tld::TldRegistry &m_tlds;
+    platform::MessageBoxes &m_messages;
+    PhraseSource m_phrases;
+    WhoisConnection m_connection;
+    QTimer m_timer;
+    State m_state = State::Idle;
+    QString m_testDomain;
+    QString m_prepared;
+    QString m_host;
+    quint16 m_port = 0;
+    int m_timeoutTicks = 0;
+};
+
+} // namespace lookup

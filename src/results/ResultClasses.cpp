@@ -1,0 +1,203 @@
+#include "results/ResultClasses.h"
+
+#include "platform/AppFolder.h"
+#include "platform/AtomicFile.h"
+
+#include <QLocale>
+#include <QSet>
+
+namespace results {
+
+namespace {
+
+struct SeriesName {
+    int list;
+    const char *base;
+};
+// The file names run one step above the class names: Mid Profile is kept in "HighProfile".
+constexpr SeriesName seriesNames[3] = {
+    {LowList, "LowProfile"}, {MidList, "HighProfile"}, {HighList, "SuperHighProfile"}};
+
+// Index into the series files of a profile list; -1 for the Registered list, which has no file.
+int seriesIndex(int number)
+{
+    for (int i = 0; i < 3; ++i) {
+        if (seriesNames[i].list == number)
+            return i;
+    }
+    return -1;
+}
+
+bool isBareExtension(const QString &domain)
+{
+    return domain == QLatin1String(".net") || domain == QLatin1String(".com");
+}
+
+} // namespace
+
+ResultClasses::ResultClasses(const platform::AppFolder &folder, QObject *parent) : QObject(parent), m_folder(folder)
+{
+    for (int number = 1; number <= 4; ++number) {
+        slot(number).model = new results::DomainListModel(this);
+        m_captions.at(number - 1) = restingCaption(number);
+    }
+}
+
+results::DomainListModel *ResultClasses::list(int number) const
+{
+    return m_slots.at(number - 1).model;
+}
+
+int ResultClasses::counter(int number) const
+{
+    return m_slots.at(number - 1).count;
+}
+
+QString ResultClasses::restingCaption(int number)
+{
+    static const char *captions[4] = {"Low Profile", "Registered", "High Profile", "Mid Profile"};
+    return QLatin1String(captions[number - 1]);
+}
+
+int ResultClasses::profileListFor(const QString &domain)
+{
+    const qsizetype dot = domain.indexOf(QLatin1Char('.'));
+    const qsizetype length = dot < 0 ? domain.size() : dot;
+    if (length < 5)
+        return HighList;
+    return length <= 7 ? MidList : LowList;
+}
+
+void ResultClasses::count(int number, int delta)
+{
+    ClassSlot &target = slot(number);
+    target.count += delta;
+    m_captions.at(number - 1) =
+        restingCaption(number) + QStringLiteral(" (") + QString::number(target.count) + QLatin1Char(')');
+    emit captionChanged(number, m_captions.at(number - 1));
+}
+
+void ResultClasses::addAvailableName(const QString &domain)
+{
+    if (isBareExtension(domain))
+        return;
+    const int number = profileListFor(domain);
+    count(number, 1);
+    slot(number).model->append(domain);
+    saveProfileFiles();
+}
+
+void ResultClasses::addRegisteredName(const QString &domain)
+{
+    if (isBareExtension(domain))
+        return;
+    results::DomainListModel *registered = slot(RegisteredList).model;
+    if (registered->count() > registeredCap)
+        registered->clear();
+    count(RegisteredList, 1);
+    registered->append(domain);
+}
+
+QString ResultClasses::seriesPath(const QString &folder, const QString &base) const
+{
+    const QString name = base + m_seriesStamp + QStringLiteral(".txt");
+    return m_folder.path(folder.isEmpty() ? name : folder + QLatin1Char('/') + name);
+}
+
+void ResultClasses::saveProfileFiles()
+{
+    // A file that cannot be written is passed over; the lists stay and the next result tries again.
+    if (!m_writesFiles)
+        return;
+    for (int i = 0; i < 3; ++i) {
+        const SeriesName &series = seriesNames[i];
+        m_seriesFiles.at(i).sync(seriesPath(QString(), QLatin1String(series.base)), list(series.list)->entries());
+    }
+}
+
+bool ResultClasses::checkOverflow()
+{
+    if (list(MidList)->count() <= overflowLimit && list(HighList)->count() <= overflowLimit &&
+        list(LowList)->count() <= overflowLimit)
+        return false;
+    spillOverflowFiles();
+    resetResultLists();
+    emit spilled();
+    return true;
+}
+
+void ResultClasses::spillOverflowFiles()
+{
+    if (!m_writesFiles)
+        return;
+    for (const SeriesName &series : seriesNames) {
+        QString text;
+        for (const QString &entry : list(series.list)->entries())
+            text += entry + QStringLiteral("\r\n");
+        platform::writeFileAtomically(seriesPath(QStringLiteral("overflow"), QLatin1String(series.base)),
+                                      text.toUtf8());
+    }
+}
+
+void ResultClasses::resetResultLists()
+{
+    // Captions keep their last count until their class receives its next domain.
+    for (ClassSlot &target : m_slots) {
+        target.model->clear();
+        target.count = 0;
+    }
+    for (SeriesFile &file : m_seriesFiles)
+        file.invalidate();
+    newSeriesStamp();
+}
+
+QString ResultClasses::stampFor(const QDateTime &when)
+{
+    QString text = QLocale::c().toString(when, QStringLiteral("M/d/yyyy h:mm:ss AP"));
+    text.remove(QLatin1Char('/'));
+    text.remove(QLatin1Char(':'));
+    text.remove(QLatin1Char(' '));
+    return text;
+}
+
+void ResultClasses::newSeriesStamp()
+{
+    m_seriesStamp = stampFor(m_clock());
+    if (!m_writesFiles)
+        return;
+    const QString placeholder = QStringLiteral(" \r\n");
+    const QString high = seriesPath(QStringLiteral("backups"), QStringLiteral("HighProfile"));
+    platform::appendToFile(high, placeholder.toUtf8());
+    platform::appendToFile(seriesPath(QStringLiteral("backups"), QStringLiteral("MidProfile")), placeholder.toUtf8());
+    platform::appendToFile(high, placeholder.toUtf8());
+}
+
+void ResultClasses::deleteEntries(int number, const QList<int> &rows)
+{
+    results::DomainListModel *model = slot(number).model;
+    QSet<int> valid;
+    for (int row : rows) {
+        if (row >= 0 && row < model->count())
+            valid.insert(row);
+    }
+    const int removed = int(valid.size());
+    if (removed == 0)
+        return;
+    model->removeEntries(rows);
+    count(number, -removed);
+    if (const int index = seriesIndex(number); index >= 0)
+        m_seriesFiles.at(index).invalidate();
+}
+
+void ResultClasses::clearList(int number)
+{
+    ClassSlot &target = slot(number);
+    target.model->clear();
+    target.count = 0;
+    m_captions.at(number - 1) = restingCaption(number);
+    emit captionChanged(number, m_captions.at(number - 1));
+    if (const int index = seriesIndex(number); index >= 0)
+        m_seriesFiles.at(index).invalidate();
+}
+
+} // namespace results

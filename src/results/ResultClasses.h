@@ -1,0 +1,93 @@
+#pragma once
+
+#include "results/DomainListModel.h"
+#include "results/SeriesFiles.h"
+
+#include <QDateTime>
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+namespace platform {
+class AppFolder;
+}
+
+namespace results {
+
+/// List numbers as the results desk uses them.
+enum ListNumber { LowList = 1, RegisteredList = 2, HighList = 3, MidList = 4 };
+
+/**
+ * Where every judged domain lands: the Registered list and the High, Mid and Low Profile classes by the
+ * length of the name part, with counters, captions, the series files that mirror the profile lists,
+ * and the spill into the overflow folder when a list reaches its limit.
+ */
+class ResultClasses : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int overflowLimit = 19999; ///< a list holding more entries than this is spilled
+    static constexpr int registeredCap = 100;   ///< the Registered list is emptied when it holds more
+
+    explicit ResultClasses(const platform::AppFolder &folder, QObject *parent = nullptr);
+
+    /// Clock for series stamps (tests set a fixed one).
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    /// Off: the classes, counters and spill work as usual but no series, overflow or backup file is
+    /// written (the command-line checker keeps files only when asked to).
+    void setWritesFiles(bool on) { m_writesFiles = on; }
+    bool writesFiles() const { return m_writesFiles; }
+
+    results::DomainListModel *list(int number) const;
+    int counter(int number) const;
+    QString caption(int number) const { return m_captions.at(number - 1); }
+    QString seriesStamp() const { return m_seriesStamp; }
+
+    void addAvailableName(const QString &domain);
+    void addRegisteredName(const QString &domain);
+
+    /// Spills and empties the lists when one profile list exceeds the limit; true when it did.
+    bool checkOverflow();
+
+    /// The user deleted @p rows of list @p number: entries go, the counter drops by as many.
+    void deleteEntries(int number, const QList<int> &rows);
+    /// The user emptied list @p number: counter 0, bare caption.
+    void clearList(int number);
+    /// Sets the counter of list @p number to 0 and leaves its list and caption as they are (the browse
+    /// window's Clear buttons do this to the shared counters).
+    void resetCounter(int number) { slot(number).count = 0; }
+
+    /// Length class of a domain by its name part (text before the first dot).
+    static int profileListFor(const QString &domain);
+    static QString restingCaption(int number);
+    /// Series stamp for @p when: the general date and time with "/", ":" and blanks removed.
+    static QString stampFor(const QDateTime &when);
+
+signals:
+    void captionChanged(int number, const QString &caption);
+    /// The lists were spilled into the overflow folder and emptied.
+    void spilled();
+
+private:
+    struct ClassSlot {
+        results::DomainListModel *model;
+        int count = 0;
+    };
+    ClassSlot &slot(int number) { return m_slots.at(number - 1); }
+    void count(int number, int delta);
+    void saveProfileFiles();
+    void spillOverflowFiles();
+    void resetResultLists();
+    void newSeriesStamp();
+    QString seriesPath(const QString &folder, const QString &base) const;
+
+    const platform::AppFolder &m_folder;
+    std::array<ClassSlot, 4> m_slots;
+    std::array<QString, 4> m_captions;
+    std::array<SeriesFile, 3> m_seriesFiles; ///< Low, Mid ("HighProfile"), High ("SuperHighProfile")
+    QString m_seriesStamp;
+    bool m_writesFiles = true;
+    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
+};
+
+} // namespace results

@@ -1,0 +1,162 @@
+#include "results/ui/DeskController.h"
+
+#include "results/DomainListModel.h"
+#include "results/PurchaseLinks.h"
+#include "results/ResultClasses.h"
+#include "results/ui/ResultListView.h"
+#include "results/ui/ResultsDesk.h"
+
+#include <QPushButton>
+
+namespace results {
+
+namespace {
+
+struct EditMenuItem {
+    bool copy;
+    std::initializer_list<int> lists;
+};
+
+// Indexed by the position of the item in the Edit menu. No item copies the Registered list.
+const EditMenuItem editMenuItems[] = {
+    {false, {1, 3, 4}}, // Clear High/Mid/Low
+    {false, {3}},       // Clear High
+    {false, {4}},       // Clear Mid
+    {false, {1}},       // Clear Low
+    {false, {2}},       // Clear Registered
+    {false, {5}},       // Clear Saved
+    {true, {3}},        // Copy High
+    {true, {4}},        // Copy Mid
+    {true, {1}},        // Copy Low
+    {true, {5}},        // Copy Saved
+};
+
+} // namespace
+
+DeskController::DeskController(ResultsDesk &desk, results::ResultClasses &classes, DomainListModel &saved,
+                               DeskContext context, QObject *parent)
+    : QObject(parent), m_desk(desk), m_classes(classes), m_saved(saved), m_context(std::move(context)),
+      m_opener(m_context.links, m_context.selectedDomain, m_context.services.shell, m_context.openLookup),
+      m_remembered(m_context.rememberedPath)
+{
+    for (int number = 1; number <= ResultsDesk::listCount; ++number)
+        connectList(number);
+    connect(m_desk.websiteButton(), &QPushButton::clicked, this, &DeskController::visitWebsite);
+}
+
+void DeskController::connectList(int number)
+{
+    ResultListView *view = m_desk.list(number);
+    view->setDragSourceNumber(number == savedList ? 0 : number);
+    view->setAcceptsListDrops(number == savedList);
+    connect(view, &ResultListView::listPressed, this, [this, number] { notePressedList(number); });
+    connect(view, &ResultListView::entryDoubleClicked, this,
+            [this, number](const QString &entry) { openEntry(number, entry); });
+    connect(view, &ResultListView::deleteKeyPressed, this,
+            [this, number](DeleteKeyAction action) { handleDeleteKey(number, action); });
+    if (number == savedList)
+        connect(view, &ResultListView::dropped, this, &DeskController::dropOnSavedList);
+    connect(m_desk.copyButton(number), &QPushButton::clicked, this, [this, number] { copyListToClipboard(number); });
+    connect(m_desk.deleteButton(number), &QPushButton::clicked, this, [this, number] { deleteSelected(number); });
+    connect(m_desk.clearButton(number), &QPushButton::clicked, this, [this, number] { emptyList(number); });
+}
+
+DomainListModel *DeskController::list(int number) const
+{
+    if (number >= 1 && number <= 4)
+        return m_classes.list(number);
+    return number == savedList ? &m_saved : nullptr;
+}
+
+void DeskController::notePressedList(int number)
+{
+    // The saved list never changes it: a drop there still needs to know where the drag came from.
+    if (number >= 1 && number <= 4)
+        m_lastClickedList = number;
+}
+
+void DeskController::openEntry(int number, const QString &entry)
+{
+    if (number == 2)
+        m_lastClickedList = 2;
+    m_opener.open(entry);
+}
+
+void DeskController::handleDeleteKey(int number, DeleteKeyAction action)
+{
+    if (action == DeleteKeyAction::EmptyList)
+        emptyList(number);
+    else if (action == DeleteKeyAction::DeleteSelection)
+        deleteSelected(number);
+}
+
+void DeskController::dropOnSavedList(const ListDrag &drag)
+{
+    const int source = drag.sourceList > 0 ? drag.sourceList : m_lastClickedList;
+    if (source >= 1 && source <= 4)
+        m_saved.appendMany(entriesToDrop(drag, *m_classes.list(source)));
+    saveRememberedList();
+}
+
+void DeskController::copyListToClipboard(int number)
+{
+    results::copyList(list(number), m_context.services.clipboard);
+}
+
+void DeskController::deleteSelected(int number)
+{
+    if (number < 1 || number > savedList)
+        return;
+    const QList<int> rows = m_desk.list(number)->selectedRows();
+    if (rows.isEmpty())
+        return;
+    if (number == savedList) {
+        m_saved.removeEntries(rows);
+        // A deleted saved domain must not come back with the next start.
+        saveRememberedList();
+    } else {
+        m_classes.deleteEntries(number, rows);
+    }
+}
+
+void DeskController::emptyList(int number)
+{
+    if (number == savedList) {
+        m_saved.clear();
+        saveRememberedList();
+    } else if (number >= 1 && number <= 4) {
+        m_classes.clearList(number);
+    }
+}
+
+void DeskController::runEditMenuItem(int index)
+{
+    if (index < 0 || index >= int(std::size(editMenuItems)))
+        return;
+    const EditMenuItem &item = editMenuItems[index];
+    for (int number : item.lists) {
+        if (item.copy)
+            copyListToClipboard(number);
+        else
+            emptyList(number);
+    }
+}
+
+void DeskController::visitWebsite()
+{
+    if (m_context.services.shell)
+        m_context.services.shell->openUrl(webPageAddress(m_context.websiteAddress));
+}
+
+void DeskController::saveRememberedList()
+{
+    // A file that cannot be written is passed over; the list on screen stays as it is.
+    m_remembered.save(m_saved);
+}
+
+void DeskController::loadRememberedList()
+{
+    m_remembered.loadInto(m_saved);
+}
+
+} // namespace results

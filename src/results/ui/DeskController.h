@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/DesktopServices.h"
+#include "results/ListActions.h"
+#include "results/ListDrag.h"
+#include "results/RememberedList.h"
+
+#include <QObject>
+
+namespace results {
+
+class ResultClasses;
+
+class DomainListModel;
+class ResultsDesk;
+struct PurchaseLinks;
+
+/// What the results desk needs from the program around it.
+struct DeskContext {
+    const PurchaseLinks &links;
+    QString websiteAddress; ///< the Visit button's page
+    QString &selectedDomain;
+    platform::Services services;
+    QString rememberedPath;
+    /// Opens the lookup window for a domain (double-click with purchase links off).
+    std::function<void(const QString &)> openLookup;
+};
+
+/**
+ * The behaviour of the results desk: presses, double-clicks and the Delete key on the five lists, the
+ * Copy, Delete and Clear buttons, the drag from lists 1 to 4 onto the saved list, the saved list's
+ * file, the Edit menu and the Visit button. Lists 1 to 4 belong to the result classes, which keep
+ * their counters; list 5 is the saved list, and every change to it is written to its file.
+ */
+class DeskController : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int savedList = 5;
+
+    DeskController(ResultsDesk &desk, results::ResultClasses &classes, DomainListModel &saved, DeskContext context,
+                   QObject *parent = nullptr);
+
+    /// The result list (1 to 4) the user pressed last; 0 before the first press.
+    int lastClickedList() const { return m_lastClickedList; }
+    DomainListModel *list(int number) const;
+
+    void notePressedList(int number);
+    void openEntry(int number, const QString &entry);
+    void handleDeleteKey(int number, DeleteKeyAction action);
+    void dropOnSavedList(const ListDrag &drag);
+
+    void copyListToClipboard(int number);
+    /// Deletes the selected entries of list @p number.
+    void deleteSelected(int number);
+    /// Empties list @p number.
+    void emptyList(int number);
+    void runEditMenuItem(int index);
+    void visitWebsite();
+
+    void saveRememberedList();
+    void loadRememberedList();
+
+private:
+    void connectList(int number);
+
+    ResultsDesk &m_desk;
+    results::ResultClasses &m_classes;
+    DomainListModel &m_saved;
+    DeskContext m_context;
+    DomainOpener m_opener;
+    RememberedList m_remembered;
+    int m_lastClickedList = 0;
+};
+
+} // namespace results

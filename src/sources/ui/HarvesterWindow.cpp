@@ -1,0 +1,64 @@
+#include "sources/ui/HarvesterWindow.h"
+
+#include "sources/Harvester.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace sources {
+
+HarvesterWindow::HarvesterWindow(const HarvesterHost &host, const HarvestRequest &request, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_services(host.services),
+      m_harvester(new Harvester(host.folder, host.matcher, this)),
+      m_text1(new QLineEdit(QStringLiteral("Status..."), this))
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("List Builder - Finding domain names..."));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setReadOnly(true);
+    m_text1->setToolTip(QStringLiteral("This shows the number of unique .com, .org and .net domain names found."));
+    auto *label = new QLabel(QStringLiteral("Extracting Domains from search results.  Please be patient."), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_text1);
+    resize(420, 110);
+
+    connect(m_harvester, &Harvester::statusChanged, m_text1, &QLineEdit::setText);
+    connect(m_harvester, &Harvester::listWritten, this, &HarvesterWindow::handOver);
+    connect(m_harvester, &Harvester::writeFailed, this, &HarvesterWindow::showWriteFailure);
+    m_harvester->start(request);
+}
+
+HarvesterWindow::~HarvesterWindow() = default;
+
+void HarvesterWindow::handOver(int entryCount, int uniqueCount)
+{
+    emit listWritten(entryCount);
+    hide();
+    if (m_services.messages) {
+        m_services.messages->inform(QStringLiteral("List of ") + QString::number(uniqueCount) +
+                                    QStringLiteral(" unique domains was created successfully!"));
+    }
+    emit runRequested();
+    close();
+}
+
+void HarvesterWindow::showWriteFailure(const QString &path)
+{
+    hide();
+    if (m_services.messages)
+        m_services.messages->inform(QStringLiteral("File ") + path + QStringLiteral(" could not be written."));
+    close();
+}
+
+void HarvesterWindow::closeEvent(QCloseEvent *event)
+{
+    m_harvester->stop();
+    QWidget::closeEvent(event);
+}
+
+} // namespace sources

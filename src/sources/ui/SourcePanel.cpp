@@ -1,0 +1,126 @@
+#include "sources/ui/SourcePanel.h"
+
+#include "sources/SourceCatalog.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace sources {
+
+namespace {
+
+template <typename Widget> Widget *named(Widget *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLabel *label(const char *name, const QString &text, QWidget *parent)
+{
+    return named(new QLabel(text, parent), name);
+}
+
+} // namespace
+
+QStringList SourcePanel::sourceNames()
+{
+    return sourceCaptions();
+}
+
+SourcePanel::SourcePanel(QWidget *parent)
+    : QWidget(parent), m_combo1(named(new QComboBox(this), "Combo1")),
+      m_command3(named(new QPushButton(QStringLiteral("Stop"), this), "Command3"))
+{
+    setObjectName(QStringLiteral("sourcePanel"));
+    m_combo1->addItems(sourceNames());
+    m_combo1->setCurrentIndex(-1);
+    m_combo1->setPlaceholderText(QStringLiteral("Choose a source"));
+    m_combo1->setToolTip(QStringLiteral("Select the type of search you would like to run"));
+    m_command3->setEnabled(false);
+
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(label("lblSearchType", QStringLiteral("Search Type:"), this));
+    row->addWidget(m_combo1);
+    row->addWidget(buildWordPanel());
+    row->addWidget(buildSearchPanel());
+    row->addWidget(m_command3);
+    row->addStretch(1);
+    hideSearchPanel();
+}
+
+QWidget *SourcePanel::buildWordPanel()
+{
+    m_wordPanel = named(new QWidget(this), "wordPanel");
+    m_txtWordNum = named(new QLineEdit(QStringLiteral("1"), m_wordPanel), "txtWordNum");
+    m_txtWordMax = named(new QLineEdit(QStringLiteral("1"), m_wordPanel), "txtWordMax");
+    m_txtWordMax->setReadOnly(true);
+    m_txtWordMax->setToolTip(QStringLiteral("The number of entries on your list."));
+    m_txtWordMax->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
+    m_txtWordNum->setMaximumWidth(90);
+    m_txtWordMax->setMaximumWidth(90);
+    m_cmdDoSearch = named(new QPushButton(QStringLiteral("Start"), m_wordPanel), "cmdDoSearch");
+    m_cmdDoSearch->setToolTip(QStringLiteral("Click here to start searching your list."));
+    m_cmdDoSearch->setEnabled(false);
+    m_cmbTlds = named(new QComboBox(m_wordPanel), "cmbTLDs");
+    m_cmbTlds->setMinimumContentsLength(6);
+
+    auto *layout = new QHBoxLayout(m_wordPanel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label("wLabel1", QStringLiteral("Start Number:"), m_wordPanel));
+    layout->addWidget(m_txtWordNum);
+    layout->addWidget(label("wLabel2", QStringLiteral("Of"), m_wordPanel));
+    layout->addWidget(m_txtWordMax);
+    layout->addWidget(label("sLblTLD", QStringLiteral("TLD:"), m_wordPanel));
+    layout->addWidget(m_cmbTlds);
+    layout->addWidget(m_cmdDoSearch);
+    return m_wordPanel;
+}
+
+QWidget *SourcePanel::buildSearchPanel()
+{
+    m_searchPanel = named(new QWidget(this), "searchPanel");
+    m_txtSearch = named(new QLineEdit(m_searchPanel), "txtSearch");
+    m_txtSearch->setToolTip(QStringLiteral("Enter a search string"));
+    m_combo2 = named(new QComboBox(m_searchPanel), "Combo2");
+    m_combo2->addItems({QStringLiteral("~100 Domains"), QStringLiteral("~200 Domains"), QStringLiteral("~500 Domains"),
+                        QStringLiteral("~1000 Domains")});
+    m_combo2->setToolTip(QStringLiteral("The approximate number of domains to find, if available."));
+    m_cmdCreate = named(new QPushButton(QStringLiteral("Search"), m_searchPanel), "cmdCreate");
+    m_cmdCreate->setToolTip(QStringLiteral("Click here to start your internet search!"));
+    m_cmdCreate->setEnabled(false);
+
+    auto *layout = new QHBoxLayout(m_searchPanel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label("SLabel1", QStringLiteral("Search String:"), m_searchPanel));
+    layout->addWidget(m_txtSearch);
+    layout->addWidget(label("SLabel2", QStringLiteral("Get"), m_searchPanel));
+    layout->addWidget(m_combo2);
+    layout->addWidget(m_cmdCreate);
+    return m_searchPanel;
+}
+
+void SourcePanel::showWordPanel()
+{
+    m_wordPanel->setVisible(true);
+}
+
+void SourcePanel::hideWordPanel()
+{
+    m_wordPanel->setVisible(false);
+}
+
+void SourcePanel::showSearchPanel()
+{
+    m_searchPanel->setVisible(true);
+}
+
+void SourcePanel::hideSearchPanel()
+{
+    m_searchPanel->setVisible(false);
+}
+
+} // namespace sources

@@ -1,0 +1,203 @@
+#include "sources/ui/SourceSelection.h"
+
+#include "platform/AppFolder.h"
+#include "platform/SettingsStore.h"
+#include "sources/SourceCatalog.h"
+#include "sources/ui/SourcePanel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace sources {
+
+SourceSelection::SourceSelection(SourcePanel &panel, const platform::AppFolder &folder,
+                                 platform::SettingsStore &settings, platform::Services services, QObject *parent)
+    : QObject(parent), m_panel(panel), m_folder(folder), m_settings(settings), m_services(services)
+{
+    QComboBox *list = panel.sourceList();
+    connect(list, &QComboBox::currentIndexChanged, this, &SourceSelection::applySelection);
+    // Choosing the item that is already chosen applies it again (it reopens the generator, say).
+    connect(list, &QComboBox::activated, this, [this](int index) {
+        if (index == m_appliedIndex)
+            applySelection(index);
+    });
+    connect(panel.startNumber(), &QLineEdit::textChanged, this, &SourceSelection::checkStartNumber);
+    connect(panel.searchString(), &QLineEdit::textChanged, this, &SourceSelection::updateSearchButton);
+    connect(panel.startButton(), &QPushButton::clicked, this, &SourceSelection::startRun);
+    connect(panel.searchButton(), &QPushButton::clicked, this, &SourceSelection::harvesterRequested);
+    connect(panel.stopButton(), &QPushButton::clicked, this, &SourceSelection::stopRequested);
+}
+
+QString SourceSelection::currentSource() const
+{
+    return m_panel.sourceList()->currentText();
+}
+
+void SourceSelection::applySelection(int index)
+{
+    m_appliedIndex = index;
+    if (index < 0 || index >= sourceCatalog().size())
+        return;
+    const SourceInfo &info = sourceCatalog().at(index);
+    switch (Source(index)) {
+    case Source::Browse:
+        m_panel.hideWordPanel();
+        m_panel.hideSearchPanel();
+        emit browserRequested();
+        break;
+    case Source::Generate:
+        applyGenerator();
+        break;
+    case Source::Yahoo:
+    case Source::Google:
+        applySearch();
+        break;
+    case Source::Custom:
+        applyCustomList();
+        break;
+    default:
+        applyWordList(info);
+        break;
+    }
+}
+
+void SourceSelection::showEntryCount()
+{
+    m_panel.entryCount()->setText(QString::number(m_list.countListEntries()));
+}
+
+void SourceSelection::enableForChosenList()
+{
+    m_panel.startButton()->setEnabled(true);
+    m_panel.stopButton()->setEnabled(false);
+    m_panel.searchString()->setEnabled(false);
+    m_panel.resultCount()->setEnabled(false);
+    m_panel.searchButton()->setEnabled(false);
+    m_panel.startNumber()->setEnabled(true);
+}
+
+void SourceSelection::applyWordList(const SourceInfo &info)
+{
+    m_panel.hideSearchPanel();
+    m_panel.showWordPanel();
+    m_list.setPath(m_folder.path(info.listFile));
+    showEntryCount();
+    enableForChosenList();
+    m_panel.startNumber()->setText(m_settings.positions(info.positionKey, QStringLiteral("1")));
+    checkStartNumber();
+}
+
+void SourceSelection::applyCustomList()
+{
+    m_panel.hideSearchPanel();
+    m_panel.showWordPanel();
+    if (m_services.dialogs) {
+        const QString chosen =
+            m_services.dialogs->openFile(m_folder.path(QStringLiteral("wordlists")), QStringLiteral("*.txt"));
+        if (!chosen.isEmpty())
+            m_customPath = chosen;
+    }
+    m_list.setPath(m_customPath);
+    showEntryCount();
+    enableForChosenList();
+    m_panel.startNumber()->setText(QStringLiteral("1"));
+    checkStartNumber();
+}
+
+void SourceSelection::applySearch()
+{
+    m_panel.hideWordPanel();
+    m_panel.showSearchPanel();
+    m_list.setPath(m_folder.path(QStringLiteral("BrowserSearch.txt")));
+    m_panel.startButton()->setEnabled(true);
+    m_panel.stopButton()->setEnabled(false);
+    m_panel.searchString()->setEnabled(true);
+    m_panel.resultCount()->setEnabled(true);
+    updateSearchButton();
+    m_panel.startNumber()->setEnabled(true);
+    m_panel.startNumber()->setText(QStringLiteral("1"));
+}
+
+void SourceSelection::applyGenerator()
+{
+    m_panel.hideWordPanel();
+    m_panel.hideSearchPanel();
+    m_list.setPath(m_folder.path(QStringLiteral("CreatedDomains.txt")));
+    m_panel.startButton()->setEnabled(true);
+    m_panel.stopButton()->setEnabled(false);
+    m_panel.startNumber()->setEnabled(true);
+    m_panel.startNumber()->setText(QStringLiteral("1"));
+    emit generatorRequested();
+}
+
+void SourceSelection::checkStartNumber()
+{
+    QLineEdit *start = m_panel.startNumber();
+    const QString checked = checkedStartNumber(start->text(), m_panel.entryCount()->text());
+    if (checked != start->text())
+        start->setText(checked);
+}
+
+void SourceSelection::updateSearchButton()
+{
+    const bool searchChosen =
+        currentSource() == QLatin1String("Yahoo Search") || currentSource() == QLatin1String("Google Search");
+    m_panel.searchButton()->setEnabled(searchChosen && m_panel.searchString()->isEnabled() &&
+                                       !m_panel.searchString()->text().isEmpty());
+}
+
+void SourceSelection::startRun()
+{
+    const QList<QWidget *> locked{m_panel.startButton(), m_panel.stopButton(),  m_panel.sourceList(),
+                                  m_panel.startNumber(), m_panel.resultCount(), m_panel.searchButton(),
+                                  m_panel.searchString()};
+    for (QWidget *control : locked)
+        control->setEnabled(false);
+    const QString source = currentSource();
+    if (source == QLatin1String("Yahoo Search") || source == QLatin1String("Google Search"))
+        m_panel.startNumber()->setText(QStringLiteral("1"));
+    const int wordIndex = m_panel.startNumber()->text().trimmed().toInt();
+    const int wordMax = m_panel.entryCount()->text().trimmed().toInt();
+    m_panel.stopButton()->setEnabled(true);
+    emit runRequested(wordIndex, wordMax);
+}
+
+void SourceSelection::restoreAfterStop()
+{
+    m_panel.sourceList()->setEnabled(true);
+    const QString source = currentSource();
+    if (source != QLatin1String("Custom List") && source != QLatin1String("Generate names") &&
+        source != QLatin1String("Browse for names")) {
+        applySelection(m_panel.sourceList()->currentIndex());
+        return;
+    }
+    enableForChosenList();
+    m_panel.startNumber()->setText(m_settings.positions(customPositionKey, QStringLiteral("1")));
+}
+
+QString SourceSelection::readEntry(int n)
+{
+    QString entry;
+    switch (m_list.readListEntry(n, entry)) {
+    case ListFile::Read::Entry:
+        return entry;
+    case ListFile::Read::End:
+        return endMarker;
+    case ListFile::Read::Failed:
+        break;
+    }
+    if (m_services.messages)
+        m_services.messages->inform(QStringLiteral("File ") + m_list.path() + QStringLiteral(" not found."));
+    return QString();
+}
+
+void SourceSelection::savePositions(int next)
+{
+    const QString value = QString::number(next);
+    if (const SourceInfo *info = sourceNamed(currentSource()); info && !info->positionKey.isEmpty())
+        m_settings.savePositions(info->positionKey, value);
+    m_settings.savePositions(overallPositionKey, value);
+}
+
+} // namespace sources

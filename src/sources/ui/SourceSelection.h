@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/DesktopServices.h"
+#include "sources/EntrySource.h"
+#include "sources/ListFile.h"
+
+#include <QObject>
+
+namespace platform {
+class AppFolder;
+class SettingsStore;
+} // namespace platform
+
+namespace sources {
+
+class SourcePanel;
+struct SourceInfo;
+
+/**
+ * The behaviour of the source row: choosing a source shows its panel and its list, the start number
+ * is kept valid, Start hands the list to the engine, and Stop puts the panel back. It also is the
+ * engine's entry source: it reads the chosen list and saves the resume positions.
+ */
+class SourceSelection : public QObject, public sources::EntrySource {
+    Q_OBJECT
+public:
+    SourceSelection(SourcePanel &panel, const platform::AppFolder &folder, platform::SettingsStore &settings,
+                    platform::Services services, QObject *parent = nullptr);
+
+    /// Applies the source at @p index of the source list (the list's click, or a Tools menu item).
+    void applySelection(int index);
+    /// Starts a run over the current source (the Start button; the generator and harvester call it too).
+    void startRun();
+    /// Puts the panel back after the engine stopped.
+    void restoreAfterStop();
+
+    QString wordListPath() const { return m_list.path(); }
+    QString currentSource() const;
+
+    QString readEntry(int n) override;
+    void savePositions(int next) override;
+
+signals:
+    /// Start: a run over the chosen list from @p wordIndex, of @p wordMax entries.
+    void runRequested(int wordIndex, int wordMax);
+    /// Stop: the run under way should end.
+    void stopRequested();
+    void generatorRequested();
+    void browserRequested();
+    void harvesterRequested();
+
+private:
+    void applyWordList(const SourceInfo &info);
+    void applyCustomList();
+    void applySearch();
+    void applyGenerator();
+    void showEntryCount();
+    void enableForChosenList();
+    void checkStartNumber();
+    void updateSearchButton();
+
+    SourcePanel &m_panel;
+    const platform::AppFolder &m_folder;
+    platform::SettingsStore &m_settings;
+    platform::Services m_services;
+    ListFile m_list;
+    QString m_customPath;
+    int m_appliedIndex = -1;
+};
+
+} // namespace sources

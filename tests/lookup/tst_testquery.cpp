@@ -1,0 +1,235 @@
+#include "FakeServices.h"
+#include "WhoisFixtureServer.h"
+#include "lookup/TestQuery.h"
+#include "platform/Intervals.h"
+#include "tld/TldRegistry.h"
+
+#include <QtTest>
+
+using namespace lookup;
+using namespace tld;
+using testing::WhoisFixtureServer;
+
+namespace {
+
+TldRecord row(const QString &extension, quint16 port, const QString &phrases = QStringLiteral("No match"))
+{
+    return {extension, QStringLiteral("127.0.0.1"), port, true, 25, phrases};
+}
+
+} // namespace
+
+class TestTestQuery : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void composesTheTestDomain_data();
+    void composesTheTestDomain();
+    void reportsTheVerdict_data();
+    void reportsTheVerdict();
+    void judgesWithThePhrasesOfTheMomentTheAnswerIsComplete();
+    void placeholderNamesShowNoVerdict_data();
+    void placeholderNamesShowNoVerdict();
+    void timesOutOnTheFifthTick_data();
+    void timesOutOnTheFifthTick();
+    void restartDropsTheRunningTest();
+    void proxyModeAsksTheProxyRow();
+    void sendsNothingForUnroutableOrUnsafeNames_data();
+    void sendsNothingForUnroutableOrUnsafeNames();
+
+private:
+    testing::RecordingMessageBoxes m_messages;
+    TldRegistry m_tlds{QString()};
+};
+
+void TestTestQuery::init()
+{
+    platform::intervals().secondMs = 20;
+    platform::intervals().testTimeoutTicks = 5;
+    m_messages = {};
+    m_tlds.setTable({});
+    m_tlds.setUseProxy(false);
+}
+
+void TestTestQuery::composesTheTestDomain_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QString>("domain");
+    QTest::newRow("plain") << QStringLiteral("Google") << QStringLiteral("com") << QStringLiteral("Google.com");
+    QTest::newRow("word ends in a dot") << QStringLiteral("Google.") << QStringLiteral("com")
+                                        << QStringLiteral("Google.com");
+    QTest::newRow("one pass only") << QStringLiteral("a..") << QStringLiteral("uk") << QStringLiteral("a..uk");
+    QTest::newRow("empty word") << QString() << QStringLiteral("com") << QStringLiteral(".com");
+}
+
+void TestTestQuery::composesTheTestDomain()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, extension);
+    QFETCH(QString, domain);
+    QCOMPARE(TestQuery::composeTestDomain(word, extension), domain);
+}
+
+void TestTestQuery::reportsTheVerdict_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("head");
+    QTest::newRow("available") << testing::availableAnswer(QStringLiteral("Google.com"))
+                               << QStringLiteral("Appears to be: AVAILABLE\r\nSuccess word: No match\r\n");
+    QTest::newRow("error or blocked") << testing::quotaAnswer() << QStringLiteral("Appears to be: Error/Blocked\r\n");
+    QTest::newRow("registered") << testing::registeredAnswer(QStringLiteral("Google.com"))
+                                << QStringLiteral("Appears to be: Registered\r\n");
+}
+
+void TestTestQuery::reportsTheVerdict()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, head);
+    WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setMode(WhoisFixtureServer::Mode::AnswerInPieces);
+    server.setAnswer(answer);
+    m_tlds.setTable({row(QStringLiteral("com"), server.port())});
+    TestQuery query(m_tlds, m_messages);
+    query.setPhraseSource([] { return QStringLiteral("No match,not found"); });
+    QVERIFY(query.startTestQuery(TestQuery::composeTestDomain(QStringLiteral("Google"), QStringLiteral("com"))));
+    QTRY_COMPARE_WITH_TIMEOUT(m_messages.shown.size(), 1, 5000);
+    const QString expected = head + QStringLiteral("Domain: Google.com\r\n127.0.0.1:") +
+                             QString::number(server.port()) + QStringLiteral("\r\n\r\n") + QString::fromUtf8(answer);
+    QCOMPARE(m_messages.shown.constFirst().text, expected);
+    QCOMPARE(server.received(), QList<QByteArray>{"Google.com\r\n"});
+    QCOMPARE(query.state(), TestQuery::State::Judged);
+}
+
+void TestTestQuery::judgesWithThePhrasesOfTheMomentTheAnswerIsComplete()
+{
+    WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setMode(WhoisFixtureServer::Mode::AnswerInPieces);
+    server.setAnswer("Nothing here for that name.\r\n");
+    m_tlds.setTable({row(QStringLiteral("com"), server.port())});
+    QString phrases = QStringLiteral("No match");
+    TestQuery query(m_tlds, m_messages);
+    query.setPhraseSource([&phrases] { return phrases; });
+    QVERIFY(query.startTestQuery(QStringLiteral("Google.com")));
+    phrases = QStringLiteral("No match, Nothing here");
+    QTRY_COMPARE_WITH_TIMEOUT(m_messages.shown.size(), 1, 5000);
+    QVERIFY(m_messages.shown.constFirst().text.startsWith(
+        QStringLiteral("Appears to be: AVAILABLE\r\nSuccess word: Nothing here\r\n")));
+}
+
+void TestTestQuery::placeholderNamesShowNoVerdict_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("domain");
+    QTest::addColumn<int>("messages");
+    QTest::newRow(".com available") << QByteArray("No match\r\n") << QStringLiteral(".com") << 0;
+    QTest::newRow(".com registered") << QByteArray("Domain Name: X\r\n") << QStringLiteral(".com") << 0;
+    QTest::newRow(".com blocked") << QByteArray("quota exceeded\r\n") << QStringLiteral(".com") << 1;
+    QTest::newRow("endoffile available") << QByteArray("No match\r\n") << QStringLiteral("EndOfFile.com") << 0;
+    QTest::newRow("endoffile registered") << QByteArray("Domain Name: X\r\n") << QStringLiteral("EndOfFile.com") << 1;
+}
+
+void TestTestQuery::placeholderNamesShowNoVerdict()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, domain);
+    QFETCH(int, messages);
+    WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setAnswer(answer);
+    m_tlds.setTable({row(QStringLiteral("com"), server.port())});
+    TestQuery query(m_tlds, m_messages);
+    query.setPhraseSource([] { return QStringLiteral("No match"); });
+    QVERIFY(query.startTestQuery(domain));
+    QTRY_COMPARE_WITH_TIMEOUT(query.state(), TestQuery::State::Judged, 5000);
+    QCOMPARE(m_messages.shown.size(), messages);
+}
+
+void TestTestQuery::timesOutOnTheFifthTick_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("silent server") << int(WhoisFixtureServer::Mode::Silent) << false;
+    QTest::newRow("answer without close") << int(WhoisFixtureServer::Mode::AnswerNeverClose) << false;
+    QTest::newRow("refused connection") << int(WhoisFixtureServer::Mode::Silent) << true;
+}
+
+void TestTestQuery::timesOutOnTheFifthTick()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, refused);
+    WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setMode(WhoisFixtureServer::Mode(mode));
+    m_tlds.setTable({row(QStringLiteral("com"), refused ? WhoisFixtureServer::closedPort() : server.port())});
+    TestQuery query(m_tlds, m_messages);
+    auto *timer = query.findChild<QTimer *>(QStringLiteral("timTimeout"));
+    QVERIFY2(timer, "timTimeout is missing");
+    QSignalSpy ticks(timer, &QTimer::timeout);
+    QVERIFY(query.startTestQuery(QStringLiteral("Google.com")));
+    QTRY_COMPARE_WITH_TIMEOUT(m_messages.texts(), QStringList{QStringLiteral("Connection timed out")}, 5000);
+    QCOMPARE(ticks.size(), 5);
+    QVERIFY(!timer->isActive());
+    QCOMPARE(query.state(), TestQuery::State::TimedOut);
+    QTest::qWait(8 * platform::intervals().secondMs);
+    QCOMPARE(m_messages.shown.size(), 1);
+}
+
+void TestTestQuery::restartDropsTheRunningTest()
+{
+    WhoisFixtureServer silent;
+    WhoisFixtureServer answering;
+    QVERIFY(silent.listen() && answering.listen());
+    silent.setMode(WhoisFixtureServer::Mode::Silent);
+    answering.setAnswer("No match for that.\r\n");
+    m_tlds.setTable({row(QStringLiteral("com"), silent.port()), row(QStringLiteral("net"), answering.port())});
+    TestQuery query(m_tlds, m_messages);
+    QVERIFY(query.startTestQuery(QStringLiteral("Google.com")));
+    QTRY_COMPARE_WITH_TIMEOUT(silent.queries().size(), 1, 5000);
+    QVERIFY(query.startTestQuery(QStringLiteral("Google.net")));
+    QTRY_COMPARE_WITH_TIMEOUT(m_messages.shown.size(), 1, 5000);
+    QVERIFY(m_messages.shown.constFirst().text.contains(QStringLiteral("Domain: Google.net\r\n")));
+    QTest::qWait(8 * platform::intervals().secondMs);
+    QCOMPARE(m_messages.shown.size(), 1);
+}
+
+void TestTestQuery::proxyModeAsksTheProxyRow()
+{
+    WhoisFixtureServer relay;
+    QVERIFY(relay.listen());
+    relay.setAnswer("No match\r\n");
+    m_tlds.setTable(
+        {row(QStringLiteral("com"), WhoisFixtureServer::closedPort()), row(QStringLiteral("proxy"), relay.port())});
+    m_tlds.setUseProxy(true);
+    TestQuery query(m_tlds, m_messages);
+    QVERIFY(query.startTestQuery(QStringLiteral("Google.com")));
+    QTRY_COMPARE_WITH_TIMEOUT(m_messages.shown.size(), 1, 5000);
+    QCOMPARE(relay.received(), QList<QByteArray>{"Google.com\r\n"});
+    QVERIFY(m_messages.shown.constFirst().text.contains(QStringLiteral("127.0.0.1:") + QString::number(relay.port())));
+}
+
+void TestTestQuery::sendsNothingForUnroutableOrUnsafeNames_data()
+{
+    QTest::addColumn<QString>("domain");
+    QTest::newRow("no row for three labels") << QStringLiteral("shop.example.zz");
+    QTest::newRow("escaped line break") << QStringLiteral("Google%0D%0AHELP.com");
+}
+
+void TestTestQuery::sendsNothingForUnroutableOrUnsafeNames()
+{
+    QFETCH(QString, domain);
+    WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    m_tlds.setTable({row(QStringLiteral("com"), server.port())});
+    TestQuery query(m_tlds, m_messages);
+    QVERIFY(!query.startTestQuery(domain));
+    QCOMPARE(query.state(), TestQuery::State::Idle);
+    QTest::qWait(8 * platform::intervals().secondMs);
+    QCOMPARE(server.connections(), 0);
+    QVERIFY(m_messages.shown.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestTestQuery)
+#include "tst_testquery.moc"

@@ -1,0 +1,197 @@
+#include "TestFolder.h"
+#include "platform/AppFolder.h"
+#include "results/ResultClasses.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QtTest>
+
+using results::ResultClasses;
+
+class TestResultClasses : public QObject {
+    Q_OBJECT
+private slots:
+    void namesAreClassedByTheirNamePart_data();
+    void namesAreClassedByTheirNamePart();
+    void bareExtensionsReachNoList();
+    void registeredListIsCappedWhileTheCounterGoesOn();
+    void firstAvailableNameCreatesTheThreeSeriesFiles();
+    void seriesFilesFollowDeletesAndClears();
+    void seriesFileChangedElsewhereIsRewritten();
+    void spillSavesEmptiesAndStartsAStampedSeries();
+    void stampDropsSeparators();
+    void unwritableFolderKeepsTheLists();
+    void withoutFilesClassesAndSpillWriteNothing();
+};
+
+void TestResultClasses::namesAreClassedByTheirNamePart_data()
+{
+    QTest::addColumn<QString>("domain");
+    QTest::addColumn<int>("list");
+    QTest::newRow("four letters") << QStringLiteral("abcd.com") << int(results::HighList);
+    QTest::newRow("five letters") << QStringLiteral("abcde.net") << int(results::MidList);
+    QTest::newRow("seven letters") << QStringLiteral("abcdefg.co.uk") << int(results::MidList);
+    QTest::newRow("eight letters") << QStringLiteral("abcdefgh.com") << int(results::LowList);
+    QTest::newRow("no dot") << QStringLiteral("abcdefghij") << int(results::LowList);
+    QTest::newRow("leading dot") << QStringLiteral(".org") << int(results::HighList);
+}
+
+void TestResultClasses::namesAreClassedByTheirNamePart()
+{
+    QFETCH(QString, domain);
+    QFETCH(int, list);
+    testing::TestFolder folder;
+    platform::AppFolder app(folder.appFolder());
+    ResultClasses classes(app);
+    QSignalSpy captions(&classes, &ResultClasses::captionChanged);
+    classes.addAvailableName(domain);
+    QCOMPARE(classes.list(list)->entries(), QStringList{domain});
+    QCOMPARE(classes.counter(list), 1);
+    QCOMPARE(captions.size(), 1);
+    QCOMPARE(captions.at(0).at(1).toString(), ResultClasses::restingCaption(list) + QStringLiteral(" (1)"));
+}
+
+void TestResultClasses::bareExtensionsReachNoList()
+{
+    testing::TestFolder folder;
+    platform::AppFolder app(folder.appFolder());
+    ResultClasses classes(app);
+    classes.addAvailableName(QStringLiteral(".com"));
+    classes.addRegisteredName(QStringLiteral(".net"));
+    for (int number = 1; number <= 4; ++number)
+        QCOMPARE(classes.counter(number), 0);
+    QVERIFY(!QFile::exists(folder.file(QStringLiteral("LowProfile.txt"))));
+}
+
+void TestResultClasses::registeredListIsCappedWhileTheCounterGoesOn()
+{
+    testing::TestFolder folder;
+    platform::AppFolder app(folder.appFolder());
+    ResultClasses classes(app);
+    for (int i = 1; i <= 102; ++i)
+        classes.addRegisteredName(QStringLiteral("taken%1.com").arg(i));
+    QCOMPARE(classes.list(results::RegisteredList)->entries(), QStringList{QStringLiteral("taken102.com")});
+    QCOMPARE(classes.caption(results::RegisteredList), QStringLiteral("Registered (102)"));
+}
+
+void TestResultClasses::firstAvailableNameCreatesTheThreeSeriesFiles()
+{
+    testing::TestFolder folder;
+    platform::AppFolder app(folder.appFolder());
+    ResultClasses classes(app);
+    classes.addAvailableName(QStringLiteral("abc.com"));
+    classes.addAvailableName(QStringLiteral("abcdef.com"));
+    classes.addAvailableName(QStringLiteral("xyz.net"));
+    QCOMPARE(folder.read(QStringLiteral("SuperHighProfile.txt")), QByteArray("abc.com\r\nxyz.net\r\n"));
+    QCOMPARE(folder.read(QStringLiteral("HighProfile.txt")), QByteArray("abcdef.com\r\n"));
+    QVERIFY(QFile::exists(folder.file(QStringLiteral("LowProfile.txt"))));
+    QCOMPARE(folder.read(QStringLiteral("LowProfile.txt")), QByteArray());
+}
+
+void TestResultClasses::seriesFilesFollowDeletesAndClears()
+{
+    testing::TestFolder folder;
+    platform::AppFolder app(folder.appFolder());
+    ResultClasses classes(app);
+    for (const char *name : {"one.com", "two.com", "six.com"})
+        classes.addAvailableName(QLatin1String(name));
+    classes.deleteEntries(results::HighList, {1, 1, 7});
+    QCOMPARE(classes.counter(results::HighList), 2);
+    QCOMPARE(classes.caption(results::HighList), QStringLiteral("High Profile (2)"));
+    // The file catches up at the next available name, and is rewritten rather than appended to.
+    QCOMPARE(folder.read(QStringLiteral("SuperHighProfile.txt")), QByteArray("one.com\r\ntwo.com\r\nsix.com\r\n"));
+    classes.addAvailableName(QStringLiteral("ten.com"));
+    QCOMPARE(folder.read(QStringLiteral("SuperHighProfile.txt")), QByteArray("one.com\r\nsix.com\r\nten.com\r\n"));
+    classes.clearList(results::HighList);
+    QCOMPARE(classes.caption(results::HighList), QStringLiteral("High Profile"));
+    classes.addAvailableName(QStringLiteral("new.com"));
+    QCOMPARE(folder.read(QStringLiteral("SuperHighProfile.txt")), QByteArray("new.com\r\n"));
+    classes.deleteEntries(results::HighList, {5});
+    QCOMPARE(classes.counter(results::HighList), 1);
+}
+
+void TestResultClasses::seriesFileChangedElsewhereIsRewritten()
+{
+    testing::TestFolder folder;
+    platform::AppFolder app(folder.appFolder());
+    ResultClasses classes(app);
+    classes.addAvailableName(QStringLiteral("one.com"));
+    folder.write(QStringLiteral("SuperHighProfile.txt"), "edited by hand\r\n");
+    classes.addAvailableName(QStringLiteral("two.com"));
+    QCOMPARE(folder.read(QStringLiteral("SuperHighProfile.txt")), QByteArray("one.com\r\ntwo.com\r\n"));
+}
+
+void TestResultClasses::spillSavesEmptiesAndStartsAStampedSeries()
+{
+    testing::TestFolder folder;
+    QDir(folder.appFolder()).mkdir(QStringLiteral("overflow"));
+    QDir(folder.appFolder()).mkdir(QStringLiteral("backups"));
+    platform::AppFolder app(folder.appFolder());
+    ResultClasses classes(app);
+    classes.setClock([] { return QDateTime(QDate(2026, 12, 6), QTime(21, 41, 7)); });
+    QSignalSpy spilled(&classes, &ResultClasses::spilled);
+    classes.addRegisteredName(QStringLiteral("taken.com"));
+    classes.addAvailableName(QStringLiteral("abc.com"));
+    for (int i = 0; i < ResultClasses::overflowLimit; ++i) {
+        classes.addAvailableName(QStringLiteral("longname%1.com").arg(i));
+        QVERIFY(!classes.checkOverflow());
+    }
+    classes.addAvailableName(QStringLiteral("lastlongname.com"));
+    QVERIFY(classes.checkOverflow());
+    QCOMPARE(spilled.size(), 1);
+    const QByteArray low = folder.read(QStringLiteral("overflow/LowProfile.txt"));
+    QCOMPARE(low.count("\r\n"), 20000);
+    QVERIFY(low.endsWith("lastlongname.com\r\n"));
+    QCOMPARE(folder.read(QStringLiteral("overflow/SuperHighProfile.txt")), QByteArray("abc.com\r\n"));
+    for (int number = 1; number <= 4; ++number) {
+        QCOMPARE(classes.list(number)->count(), 0);
+        QCOMPARE(classes.counter(number), 0);
+    }
+    QCOMPARE(classes.caption(results::LowList), QStringLiteral("Low Profile (20000)"));
+    QCOMPARE(classes.seriesStamp(), QStringLiteral("126202694107PM"));
+    QCOMPARE(folder.read(QStringLiteral("backups/HighProfile126202694107PM.txt")), QByteArray(" \r\n \r\n"));
+    QCOMPARE(folder.read(QStringLiteral("backups/MidProfile126202694107PM.txt")), QByteArray(" \r\n"));
+    classes.addAvailableName(QStringLiteral("midname.com"));
+    QCOMPARE(classes.caption(results::MidList), QStringLiteral("Mid Profile (1)"));
+    QCOMPARE(folder.read(QStringLiteral("HighProfile126202694107PM.txt")), QByteArray("midname.com\r\n"));
+}
+
+void TestResultClasses::stampDropsSeparators()
+{
+    QCOMPARE(ResultClasses::stampFor(QDateTime(QDate(2027, 1, 15), QTime(9, 5, 3))), QStringLiteral("115202790503AM"));
+}
+
+void TestResultClasses::unwritableFolderKeepsTheLists()
+{
+    testing::TestFolder folder;
+    platform::AppFolder app(folder.appFolder() + QStringLiteral("/missing/folder"));
+    ResultClasses classes(app);
+    classes.addAvailableName(QStringLiteral("abc.com"));
+    classes.addAvailableName(QStringLiteral("abd.com"));
+    QCOMPARE(classes.list(results::HighList)->count(), 2);
+    QCOMPARE(classes.counter(results::HighList), 2);
+}
+
+void TestResultClasses::withoutFilesClassesAndSpillWriteNothing()
+{
+    testing::TestFolder folder;
+    QDir(folder.appFolder()).mkdir(QStringLiteral("overflow"));
+    QDir(folder.appFolder()).mkdir(QStringLiteral("backups"));
+    platform::AppFolder app(folder.appFolder());
+    ResultClasses classes(app);
+    classes.setWritesFiles(false);
+    classes.addAvailableName(QStringLiteral("abc.com"));
+    classes.addRegisteredName(QStringLiteral("taken.com"));
+    for (int i = 0; i <= ResultClasses::overflowLimit; ++i)
+        classes.addAvailableName(QStringLiteral("longname%1.com").arg(i));
+    QCOMPARE(classes.counter(results::HighList), 1);
+    QCOMPARE(classes.counter(results::RegisteredList), 1);
+    QVERIFY(classes.checkOverflow());
+    QCOMPARE(classes.list(results::LowList)->count(), 0);
+    QVERIFY(!classes.seriesStamp().isEmpty());
+    for (const QString &sub : {QString(), QStringLiteral("/overflow"), QStringLiteral("/backups")})
+        QCOMPARE(QDir(folder.appFolder() + sub).entryList(QDir::Files), QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestResultClasses)
+#include "tst_resultclasses.moc"

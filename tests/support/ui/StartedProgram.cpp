@@ -1,0 +1,28 @@
+#include "StartedProgram.h"
+
+namespace testing {
+
+QByteArray loopbackTable(quint16 port)
+{
+    const QByteArray p = QByteArray::number(port);
+    return "com|127.0.0.1|" + p + "|Enabled|0|No match\r\nnet|127.0.0.1|" + p + "|Enabled|0|No match\r\n";
+}
+
+PreparedFolder::PreparedFolder(const QByteArray &table, const QList<QPair<QString, QByteArray>> &files)
+{
+    folder.write(QStringLiteral("TLDs.txt"), table);
+    for (const auto &[name, content] : files)
+        folder.write(name, content);
+}
+
+StartedProgram::StartedProgram(const TestFolder &folder)
+    : context(std::make_unique<app::AppContext>(folder.appFolder(), folder.settingsFolder(), fakes.services()))
+{
+    app::initPartnerLinks(context->links);
+    context->settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
+    context->settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
+    window = std::make_unique<app::MainWindow>(*context);
+    window->load();
+}
+
+} // namespace testing
