@@ -28,7 +28,7 @@ CheckRun::CheckRun(CheckOptions options, QObject *parent)
 
 CheckRun::~CheckRun() = default;
 
-void CheckRun::note(const QString &text)
+void CheckRun::note(const QString &text) const
 {
     if (!m_options.quiet)
         writeStandardError(QStringLiteral("quarrytide-check: %1\n").arg(text).toUtf8());

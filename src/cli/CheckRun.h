@@ -68,7 +68,7 @@ private:
     void savePosition(int next);
     void outputFailed(int error);
     void finish(int status);
-    void note(const QString &text);
+    void note(const QString &text) const;
 
     CheckOptions m_options;
     bool m_showProgress;

@@ -1,5 +1,7 @@
 #include "cli/ProgressLine.h"
 
+#include <cmath>
+
 namespace cli {
 
 static QString clockText(qint64 seconds)
@@ -23,7 +25,7 @@ QString progressText(qint64 done, qint64 available, qint64 total, qint64 elapsed
     const double rate = double(done) * 1000.0 / double(elapsedMs);
     text += QStringLiteral(", ") + QString::number(rate, 'f', rate < 10 ? 1 : 0) + QStringLiteral(" names/s");
     if (total >= done)
-        text += QStringLiteral(", ") + clockText(qint64(double(total - done) / rate + 0.5)) + QStringLiteral(" left");
+        text += QStringLiteral(", ") + clockText(std::llround(double(total - done) / rate)) + QStringLiteral(" left");
     return text;
 }
 

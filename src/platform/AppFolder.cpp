@@ -6,7 +6,7 @@
 
 namespace platform {
 
-AppFolder::AppFolder(QString root) : m_root(QDir::cleanPath(std::move(root))) {}
+AppFolder::AppFolder(const QString &root) : m_root(QDir::cleanPath(root)) {}
 
 QString AppFolder::perUserFolder()
 {

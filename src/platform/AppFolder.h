@@ -13,7 +13,7 @@ namespace platform {
  */
 class AppFolder {
 public:
-    explicit AppFolder(QString root);
+    explicit AppFolder(const QString &root);
 
     /// The folder the desktop program uses: the program's own folder when it is writable and not an
     /// installed system location (portable use), otherwise the per-user data folder.

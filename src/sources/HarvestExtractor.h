@@ -29,7 +29,7 @@ public:
     int extractFromPage(const QString &page);
 
     /// Keeps @p name unless it is already kept (whole names, without regard to case) or unfit.
-    bool accept(const QString &name);
+    bool accept(const QString &candidate);
 
     /// Forgets every kept name.
     void reset();

@@ -236,12 +236,10 @@ WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases, c
     normalise(answer, domain, text);
     const PhraseSet::Hits hits = list.set.scan(text);
     WhoisVerdict verdict;
-    if (hits.refusal) {
-        verdict.kind = WhoisVerdict::Kind::ErrorBlocked;
-    } else if (hits.success >= 0) {
+    if (!hits.refusal && hits.success >= 0) {
         verdict.kind = WhoisVerdict::Kind::Available;
         verdict.successWord = list.words.at(hits.success);
-    } else if (hits.error) {
+    } else if (hits.refusal || hits.error) {
         verdict.kind = WhoisVerdict::Kind::ErrorBlocked;
     }
     return verdict;
