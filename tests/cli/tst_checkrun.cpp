@@ -93,7 +93,7 @@ void TestCheckRun::proxyRowIsAddedWhenTheTableHasNone()
     const tld::TldRecord *proxy = row(run, QStringLiteral("proxy"));
     QVERIFY(proxy);
     QCOMPARE(proxy->server, QStringLiteral("::1"));
-    QCOMPARE(proxy->successPhrases, tld::defaultSuccessPhrases);
+    QVERIFY(proxy->successPhrases.startsWith(QStringLiteral("No match,NOT FOUND,")));
     QCOMPARE(proxy->throttle, 40);
     QCOMPARE(platform::intervals().throttleTickMs, 1);
 }

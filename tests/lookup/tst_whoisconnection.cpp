@@ -30,7 +30,7 @@ void TestWhoisConnection::endsAsTheServerBehaves_data()
     QTest::newRow("reset") << Mode::Reset << End::EmptyAnswer << qint64(0);
     QTest::newRow("silence") << Mode::Silent << End::TimedOut << qint64(0);
     QTest::newRow("answer, never close") << Mode::AnswerNeverClose << End::TimedOut << registered;
-    QTest::newRow("endless answer") << Mode::Endless << End::CutAtCap << WhoisConnection::answerLimit;
+    QTest::newRow("endless answer") << Mode::Endless << End::CutAtCap << qint64(4 * 1024 * 1024);
 }
 
 void TestWhoisConnection::endsAsTheServerBehaves()
