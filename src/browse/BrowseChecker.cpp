@@ -2,7 +2,6 @@
 
 #include "engine/ThrottleGate.h"
 #include "platform/Intervals.h"
-#include "platform/TextCodec.h"
 #include "results/ResultClasses.h"
 #include "tld/NameCleaning.h"
 #include "tld/Routing.h"
@@ -22,7 +21,6 @@ BrowseChecker::BrowseChecker(tld::TldRegistry &tlds, engine::ThrottleGate &throt
         if (m_state == State::Idle)
             checkNextQueued();
     });
-    connect(&m_connection, &lookup::WhoisConnection::finished, this, &BrowseChecker::onConnectionEnd);
 }
 
 BrowseChecker::~BrowseChecker() = default;
@@ -63,47 +61,40 @@ bool BrowseChecker::startDomainCheck(const QString &name)
     if (!row || row->server.isEmpty())
         return false;
     m_server = row->server;
-    m_availabilityWords = row->successPhrases;
     m_throttle.setCurrentThrottle(row->throttle);
     emit panelChanged(1, QStringLiteral("Checking status of: ") + m_currentDomain);
     m_state = State::Checking;
-    m_connection.start(m_server, quint16(row->port), tld::queryText(m_currentDomain),
-                       platform::intervals().testTimeoutTicks * platform::intervals().secondMs);
+    lookup::LookupRequest request{m_currentDomain, *row,
+                                  platform::intervals().testTimeoutTicks * platform::intervals().secondMs};
+    // A name without a dot is never called free.
+    if (!m_currentDomain.contains(QLatin1Char('.')))
+        request.row.successPhrases.clear();
+    if (!m_lookup) {
+        m_lookup = lookup::createLookup(*row);
+        connect(m_lookup.get(), &lookup::RegistryLookup::finished, this, &BrowseChecker::onLookupEnd);
+    }
+    m_lookup->start(request);
     return true;
 }
 
-void BrowseChecker::onConnectionEnd(lookup::WhoisConnection::End end)
+void BrowseChecker::onLookupEnd(const lookup::QueryOutcome &outcome)
 {
-    using End = lookup::WhoisConnection::End;
-    switch (end) {
-    case End::TimedOut:
-        abandonCheck(QStringLiteral("Connection Timed Out"));
-        return;
-    case End::ConnectionRefused:
-    case End::HostNotFound:
-    case End::NetworkError:
-        // A server that cannot be reached ends the check at once instead of being asked again and again.
-        abandonCheck(m_connection.errorText().isEmpty() ? lookup::WhoisConnection::describe(end)
-                                                        : m_connection.errorText());
-        return;
-    default:
-        judgeAnswer();
-        return;
-    }
-}
-
-void BrowseChecker::judgeAnswer()
-{
+    using Kind = lookup::QueryOutcome::Kind;
     if (m_state != State::Checking)
         return;
-    const QString answer = platform::decodeText(m_connection.answer());
-    // A name without a dot is never called free.
-    const QString phrases = m_currentDomain.contains(QLatin1Char('.')) ? m_availabilityWords : QString();
-    const tld::WhoisVerdict verdict = tld::judgeAnswer(answer, phrases, m_currentDomain);
-    if (verdict.kind == tld::WhoisVerdict::Kind::ErrorBlocked)
-        emit blocked(m_server, answer);
-    else
-        record(verdict.kind == tld::WhoisVerdict::Kind::Available);
+    if (outcome.kind == Kind::TimedOut) {
+        abandonCheck(QStringLiteral("Connection Timed Out"));
+        return;
+    }
+    // A server that cannot be reached ends the check at once instead of being asked again and again.
+    if (outcome.unreachable) {
+        abandonCheck(outcome.cause);
+        return;
+    }
+    if (outcome.kind == Kind::Refused)
+        emit blocked(m_server, outcome.answer);
+    else if (outcome.kind == Kind::Available || outcome.kind == Kind::Registered)
+        record(outcome.kind == Kind::Available);
     ++m_nextIndex;
     m_state = State::Pausing;
     emit panelChanged(1, QStringLiteral("Pausing for ") + QString::number(m_throttle.currentThrottle()) +
@@ -134,7 +125,7 @@ void BrowseChecker::abandonCheck(const QString &reason)
 {
     if (m_state != State::Checking)
         return;
-    m_connection.abort();
+    m_lookup->abort();
     emit blocked(m_server, reason);
     ++m_nextIndex;
     m_state = State::Idle;

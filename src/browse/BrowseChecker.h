@@ -1,11 +1,13 @@
 #pragma once
 
-#include "lookup/WhoisConnection.h"
+#include "lookup/RegistryLookup.h"
 #include "sources/ListFile.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QTimer>
+
+#include <memory>
 
 namespace engine {
 class ThrottleGate;
@@ -56,8 +58,7 @@ signals:
 private:
     /// Starts the check of @p name; false when the name is skipped.
     bool startDomainCheck(const QString &name);
-    void onConnectionEnd(lookup::WhoisConnection::End end);
-    void judgeAnswer();
+    void onLookupEnd(const lookup::QueryOutcome &outcome);
     void abandonCheck(const QString &reason);
     void record(bool available);
 
@@ -66,14 +67,13 @@ private:
     results::ResultClasses &m_results;
     sources::ListFile m_queue;
     QTimer m_timer1;
-    lookup::WhoisConnection m_connection;
+    std::unique_ptr<lookup::RegistryLookup> m_lookup;
     State m_state = State::Idle;
     int m_nextIndex = 0;
     int m_foundTotal = 0;
     int m_pageFoundCount = 0;
     QString m_currentDomain;
     QString m_server;
-    QString m_availabilityWords;
 };
 
 } // namespace browse

@@ -19,7 +19,7 @@
 
 namespace cli {
 
-using Kind = engine::QueryOutcome::Kind;
+using Kind = lookup::QueryOutcome::Kind;
 
 CheckRun::CheckRun(CheckOptions options, QObject *parent)
     : QObject(parent), m_options(std::move(options)), m_showProgress(!m_options.quiet && standardErrorIsTerminal()),
@@ -158,7 +158,7 @@ void CheckRun::start()
     m_engine->start(m_startPosition, std::numeric_limits<int>::max());
 }
 
-void CheckRun::onOutcome(const engine::QueryOutcome &outcome)
+void CheckRun::onOutcome(const lookup::QueryOutcome &outcome)
 {
     ++m_done;
     ++m_counts[int(outcome.kind)];
@@ -193,7 +193,7 @@ void CheckRun::outputFailed(int error)
     finish(BadInput);
 }
 
-void CheckRun::noteRefusal(const engine::QueryOutcome &outcome)
+void CheckRun::noteRefusal(const lookup::QueryOutcome &outcome)
 {
     if (m_refusingServers.contains(outcome.server))
         return;
@@ -244,8 +244,8 @@ void CheckRun::finish(int status)
     if (m_progress)
         m_progress->stop();
     m_engine->stop();
-    const qint64 notJudged =
-        m_counts[int(Kind::Refused)] + m_counts[int(Kind::TimedOut)] + m_counts[int(Kind::NoServer)];
+    const qint64 notJudged = m_counts[int(Kind::Refused)] + m_counts[int(Kind::TimedOut)] +
+                             m_counts[int(Kind::NoServer)] + m_counts[int(Kind::Unknown)];
     if (status == AllJudged && notJudged > 0)
         status = SomeNotJudged;
     if (status == Stopped) {

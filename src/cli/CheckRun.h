@@ -3,8 +3,8 @@
 #include "cli/CheckOptions.h"
 #include "cli/NameStream.h"
 #include "cli/PositionFile.h"
-#include "engine/QueryOutcome.h"
 #include "engine/ThrottleGate.h"
+#include "lookup/QueryOutcome.h"
 
 #include <QObject>
 #include <QSet>
@@ -62,9 +62,9 @@ private:
     bool loadTable();
     void adjustTable();
     void applyTimings();
-    void onOutcome(const engine::QueryOutcome &outcome);
+    void onOutcome(const lookup::QueryOutcome &outcome);
     void onListEnded();
-    void noteRefusal(const engine::QueryOutcome &outcome);
+    void noteRefusal(const lookup::QueryOutcome &outcome);
     void savePosition(int next);
     void outputFailed(int error);
     void finish(int status);
@@ -87,7 +87,7 @@ private:
     int m_nextPosition = 1;
     bool m_positionWarned = false;
     QSet<QString> m_refusingServers;
-    qint64 m_counts[5] = {};
+    qint64 m_counts[6] = {};
     qint64 m_done = 0;
     bool m_finished = false;
     int m_exitStatus = AllJudged;

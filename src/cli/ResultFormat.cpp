@@ -4,7 +4,7 @@
 
 namespace cli {
 
-using Kind = engine::QueryOutcome::Kind;
+using Kind = lookup::QueryOutcome::Kind;
 
 namespace {
 
@@ -76,13 +76,15 @@ QString verdictWord(Kind kind)
         return QStringLiteral("refused");
     case Kind::TimedOut:
         return QStringLiteral("timeout");
+    case Kind::Unknown:
+        return QStringLiteral("unknown");
     case Kind::NoServer:
         break;
     }
     return QStringLiteral("no-server");
 }
 
-QString classWord(const engine::QueryOutcome &outcome)
+QString classWord(const lookup::QueryOutcome &outcome)
 {
     if (isBareExtension(outcome.domain))
         return QString();
@@ -100,7 +102,7 @@ QString classWord(const engine::QueryOutcome &outcome)
     }
 }
 
-QString serverText(const engine::QueryOutcome &outcome)
+QString serverText(const lookup::QueryOutcome &outcome)
 {
     if (outcome.server.isEmpty())
         return QString();
@@ -110,14 +112,14 @@ QString serverText(const engine::QueryOutcome &outcome)
     return host + QLatin1Char(':') + QString::number(outcome.port);
 }
 
-QByteArray tsvLine(const engine::QueryOutcome &outcome)
+QByteArray tsvLine(const lookup::QueryOutcome &outcome)
 {
     const QStringList fields = {tsvField(outcome.domain), verdictWord(outcome.kind), classWord(outcome),
                                 tsvField(serverText(outcome)), tsvField(outcome.successWord)};
     return (fields.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8();
 }
 
-QByteArray jsonLine(const engine::QueryOutcome &outcome)
+QByteArray jsonLine(const lookup::QueryOutcome &outcome)
 {
     const QString line = QStringLiteral("{\"domain\":") + jsonString(outcome.domain) + QStringLiteral(",\"verdict\":") +
                          jsonString(verdictWord(outcome.kind)) + QStringLiteral(",\"class\":") +

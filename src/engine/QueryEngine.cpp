@@ -1,26 +1,25 @@
 #include "engine/QueryEngine.h"
 
 #include "engine/ThrottleGate.h"
-#include "lookup/WhoisConnection.h"
+#include "lookup/RegistryLookup.h"
 #include "platform/DesktopServices.h"
 #include "platform/Intervals.h"
-#include "platform/TextCodec.h"
 #include "results/ResultClasses.h"
 #include "sources/EntrySource.h"
 #include "sources/ListFile.h"
 #include "tld/NameCleaning.h"
 #include "tld/Routing.h"
 #include "tld/TldRegistry.h"
-#include "tld/Verdict.h"
 
 namespace engine {
 
+using lookup::QueryOutcome;
+
 struct QueryEngine::Slot {
-    lookup::WhoisConnection connection;
+    std::unique_ptr<lookup::RegistryLookup> lookup;
     QTimer retry; ///< a server that could not be reached is asked again after the silence period
     QString domain;
-    QString server;
-    int port = 43;
+    tld::TldRecord row;
     bool inFlight = false;
 };
 
@@ -29,15 +28,12 @@ QueryEngine::QueryEngine(tld::TldRegistry &tlds, ThrottleGate &throttle, results
     : QObject(parent), m_tlds(tlds), m_throttle(throttle), m_results(results), m_source(source),
       m_panels(restingPanels())
 {
-    qRegisterMetaType<engine::QueryOutcome>();
+    qRegisterMetaType<lookup::QueryOutcome>();
     slotCount = std::clamp(slotCount, 1, maxSlots);
     for (int i = 0; i < slotCount; ++i) {
         auto slot = std::make_unique<Slot>();
         slot->retry.setSingleShot(true);
         connect(&slot->retry, &QTimer::timeout, this, [this, i] { connectSlot(i); });
-        connect(&slot->connection, &lookup::WhoisConnection::connected, this, [this, i] { onConnected(i); });
-        connect(&slot->connection, &lookup::WhoisConnection::finished, this,
-                [this, i](lookup::WhoisConnection::End end) { onConnectionEnd(i, end); });
         m_slots.push_back(std::move(slot));
     }
     connect(&m_overall, &QTimer::timeout, this, &QueryEngine::onWatchdogTick);
@@ -146,12 +142,16 @@ void QueryEngine::startQuery(const QString &name, int index)
         slotFinished();
         return;
     }
-    slot.port = row->port;
-    slot.server = row->server;
+    if (!slot.lookup) {
+        slot.lookup = lookup::createLookup(*row);
+        connect(slot.lookup.get(), &lookup::RegistryLookup::connected, this, [this, index] { onConnected(index); });
+        connect(slot.lookup.get(), &lookup::RegistryLookup::finished, this,
+                [this, index](const QueryOutcome &result) { onLookupEnd(index, result); });
+    }
+    slot.row = *row;
     m_throttle.setCurrentThrottle(row->throttle);
-    m_currentSuccessWords = row->successPhrases;
     for (int attempt = 1; attempt <= startAttempts; ++attempt) {
-        if (!slot.server.isEmpty() && slot.port > 0 && slot.port <= 65535) {
+        if (!row->server.isEmpty() && row->port > 0 && row->port <= 65535) {
             connectSlot(index);
             return;
         }
@@ -166,8 +166,8 @@ void QueryEngine::reportStartFailure(int index)
         return;
     const QString text = QStringLiteral("An error has occurred.\r\nError #: 5\r\nDescription: Invalid procedure call "
                                         "or argument (server \"%1\", port %2)")
-                             .arg(m_slots.at(index)->server)
-                             .arg(m_slots.at(index)->port);
+                             .arg(m_slots.at(index)->row.server)
+                             .arg(m_slots.at(index)->row.port);
     m_messages->show({QStringLiteral("Error"), text, platform::MessageRequest::Icon::Warning,
                       platform::MessageRequest::Buttons::Ok});
 }
@@ -183,7 +183,7 @@ void QueryEngine::connectSlot(int index)
     slot.retry.stop();
     slot.inFlight = true;
     // A server that stays silent for the silence period is asked again on a new connection.
-    slot.connection.start(slot.server, quint16(slot.port), tld::queryText(slot.domain), silenceMs());
+    slot.lookup->start({slot.domain, slot.row, silenceMs()});
 }
 
 void QueryEngine::onConnected(int index)
@@ -197,47 +197,29 @@ void QueryEngine::onConnected(int index)
                     slot.domain);
 }
 
-void QueryEngine::onConnectionEnd(int index, lookup::WhoisConnection::End end)
+void QueryEngine::onLookupEnd(int index, const QueryOutcome &result)
 {
-    using End = lookup::WhoisConnection::End;
     Slot &slot = *m_slots.at(index);
     if (m_stopRequested) {
         closeSocket(index);
         return;
     }
-    switch (end) {
-    case End::TimedOut:
+    if (result.kind == QueryOutcome::Kind::TimedOut) {
         connectSlot(index); // the query is sent again once connected
         return;
-    case End::ConnectionRefused:
-    case End::HostNotFound:
-    case End::NetworkError:
+    }
+    if (result.unreachable) {
         slot.retry.start(silenceMs());
         return;
-    default:
-        judgeAnswer(index);
-        return;
     }
-}
-
-void QueryEngine::judgeAnswer(int index)
-{
-    Slot &slot = *m_slots.at(index);
-    const QString answer = platform::decodeText(slot.connection.answer());
     m_overall.stop();
     slot.inFlight = false;
-    const tld::WhoisVerdict verdict = tld::judgeAnswer(answer, m_currentSuccessWords, slot.domain);
-    QueryOutcome result{QueryOutcome::Kind::Registered, slot.domain, slot.server, slot.port, QString(), answer};
-    if (verdict.kind == tld::WhoisVerdict::Kind::Available) {
-        result.kind = QueryOutcome::Kind::Available;
-        result.successWord = verdict.successWord;
+    if (result.kind == QueryOutcome::Kind::Available)
         m_results.addAvailableName(slot.domain);
-    } else if (verdict.kind == tld::WhoisVerdict::Kind::ErrorBlocked) {
-        result.kind = QueryOutcome::Kind::Refused;
-        emit blocked(slot.server, answer);
-    } else {
+    else if (result.kind == QueryOutcome::Kind::Registered)
         m_results.addRegisteredName(slot.domain);
-    }
+    else if (result.kind == QueryOutcome::Kind::Refused)
+        emit blocked(slot.row.server, result.answer);
     emit outcome(result);
     m_results.checkOverflow();
     closeSocket(index);
@@ -256,7 +238,7 @@ void QueryEngine::onWatchdogTick()
     if (++m_idleSeconds < platform::intervals().watchdogSeconds)
         return;
     m_overall.stop();
-    emit blocked(m_slots.front()->server, QStringLiteral("Connection Timed Out"));
+    emit blocked(m_slots.front()->row.server, QStringLiteral("Connection Timed Out"));
     m_idleSeconds = 0;
     m_finishedSlots = slotCount();
     slotFinished();
@@ -283,7 +265,7 @@ void QueryEngine::abandonOpenSlots()
     for (int i = 0; i < slotCount(); ++i) {
         Slot &slot = *m_slots.at(i);
         if (slot.inFlight)
-            emit outcome({QueryOutcome::Kind::TimedOut, slot.domain, slot.server, slot.port, QString(), QString()});
+            emit outcome({QueryOutcome::Kind::TimedOut, slot.domain, slot.row.server, slot.row.port});
         closeSocket(i);
     }
 }
@@ -293,7 +275,8 @@ void QueryEngine::closeSocket(int index)
     Slot &slot = *m_slots.at(index);
     slot.inFlight = false;
     slot.retry.stop();
-    slot.connection.abort();
+    if (slot.lookup)
+        slot.lookup->abort();
 }
 
 void QueryEngine::stop()

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "engine/QueryOutcome.h"
-#include "lookup/WhoisConnection.h"
+#include "lookup/QueryOutcome.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -65,7 +64,6 @@ public:
     int finishedSlots() const { return m_finishedSlots; }
     int idleSeconds() const { return m_idleSeconds; }
     QString panel(int number) const { return m_panels.at(number - 1); }
-    QString currentSuccessWords() const { return m_currentSuccessWords; }
 
     /// The domain a raw list entry becomes: text after the first colon, unescaped, cleaned, completed.
     QString prepareDomain(const QString &name) const;
@@ -77,7 +75,7 @@ signals:
     /// A server refused the query, or the watchdog ran out ("Connection Timed Out").
     void blocked(const QString &host, const QString &text);
     /// One domain's check ended.
-    void outcome(const engine::QueryOutcome &outcome);
+    void outcome(const lookup::QueryOutcome &outcome);
     /// Stop ran (by the button or at the end of the list with queries still in flight).
     void stopped();
 
@@ -89,8 +87,7 @@ private:
     void startQuery(const QString &name, int index);
     void connectSlot(int index);
     void onConnected(int index);
-    void onConnectionEnd(int index, lookup::WhoisConnection::End end);
-    void judgeAnswer(int index);
+    void onLookupEnd(int index, const lookup::QueryOutcome &result);
     static int silenceMs();
     void onWatchdogTick();
     void slotFinished();
@@ -116,7 +113,6 @@ private:
     int m_wordIndex = 0;
     int m_wordMax = 0;
     quint64 m_generation = 0;
-    QString m_currentSuccessWords;
     std::array<QString, 3> m_panels;
 };
 

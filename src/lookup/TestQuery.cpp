@@ -6,6 +6,7 @@
 #include "tld/NameCleaning.h"
 #include "tld/Routing.h"
 #include "tld/TldRegistry.h"
+#include "tld/Verdict.h"
 
 namespace lookup {
 
@@ -13,10 +14,7 @@ TestQuery::TestQuery(const tld::TldRegistry &tlds, platform::MessageBoxes &messa
     : QObject(parent), m_tlds(tlds), m_messages(messages), m_timer(this)
 {
     m_timer.setObjectName(QStringLiteral("timTimeout"));
-    m_connection.setObjectName(QStringLiteral("Winsock1"));
     connect(&m_timer, &QTimer::timeout, this, &TestQuery::onTick);
-    connect(&m_connection, &WhoisConnection::connected, this, &TestQuery::onConnected);
-    connect(&m_connection, &WhoisConnection::finished, this, &TestQuery::onConnectionEnd);
 }
 
 TestQuery::~TestQuery() = default;
@@ -40,7 +38,8 @@ void TestQuery::stop()
     m_timer.stop();
     m_timeoutTicks = 0;
     setState(State::Idle);
-    m_connection.abort();
+    if (m_lookup)
+        m_lookup->abort();
 }
 
 bool TestQuery::startTestQuery(const QString &domain)
@@ -54,11 +53,16 @@ bool TestQuery::startTestQuery(const QString &domain)
     const tld::TldRecord *row = m_tlds.rowFor(m_prepared);
     if (!row)
         return false;
-    m_host = row->server;
-    m_port = static_cast<quint16>(row->port);
+    if (!m_lookup) {
+        m_lookup = createLookup(*row);
+        connect(m_lookup.get(), &RegistryLookup::connected, this, &TestQuery::onConnected);
+        connect(m_lookup.get(), &RegistryLookup::finished, this, &TestQuery::onLookupEnd);
+    }
     setState(State::Connecting);
     m_timer.start(platform::intervals().secondMs);
-    m_connection.start(m_host, m_port, tld::queryText(m_prepared));
+    LookupRequest request{m_prepared, *row};
+    request.phrasesAtEnd = [this] { return m_phrases ? m_phrases() : QString(); };
+    m_lookup->start(request);
     return true;
 }
 
@@ -68,23 +72,15 @@ void TestQuery::onConnected()
         setState(State::Receiving);
 }
 
-void TestQuery::onConnectionEnd(WhoisConnection::End end)
+void TestQuery::onLookupEnd(const QueryOutcome &outcome)
 {
     // A refused or unresolvable server ends in the time-out message, as a silent one does.
-    if (m_state != State::Receiving || !hasReply(end))
+    if (m_state != State::Receiving || outcome.unreachable || outcome.kind == QueryOutcome::Kind::TimedOut)
         return;
     m_timer.stop();
     m_timeoutTicks = 0;
     setState(State::Judged);
-    const QString answer = platform::decodeText(m_connection.answer());
-    const QString phrases = m_phrases ? m_phrases() : QString();
-    report(tld::judgeAnswer(answer, phrases, m_prepared), answer);
-}
-
-bool TestQuery::hasReply(WhoisConnection::End end)
-{
-    using End = WhoisConnection::End;
-    return end == End::Answered || end == End::EmptyAnswer || end == End::CutAtCap || end == End::Reset;
+    report(outcome);
 }
 
 void TestQuery::onTick()
@@ -94,39 +90,40 @@ void TestQuery::onTick()
     m_timer.stop();
     m_timeoutTicks = 0;
     setState(State::TimedOut);
-    m_connection.abort();
+    if (m_lookup)
+        m_lookup->abort();
     m_messages.inform(QStringLiteral("Connection timed out"));
 }
 
-QString TestQuery::verdictMessage(const tld::WhoisVerdict &verdict, const QString &domain, const QString &host,
-                                  quint16 port, const QString &answer)
+QString TestQuery::verdictMessage(const QueryOutcome &outcome, const QString &domain)
 {
     QStringList lines;
-    switch (verdict.kind) {
-    case tld::WhoisVerdict::Kind::Available:
-        lines << QStringLiteral("Appears to be: AVAILABLE") << QStringLiteral("Success word: ") + verdict.successWord;
+    switch (outcome.kind) {
+    case QueryOutcome::Kind::Available:
+        lines << QStringLiteral("Appears to be: AVAILABLE") << QStringLiteral("Success word: ") + outcome.successWord;
         break;
-    case tld::WhoisVerdict::Kind::ErrorBlocked:
+    case QueryOutcome::Kind::Refused:
         lines << QStringLiteral("Appears to be: Error/Blocked");
         break;
-    case tld::WhoisVerdict::Kind::Registered:
+    default:
         lines << QStringLiteral("Appears to be: Registered");
         break;
     }
-    lines << QStringLiteral("Domain: ") + domain << host + QLatin1Char(':') + QString::number(port) << QString()
-          << answer;
+    lines << QStringLiteral("Domain: ") + domain << outcome.server + QLatin1Char(':') + QString::number(outcome.port)
+          << QString() << outcome.answer;
     return lines.join(platform::crlf);
 }
 
-void TestQuery::report(const tld::WhoisVerdict &verdict, const QString &answer)
+void TestQuery::report(const QueryOutcome &outcome)
 {
+    using Kind = QueryOutcome::Kind;
     const bool placeholder = tld::isPlaceholderName(m_testDomain);
-    if (verdict.kind == tld::WhoisVerdict::Kind::Available &&
+    if (outcome.kind == Kind::Available &&
         (placeholder || m_testDomain.contains(QLatin1String("endoffile"), Qt::CaseInsensitive)))
         return;
-    if (verdict.kind == tld::WhoisVerdict::Kind::Registered && placeholder)
+    if (outcome.kind == Kind::Registered && placeholder)
         return;
-    m_messages.inform(verdictMessage(verdict, m_testDomain, m_host, m_port, answer));
+    m_messages.inform(verdictMessage(outcome, m_testDomain));
 }
 
 } // namespace lookup

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "lookup/WhoisConnection.h"
-#include "tld/Verdict.h"
+#include "lookup/RegistryLookup.h"
 
 #include <QObject>
 #include <QTimer>
@@ -49,8 +48,7 @@ public:
     QString preparedDomain() const { return m_prepared; }
 
     /// The message shown for a verdict.
-    static QString verdictMessage(const tld::WhoisVerdict &verdict, const QString &domain, const QString &host,
-                                  quint16 port, const QString &answer);
+    static QString verdictMessage(const QueryOutcome &outcome, const QString &domain);
 
 signals:
     void stateChanged(lookup::TestQuery::State state);
@@ -59,21 +57,18 @@ private:
     void setState(State state);
     void stop();
     void onConnected();
-    void onConnectionEnd(WhoisConnection::End end);
+    void onLookupEnd(const QueryOutcome &outcome);
     void onTick();
-    static bool hasReply(WhoisConnection::End end);
-    void report(const tld::WhoisVerdict &verdict, const QString &answer);
+    void report(const QueryOutcome &outcome);
 
     const tld::TldRegistry &m_tlds;
     platform::MessageBoxes &m_messages;
     PhraseSource m_phrases;
-    WhoisConnection m_connection;
+    std::unique_ptr<RegistryLookup> m_lookup;
     QTimer m_timer;
     State m_state = State::Idle;
     QString m_testDomain;
     QString m_prepared;
-    QString m_host;
-    quint16 m_port = 0;
     int m_timeoutTicks = 0;
 };
 

@@ -5,7 +5,7 @@
 #include <QJsonObject>
 #include <QtTest>
 
-using engine::QueryOutcome;
+using lookup::QueryOutcome;
 using Kind = QueryOutcome::Kind;
 
 class TestCheckOutput : public QObject {

@@ -13,7 +13,7 @@
 #include <QtTest>
 
 using engine::QueryEngine;
-using engine::QueryOutcome;
+using lookup::QueryOutcome;
 
 namespace {
 

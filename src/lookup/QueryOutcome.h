@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+
+namespace lookup {
+
+/// How one domain's check ended.
+struct QueryOutcome {
+    enum class Kind { Available, Registered, Refused, TimedOut, NoServer, Unknown };
+    // Every member has a default, so a brace list may name only the first few.
+    Kind kind = Kind::Unknown;
+    QString domain{};
+    QString server{};
+    int port = 0;
+    QString successWord{};    ///< the phrase that made the domain available
+    QString answer{};         ///< what the server sent (empty for time-outs)
+    QString cause{};          ///< why no answer came, in words (connection refused, host not found...)
+    bool unreachable = false; ///< the server could not be reached at all
+};
+
+} // namespace lookup
+
+Q_DECLARE_METATYPE(lookup::QueryOutcome)
