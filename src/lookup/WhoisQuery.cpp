@@ -53,8 +53,8 @@ QueryOutcome WhoisQuery::judged() const
     const QString answer = platform::decodeText(m_connection.answer());
     const QString phrases = m_request.phrasesAtEnd ? m_request.phrasesAtEnd() : m_request.row.successPhrases;
     const tld::WhoisVerdict verdict = tld::judgeAnswer(answer, phrases, m_request.domain);
-    QueryOutcome outcome{QueryOutcome::Kind::Registered, m_request.domain, m_request.row.server, m_request.row.port,
-                         QString(), answer};
+    QueryOutcome outcome{
+        QueryOutcome::Kind::Registered, m_request.domain, m_request.row.server, m_request.row.port, QString(), answer};
     if (verdict.kind == tld::WhoisVerdict::Kind::Available) {
         outcome.kind = QueryOutcome::Kind::Available;
         outcome.successWord = verdict.successWord;
