@@ -4,6 +4,7 @@
 #include "app/HelpFiles.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileHelpers.h"
+#include "tld/DefaultTlds.h"
 
 #include <QDir>
 
@@ -114,6 +115,9 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
     createMissingFolders(context);
     context.tlds.file().writeDefaultTlds(false);
     context.tlds.loadTldTable();
+    // A folder that cannot be written holds no table: the built-in rows serve from memory.
+    if (!context.tlds.file().exists())
+        context.tlds.setTable(tld::parseTable(tld::defaultTldRows().join(QStringLiteral("\r\n"))));
     readSharedValues(context);
     showFirstUseMessage(context);
 }

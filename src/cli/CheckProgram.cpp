@@ -4,6 +4,7 @@
 #include "cli/CheckRun.h"
 #include "cli/ConsoleIo.h"
 #include "platform/AppFolder.h"
+#include "platform/EarlierAppFolder.h"
 
 #include <QCoreApplication>
 
@@ -12,6 +13,27 @@ namespace cli {
 static void fail(const QString &message)
 {
     writeStandardError(QStringLiteral("quarrytide-check: %1\n").arg(message).toUtf8());
+}
+
+// The desktop program's application folder. Files an earlier version kept beside the program are
+// copied once into a new per-user folder, as the desktop program does, so the table is not left behind.
+static QString defaultDataFolder(const CheckOptions &options)
+{
+    if (!options.dataDir.isEmpty())
+        return QString();
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const platform::FolderChoice choice = platform::AppFolder::choose(programDir, platform::AppFolder::perUserFolder());
+    if (!choice.portable) {
+        const platform::EarlierFolderCopy copy = platform::copyEarlierAppFolder(programDir, choice.root);
+        if (copy.happened())
+            writeStandardError(QStringLiteral("quarrytide-check: the files kept beside the program were copied to %1 "
+                                              "(%2 copied, %3 failed); the originals were left as they were\n")
+                                   .arg(choice.root)
+                                   .arg(copy.copied.size())
+                                   .arg(copy.failed.size())
+                                   .toUtf8());
+    }
+    return choice.root;
 }
 
 int runCheckProgram(int argc, char **argv)
@@ -36,7 +58,7 @@ int runCheckProgram(int argc, char **argv)
     }
 
     CheckRun run(parsed.options);
-    if (!run.prepare(platform::AppFolder::chooseDefault(QCoreApplication::applicationDirPath()))) {
+    if (!run.prepare(defaultDataFolder(parsed.options))) {
         fail(run.error());
         return CheckRun::BadInput;
     }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace platform {
 
@@ -13,14 +14,27 @@ QString AppFolder::perUserFolder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quarrytide");
 }
 
-QString AppFolder::chooseDefault(const QString &programDir)
+FolderChoice AppFolder::choose(const QString &programDir, const QString &perUserFolder)
 {
-    const QFileInfo info(programDir);
-    // An installed program finds its shipped data in ../share/quarrytide; it never writes beside itself.
-    const bool installed = QFileInfo::exists(programDir + QStringLiteral("/../share/quarrytide"));
-    if (info.isDir() && info.isWritable() && !installed)
-        return QDir::cleanPath(programDir);
-    return perUserFolder();
+    FolderChoice choice;
+    if (!QFileInfo(programDir + QStringLiteral("/portable")).isFile()) {
+        choice.root = QDir::cleanPath(perUserFolder);
+        return choice;
+    }
+    choice.portable = canWriteInto(programDir);
+    choice.portableFolderReadOnly = !choice.portable;
+    choice.root = QDir::cleanPath(choice.portable ? programDir : perUserFolder);
+    return choice;
+}
+
+bool AppFolder::canWriteInto(const QString &folder)
+{
+    // Permission bits do not tell: a read-only mount or an ACL refuses what they allow, and root passes
+    // what they forbid.
+    if (!QDir().mkpath(folder))
+        return false;
+    QTemporaryFile probe(folder + QStringLiteral("/.quarrytide-write-test-XXXXXX"));
+    return probe.open();
 }
 
 QString AppFolder::path(const QString &relative) const

@@ -4,6 +4,16 @@
 
 namespace platform {
 
+/// The application folder the program chose at start, and why.
+struct FolderChoice {
+    QString root;
+    /// The program's own folder, asked for by a file named "portable" beside the program.
+    bool portable = false;
+    /// A "portable" file asked for the program's folder, but that folder cannot be written, so the
+    /// per-user folder is used instead.
+    bool portableFolderReadOnly = false;
+};
+
 /**
  * The application folder: where every list, result and table file of the program lives.
  *
@@ -15,10 +25,15 @@ class AppFolder {
 public:
     explicit AppFolder(const QString &root);
 
-    /// The folder the desktop program uses: the program's own folder when it is writable and not an
-    /// installed system location (portable use), otherwise the per-user data folder.
-    static QString chooseDefault(const QString &programDir);
+    /// The folder the desktop program and quarrytide-check use: @p perUserFolder, unless a file named
+    /// "portable" stands in @p programDir and that folder can be written (a program kept on a USB stick).
+    /// Without the marker nothing is ever written beside the program, so deleting a build folder or
+    /// replacing a program never takes the user's files with it.
+    static FolderChoice choose(const QString &programDir, const QString &perUserFolder);
+    /// The per-user data folder (~/.local/share/quarrytide).
     static QString perUserFolder();
+    /// True when a file can be created in @p folder; a missing folder is created first.
+    static bool canWriteInto(const QString &folder);
 
     QString root() const { return m_root; }
 

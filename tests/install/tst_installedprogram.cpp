@@ -67,6 +67,50 @@ Run runTool(const QString &program, const QStringList &arguments, int timeoutMs 
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAll()};
 }
 
+struct Started {
+    bool ran = false; ///< still running when the table appeared
+    QByteArray output;
+};
+
+// Starts @p program as a new user whose home is @p home and ends it once TLDs.txt appears in @p appFolder.
+Started startUntilTableIsWritten(const QString &program, const QStringList &arguments, const QString &home,
+                                 const QString &appFolder)
+{
+    const QString runtime = home + QStringLiteral("/runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setWorkingDirectory(home);
+    process.start(program, arguments);
+    if (!process.waitForStarted(10000))
+        return {false, process.errorString().toUtf8()};
+    // The table is written by the main window's load, after the lists were provided.
+    const bool settled = QTest::qWaitFor(
+        [&] {
+            return QFileInfo::exists(appFolder + QStringLiteral("/TLDs.txt")) ||
+                   process.state() == QProcess::NotRunning;
+        },
+        60000);
+    const bool ran = settled && process.state() == QProcess::Running;
+    process.terminate();
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished(10000);
+    }
+    return {ran, process.readAll()};
+}
+
 } // namespace
 
 class TestInstalledProgram : public QObject {
@@ -78,6 +122,8 @@ private slots:
     void installedLayout();
     void desktopEntryAndMetainfoAreValid();
     void firstRunFromReadOnlyProgramFolderFillsPerUserFolder();
+    void writableProgramFolderIsUsedOnlyWithThePortableMarker_data();
+    void writableProgramFolderIsUsedOnlyWithThePortableMarker();
 
 private:
     QTemporaryDir m_root;
@@ -169,34 +215,10 @@ void TestInstalledProgram::firstRunFromReadOnlyProgramFolderFillsPerUserFolder()
     const QStringList programFolder = QDir(bin).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     QVERIFY(programFolder.contains(QStringLiteral("quarrytide")));
 
-    QProcessEnvironment environment;
-    environment.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
-    environment.insert(QStringLiteral("HOME"), home);
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setWorkingDirectory(home);
-    process.start(program, arguments);
-    QVERIFY2(process.waitForStarted(10000), qPrintable(process.errorString()));
-
-    // The table is written by the main window's load, after the lists were provided.
     const QString userFolder = home + QStringLiteral("/.local/share/quarrytide");
-    QTRY_VERIFY_WITH_TIMEOUT(
-        QFileInfo::exists(userFolder + QStringLiteral("/TLDs.txt")) || process.state() == QProcess::NotRunning, 60000);
-    const bool stillRunning = process.state() == QProcess::Running;
-    process.terminate();
-    if (!process.waitForFinished(10000)) {
-        process.kill();
-        process.waitForFinished(10000);
-    }
-    const QByteArray output = process.readAll();
-    QVERIFY2(stillRunning, output.constData());
+    const Started started = startUntilTableIsWritten(program, arguments, home, userFolder);
+    const QByteArray &output = started.output;
+    QVERIFY2(started.ran, output.constData());
     // The offscreen platform cannot open documents and names the one it was asked for: the first start
     // opens the user guide, and an installed program finds it in the installed data.
     if (output.contains("openDocument()")) {
@@ -218,6 +240,38 @@ void TestInstalledProgram::firstRunFromReadOnlyProgramFolderFillsPerUserFolder()
     QCOMPARE(QDir(bin).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), programFolder);
     if (unprivileged)
         QCOMPARE(QFileInfo(userFolder + QStringLiteral("/Appends.txt")).ownerId(), unprivilegedId);
+}
+
+void TestInstalledProgram::writableProgramFolderIsUsedOnlyWithThePortableMarker_data()
+{
+    QTest::addColumn<bool>("marker");
+    QTest::newRow("no marker") << false;
+    QTest::newRow("portable") << true;
+}
+
+void TestInstalledProgram::writableProgramFolderIsUsedOnlyWithThePortableMarker()
+{
+    // A program in a folder anyone may write to, as in a build folder or on a USB stick.
+    QFETCH(bool, marker);
+    const QString folder = m_root.filePath(marker ? QStringLiteral("stick") : QStringLiteral("build"));
+    const QString program = folder + QStringLiteral("/quarrytide");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::copy(installedPath(m_prefix, QStringLiteral("bin/quarrytide")), program));
+    if (marker)
+        QVERIFY(QFile(folder + QStringLiteral("/portable")).open(QIODevice::WriteOnly));
+    const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QString home = folder + QStringLiteral("-home");
+    const QString userFolder = home + QStringLiteral("/.local/share/quarrytide");
+
+    const Started started = startUntilTableIsWritten(program, {}, home, marker ? folder : userFolder);
+    QVERIFY2(started.ran, started.output.constData());
+    if (marker) {
+        QVERIFY(QFileInfo(folder + QStringLiteral("/Remembered.txt")).isFile());
+        QVERIFY(!QFileInfo::exists(userFolder));
+    } else {
+        QVERIFY(QFileInfo(userFolder + QStringLiteral("/Remembered.txt")).isFile());
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestInstalledProgram)

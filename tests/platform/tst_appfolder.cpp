@@ -1,3 +1,4 @@
+#include "TestFolder.h"
 #include "platform/AppFolder.h"
 
 #include <QDir>
@@ -6,14 +7,15 @@
 #include <QtTest>
 
 using platform::AppFolder;
+using platform::FolderChoice;
 
 class TestAppFolder : public QObject {
     Q_OBJECT
 private slots:
     void foldersResolveWithoutRegardToCase();
     void missingPartsKeepTheirSpelling();
-    void programFolderIsUsedWhenWritableAndNotInstalled();
-    void installedProgramUsesPerUserFolder();
+    void programFolderOnlyWithThePortableMarker();
+    void readOnlyPortableFolderFallsBackToPerUserFolder();
 };
 
 void TestAppFolder::foldersResolveWithoutRegardToCase()
@@ -42,19 +44,43 @@ void TestAppFolder::missingPartsKeepTheirSpelling()
              dir.path() + QStringLiteral("/Searches/Google two words.txt"));
 }
 
-void TestAppFolder::programFolderIsUsedWhenWritableAndNotInstalled()
+void TestAppFolder::programFolderOnlyWithThePortableMarker()
 {
     QTemporaryDir dir;
-    QCOMPARE(AppFolder::chooseDefault(dir.path()), QDir::cleanPath(dir.path()));
+    const QString program = dir.filePath(QStringLiteral("bin"));
+    const QString perUser = dir.filePath(QStringLiteral("home/quarrytide"));
+    QVERIFY(QDir().mkpath(program));
+
+    const FolderChoice plain = AppFolder::choose(program, perUser);
+    QCOMPARE(plain.root, perUser);
+    QVERIFY(!plain.portable && !plain.portableFolderReadOnly);
+
+    QVERIFY(QFile(program + QStringLiteral("/portable")).open(QIODevice::WriteOnly));
+    const FolderChoice portable = AppFolder::choose(program, perUser);
+    QCOMPARE(portable.root, program);
+    QVERIFY(portable.portable && !portable.portableFolderReadOnly);
+    // Neither choice leaves anything beside the program, nor makes the per-user folder.
+    QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("portable")});
+    QVERIFY(!QFileInfo::exists(perUser));
 }
 
-void TestAppFolder::installedProgramUsesPerUserFolder()
+void TestAppFolder::readOnlyPortableFolderFallsBackToPerUserFolder()
 {
-    QTemporaryDir prefix;
-    QDir(prefix.path()).mkpath(QStringLiteral("bin"));
-    QDir(prefix.path()).mkpath(QStringLiteral("share/quarrytide"));
-    QCOMPARE(AppFolder::chooseDefault(prefix.path() + QStringLiteral("/bin")), AppFolder::perUserFolder());
-    QCOMPARE(AppFolder::chooseDefault(prefix.path() + QStringLiteral("/missing")), AppFolder::perUserFolder());
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(program));
+    QVERIFY(QFile(program + QStringLiteral("/portable")).open(QIODevice::WriteOnly));
+    const QString perUser = dir.filePath(QStringLiteral("home/quarrytide"));
+    FolderChoice choice;
+    {
+        testing::ReadOnlyFolder readOnly(program);
+        QVERIFY(readOnly.isValid());
+        choice = AppFolder::choose(program, perUser);
+    }
+    QCOMPARE(choice.root, perUser);
+    QVERIFY(!choice.portable && choice.portableFolderReadOnly);
+    QVERIFY(!AppFolder::canWriteInto(dir.filePath(QStringLiteral("bin/portable/below a file"))));
 }
 
 QTEST_GUILESS_MAIN(TestAppFolder)

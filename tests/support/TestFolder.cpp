@@ -4,7 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <unistd.h>
+
 namespace testing {
+
+constexpr uid_t unprivilegedUserId = 65534; // nobody
 
 TestFolder::TestFolder()
 {
@@ -24,6 +28,31 @@ QByteArray TestFolder::read(const QString &name) const
 {
     QFile in(file(name));
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+ReadOnlyFolder::ReadOnlyFolder(const QString &folder) : m_folder(folder)
+{
+    constexpr auto readAndEnter =
+        QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    if (!QFile::setPermissions(folder, readAndEnter))
+        return;
+    m_wasRoot = ::geteuid() == 0;
+    if (!m_wasRoot) {
+        m_valid = true;
+        return;
+    }
+    for (QDir above(QFileInfo(folder).absolutePath()); !above.isRoot(); above.cdUp()) {
+        const QString path = above.absolutePath();
+        QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeGroup | QFile::ExeOther);
+    }
+    m_valid = ::seteuid(unprivilegedUserId) == 0;
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    if (m_wasRoot && m_valid && ::seteuid(0) != 0)
+        qFatal("cannot return to the test's own user");
+    QFile::setPermissions(m_folder, QFile::permissions(m_folder) | QFile::WriteOwner);
 }
 
 QString whoisAnswersFolder()

@@ -22,6 +22,25 @@ private:
     QTemporaryDir m_dir;
 };
 
+/**
+ * Makes @p folder read-only for this process while it lives. Permissions do not stop root, so a test
+ * run as root runs as an unprivileged user meanwhile; the folders above @p folder are opened for it to
+ * pass through. isValid() is false when neither works.
+ */
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString &folder);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
+    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
+    bool isValid() const { return m_valid; }
+
+private:
+    QString m_folder;
+    bool m_valid = false;
+    bool m_wasRoot = false;
+};
+
 /// Folder of the shared real WHOIS answers, or empty when it is not on this machine.
 QString whoisAnswersFolder();
 

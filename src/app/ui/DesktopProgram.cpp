@@ -2,7 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/HelpFiles.h"
-#include "app/Provisioning.h"
+#include "app/StartFolder.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/SplashWindow.h"
 #include "platform/EmbeddedBrowser.h"
@@ -26,15 +26,19 @@ int runDesktopProgram(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("net.quarrytide.Quarrytide"));
 
     platform::QtServices desktop;
-    AppContext context(platform::AppFolder::chooseDefault(QCoreApplication::applicationDirPath()),
-                       platform::SettingsStore::defaultFolder(), desktop.services());
     // Before the main window's load, which would otherwise leave an empty affix file in place.
-    provisionAppFolder(context.folder, shippedDataFolders());
+    const StartFolder start = prepareStartFolder(QCoreApplication::applicationDirPath(),
+                                                 platform::AppFolder::perUserFolder(), shippedDataFolders());
+    AppContext context(start.root, platform::SettingsStore::defaultFolder(), desktop.services());
     std::unique_ptr<MainWindow> mainWindow;
     SplashWindow splash(context, [&] {
         mainWindow = std::make_unique<MainWindow>(context);
         mainWindow->load();
         mainWindow->show();
+        if (!start.notice.isEmpty())
+            context.services.messages->show({context.links.productName, start.notice,
+                                             start.writable ? platform::MessageRequest::Icon::Information
+                                                            : platform::MessageRequest::Icon::Warning});
     });
     splash.load();
     splash.show();

@@ -1,0 +1,182 @@
+#include "FakeServices.h"
+#include "TestFolder.h"
+#include "app/AppContext.h"
+#include "app/MainWindowLoad.h"
+#include "app/Provisioning.h"
+#include "app/StartFolder.h"
+
+#include <QDirIterator>
+#include <QtTest>
+
+using namespace app;
+
+namespace {
+
+class SilentHost : public LoadHost {
+public:
+    void loadTLDs() override {}
+    void setWindowIconFromResource() override {}
+    void setTitle(const QString &) override {}
+    void setWebsiteCaption(const QString &) override {}
+    void setFrameCaption(const QString &) override {}
+    void runHelpLauncher() override {}
+    void resetIdleSeconds() override {}
+    void loadRememberedList() override {}
+    void maximize() override {}
+};
+
+void write(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+// Every file below @p root with its content, by relative path.
+QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        files.insert(QDir(root).relativeFilePath(file.fileName()),
+                     file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
+    }
+    return files;
+}
+
+} // namespace
+
+class TestStartFolder : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void filesGoBesideTheProgramOnlyWithTheMarker_data();
+    void filesGoBesideTheProgramOnlyWithTheMarker();
+    void earlierFilesAreCopiedOnceAndKept();
+    void unwritableFolderIsNamedWithWhatIsNotSaved();
+    void readOnlyPortableFolderSaysWhereTheFilesGo();
+
+private:
+    StartFolder startProgram();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_program;
+    QString m_perUser;
+    QString m_shipped;
+};
+
+void TestStartFolder::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_program = m_dir->filePath(QStringLiteral("build/src/app"));
+    m_perUser = m_dir->filePath(QStringLiteral("home/.local/share/quarrytide"));
+    m_shipped = m_program + QStringLiteral("/data");
+    write(m_program + QStringLiteral("/quarrytide"), "program");
+    for (const QString &name : shippedListFiles())
+        write(m_shipped + QLatin1Char('/') + name, "shipped\r\n\r\n");
+}
+
+// The start as the desktop program runs it: the folder made ready, then the main window's load.
+StartFolder TestStartFolder::startProgram()
+{
+    const StartFolder start = prepareStartFolder(m_program, m_perUser, {m_shipped});
+    testing::FakeServices fakes;
+    AppContext context(start.root, m_dir->filePath(QStringLiteral("settings")), fakes.services());
+    SilentHost host;
+    runMainWindowLoad(context, host);
+    return start;
+}
+
+void TestStartFolder::filesGoBesideTheProgramOnlyWithTheMarker_data()
+{
+    QTest::addColumn<bool>("marker");
+    QTest::newRow("no marker: per-user folder") << false;
+    QTest::newRow("portable marker: program folder") << true;
+}
+
+void TestStartFolder::filesGoBesideTheProgramOnlyWithTheMarker()
+{
+    QFETCH(bool, marker);
+    if (marker)
+        write(m_program + QStringLiteral("/portable"), QByteArray());
+    const QMap<QString, QByteArray> before = snapshot(m_program);
+
+    const StartFolder start = startProgram();
+    QCOMPARE(start.root, marker ? m_program : m_perUser);
+    QVERIFY(start.writable);
+    QCOMPARE(start.notice, QString());
+    const QString unused = marker ? m_perUser : m_program;
+    if (marker)
+        QVERIFY(!QFileInfo::exists(unused));
+    else
+        QCOMPARE(snapshot(unused), before);
+    const QMap<QString, QByteArray> files = snapshot(start.root);
+    for (const char *name : {"Remembered.txt", "TLDs.txt", "CreatedDomains.txt", "wordlists/AllTwoLetter.txt"})
+        QVERIFY2(files.contains(QLatin1String(name)), name);
+    QCOMPARE(files.value(QStringLiteral("Appends.txt")), QByteArray("shipped\r\n\r\n"));
+}
+
+void TestStartFolder::earlierFilesAreCopiedOnceAndKept()
+{
+    // What an earlier version left in a build folder, beside what the build itself put there.
+    write(m_program + QStringLiteral("/Remembered.txt"), "kept.com\r\n\r\n");
+    write(m_program + QStringLiteral("/TLDs.txt"), "de|whois.denic.de|43|Enabled|25|free\r\n");
+    write(m_program + QStringLiteral("/Appends.txt"), "mine\r\n\r\n");
+    write(m_program + QStringLiteral("/LowProfile2024-05-01 10.00.00.txt"), "abcdefgh.com\r\n");
+    write(m_program + QStringLiteral("/overflow/HighProfile7.txt"), "abcde.com\r\n");
+    write(m_program + QStringLiteral("/CMakeFiles/rules.make"), "build");
+    const QMap<QString, QByteArray> before = snapshot(m_program);
+
+    const StartFolder start = startProgram();
+    QCOMPARE(snapshot(m_program), before);
+    const QMap<QString, QByteArray> copied = snapshot(m_perUser);
+    for (const char *name : {"Remembered.txt", "TLDs.txt", "Appends.txt", "LowProfile2024-05-01 10.00.00.txt",
+                             "overflow/HighProfile7.txt"})
+        QCOMPARE(copied.value(QLatin1String(name)), before.value(QLatin1String(name)));
+    QVERIFY(!copied.contains(QStringLiteral("CMakeFiles/rules.make")) &&
+            !copied.contains(QStringLiteral("quarrytide")));
+    QVERIFY2(start.notice.contains(m_perUser) && start.notice.contains(m_program), qPrintable(start.notice));
+
+    // Once only: a later start leaves the per-user folder as the user has made it since.
+    write(m_perUser + QStringLiteral("/Remembered.txt"), "later.com\r\n\r\n");
+    const StartFolder later = startProgram();
+    QCOMPARE(later.notice, QString());
+    QCOMPARE(snapshot(m_perUser).value(QStringLiteral("Remembered.txt")), QByteArray("later.com\r\n\r\n"));
+}
+
+void TestStartFolder::unwritableFolderIsNamedWithWhatIsNotSaved()
+{
+    // A file where the per-user folder's parent should be: nobody, root included, can make the folder.
+    write(m_dir->filePath(QStringLiteral("home/.local/share")), "a file");
+    const StartFolder start = prepareStartFolder(m_program, m_perUser, {m_shipped});
+    QVERIFY(!start.writable);
+    QVERIFY2(start.notice.contains(m_perUser) && start.notice.contains(QStringLiteral("will not be saved")) &&
+                 start.notice.contains(QStringLiteral("built-in TLD table")),
+             qPrintable(start.notice));
+}
+
+void TestStartFolder::readOnlyPortableFolderSaysWhereTheFilesGo()
+{
+    write(m_program + QStringLiteral("/portable"), QByteArray());
+    // The per-user folder must be one the unprivileged user can make.
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
+    StartFolder start;
+    {
+        testing::ReadOnlyFolder readOnly(m_program);
+        QVERIFY(readOnly.isValid());
+        start = prepareStartFolder(m_program, m_perUser, {m_shipped});
+    }
+    QCOMPARE(start.root, m_perUser);
+    QVERIFY(start.writable);
+    QVERIFY2(start.notice.contains(m_program) && start.notice.contains(m_perUser) &&
+                 start.notice.contains(QStringLiteral("\"portable\"")),
+             qPrintable(start.notice));
+    QVERIFY(QFileInfo(m_perUser + QStringLiteral("/Appends.txt")).isFile());
+    QCOMPARE(QDir(m_program).entryList(QDir::Files),
+             (QStringList{QStringLiteral("portable"), QStringLiteral("quarrytide")}));
+}
+
+QTEST_GUILESS_MAIN(TestStartFolder)
+#include "tst_startfolder.moc"
