@@ -83,6 +83,17 @@ void TestCheckOutput::fieldsNeverBreakTheLine()
     const QByteArray json = cli::jsonLine(outcome);
     QCOMPARE(json.count('\n'), 1);
     QCOMPARE(QJsonDocument::fromJson(json).object().value(QLatin1String("domain")).toString(), domain);
+
+    // The success word is the row's own phrase, typed into the TLD manager: a tab in it stays in its field.
+    const QueryOutcome judged{Kind::Available,
+                              QStringLiteral("abc.com"),
+                              QStringLiteral("whois.example"),
+                              43,
+                              QStringLiteral("No\tmatch\r\n"),
+                              QString()};
+    const QByteArray line = cli::tsvLine(judged);
+    QCOMPARE(line.count('\t'), 4);
+    QVERIFY2(line.endsWith("\tNo\\x09match\\x0d\\x0a\n"), line.constData());
 }
 
 void TestCheckOutput::progress_data()

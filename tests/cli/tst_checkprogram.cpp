@@ -34,6 +34,7 @@ private slots:
     void init();
     void verdicts_data();
     void verdicts();
+    void nameWithoutServerGivesStatusOne();
     void namesFromFilesAndStandardInput();
     void interruptedRunResumesAfterTheNameUnderWay();
     void interruptWhileWaitingForStandardInput();
@@ -170,6 +171,18 @@ void TestCheckProgram::verdicts()
         QVERIFY2(finished.err.contains("refused a query"), finished.err.constData());
     if (server == QLatin1String("silent"))
         QVERIFY(m_server->connections() >= 2); // reconnected once silent for a third of the time limit
+}
+
+void TestCheckProgram::nameWithoutServerGivesStatusOne()
+{
+    // No row serves xyz, and a three-label name is never sent to another TLD's server.
+    m_folder->write(QStringLiteral("list.txt"), "abcdefgh\r\nshop.example.xyz\r\n");
+    Finished finished;
+    QVERIFY(run(withData({QStringLiteral("list.txt")}), finished));
+    QCOMPARE(finished.status, 1);
+    QCOMPARE(finished.lines().size(), 2);
+    QVERIFY2(finished.lines().at(1).startsWith("shop.example.xyz\tno-server\t"), finished.out.constData());
+    QCOMPARE(m_server->received().size(), 1);
 }
 
 void TestCheckProgram::namesFromFilesAndStandardInput()

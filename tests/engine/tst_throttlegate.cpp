@@ -1,4 +1,5 @@
 #include "engine/ThrottleGate.h"
+#include "platform/Intervals.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -9,7 +10,9 @@ using engine::ThrottleGate;
 class TestThrottleGate : public QObject {
     Q_OBJECT
 private slots:
+    void init() { platform::intervals() = platform::Intervals(); }
     void gateOpensAfterTheThrottleAndCallsEveryWaiter();
+    void pauseLastsOneTickMoreThanTheThrottle();
     void negativeThrottleOpensOnTheFirstTick();
     void cancelDropsWaiters();
 };
@@ -28,6 +31,20 @@ void TestThrottleGate::gateOpensAfterTheThrottleAndCallsEveryWaiter()
     QVERIFY(clock.elapsed() >= 30);
     QVERIFY(!gate.throttleGateClosed());
     QCOMPARE(gate.throttleTicks(), 30);
+}
+
+void TestThrottleGate::pauseLastsOneTickMoreThanTheThrottle()
+{
+    // Ticks long enough that one tick more or less shows.
+    platform::intervals().throttleTickMs = 20;
+    ThrottleGate gate;
+    gate.setCurrentThrottle(1);
+    QSignalSpy opened(&gate, &ThrottleGate::opened);
+    QElapsedTimer clock;
+    clock.start();
+    gate.wait([] {});
+    QVERIFY(opened.wait(2000));
+    QVERIFY2(clock.elapsed() >= 40, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestThrottleGate::negativeThrottleOpensOnTheFirstTick()

@@ -21,7 +21,11 @@ void TestTextFiles::atomicWriteReplacesWholeFileAndLeavesNoTemporary()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("TLDs.txt"));
     QVERIFY(platform::writeFileAtomically(path, QByteArray(100000, 'x')));
+    // A reader that opened the old file keeps reading all of it: the new file is a different one.
+    QFile reader(path);
+    QVERIFY(reader.open(QIODevice::ReadOnly));
     QVERIFY(platform::writeFileAtomically(path, "com|a|43|Enabled|25|No match\r\n"));
+    QCOMPARE(reader.readAll(), QByteArray(100000, 'x'));
     QCOMPARE(platform::readWholeFile(path), QByteArray("com|a|43|Enabled|25|No match\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("TLDs.txt")});
 }

@@ -3,6 +3,7 @@
 #include "sources/SourceCatalog.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtTest>
 
 using sources::ListFile;
@@ -94,6 +95,15 @@ void TestListFile::rewrittenFileIsReadInItsNewForm()
     QCOMPARE(list.readListEntry(2, entry), ListFile::Read::Entry);
     QCOMPARE(entry, QStringLiteral("names"));
     QCOMPARE(list.countListEntries(), 3);
+    // Rewritten to the same length: only the time tells, set apart here whatever the clock's grain.
+    const QDateTime written = QFileInfo(folder.file(QStringLiteral("list.txt"))).lastModified();
+    folder.write(QStringLiteral("list.txt"), "ab\r\ncdefgh\r\nijklmn\r\n");
+    QFile rewritten(folder.file(QStringLiteral("list.txt")));
+    QVERIFY(rewritten.open(QIODevice::ReadWrite));
+    QVERIFY(rewritten.setFileTime(written.addSecs(2), QFileDevice::FileModificationTime));
+    rewritten.close();
+    QCOMPARE(list.readListEntry(2, entry), ListFile::Read::Entry);
+    QCOMPARE(entry, QStringLiteral("cdefgh"));
 }
 
 void TestListFile::startNumberRule_data()

@@ -59,6 +59,7 @@ void TestRouting::findTldIndex_data()
                                 QStringLiteral("uk"),   QStringLiteral("co.uk"), QStringLiteral("proxy")};
     QTest::newRow("own row, any case") << common << QStringLiteral("Example.COM") << false << 0;
     QTest::newRow("disabled row still serves") << common << QStringLiteral("example.de") << false << 1;
+    QTest::newRow("own row past row 0, any case") << common << QStringLiteral("EXAMPLE.De") << false << 1;
     QTest::newRow("two labels, no row: com row") << common << QStringLiteral("example.xyz") << false << 0;
     QTest::newRow("no dot: com row") << common << QStringLiteral("example") << false << 0;
     QTest::newRow("three labels, no row") << common << QStringLiteral("shop.example.xyz") << false << -1;
