@@ -35,6 +35,7 @@ private slots:
     void verdicts_data();
     void verdicts();
     void nameWithoutServerGivesStatusOne();
+    void withoutDataDirTheTableComesFromThePerUserFolder();
     void namesFromFilesAndStandardInput();
     void interruptedRunResumesAfterTheNameUnderWay();
     void interruptWhileWaitingForStandardInput();
@@ -183,6 +184,22 @@ void TestCheckProgram::nameWithoutServerGivesStatusOne()
     QCOMPARE(finished.lines().size(), 2);
     QVERIFY2(finished.lines().at(1).startsWith("shop.example.xyz\tno-server\t"), finished.out.constData());
     QCOMPARE(m_server->received().size(), 1);
+}
+
+void TestCheckProgram::withoutDataDirTheTableComesFromThePerUserFolder()
+{
+    // Only the per-user table has a row for this TLD; without it the name would have no server.
+    m_folder->write(QStringLiteral("list.txt"), "shop.abcdefgh.qtest\r\n");
+    const QString perUser = m_folder->settingsFolder() + QStringLiteral("/quarrytide");
+    QVERIFY(QDir().mkpath(perUser));
+    QFile table(perUser + QStringLiteral("/TLDs.txt"));
+    QVERIFY(table.open(QIODevice::WriteOnly));
+    table.write("qtest|127.0.0.1|" + QByteArray::number(m_server->port()) + "|Enabled|0|No match\r\n");
+    table.close();
+    Finished finished;
+    QVERIFY(run({m_folder->file(QStringLiteral("list.txt"))}, finished));
+    QVERIFY2(finished.out.startsWith("shop.abcdefgh.qtest\tavailable\t"), finished.out.constData());
+    QCOMPARE(finished.status, 0);
 }
 
 void TestCheckProgram::namesFromFilesAndStandardInput()
