@@ -1,7 +1,4 @@
-#include "FakeServices.h"
 #include "TestFolder.h"
-#include "app/AppContext.h"
-#include "app/MainWindowLoad.h"
 #include "app/Provisioning.h"
 #include "app/StartFolder.h"
 
@@ -11,19 +8,6 @@
 using namespace app;
 
 namespace {
-
-class SilentHost : public LoadHost {
-public:
-    void loadTLDs() override {}
-    void setWindowIconFromResource() override {}
-    void setTitle(const QString &) override {}
-    void setWebsiteCaption(const QString &) override {}
-    void setFrameCaption(const QString &) override {}
-    void runHelpLauncher() override {}
-    void resetIdleSeconds() override {}
-    void loadRememberedList() override {}
-    void maximize() override {}
-};
 
 void write(const QString &path, const QByteArray &content)
 {
@@ -52,15 +36,11 @@ class TestStartFolder : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void filesGoBesideTheProgramOnlyWithTheMarker_data();
-    void filesGoBesideTheProgramOnlyWithTheMarker();
     void earlierFilesAreCopiedOnceAndKept();
     void unwritableFolderIsNamedWithWhatIsNotSaved();
     void readOnlyPortableFolderSaysWhereTheFilesGo();
 
 private:
-    StartFolder startProgram();
-
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_program;
     QString m_perUser;
@@ -78,46 +58,6 @@ void TestStartFolder::init()
         write(m_shipped + QLatin1Char('/') + name, "shipped\r\n\r\n");
 }
 
-// The start as the desktop program runs it: the folder made ready, then the main window's load.
-StartFolder TestStartFolder::startProgram()
-{
-    const StartFolder start = prepareStartFolder(m_program, m_perUser, {m_shipped});
-    testing::FakeServices fakes;
-    AppContext context(start.root, m_dir->filePath(QStringLiteral("settings")), fakes.services());
-    SilentHost host;
-    runMainWindowLoad(context, host);
-    return start;
-}
-
-void TestStartFolder::filesGoBesideTheProgramOnlyWithTheMarker_data()
-{
-    QTest::addColumn<bool>("marker");
-    QTest::newRow("no marker: per-user folder") << false;
-    QTest::newRow("portable marker: program folder") << true;
-}
-
-void TestStartFolder::filesGoBesideTheProgramOnlyWithTheMarker()
-{
-    QFETCH(bool, marker);
-    if (marker)
-        write(m_program + QStringLiteral("/portable"), QByteArray());
-    const QMap<QString, QByteArray> before = snapshot(m_program);
-
-    const StartFolder start = startProgram();
-    QCOMPARE(start.root, marker ? m_program : m_perUser);
-    QVERIFY(start.writable);
-    QCOMPARE(start.notice, QString());
-    const QString unused = marker ? m_perUser : m_program;
-    if (marker)
-        QVERIFY(!QFileInfo::exists(unused));
-    else
-        QCOMPARE(snapshot(unused), before);
-    const QMap<QString, QByteArray> files = snapshot(start.root);
-    for (const char *name : {"Remembered.txt", "TLDs.txt", "CreatedDomains.txt", "wordlists/AllTwoLetter.txt"})
-        QVERIFY2(files.contains(QLatin1String(name)), name);
-    QCOMPARE(files.value(QStringLiteral("Appends.txt")), QByteArray("shipped\r\n\r\n"));
-}
-
 void TestStartFolder::earlierFilesAreCopiedOnceAndKept()
 {
     // What an earlier version left in a build folder, beside what the build itself put there.
@@ -129,7 +69,7 @@ void TestStartFolder::earlierFilesAreCopiedOnceAndKept()
     write(m_program + QStringLiteral("/CMakeFiles/rules.make"), "build");
     const QMap<QString, QByteArray> before = snapshot(m_program);
 
-    const StartFolder start = startProgram();
+    const StartFolder start = prepareStartFolder(m_program, m_perUser, {m_shipped});
     QCOMPARE(snapshot(m_program), before);
     const QMap<QString, QByteArray> copied = snapshot(m_perUser);
     for (const char *name : {"Remembered.txt", "TLDs.txt", "Appends.txt", "LowProfile2024-05-01 10.00.00.txt",
@@ -141,7 +81,7 @@ void TestStartFolder::earlierFilesAreCopiedOnceAndKept()
 
     // Once only: a later start leaves the per-user folder as the user has made it since.
     write(m_perUser + QStringLiteral("/Remembered.txt"), "later.com\r\n\r\n");
-    const StartFolder later = startProgram();
+    const StartFolder later = prepareStartFolder(m_program, m_perUser, {m_shipped});
     QCOMPARE(later.notice, QString());
     QCOMPARE(snapshot(m_perUser).value(QStringLiteral("Remembered.txt")), QByteArray("later.com\r\n\r\n"));
 }

@@ -259,6 +259,10 @@ void TestInstalledProgram::writableProgramFolderIsUsedOnlyWithThePortableMarker(
     QVERIFY(QFile::copy(installedPath(m_prefix, QStringLiteral("bin/quarrytide")), program));
     if (marker)
         QVERIFY(QFile(folder + QStringLiteral("/portable")).open(QIODevice::WriteOnly));
+    // Shipped data where a build folder holds it, beside the program.
+    const QString shippedAffixes = installedPath(m_prefix, QStringLiteral("share/quarrytide/Appends.txt"));
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/data")));
+    QVERIFY(QFile::copy(shippedAffixes, folder + QStringLiteral("/data/Appends.txt")));
     const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const QString home = folder + QStringLiteral("-home");
     const QString userFolder = home + QStringLiteral("/.local/share/quarrytide");
@@ -270,6 +274,7 @@ void TestInstalledProgram::writableProgramFolderIsUsedOnlyWithThePortableMarker(
         QVERIFY(!QFileInfo::exists(userFolder));
     } else {
         QVERIFY(QFileInfo(userFolder + QStringLiteral("/Remembered.txt")).isFile());
+        QCOMPARE(readAll(userFolder + QStringLiteral("/Appends.txt")), readAll(shippedAffixes));
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     }
 }

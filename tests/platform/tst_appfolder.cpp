@@ -1,4 +1,3 @@
-#include "TestFolder.h"
 #include "platform/AppFolder.h"
 
 #include <QDir>
@@ -15,7 +14,6 @@ private slots:
     void foldersResolveWithoutRegardToCase();
     void missingPartsKeepTheirSpelling();
     void programFolderOnlyWithThePortableMarker();
-    void readOnlyPortableFolderFallsBackToPerUserFolder();
 };
 
 void TestAppFolder::foldersResolveWithoutRegardToCase()
@@ -63,24 +61,6 @@ void TestAppFolder::programFolderOnlyWithThePortableMarker()
     QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("portable")});
     QVERIFY(!QFileInfo::exists(perUser));
-}
-
-void TestAppFolder::readOnlyPortableFolderFallsBackToPerUserFolder()
-{
-    QTemporaryDir dir;
-    const QString program = dir.filePath(QStringLiteral("bin"));
-    QVERIFY(QDir().mkpath(program));
-    QVERIFY(QFile(program + QStringLiteral("/portable")).open(QIODevice::WriteOnly));
-    const QString perUser = dir.filePath(QStringLiteral("home/quarrytide"));
-    FolderChoice choice;
-    {
-        testing::ReadOnlyFolder readOnly(program);
-        QVERIFY(readOnly.isValid());
-        choice = AppFolder::choose(program, perUser);
-    }
-    QCOMPARE(choice.root, perUser);
-    QVERIFY(!choice.portable && choice.portableFolderReadOnly);
-    QVERIFY(!AppFolder::canWriteInto(dir.filePath(QStringLiteral("bin/portable/below a file"))));
 }
 
 QTEST_GUILESS_MAIN(TestAppFolder)
