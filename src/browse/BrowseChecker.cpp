@@ -70,7 +70,7 @@ bool BrowseChecker::startDomainCheck(const QString &name)
     if (!m_currentDomain.contains(QLatin1Char('.')))
         request.row.successPhrases.clear();
     if (!m_lookup) {
-        m_lookup = lookup::createLookup(*row);
+        m_lookup = std::make_unique<lookup::AnyRowLookup>();
         connect(m_lookup.get(), &lookup::RegistryLookup::finished, this, &BrowseChecker::onLookupEnd);
     }
     m_lookup->start(request);

@@ -1,6 +1,7 @@
 #include "cli/ResultFormat.h"
 
 #include "results/ResultClasses.h"
+#include "tld/TldRecord.h"
 
 namespace cli {
 
@@ -106,6 +107,9 @@ QString serverText(const lookup::QueryOutcome &outcome)
 {
     if (outcome.server.isEmpty())
         return QString();
+    // An RDAP server is named by its base URL, which says all.
+    if (tld::isRdapServer(outcome.server))
+        return outcome.server;
     const QString host = outcome.server.contains(QLatin1Char(':'))
                              ? QLatin1Char('[') + outcome.server + QLatin1Char(']')
                              : outcome.server;

@@ -11,6 +11,8 @@
 #include "tld/Routing.h"
 #include "tld/TldRegistry.h"
 
+#include <algorithm>
+
 namespace engine {
 
 using lookup::QueryOutcome;
@@ -21,6 +23,7 @@ struct QueryEngine::Slot {
     QString domain;
     tld::TldRecord row;
     bool inFlight = false;
+    bool resting = false; ///< waiting until the row's server lets the program ask again
 };
 
 QueryEngine::QueryEngine(tld::TldRegistry &tlds, ThrottleGate &throttle, results::ResultClasses &results,
@@ -143,7 +146,7 @@ void QueryEngine::startQuery(const QString &name, int index)
         return;
     }
     if (!slot.lookup) {
-        slot.lookup = lookup::createLookup(*row);
+        slot.lookup = std::make_unique<lookup::AnyRowLookup>();
         connect(slot.lookup.get(), &lookup::RegistryLookup::connected, this, [this, index] { onConnected(index); });
         connect(slot.lookup.get(), &lookup::RegistryLookup::finished, this,
                 [this, index](const QueryOutcome &result) { onLookupEnd(index, result); });
@@ -152,7 +155,8 @@ void QueryEngine::startQuery(const QString &name, int index)
     m_throttle.setCurrentThrottle(row->throttle);
     for (int attempt = 1; attempt <= startAttempts; ++attempt) {
         if (!row->server.isEmpty() && row->port > 0 && row->port <= 65535) {
-            connectSlot(index);
+            if (!restBeforeAsking(index))
+                connectSlot(index);
             return;
         }
     }
@@ -177,10 +181,31 @@ int QueryEngine::silenceMs()
     return platform::intervals().silenceSeconds * platform::intervals().secondMs;
 }
 
+bool QueryEngine::restBeforeAsking(int index)
+{
+    Slot &slot = *m_slots.at(index);
+    const auto rest = m_serverRests.constFind(slot.row.server);
+    if (rest == m_serverRests.cend())
+        return false;
+    const qint64 left = rest->remainingTime();
+    if (left <= 0) {
+        m_serverRests.remove(slot.row.server);
+        return false;
+    }
+    // The server said when it would answer again; asking sooner only earns another refusal.
+    slot.resting = true;
+    slot.retry.start(int(left));
+    setPanel(3, QStringLiteral("Waiting %1 s: %2 asked not to be asked again sooner")
+                    .arg((left + platform::intervals().secondMs - 1) / platform::intervals().secondMs)
+                    .arg(slot.row.server));
+    return true;
+}
+
 void QueryEngine::connectSlot(int index)
 {
     Slot &slot = *m_slots.at(index);
     slot.retry.stop();
+    slot.resting = false;
     slot.inFlight = true;
     // A server that stays silent for the silence period is asked again on a new connection.
     slot.lookup->start({slot.domain, slot.row, silenceMs()});
@@ -214,6 +239,9 @@ void QueryEngine::onLookupEnd(int index, const QueryOutcome &result)
     }
     m_overall.stop();
     slot.inFlight = false;
+    if (result.kind == QueryOutcome::Kind::Refused && result.retryAfterSeconds > 0)
+        m_serverRests.insert(slot.row.server,
+                             QDeadlineTimer(qint64(result.retryAfterSeconds) * platform::intervals().secondMs));
     if (result.kind == QueryOutcome::Kind::Available)
         m_results.addAvailableName(slot.domain);
     else if (result.kind == QueryOutcome::Kind::Registered)
@@ -232,8 +260,9 @@ void QueryEngine::onWatchdogTick()
         m_overall.stop();
         return;
     }
-    // A long throttle pause is not silence: the watchdog waits for it.
-    if (m_inThrottleWait)
+    // A long throttle pause is not silence, nor is a rest a server asked for: the watchdog waits for them.
+    if (m_inThrottleWait ||
+        std::any_of(m_slots.cbegin(), m_slots.cend(), [](const auto &slot) { return slot->resting; }))
         return;
     if (++m_idleSeconds < platform::intervals().watchdogSeconds)
         return;
@@ -274,6 +303,7 @@ void QueryEngine::closeSocket(int index)
 {
     Slot &slot = *m_slots.at(index);
     slot.inFlight = false;
+    slot.resting = false;
     slot.retry.stop();
     if (slot.lookup)
         slot.lookup->abort();

@@ -3,6 +3,8 @@
 #include "lookup/QueryOutcome.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
+#include <QHash>
 #include <QObject>
 #include <QTimer>
 
@@ -86,6 +88,8 @@ private:
     void takeNames();
     void startQuery(const QString &name, int index);
     void connectSlot(int index);
+    /// Holds the slot back while its server's Retry-After runs; false when it may ask now.
+    bool restBeforeAsking(int index);
     void onConnected(int index);
     void onLookupEnd(int index, const lookup::QueryOutcome &result);
     static int silenceMs();
@@ -113,6 +117,7 @@ private:
     int m_wordIndex = 0;
     int m_wordMax = 0;
     quint64 m_generation = 0;
+    QHash<QString, QDeadlineTimer> m_serverRests; ///< server -> when it will answer again
     std::array<QString, 3> m_panels;
 };
 

@@ -13,10 +13,12 @@ struct QueryOutcome {
     QString domain{};
     QString server{};
     int port = 0;
-    QString successWord{};    ///< the phrase that made the domain available
-    QString answer{};         ///< what the server sent (empty for time-outs)
-    QString cause{};          ///< why no answer came, in words (connection refused, host not found...)
-    bool unreachable = false; ///< the server could not be reached at all
+    QString successWord{};      ///< the phrase that made the domain available
+    QString answer{};           ///< what the server sent (empty for time-outs)
+    QString cause{};            ///< why no answer came, in words (connection refused, host not found...)
+    bool unreachable = false;   ///< the server could not be reached at all
+    int httpStatus = 0;         ///< RDAP: the HTTP status of the answer (0: none, or a WHOIS lookup)
+    int retryAfterSeconds = -1; ///< RDAP: how long the server asked not to be asked again (-1: it did not say)
 };
 
 } // namespace lookup

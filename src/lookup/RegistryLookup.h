@@ -42,7 +42,27 @@ signals:
     void finished(const lookup::QueryOutcome &outcome);
 };
 
-/// The lookup for rows like @p row.
+/// The lookup for rows like @p row: RDAP for a row whose server is a base URL, WHOIS otherwise.
 std::unique_ptr<RegistryLookup> createLookup(const tld::TldRecord &row, QObject *parent = nullptr);
+
+/**
+ * A lookup for callers that keep one and ask rows of every kind: each request goes to a lookup of the
+ * kind its row names, made when first needed and kept. Starting one kind abandons the other's question.
+ */
+class AnyRowLookup : public RegistryLookup {
+    Q_OBJECT
+public:
+    using RegistryLookup::RegistryLookup;
+    ~AnyRowLookup() override;
+
+    void start(const LookupRequest &request) override;
+    void abort() override;
+
+private:
+    RegistryLookup &lookupFor(const tld::TldRecord &row);
+
+    std::unique_ptr<RegistryLookup> m_whois;
+    std::unique_ptr<RegistryLookup> m_rdap;
+};
 
 } // namespace lookup

@@ -1,5 +1,6 @@
 #include "lookup/TestQuery.h"
 
+#include "lookup/RdapQuery.h"
 #include "platform/DesktopServices.h"
 #include "platform/Intervals.h"
 #include "platform/TextCodec.h"
@@ -54,7 +55,7 @@ bool TestQuery::startTestQuery(const QString &domain)
     if (!row)
         return false;
     if (!m_lookup) {
-        m_lookup = createLookup(*row);
+        m_lookup = std::make_unique<AnyRowLookup>();
         connect(m_lookup.get(), &RegistryLookup::connected, this, &TestQuery::onConnected);
         connect(m_lookup.get(), &RegistryLookup::finished, this, &TestQuery::onLookupEnd);
     }
@@ -74,8 +75,10 @@ void TestQuery::onConnected()
 
 void TestQuery::onLookupEnd(const QueryOutcome &outcome)
 {
-    // A refused or unresolvable server ends in the time-out message, as a silent one does.
-    if (m_state != State::Receiving || outcome.unreachable || outcome.kind == QueryOutcome::Kind::TimedOut)
+    // A refused or unresolvable server ends in the time-out message, as a silent one does. An RDAP question
+    // that could not be asked at all ends before anything was sent.
+    const bool running = m_state == State::Receiving || m_state == State::Connecting;
+    if (!running || outcome.unreachable || outcome.kind == QueryOutcome::Kind::TimedOut)
         return;
     m_timer.stop();
     m_timeoutTicks = 0;
@@ -97,6 +100,8 @@ void TestQuery::onTick()
 
 QString TestQuery::verdictMessage(const QueryOutcome &outcome, const QString &domain)
 {
+    if (tld::isRdapServer(outcome.server))
+        return rdapVerdictMessage(outcome, domain);
     QStringList lines;
     switch (outcome.kind) {
     case QueryOutcome::Kind::Available:
@@ -111,6 +116,35 @@ QString TestQuery::verdictMessage(const QueryOutcome &outcome, const QString &do
     }
     lines << QStringLiteral("Domain: ") + domain << outcome.server + QLatin1Char(':') + QString::number(outcome.port)
           << QString() << outcome.answer;
+    return lines.join(platform::crlf);
+}
+
+QString TestQuery::rdapVerdictMessage(const QueryOutcome &outcome, const QString &domain)
+{
+    QStringList lines;
+    switch (outcome.kind) {
+    case QueryOutcome::Kind::Available:
+        lines << QStringLiteral("Appears to be: AVAILABLE");
+        break;
+    case QueryOutcome::Kind::Registered:
+        lines << QStringLiteral("Appears to be: Registered");
+        break;
+    case QueryOutcome::Kind::Refused:
+        lines << QStringLiteral("Appears to be: Error/Blocked");
+        break;
+    default:
+        lines << QStringLiteral("Appears to be: Unknown");
+        break;
+    }
+    if (outcome.httpStatus > 0)
+        lines << QStringLiteral("HTTP status: ") + QString::number(outcome.httpStatus);
+    if (outcome.retryAfterSeconds >= 0)
+        lines << QStringLiteral("Retry after: %1 seconds").arg(outcome.retryAfterSeconds);
+    if (!outcome.cause.isEmpty())
+        lines << QStringLiteral("Why: ") + outcome.cause;
+    const QUrl asked = rdapDomainUrl(outcome.server, outcome.domain);
+    lines << QStringLiteral("Domain: ") + domain << (asked.isValid() ? asked.toString() : outcome.server) << QString()
+          << outcome.answer;
     return lines.join(platform::crlf);
 }
 

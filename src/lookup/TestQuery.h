@@ -47,7 +47,7 @@ public:
     /// What is sent: the test domain unescaped and cleaned.
     QString preparedDomain() const { return m_prepared; }
 
-    /// The message shown for a verdict.
+    /// The message shown for a verdict; for an RDAP row it names the HTTP status and the address asked.
     static QString verdictMessage(const QueryOutcome &outcome, const QString &domain);
 
 signals:
@@ -60,6 +60,7 @@ private:
     void onLookupEnd(const QueryOutcome &outcome);
     void onTick();
     void report(const QueryOutcome &outcome);
+    static QString rdapVerdictMessage(const QueryOutcome &outcome, const QString &domain);
 
     const tld::TldRegistry &m_tlds;
     platform::MessageBoxes &m_messages;

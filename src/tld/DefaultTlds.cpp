@@ -1,5 +1,6 @@
 #include "tld/DefaultTlds.h"
 
+#include "tld/RootZone.h"
 #include "tld/TldRecord.h"
 
 namespace tld {
@@ -93,10 +94,32 @@ const QString operatorD = QStringLiteral("#ALTROOT-DELTA.NET APPEARS DEFUNCT#");
 const QString operatorE = QStringLiteral("#ALTROOT-ECHO.NET APPEARS DEFUNCT#");
 const QString noServer = QStringLiteral("#NO WHOIS SERVER#");
 
-QString row(const char *extension, const char *server, const QString &successPhrases, bool enabled = false)
+// One built-in row as first written for WHOIS; the row in the file may name an RDAP service instead.
+struct BuiltInRow {
+    QString extension;
+    QString whoisServer;
+    QString successPhrases;
+    bool enabled = false;
+};
+
+BuiltInRow row(const char *extension, const char *whoisServer, const QString &successPhrases, bool enabled = false)
 {
-    return rowText(QLatin1String(extension), QLatin1String(server), QStringLiteral("43"),
-                   enabled ? enabledStatus : disabledStatus, QStringLiteral("25"), successPhrases);
+    return {QLatin1String(extension), QLatin1String(whoisServer), successPhrases, enabled};
+}
+
+// A TLD whose registry runs an RDAP service is asked there. An alternative root's host gives way to the
+// registry's own WHOIS server once the TLD has entered the root zone; other hosts were chosen with care
+// and stay.
+QString serverFor(const BuiltInRow &row)
+{
+    const RootZoneTld *tld = findRootZoneTld(row.extension);
+    if (!tld)
+        return row.whoisServer;
+    if (!tld->rdapBase.isEmpty())
+        return tld->rdapBase;
+    if (row.whoisServer.contains(QLatin1String(".altroot-")) && !tld->whoisServer.isEmpty())
+        return tld->whoisServer;
+    return row.whoisServer;
 }
 
 // A note for the manager's Success column in front of the default list.
@@ -105,13 +128,11 @@ QString marked(const QString &marker)
     return marker + QLatin1Char(',') + defaultSuccessPhrases;
 }
 
-} // namespace
-
-const QStringList &defaultTldRows()
+const QList<BuiltInRow> &builtInRows()
 {
     // Row order matters: lookups take the first matching row. Country rows name their own registry's
     // server; rows of countries without a public WHOIS server and of operators that are gone carry a note.
-    static const QStringList rows = {
+    static const QList<BuiltInRow> rows = {
         row("0", "whois.arin.net", defaultSuccessPhrases),
         row("128", "whois.arin.net", defaultSuccessPhrases),
         row("192", "whois.arin.net", defaultSuccessPhrases),
@@ -299,6 +320,44 @@ const QStringList &defaultTldRows()
         row("zoo", "whois.altroot-bravo.net", marked(operatorB)),
     };
     return rows;
+}
+
+} // namespace
+
+const QStringList &defaultTldRows()
+{
+    static const QStringList rows = [] {
+        QStringList texts;
+        for (const BuiltInRow &entry : builtInRows()) {
+            const QString server = serverFor(entry);
+            const QString port = isRdapServer(server) ? QString::number(rdapPort) : QStringLiteral("43");
+            texts.append(rowText(entry.extension, server, port, entry.enabled ? enabledStatus : disabledStatus,
+                                 QStringLiteral("25"), entry.successPhrases));
+        }
+        return texts;
+    }();
+    return rows;
+}
+
+QStringList programServers(const QString &extension)
+{
+    const QString key = extension.toLower();
+    QStringList servers;
+    const auto add = [&servers](const QString &server) {
+        if (!server.isEmpty() && !servers.contains(server, Qt::CaseInsensitive))
+            servers.append(server);
+    };
+    for (const BuiltInRow &entry : builtInRows()) {
+        if (entry.extension.toLower() != key)
+            continue;
+        add(serverFor(entry));
+        add(entry.whoisServer);
+    }
+    if (const RootZoneTld *tld = findRootZoneTld(key)) {
+        add(tld->rdapBase);
+        add(tld->whoisServer);
+    }
+    return servers;
 }
 
 } // namespace tld

@@ -12,7 +12,13 @@ extern const QString defaultSuccessPhrases;
 /// phrases.
 const QStringList &refusalStatements();
 
-/// The built-in table written when TLDs.txt is missing or restored: 179 rows in file order.
+/// The built-in table written when TLDs.txt is missing or restored: 179 rows in file order. Rows of TLDs
+/// whose registry publishes an RDAP service name its base URL.
 const QStringList &defaultTldRows();
+
+/// Every server the program itself has given rows of @p extension: the built-in rows' (today's and the
+/// WHOIS hosts they named before RDAP) and the shipped root zone's. A row naming one of them still has
+/// the program's server, not one of the user's choosing.
+QStringList programServers(const QString &extension);
 
 } // namespace tld

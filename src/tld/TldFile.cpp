@@ -24,6 +24,26 @@ QStringList TldFile::lines() const
     return platform::splitAnyLines(platform::decodeText(bytes));
 }
 
+bool TldFile::readLines(QStringList &lines) const
+{
+    lines.clear();
+    if (!QFileInfo::exists(m_path))
+        return true;
+    bool ok = false;
+    const QByteArray bytes = platform::readWholeFile(m_path, &ok);
+    if (ok)
+        lines = platform::splitAnyLines(platform::decodeText(bytes));
+    return ok;
+}
+
+bool TldFile::saveLines(const QStringList &lines) const
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + platform::crlf;
+    return replaceWith(text);
+}
+
 bool TldFile::replaceWith(const QString &text) const
 {
     return platform::writeFileAtomically(m_path, platform::encodeText(text));

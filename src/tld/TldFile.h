@@ -48,6 +48,10 @@ public:
 
     /// The file's lines (CR LF, lone CR or LF end a line); empty when the file cannot be read.
     QStringList lines() const;
+    /// The file's lines into @p lines; false when a file that exists cannot be read (a missing file has none).
+    bool readLines(QStringList &lines) const;
+    /// Rewrites the file with @p lines exactly as they are, each followed by CR LF.
+    bool saveLines(const QStringList &lines) const;
 
 private:
     bool replaceWith(const QString &text) const;

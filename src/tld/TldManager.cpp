@@ -4,6 +4,7 @@
 #include "platform/DesktopServices.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextCodec.h"
+#include "tld/CurrentTlds.h"
 #include "tld/DefaultTlds.h"
 #include "tld/TldRegistry.h"
 
@@ -17,6 +18,10 @@ const QString keyProxy = QStringLiteral("chkProxy");
 const QString keyDefaultExt = QStringLiteral("DefaultExt");
 const QString keyTestWord = QStringLiteral("DefaultSearch");
 const QString keyBrowsePause = QStringLiteral("Throttle");
+const QString keyBootstrap = QStringLiteral("RdapBootstrap");
+const QString ianaBootstrap = QStringLiteral("https://data.iana.org/rdap/dns.json");
+// Changes listed one by one in the report; the rest are counted.
+constexpr qsizetype listedChanges = 25;
 
 bool inRange(const QString &text, int low, int high)
 {
@@ -68,8 +73,15 @@ RowEdit TldManager::selectRow(int fileIndex)
 
 bool TldManager::saveEdit(RowEdit &edit)
 {
+    const bool rdap = isRdapServer(edit.server.trimmed());
+    // An RDAP row is asked at its base URL: the port field is not used and always holds 443.
+    if (rdap)
+        edit.port = QString::number(rdapPort);
     if (edit.extension.isEmpty() || edit.server.isEmpty() || edit.port.isEmpty())
         return refuse(QStringLiteral("Please enter valid information for all fields."));
+    if (rdap && !isUsableRdapBase(edit.server.trimmed()))
+        return refuse(QStringLiteral("An RDAP server must be an https:// address (plain http:// only for this "
+                                     "computer), without spaces, a query or a fragment."));
     if (edit.throttle.isEmpty())
         edit.throttle = QStringLiteral("25");
     if (edit.successPhrases.isEmpty())
@@ -122,6 +134,96 @@ bool TldManager::restoreDefaults()
     const bool written = m_tlds.file().writeDefaultTlds(true);
     changed();
     return written;
+}
+
+bool TldManager::readTable(QStringList &lines)
+{
+    if (m_tlds.file().readLines(lines))
+        return true;
+    m_messages.inform(QStringLiteral("The TLD table ") + m_tlds.file().path() +
+                      QStringLiteral(" could not be read; it was not changed."));
+    return false;
+}
+
+bool TldManager::addCurrentTlds()
+{
+    QStringList lines;
+    if (!readTable(lines))
+        return false;
+    const CurrentTldRows added = currentTldRows(lines);
+    if (added.rows.isEmpty()) {
+        m_messages.inform(QStringLiteral("Every TLD of the root zone already has a row."));
+        return true;
+    }
+    if (!m_tlds.file().saveLines(lines + added.rows)) {
+        m_messages.inform(QStringLiteral("The TLD table ") + m_tlds.file().path() +
+                          QStringLiteral(" could not be written; it was not changed."));
+        return false;
+    }
+    changed();
+    QString text = QStringLiteral("Added %1 TLDs of the root zone as disabled rows at the end of the list: %2 "
+                                  "asked over RDAP, %3 over WHOIS.")
+                       .arg(added.rows.size())
+                       .arg(added.rdapRows)
+                       .arg(added.whoisRows);
+    if (added.serverless > 0)
+        text += platform::crlf + QStringLiteral("%1 TLDs publish no server and were left out.").arg(added.serverless);
+    m_messages.inform(text);
+    return true;
+}
+
+QString TldManager::bootstrapAddress() const
+{
+    const QString address = m_settings.product(keyBootstrap, QString()).trimmed();
+    return address.isEmpty() ? ianaBootstrap : address;
+}
+
+void TldManager::serverUpdateFailed(const QString &reason)
+{
+    m_messages.inform(QStringLiteral("The list of RDAP servers could not be downloaded from %1: %2. The TLD "
+                                     "table was not changed.")
+                          .arg(bootstrapAddress(), reason));
+}
+
+bool TldManager::updateServers(const QByteArray &bootstrapJson)
+{
+    const RdapBootstrap bootstrap = parseRdapBootstrap(bootstrapJson);
+    if (!bootstrap.error.isEmpty()) {
+        m_messages.inform(QStringLiteral("The list of RDAP servers from %1 could not be read (%2). The TLD table "
+                                         "was not changed.")
+                              .arg(bootstrapAddress(), bootstrap.error));
+        return false;
+    }
+    QStringList lines;
+    if (!readTable(lines))
+        return false;
+    const ServerUpdate update = tld::updateServers(lines, bootstrap.bases);
+    QStringList report;
+    if (update.changes.isEmpty()) {
+        report << QStringLiteral("The servers are up to date: the list of RDAP servers from %1 changes none of "
+                                 "them.")
+                      .arg(bootstrapAddress());
+    } else {
+        if (!m_tlds.file().saveLines(update.lines)) {
+            m_messages.inform(QStringLiteral("The TLD table ") + m_tlds.file().path() +
+                              QStringLiteral(" could not be written; it was not changed."));
+            return false;
+        }
+        changed();
+        report << QStringLiteral("Updated the servers of %1 rows from %2:")
+                      .arg(update.changes.size())
+                      .arg(bootstrapAddress());
+        for (qsizetype i = 0; i < update.changes.size() && i < listedChanges; ++i) {
+            const ServerChange &change = update.changes.at(i);
+            report << change.extension + QStringLiteral(": ") + change.from + QStringLiteral(" -> ") + change.to;
+        }
+        if (update.changes.size() > listedChanges)
+            report << QStringLiteral("... and %1 more.").arg(update.changes.size() - listedChanges);
+    }
+    if (update.ownServers > 0)
+        report << QStringLiteral("%1 rows name a server of your own and were left as they are.").arg(update.ownServers);
+    m_messages.inform(report.join(platform::crlf));
+    return true;
 }
 
 QString TldManager::debugLine(const QStringList &fields)

@@ -60,6 +60,17 @@ public:
     /// "Delete Selected" after an OK to the question; the other rows keep their file order.
     bool deleteRow(int fileIndex);
     bool restoreDefaults();
+    /// "Add current TLDs": a disabled row for every root-zone TLD the table does not name yet, appended
+    /// after the rows there are, which stay exactly as they are. Says what was added.
+    bool addCurrentTlds();
+    /// Where "Update servers" downloads IANA's RDAP bootstrap file from (setting RdapBootstrap).
+    QString bootstrapAddress() const;
+    /// "Update servers" with the downloaded bootstrap file: rows that still name a server the program
+    /// chose get the base the file names for their TLD. Says what changed; a file that cannot be read
+    /// changes nothing.
+    bool updateServers(const QByteArray &bootstrapJson);
+    /// The bootstrap file could not be downloaded: says so; the table stays as it is.
+    void serverUpdateFailed(const QString &reason);
     /// The hidden "DEBUG" export of @p displayRows to debug.txt as program-text lines.
     bool exportDebug(const QList<QStringList> &displayRows) const;
 
@@ -80,6 +91,7 @@ private:
     bool validRow(int fileIndex) const { return fileIndex >= 0 && fileIndex < m_rows.size(); }
     bool refuse(const QString &text);
     void changed();
+    bool readTable(QStringList &lines);
 
     TldRegistry &m_tlds;
     platform::SettingsStore &m_settings;

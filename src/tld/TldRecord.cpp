@@ -1,6 +1,39 @@
 #include "tld/TldRecord.h"
 
+#include <QRegularExpression>
+#include <QUrl>
+
+#include <algorithm>
+
 namespace tld {
+
+bool isRdapServer(const QString &server)
+{
+    return server.startsWith(QLatin1String("https://"), Qt::CaseInsensitive) ||
+           server.startsWith(QLatin1String("http://"), Qt::CaseInsensitive);
+}
+
+bool isLoopbackHost(const QString &host)
+{
+    static const QRegularExpression loopbackV4(QStringLiteral("^127(\\.\\d{1,3}){3}$"));
+    return host == QLatin1String("localhost") || host == QLatin1String("::1") || loopbackV4.match(host).hasMatch();
+}
+
+bool isUsableRdapBase(const QString &url)
+{
+    // The base becomes a field of a table row: nothing in it may split the row.
+    if (url.contains(QLatin1Char('|')) || std::any_of(url.begin(), url.end(), [](QChar c) { return c.isSpace(); }))
+        return false;
+    const QUrl parsed(url, QUrl::StrictMode);
+    if (!parsed.isValid() || parsed.host().isEmpty() || parsed.hasQuery() || parsed.hasFragment())
+        return false;
+    if (parsed.scheme() == QLatin1String("https"))
+        return true;
+    // Answers that decide what the user buys never travel unencrypted over a network.
+    if (parsed.scheme() != QLatin1String("http"))
+        return false;
+    return isLoopbackHost(parsed.host());
+}
 
 QString rowText(const QString &extension, const QString &server, const QString &port, const QString &status,
                 const QString &throttle, const QString &successPhrases)
@@ -32,7 +65,8 @@ QStringList rowFields(const QString &line)
     int number = 0;
     bool throttleOk = false;
     fields.at(4).trimmed().toInt(&throttleOk);
-    if (!parsePort(fields.at(2), number) || !throttleOk)
+    // The port of an RDAP row is not used, so whatever it holds spoils nothing.
+    if ((!isRdapServer(fields.at(1).trimmed()) && !parsePort(fields.at(2), number)) || !throttleOk)
         return {};
     return fields;
 }
@@ -44,7 +78,13 @@ bool parseRow(const QString &line, TldRecord &record)
         return false;
     record.extension = fields.at(0).toLower();
     record.server = fields.at(1).toLower();
-    parsePort(fields.at(2), record.port);
+    if (isRdapServer(fields.at(1).trimmed())) {
+        // The path of a base URL may be case-sensitive.
+        record.server = fields.at(1).trimmed();
+        record.port = rdapPort;
+    } else {
+        parsePort(fields.at(2), record.port);
+    }
     record.enabled = fields.at(3) == enabledStatus;
     record.throttle = fields.at(4).trimmed().toInt();
     record.successPhrases = fields.at(5);

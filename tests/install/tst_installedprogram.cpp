@@ -158,7 +158,8 @@ void TestInstalledProgram::installedLayout_data()
          {"bin/quarrytide", "share/quarrytide/wordlists/FullWordList.txt",
           "share/quarrytide/wordlists/AllTwoLetter.txt", "share/quarrytide/wordlists/AllThreeLetter.txt",
           "share/quarrytide/wordlists/AllFourLetter.txt", "share/quarrytide/Appends.txt",
-          "share/quarrytide/help/index.html", "share/applications/" QUARRYTIDE_APP_ID ".desktop",
+          "share/quarrytide/RootZoneServers.txt", "share/quarrytide/help/index.html",
+          "share/applications/" QUARRYTIDE_APP_ID ".desktop",
           "share/icons/hicolor/scalable/apps/" QUARRYTIDE_APP_ID ".svg",
           "share/metainfo/" QUARRYTIDE_APP_ID ".metainfo.xml"})
         QTest::newRow(path) << QString::fromLatin1(path);

@@ -36,6 +36,8 @@ private slots:
     void rowOrderAndExtensionsStay();
     void countryRowsAskTheirOwnRegistry();
     void goneOperatorsKeepTheirMarkers();
+    void rowsNameTheRegistrysRdapService_data();
+    void rowsNameTheRegistrysRdapService();
     void noBuiltInListCallsARecordFree_data();
     void noBuiltInListCallsARecordFree();
     void rowsKnowTheirRegistrysNotFound_data();
@@ -96,7 +98,49 @@ void TestDefaultTlds::goneOperatorsKeepTheirMarkers()
         QVERIFY2(marker.startsWith(QLatin1Char('#')) && marker.endsWith(QLatin1String("DEFUNCT#")),
                  qPrintable(fields.at(0)));
     }
-    QCOMPARE(operatorHosts.size(), 7);
+    // iq and safe, once served by two further hosts of one operator, have entered the root zone.
+    QCOMPARE(operatorHosts.size(), 5);
+}
+
+void TestDefaultTlds::rowsNameTheRegistrysRdapService_data()
+{
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QString>("row");
+    QTest::newRow("com") << QStringLiteral("com")
+                         << QStringLiteral("com|https://rdap.verisign.com/com/v1/|443|Enabled|25|") +
+                                defaultSuccessPhrases;
+    QTest::newRow("org keeps its note") << QStringLiteral("org")
+                                        << QStringLiteral("org|https://rdap.publicinterestregistry.org/rdap/|443|"
+                                                          "Disabled|25|#VERY LOW QUERY LIMIT#,NOT FOUND");
+    QTest::newRow("no RDAP: WHOIS") << QStringLiteral("de")
+                                    << QStringLiteral("de|whois.denic.de|43|Disabled|25|Status: free");
+    QTest::newRow("alternative root, now the registry's RDAP")
+        << QStringLiteral("dev")
+        << QStringLiteral(
+               "dev|https://www.registry.google/rdap/|443|Disabled|25|#ALTROOT-ALPHA.NET APPEARS DEFUNCT#,") +
+               defaultSuccessPhrases;
+    QTest::newRow("alternative root, now the registry's WHOIS")
+        << QStringLiteral("music")
+        << QStringLiteral("music|whois.nic.music|43|Disabled|25|#ALTROOT-CHARLIE.NET APPEARS DEFUNCT#,") +
+               defaultSuccessPhrases;
+    QTest::newRow("chosen WHOIS host stays") << QStringLiteral("ru")
+                                             << QStringLiteral("ru|whois.ripn.net|43|Disabled|25|No entries found for "
+                                                               "the selected source");
+    QTest::newRow("outside the root zone") << QStringLiteral("ave")
+                                           << QStringLiteral("ave|whois.altroot-alpha.net|43|Disabled|25|"
+                                                             "#ALTROOT-ALPHA.NET APPEARS DEFUNCT#,") +
+                                                  defaultSuccessPhrases;
+}
+
+void TestDefaultTlds::rowsNameTheRegistrysRdapService()
+{
+    QFETCH(QString, extension);
+    QFETCH(QString, row);
+    const auto found = std::find_if(defaultTldRows().cbegin(), defaultTldRows().cend(), [&](const QString &text) {
+        return text.section(QLatin1Char('|'), 0, 0) == extension;
+    });
+    QVERIFY(found != defaultTldRows().cend());
+    QCOMPARE(*found, row);
 }
 
 void TestDefaultTlds::noBuiltInListCallsARecordFree_data()

@@ -14,6 +14,7 @@
 #include "sources/ui/HarvesterWindow.h"
 #include "sources/ui/SourcePanel.h"
 #include "sources/ui/SourceSelection.h"
+#include "tld/TldRegistry.h"
 #include "tld/ui/BlockedNoticeWindow.h"
 #include "tld/ui/TldManagerWindow.h"
 #include "tld/ui/WhoisWindow.h"
@@ -194,7 +195,10 @@ void MainWindow::openLookupWindow(const QString &domain)
     m_context.selectedDomain = domain;
     if (m_lookupWindow)
         m_lookupWindow->close();
-    m_lookupWindow = new tld::WhoisWindow(domain, m_lookupServer, this);
+    // A row that names an RDAP service is asked there; every other domain at the fixed WHOIS server.
+    const tld::TldRecord *row = m_context.tlds.rowFor(domain);
+    const QString rdapBase = row && tld::isRdapServer(row->server) ? row->server : QString();
+    m_lookupWindow = new tld::WhoisWindow(domain, m_lookupServer, rdapBase, this);
     m_lookupWindow->show();
 }
 

@@ -67,6 +67,15 @@ TldManagerWindow::TldManagerWindow(const TldManagerContext &context, QWidget *pa
     layout->addWidget(buildSettings());
 
     m_test.setPhraseSource([this] { return m_success->text(); });
+    connect(&m_bootstrap, &lookup::BootstrapDownload::downloaded, this, [this](const QByteArray &json) {
+        m_updateServers->setEnabled(true);
+        if (m_manager.updateServers(json))
+            fillList();
+    });
+    connect(&m_bootstrap, &lookup::BootstrapDownload::failed, this, [this](const QString &reason) {
+        m_updateServers->setEnabled(true);
+        m_manager.serverUpdateFailed(reason);
+    });
     fillList();
     resize(820, 620);
 }
@@ -106,6 +115,8 @@ QWidget *TldManagerWindow::buildEditor()
     addButton("cmdToggle", QStringLiteral("Enable/Disable"), &TldManagerWindow::toggle);
     addButton("Command2", QStringLiteral("Delete Selected"), &TldManagerWindow::deleteSelected);
     addButton("Command3", QStringLiteral("Restore Defaults"), &TldManagerWindow::restoreDefaults);
+    addButton("cmdAddCurrent", QStringLiteral("Add current TLDs"), &TldManagerWindow::addCurrentTlds);
+    m_updateServers = addButton("cmdUpdateServers", QStringLiteral("Update servers"), &TldManagerWindow::updateServers);
     addButton("Command4", QStringLiteral("DEBUG"), &TldManagerWindow::exportDebug)->setVisible(false);
     addButton("cmdTest", QStringLiteral("Test Selected"), &TldManagerWindow::testSelected);
     buttons->addStretch(1);
@@ -234,6 +245,7 @@ void TldManagerWindow::save()
 {
     RowEdit edit{m_ext->text(), m_server->text(), m_port->text(), m_throttle->text(), m_success->text()};
     const bool saved = m_manager.saveEdit(edit);
+    m_port->setText(edit.port);
     m_throttle->setText(edit.throttle);
     m_success->setText(edit.successPhrases);
     if (saved)
@@ -264,6 +276,19 @@ void TldManagerWindow::restoreDefaults()
 {
     m_manager.restoreDefaults();
     fillList();
+}
+
+void TldManagerWindow::addCurrentTlds()
+{
+    if (m_manager.addCurrentTlds())
+        fillList();
+}
+
+void TldManagerWindow::updateServers()
+{
+    // One download at a time; the button comes back when it has ended.
+    m_updateServers->setEnabled(false);
+    m_bootstrap.start(m_manager.bootstrapAddress());
 }
 
 void TldManagerWindow::exportDebug()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lookup/BootstrapDownload.h"
 #include "lookup/TestQuery.h"
 #include "tld/TldManager.h"
 
@@ -7,6 +8,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -59,11 +61,14 @@ private:
     void toggle();
     void deleteSelected();
     void restoreDefaults();
+    void addCurrentTlds();
+    void updateServers();
     void exportDebug();
     void testSelected();
 
     TldManager m_manager;
     lookup::TestQuery m_test;
+    lookup::BootstrapDownload m_bootstrap;
     QTreeWidget *m_list;
     QLineEdit *m_ext = nullptr;
     QLineEdit *m_server = nullptr;
@@ -74,6 +79,7 @@ private:
     QLineEdit *m_defaultExt = nullptr;
     QLineEdit *m_browsePause = nullptr;
     QCheckBox *m_proxy = nullptr;
+    QPushButton *m_updateServers = nullptr;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

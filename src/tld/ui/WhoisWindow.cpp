@@ -6,8 +6,9 @@
 
 namespace tld {
 
-WhoisWindow::WhoisWindow(const QString &domain, const lookup::WhoisServer &server, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_lookup(server), m_text(new QTextEdit(this))
+WhoisWindow::WhoisWindow(const QString &domain, const lookup::WhoisServer &server, const QString &rdapBase,
+                         QWidget *parent)
+    : QWidget(parent, Qt::Window), m_domain(domain), m_text(new QTextEdit(this))
 {
     setObjectName(QStringLiteral("frmWhois"));
     setWindowTitle(QStringLiteral("WHOIS Information"));
@@ -21,15 +22,24 @@ WhoisWindow::WhoisWindow(const QString &domain, const lookup::WhoisServer &serve
     resize(640, 520);
 
     // Plain text: the record is shown as the server sent it, never interpreted as markup.
-    connect(&m_lookup, &lookup::WhoisLookup::finished, this, [this](const QString &answer) {
-        m_text->setPlainText(answer);
-        emit answerShown();
-    });
-    connect(&m_lookup, &lookup::WhoisLookup::failed, this, [this](const QString &message) {
-        m_text->setPlainText(message);
-        emit answerShown();
-    });
-    m_lookup.start(domain);
+    if (!rdapBase.isEmpty()) {
+        m_rdap = std::make_unique<lookup::RdapLookup>(rdapBase);
+        connect(m_rdap.get(), &lookup::RdapLookup::finished, this, &WhoisWindow::showText);
+        connect(m_rdap.get(), &lookup::RdapLookup::failed, this, &WhoisWindow::showText);
+        if (!m_rdap->start(domain))
+            showText(QStringLiteral("%1 cannot be asked at %2.").arg(domain, rdapBase));
+        return;
+    }
+    m_whois = std::make_unique<lookup::WhoisLookup>(server);
+    connect(m_whois.get(), &lookup::WhoisLookup::finished, this, &WhoisWindow::showText);
+    connect(m_whois.get(), &lookup::WhoisLookup::failed, this, &WhoisWindow::showText);
+    m_whois->start(domain);
+}
+
+void WhoisWindow::showText(const QString &text)
+{
+    m_text->setPlainText(text);
+    emit answerShown();
 }
 
 QString WhoisWindow::shownText() const

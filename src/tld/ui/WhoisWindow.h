@@ -1,22 +1,27 @@
 #pragma once
 
+#include "lookup/RdapLookup.h"
 #include "lookup/WhoisLookup.h"
 
 #include <QWidget>
+
+#include <memory>
 
 class QTextEdit;
 
 namespace tld {
 
-/// "WHOIS Information": the full record of one domain from one fixed server, shown in one piece once
-/// the server has closed the connection. Each opening is a fresh window with a fresh connection.
+/// "WHOIS Information": the full record of one domain, shown in one piece once it has arrived: from the
+/// RDAP service of the domain's row when the row names one (in words, then as sent), else from one fixed
+/// WHOIS server. Each opening is a fresh window with a fresh question.
 class WhoisWindow : public QWidget {
     Q_OBJECT
 public:
-    /// Asks @p server about @p domain at once.
-    WhoisWindow(const QString &domain, const lookup::WhoisServer &server, QWidget *parent = nullptr);
+    /// Asks about @p domain at once: at @p rdapBase when it is not empty, else at @p server.
+    WhoisWindow(const QString &domain, const lookup::WhoisServer &server, const QString &rdapBase = QString(),
+                QWidget *parent = nullptr);
 
-    QString domain() const { return m_lookup.domain(); }
+    QString domain() const { return m_domain; }
     QString shownText() const;
 
 signals:
@@ -24,7 +29,11 @@ signals:
     void answerShown();
 
 private:
-    lookup::WhoisLookup m_lookup;
+    void showText(const QString &text);
+
+    QString m_domain;
+    std::unique_ptr<lookup::WhoisLookup> m_whois;
+    std::unique_ptr<lookup::RdapLookup> m_rdap;
     QTextEdit *m_text;
 };
 
