@@ -1,3 +1,4 @@
+#include "HttpFixtureServer.h"
 #include "TestFolder.h"
 #include "WhoisFixtureServer.h"
 #include "platform/AppFolder.h"
@@ -47,6 +48,7 @@ private slots:
     void lostOutputStopsAndKeepsTheNameForARerun();
     void profileFilesMatchTheDesktopSeries();
     void proxyTakesEveryLookup();
+    void rdapRowsAreJudgedByTheirServer();
     void helpAndVersion();
 
 private:
@@ -444,6 +446,32 @@ void TestCheckProgram::proxyTakesEveryLookup()
     const QString proxyField = QStringLiteral("127.0.0.1:") + QString::number(proxy.port());
     for (const QByteArray &line : finished.lines())
         QCOMPARE(QString::fromUtf8(line).section(QLatin1Char('\t'), 3, 3), proxyField);
+}
+
+void TestCheckProgram::rdapRowsAreJudgedByTheirServer()
+{
+    testing::HttpFixtureServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.setScript([](const testing::HttpRequest &request) {
+        const QString domain = QString::fromLatin1(request.target.split('/').constLast());
+        if (domain.startsWith(QLatin1String("free")))
+            return testing::HttpAnswer::rdap(404, {});
+        if (domain.startsWith(QLatin1String("busy")))
+            return testing::HttpAnswer::rdap(429, {});
+        return testing::HttpAnswer::rdap(200, testing::rdapDomainRecord(domain));
+    });
+    const QString base = rdap.address(QStringLiteral("/rdap/"));
+    m_folder->write(QStringLiteral("TLDs.txt"), "com|" + base.toLatin1() + "|443|Enabled|0|\r\n");
+    Finished finished;
+    QVERIFY(run(withData({QStringLiteral("-")}), finished, "freename\ntaken.com\nbusy.com\n"));
+    QCOMPARE(finished.status, 1);
+    const QByteArray server = base.toUtf8();
+    QCOMPARE(finished.lines(), (QList<QByteArray>{"freename.com\tavailable\tLow\t" + server + "\tHTTP 404",
+                                                  "taken.com\tregistered\tRegistered\t" + server + "\t",
+                                                  "busy.com\trefused\t\t" + server + "\t"}));
+    // One connection for all three names.
+    QCOMPARE(rdap.connections(), 1);
+    QCOMPARE(m_server->connections(), 0);
 }
 
 void TestCheckProgram::helpAndVersion()

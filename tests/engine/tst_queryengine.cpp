@@ -1,3 +1,4 @@
+#include "HttpFixtureServer.h"
 #include "TestFolder.h"
 #include "WhoisFixtureServer.h"
 #include "engine/QueryEngine.h"
@@ -70,6 +71,7 @@ private slots:
     void stopInFlightClosesAndLateEventsDoNothing();
     void oversizeAnswerIsCutAndJudged();
     void longThrottleIsNotCountedByTheWatchdog();
+    void retryAfterHoldsTheServerBack();
     void nameWithoutServerIsSkipped();
     void domainPreparation_data();
     void domainPreparation();
@@ -221,6 +223,44 @@ void TestQueryEngine::longThrottleIsNotCountedByTheWatchdog()
     QTRY_COMPARE_WITH_TIMEOUT(rig.outcomes.size(), 1, 5000);
     QCOMPARE(blocked.size(), 0);
     QCOMPARE(server.connections(), 1);
+}
+
+void TestQueryEngine::retryAfterHoldsTheServerBack()
+{
+    testing::HttpFixtureServer server;
+    QVERIFY(server.listen());
+    QElapsedTimer sinceRefusal;
+    qint64 restMs = -1;
+    server.setScript([&](const testing::HttpRequest &request) {
+        if (request.target.endsWith("/first.com")) {
+            sinceRefusal.start();
+            testing::HttpAnswer answer = testing::HttpAnswer::rdap(429, {});
+            answer.headers = {{"Retry-After", "15"}};
+            return answer;
+        }
+        restMs = sinceRefusal.elapsed();
+        return testing::HttpAnswer::rdap(404, {});
+    });
+    Rig rig(0);
+    const QString base = server.address(QStringLiteral("/rdap/"));
+    rig.tlds.setTable({{QStringLiteral("com"), base, 443, true, 0, QString()}});
+    rig.source.names = {QStringLiteral("first.com"), QStringLiteral("second.com")};
+    QSignalSpy blocked(&rig.engine, &QueryEngine::blocked);
+    QStringList panel3;
+    connect(&rig.engine, &QueryEngine::panelChanged, this, [&panel3](int number, const QString &text) {
+        if (number == 3)
+            panel3.append(text);
+    });
+    rig.engine.start(1, 2);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.outcomes.size(), 2, 5000);
+    QCOMPARE(rig.outcomes.at(0).kind, QueryOutcome::Kind::Refused);
+    QCOMPARE(rig.outcomes.at(0).retryAfterSeconds, 15);
+    QCOMPARE(rig.outcomes.at(1).kind, QueryOutcome::Kind::Available);
+    // 15 seconds of 20 ms: longer than the watchdog (8 seconds), which waits for the rest.
+    QVERIFY2(restMs >= 15 * 20, qPrintable(QString::number(restMs)));
+    QCOMPARE(blocked.size(), 1);
+    QVERIFY(panel3.contains(QStringLiteral("Waiting 15 s: ") + base +
+                            QStringLiteral(" asked not to be asked again sooner")));
 }
 
 void TestQueryEngine::nameWithoutServerIsSkipped()

@@ -1,4 +1,5 @@
 #include "FakeServices.h"
+#include "HttpFixtureServer.h"
 #include "WhoisFixtureServer.h"
 #include "lookup/TestQuery.h"
 #include "platform/Intervals.h"
@@ -34,6 +35,8 @@ private slots:
     void timesOutOnTheFifthTick();
     void restartDropsTheRunningTest();
     void proxyModeAsksTheProxyRow();
+    void rdapRowsReportTheHttpStatus_data();
+    void rdapRowsReportTheHttpStatus();
     void sendsNothingForUnroutableOrUnsafeNames_data();
     void sendsNothingForUnroutableOrUnsafeNames();
 
@@ -208,6 +211,44 @@ void TestTestQuery::proxyModeAsksTheProxyRow()
     QTRY_COMPARE_WITH_TIMEOUT(m_messages.shown.size(), 1, 5000);
     QCOMPARE(relay.received(), QList<QByteArray>{"Google.com\r\n"});
     QVERIFY(m_messages.shown.constFirst().text.contains(QStringLiteral("127.0.0.1:") + QString::number(relay.port())));
+}
+
+void TestTestQuery::rdapRowsReportTheHttpStatus_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("head");
+    QTest::newRow("404") << 404 << QByteArray("{}")
+                         << QStringLiteral("Appears to be: AVAILABLE\r\nHTTP status: 404\r\n");
+    QTest::newRow("429") << 429 << QByteArray("{}")
+                         << QStringLiteral("Appears to be: Error/Blocked\r\nHTTP status: 429\r\nRetry after: 30 "
+                                           "seconds\r\n");
+    QTest::newRow("not RDAP") << 200 << QByteArray("<html></html>")
+                              << QStringLiteral("Appears to be: Unknown\r\nHTTP status: 200\r\nWhy: the answer is "
+                                                "not RDAP (not a JSON object)\r\n");
+}
+
+void TestTestQuery::rdapRowsReportTheHttpStatus()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(QString, head);
+    testing::HttpFixtureServer server;
+    QVERIFY(server.listen());
+    server.setScript([&](const testing::HttpRequest &) {
+        testing::HttpAnswer answer = testing::HttpAnswer::rdap(status, body);
+        answer.headers = {{"Retry-After", "30"}};
+        return answer;
+    });
+    const QString base = server.address(QStringLiteral("/rdap/"));
+    m_tlds.setTable({{QStringLiteral("com"), base, 443, true, 25, QString()}});
+    TestQuery query(m_tlds, m_messages);
+    QVERIFY(query.startTestQuery(QStringLiteral("Google.com")));
+    QTRY_COMPARE_WITH_TIMEOUT(m_messages.shown.size(), 1, 5000);
+    QCOMPARE(m_messages.shown.constFirst().text, head + QStringLiteral("Domain: Google.com\r\n") + base +
+                                                     QStringLiteral("domain/google.com\r\n\r\n") +
+                                                     QString::fromLatin1(body));
+    QCOMPARE(query.state(), TestQuery::State::Judged);
 }
 
 void TestTestQuery::sendsNothingForUnroutableOrUnsafeNames_data()

@@ -58,6 +58,11 @@ private slots:
     void toggleFlipsStatus();
     void deleteAsksAndKeepsFileOrder();
     void restoreDefaultsReplacesEditedFile();
+    void rdapRowsAreWrittenWithPort443_data();
+    void rdapRowsAreWrittenWithPort443();
+    void addCurrentTldsLeavesEveryRowAsItIs();
+    void updateServersFromTheBootstrapFile_data();
+    void updateServersFromTheBootstrapFile();
     void defaultExtensionFocusOutRule_data();
     void defaultExtensionFocusOutRule();
     void debugExportWritesProgramTextLines();
@@ -133,6 +138,10 @@ void TestTldManager::refusesRowsTheFileCannotHold_data()
     QTest::newRow("throttle not a number") << row("io", "s", "43", "fast", "") << throttle;
     QTest::newRow("bar in phrases") << row("io", "s", "43", "25", "free|taken") << bar;
     QTest::newRow("line break in server") << row("io", "s\r\nx", "43", "25", "") << bar;
+    const QString rdap = QStringLiteral("An RDAP server must be an https:// address (plain http:// only for this "
+                                        "computer), without spaces, a query or a fragment.");
+    QTest::newRow("plain http elsewhere") << row("io", "http://rdap.example/", "443", "25", "") << rdap;
+    QTest::newRow("query in a base") << row("io", "https://rdap.example/?a=1", "", "25", "") << rdap;
 }
 
 void TestTldManager::refusesRowsTheFileCannotHold()
@@ -226,6 +235,118 @@ void TestTldManager::debugExportWritesProgramTextLines()
     QCOMPARE(desk.folder.read(QStringLiteral("debug.txt")),
              QByteArray("strTemp = strTemp & \"de|whois.denic.de|43|Disabled|25|free\" & vbcrlf\r\n"
                         "strTemp = strTemp & \"com|whois.example.com|43|Enabled|25|No match\" & vbcrlf\r\n"));
+}
+
+void TestTldManager::rdapRowsAreWrittenWithPort443_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::newRow("no port") << QString();
+    QTest::newRow("another port") << QStringLiteral("8080");
+}
+
+void TestTldManager::rdapRowsAreWrittenWithPort443()
+{
+    QFETCH(QString, port);
+    Desk desk;
+    RowEdit edit{QStringLiteral("io"), QStringLiteral("https://rdap.example/IO/"), port, QString(), QString()};
+    QVERIFY(desk.manager->saveEdit(edit));
+    QCOMPARE(edit.port, QStringLiteral("443"));
+    QCOMPARE(QString::fromUtf8(desk.rows().last()),
+             QStringLiteral("io|https://rdap.example/IO/|443|Enabled|25|") + defaultSuccessPhrases);
+    // The path of the base keeps its case.
+    QCOMPARE(desk.tlds.table().last().server, QStringLiteral("https://rdap.example/IO/"));
+}
+
+void TestTldManager::addCurrentTldsLeavesEveryRowAsItIs()
+{
+    // Hand-edited: com on a server of the user's, a row the program cannot read, a capitalised extension.
+    const QByteArray table = "com|whois.mine.example|43|Enabled|25|No match\r\n"
+                             "io|no port here|x|Enabled\r\n"
+                             "\r\n"
+                             "AAA|whois.mine.example|43|Disabled|25|free\r\n";
+    Desk desk(table);
+    QVERIFY(desk.manager->addCurrentTlds());
+    const QByteArray file = desk.file();
+    QVERIFY(file.startsWith(table));
+    const QList<QByteArray> added = file.mid(table.size()).split('\n');
+    // 1,442 TLDs: 63 publish no server, and com, io and aaa have rows.
+    QCOMPARE(added.size() - 1, 1376);
+    QCOMPARE(added.constFirst(), QByteArray("aarp|https://tld-rdap.verisign.com/aarp/v1/|443|Disabled|25|\r"));
+    QVERIFY(file.contains("\r\nac|whois.nic.ac|43|Disabled|25|" + defaultSuccessPhrases.toLatin1() + "\r\n"));
+    QVERIFY(file.contains("\r\nuz|whois.cctld.uz|43|Disabled|25|"));
+    QVERIFY(!file.contains("\r\nzw|"));
+    QCOMPARE(file.count("\r\ncom|"), 0);
+    QCOMPARE(desk.messages.shown.constLast().text,
+             QStringLiteral("Added 1376 TLDs of the root zone as disabled rows at the end of the list: 1137 asked "
+                            "over RDAP, 239 over WHOIS.\r\n63 TLDs publish no server and were left out."));
+    QCOMPARE(desk.manager->rows().size(), 1378);
+    QCOMPARE(desk.tlds.table().size(), 1378);
+    // Twice is once.
+    QVERIFY(desk.manager->addCurrentTlds());
+    QCOMPARE(desk.file(), file);
+    QCOMPARE(desk.messages.shown.constLast().text, QStringLiteral("Every TLD of the root zone already has a row."));
+    QVERIFY(desk.manager->restoreDefaults());
+    QCOMPARE(desk.manager->rows().size(), 179);
+}
+
+void TestTldManager::updateServersFromTheBootstrapFile_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("changedTable");
+    const QString from = QStringLiteral("https://data.iana.org/rdap/dns.json");
+    QTest::newRow("changed")
+        << QByteArray(R"({"version":"1.0","services":[)"
+                      R"([["com","COM2"],["http://rdap.new.example/com/","https://rdap.new.example/com/"]],)"
+                      R"([["net"],["https://rdap.verisign.com/net/v1/"]],)"
+                      R"([["org"],["https://rdap.publicinterestregistry.org/rdap/"]],)"
+                      R"([["de"],["https://rdap.denic.de/"]]]})")
+        << QStringLiteral("Updated the servers of 2 rows from %1:\r\n"
+                          "com: whois.verisign-grs.com -> https://rdap.new.example/com/\r\n"
+                          "de: whois.denic.de -> https://rdap.denic.de/\r\n"
+                          "1 rows name a server of your own and were left as they are.")
+               .arg(from)
+        << QByteArray("com|https://rdap.new.example/com/|443|Enabled|25|No match\r\n"
+                      "net|https://rdap.verisign.com/net/v1/|443|Enabled|25|\r\n"
+                      "org|https://rdap.mine.example/|443|Disabled|25|\r\n"
+                      "\r\n"
+                      "de|https://rdap.denic.de/|443|Disabled|25|Status: free\r\n"
+                      "broken|row\r\n");
+    QTest::newRow("unchanged") << QByteArray(R"({"services":[[["net"],["https://rdap.verisign.com/net/v1/"]]]})")
+                               << QStringLiteral("The servers are up to date: the list of RDAP servers from %1 changes "
+                                                 "none of them.")
+                                      .arg(from)
+                               << QByteArray();
+    const QString unread = QStringLiteral("The list of RDAP servers from %1 could not be read (%2). The TLD table was "
+                                          "not changed.");
+    QTest::newRow("not JSON") << QByteArray("<html>Service moved</html>")
+                              << unread.arg(from, QStringLiteral("not JSON: illegal value")) << QByteArray();
+    QTest::newRow("no services") << QByteArray(R"({"version":"1.0"})")
+                                 << unread.arg(from, QStringLiteral("no list of services in it")) << QByteArray();
+    QTest::newRow("only plain http") << QByteArray(R"({"services":[[["com"],["http://rdap.example/"]],[["x"]]]})")
+                                     << unread.arg(from, QStringLiteral("no TLD with a usable RDAP service in it"))
+                                     << QByteArray();
+}
+
+void TestTldManager::updateServersFromTheBootstrapFile()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, changedTable);
+    // The program's servers (old and new) and one of the user's, around a blank line and a broken row.
+    const QByteArray table = "com|whois.verisign-grs.com|43|Enabled|25|No match\r\n"
+                             "net|https://rdap.verisign.com/net/v1/|443|Enabled|25|\r\n"
+                             "org|https://rdap.mine.example/|443|Disabled|25|\r\n"
+                             "\r\n"
+                             "de|whois.denic.de|43|Disabled|25|Status: free\r\n"
+                             "broken|row\r\n";
+    Desk desk(table);
+    desk.manager->updateServers(json);
+    QCOMPARE(desk.messages.shown.size(), 1);
+    QCOMPARE(desk.messages.shown.constFirst().text, message);
+    QCOMPARE(desk.file(), changedTable.isEmpty() ? table : changedTable);
+    if (!changedTable.isEmpty())
+        QCOMPARE(desk.tlds.table().constFirst().server, QStringLiteral("https://rdap.new.example/com/"));
 }
 
 QTEST_GUILESS_MAIN(TestTldManager)

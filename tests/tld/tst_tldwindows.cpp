@@ -1,3 +1,4 @@
+#include "HttpFixtureServer.h"
 #include "StartedProgram.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
@@ -74,6 +75,10 @@ private slots:
     void testSelectedReportsWithTheEditedPhrases();
     void closingRefreshesTheChooser();
     void lookupWindowShowsOnlyTheLatestDomain();
+    void lookupWindowShowsAnRdapRecordReadably();
+    void serverUpdateDownloadsTheBootstrapFile_data();
+    void serverUpdateDownloadsTheBootstrapFile();
+    void currentTldsAppearInTheList();
 };
 
 void TestTldWindows::init()
@@ -281,6 +286,101 @@ void TestTldWindows::lookupWindowShowsOnlyTheLatestDomain()
              QStringLiteral("Domain Name: SECOND.COM\r\nRegistrar: Example Registrar\r\nStatus: ok\r\n")
                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QCOMPARE(server.received().last(), QByteArray("second.com\r\n"));
+}
+
+void TestTldWindows::lookupWindowShowsAnRdapRecordReadably()
+{
+    testing::HttpFixtureServer server;
+    QVERIFY(server.listen());
+    server.setScript([](const testing::HttpRequest &) {
+        return testing::HttpAnswer::rdap(200, testing::rdapDomainRecord(QStringLiteral("example.com")));
+    });
+    const QString base = server.address(QStringLiteral("/rdap/"));
+    Program program("com|" + base.toLatin1() + "|443|Enabled|25|\r\n");
+    program.window->openLookupWindow(QStringLiteral("example.com"));
+    tld::WhoisWindow *window = program.window->lookupWindow();
+    QSignalSpy shown(window, &tld::WhoisWindow::answerShown);
+    QVERIFY(shown.wait(5000));
+    QCOMPARE(window->shownText(),
+             QStringLiteral("Domain: EXAMPLE.COM\nStatus: client transfer prohibited, active\n"
+                            "Registrar: Example Registrar, Inc. (IANA ID 9999)\nEvents:\n"
+                            "    registration: 1997-09-15T04:00:00Z\n    expiration: 2028-09-14T04:00:00Z\n"
+                            "Name servers: NS1.EXAMPLE.NET, NS2.EXAMPLE.NET\n\nThe answer of ") +
+                 base + QStringLiteral("domain/example.com:\n\n") +
+                 QString::fromLatin1(testing::rdapDomainRecord(QStringLiteral("example.com"))));
+}
+
+void TestTldWindows::serverUpdateDownloadsTheBootstrapFile_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("message");
+    const QString failed = QStringLiteral("The list of RDAP servers could not be downloaded from %1: %2. The TLD "
+                                          "table was not changed.");
+    QTest::newRow("changed") << QStringLiteral("changed")
+                             << QStringLiteral("Updated the servers of 1 rows from %1:\r\n"
+                                               "com: whois.verisign-grs.com -> https://rdap.new.example/com/");
+    QTest::newRow("404") << QStringLiteral("404")
+                         << failed.arg(QStringLiteral("%1"), QStringLiteral("HTTP 404 Not Found"));
+    QTest::newRow("50 MB") << QStringLiteral("50 MB")
+                           << failed.arg(QStringLiteral("%1"), QStringLiteral("answer larger than 4 MiB"));
+    QTest::newRow("offline") << QStringLiteral("offline")
+                             << failed.arg(QStringLiteral("%1"), QStringLiteral("connection refused"));
+    QTest::newRow("malformed JSON") << QStringLiteral("malformed")
+                                    << QStringLiteral("The list of RDAP servers from %1 could not be read (not JSON: "
+                                                      "unterminated object). The TLD table was not changed.");
+}
+
+void TestTldWindows::serverUpdateDownloadsTheBootstrapFile()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, message);
+    testing::HttpFixtureServer server;
+    QVERIFY(server.listen());
+    server.setScript([&answer](const testing::HttpRequest &) {
+        testing::HttpAnswer reply =
+            testing::HttpAnswer::page(R"({"services":[[["com"],["https://rdap.new.example/com/"]]]})");
+        if (answer == QLatin1String("404"))
+            reply.status = 404;
+        else if (answer == QLatin1String("50 MB"))
+            reply.bulkBytes = 50'000'000;
+        else if (answer == QLatin1String("malformed"))
+            reply.body.chop(1);
+        return reply;
+    });
+    const QByteArray table = "com|whois.verisign-grs.com|43|Enabled|25|No match\r\n";
+    Program program(table);
+    const QString address = answer == QLatin1String("offline")
+                                ? QStringLiteral("http://127.0.0.1:%1/dns.json").arg(WhoisFixtureServer::closedPort())
+                                : server.address(QStringLiteral("/dns.json"));
+    program.context->settings.saveProduct(QStringLiteral("RdapBootstrap"), address);
+    program.window->openTldManager();
+    tld::TldManagerWindow *manager = program.window->tldManager();
+    auto *update = child<QPushButton>(manager, QStringLiteral("cmdUpdateServers"));
+    update->click();
+    QVERIFY(!update->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(program.fakes.messages.shown.size(), 1, 10000);
+    QCOMPARE(program.fakes.messages.shown.constFirst().text, message.arg(address));
+    QVERIFY(update->isEnabled());
+    const bool changed = answer == QLatin1String("changed");
+    QCOMPARE(program.file(),
+             changed ? QByteArray("com|https://rdap.new.example/com/|443|Enabled|25|No match\r\n") : table);
+    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
+    QCOMPARE(list->topLevelItem(0)->text(1),
+             changed ? QStringLiteral("https://rdap.new.example/com/") : QStringLiteral("whois.verisign-grs.com"));
+}
+
+void TestTldWindows::currentTldsAppearInTheList()
+{
+    Program program(tableFor(43));
+    program.window->openTldManager();
+    tld::TldManagerWindow *manager = program.window->tldManager();
+    child<QPushButton>(manager, QStringLiteral("cmdAddCurrent"))->click();
+    // zz and aa are no TLDs of the root zone; each of its 1,379 TLDs with a server but com gets a row.
+    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
+    QCOMPARE(list->topLevelItemCount(), 3 + 1378);
+    QCOMPARE(program.fakes.messages.shown.size(), 1);
+    QVERIFY(itemOf(list, QStringLiteral("xyz")));
+    QCOMPARE(itemOf(list, QStringLiteral("xyz"))->text(3), QStringLiteral("Disabled"));
 }
 
 QTEST_MAIN(TestTldWindows)
