@@ -1,6 +1,8 @@
 // quarrytide-check against a loopback WHOIS server that answers at once, at throttle 0: names per second
 // and the program's peak memory for 1,000 and 10,000 names, next to the Debian whois client run once per
-// name against the same server. The server listens on 127.0.0.1 only.
+// name against the same server. Then the same names against a loopback RDAP server (plain HTTP, the
+// connection kept open) in the same run. The servers listen on 127.0.0.1 only.
+#include "HttpFixtureServer.h"
 #include "WhoisFixtureServer.h"
 
 #include <QCoreApplication>
@@ -147,12 +149,18 @@ int main(int argc, char **argv)
     QObject inServerThread;
     inServerThread.moveToThread(&serverThread);
     testing::WhoisFixtureServer *server = nullptr;
+    testing::HttpFixtureServer *rdapServer = nullptr;
     QMetaObject::invokeMethod(
         &inServerThread,
-        [&server] {
+        [&server, &rdapServer] {
             server = new testing::WhoisFixtureServer;
             server->listen();
             server->setAnswer("No match for \"NAME.COM\".\r\n");
+            rdapServer = new testing::HttpFixtureServer;
+            rdapServer->listen();
+            rdapServer->setScript([](const testing::HttpRequest &) {
+                return testing::HttpAnswer::rdap(404, R"({"errorCode":404,"title":"Not Found"})");
+            });
         },
         Qt::BlockingQueuedConnection);
     const QString port = QString::number(server->port());
@@ -164,14 +172,21 @@ int main(int argc, char **argv)
         return 1;
     table.write("com|127.0.0.1|" + port.toLatin1() + "|Enabled|0|No match\r\n");
     table.close();
+    QDir(dir.path()).mkdir(QStringLiteral("rdap"));
+    const QString rdapDir = dir.filePath(QStringLiteral("rdap"));
+    QFile rdapTable(rdapDir + QStringLiteral("/TLDs.txt"));
+    if (!rdapTable.open(QIODevice::WriteOnly))
+        return 1;
+    rdapTable.write("com|" + rdapServer->address(QStringLiteral("/rdap/")).toLatin1() + "|443|Enabled|0|\r\n");
+    rdapTable.close();
     const QString program = QStringLiteral(QUARRYTIDE_CHECK_PROGRAM);
 
-    auto check = [&](int count, bool profileFiles) {
+    auto check = [&](int count, bool profileFiles, bool rdap = false) {
         const QString list = writeNames(QDir(dir.path()), count);
-        const QString output = dir.filePath(QStringLiteral("out%1%2.txt").arg(count).arg(profileFiles));
+        const QString output = dir.filePath(QStringLiteral("out%1%2%3.txt").arg(count).arg(profileFiles).arg(rdap));
         QStringList arguments = {program,
                                  QStringLiteral("--data-dir"),
-                                 dir.path(),
+                                 rdap ? rdapDir : dir.path(),
                                  QStringLiteral("--throttle"),
                                  QStringLiteral("0"),
                                  QStringLiteral("--quiet")};
@@ -180,9 +195,9 @@ int main(int argc, char **argv)
         arguments.append(list);
         const Spawned run = spawnAndWait(arguments, output, configHome, true);
         const int lines = countLines(output);
-        out << "quarrytide-check" << (profileFiles ? " --profile-files" : "") << ": " << count << " names in "
-            << run.seconds << " s = " << count / run.seconds << " names/s, max RSS " << run.maxRssKb << " kB, CPU "
-            << run.cpuSeconds << " s (" << 1e6 * run.cpuSeconds / count << " us/name)"
+        out << "quarrytide-check" << (rdap ? " over RDAP" : " over WHOIS") << (profileFiles ? " --profile-files" : "")
+            << ": " << count << " names in " << run.seconds << " s = " << count / run.seconds << " names/s, max RSS "
+            << run.maxRssKb << " kB, CPU " << run.cpuSeconds << " s (" << 1e6 * run.cpuSeconds / count << " us/name)"
             << (run.ok && lines == count ? "" : "  [INCOMPLETE RUN]") << "\n";
         out.flush();
         return run;
@@ -190,6 +205,15 @@ int main(int argc, char **argv)
     check(1000, false);
     const Spawned many = check(names, false);
     check(names, true);
+    check(1000, false, true);
+    const Spawned manyRdap = check(names, false, true);
+    int rdapConnections = 0;
+    QMetaObject::invokeMethod(
+        &inServerThread, [&rdapConnections, rdapServer] { rdapConnections = rdapServer->connections(); },
+        Qt::BlockingQueuedConnection);
+    out << "RDAP: " << rdapConnections << " connections for " << 1000 + names << " names in two runs; "
+        << (names / manyRdap.seconds) / (names / many.seconds) << " times the rate over WHOIS\n";
+    out.flush();
 
     const QString whoisOutput = dir.filePath(QStringLiteral("whois.txt"));
     QElapsedTimer wall;
@@ -210,7 +234,12 @@ int main(int argc, char **argv)
     out.flush();
 
     QMetaObject::invokeMethod(
-        &inServerThread, [server] { delete server; }, Qt::BlockingQueuedConnection);
+        &inServerThread,
+        [server, rdapServer] {
+            delete server;
+            delete rdapServer;
+        },
+        Qt::BlockingQueuedConnection);
     serverThread.quit();
     serverThread.wait();
     return 0;

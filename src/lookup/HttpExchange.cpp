@@ -64,6 +64,9 @@ void HttpExchange::send(const QUrl &url)
     // Redirects are followed here, where each one is checked before anything is sent to its target.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    // Registries' cookies carry nothing an answer depends on.
+    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     m_reply = network().get(request);
     connect(m_reply, &QNetworkReply::requestSent, this, &HttpExchange::requestSent);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &HttpExchange::onMetaData);
