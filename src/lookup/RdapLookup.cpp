@@ -19,7 +19,7 @@ QString text(const QJsonObject &object, const char *key)
 // The "fn" (full name) of a jCard: ["vcard", [["fn", {}, "text", "Example Registrar"], ...]].
 QString cardName(const QJsonObject &entity)
 {
-    for (const QJsonValue &property : entity.value(QLatin1String("vcardArray")).toArray().at(1).toArray()) {
+    for (const auto &property : entity.value(QLatin1String("vcardArray")).toArray().at(1).toArray()) {
         const QJsonArray fields = property.toArray();
         if (fields.at(0).toString() == QLatin1String("fn"))
             return fields.at(3).toString();
@@ -29,14 +29,14 @@ QString cardName(const QJsonObject &entity)
 
 QString registrar(const QJsonObject &domain)
 {
-    for (const QJsonValue &value : domain.value(QLatin1String("entities")).toArray()) {
+    for (const auto &value : domain.value(QLatin1String("entities")).toArray()) {
         const QJsonObject entity = value.toObject();
         if (!entity.value(QLatin1String("roles")).toArray().contains(QLatin1String("registrar")))
             continue;
         QString name = cardName(entity);
         if (name.isEmpty())
             name = text(entity, "handle");
-        for (const QJsonValue &id : entity.value(QLatin1String("publicIds")).toArray()) {
+        for (const auto &id : entity.value(QLatin1String("publicIds")).toArray()) {
             const QJsonObject publicId = id.toObject();
             if (text(publicId, "type").contains(QLatin1String("IANA"), Qt::CaseInsensitive))
                 name += QStringLiteral(" (IANA ID ") + text(publicId, "identifier") + QLatin1Char(')');
@@ -55,17 +55,17 @@ QString describeRdapDomain(const QJsonObject &domain)
     if (!text(domain, "unicodeName").isEmpty())
         lines << QStringLiteral("Name in Unicode: ") + text(domain, "unicodeName");
     QStringList statuses;
-    for (const QJsonValue &status : domain.value(QLatin1String("status")).toArray())
+    for (const auto &status : domain.value(QLatin1String("status")).toArray())
         statuses << status.toString();
     lines << QStringLiteral("Status: ") + statuses.join(QStringLiteral(", "));
     lines << QStringLiteral("Registrar: ") + registrar(domain);
     lines << QStringLiteral("Events:");
-    for (const QJsonValue &value : domain.value(QLatin1String("events")).toArray()) {
+    for (const auto &value : domain.value(QLatin1String("events")).toArray()) {
         const QJsonObject event = value.toObject();
         lines << QStringLiteral("    ") + text(event, "eventAction") + QStringLiteral(": ") + text(event, "eventDate");
     }
     QStringList servers;
-    for (const QJsonValue &server : domain.value(QLatin1String("nameservers")).toArray())
+    for (const auto &server : domain.value(QLatin1String("nameservers")).toArray())
         servers << text(server.toObject(), "ldhName");
     lines << QStringLiteral("Name servers: ") + servers.join(QStringLiteral(", "));
     return lines.join(QLatin1Char('\n'));

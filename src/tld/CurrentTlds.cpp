@@ -52,12 +52,12 @@ RdapBootstrap parseRdapBootstrap(const QByteArray &json)
         return bootstrap;
     }
     // Each service: [[tld, ...], [base URL, ...]]; the first base the program may use serves them all.
-    for (const QJsonValue &service : services.toArray()) {
+    for (const auto &service : services.toArray()) {
         const QJsonArray pair = service.toArray();
         if (pair.size() < 2)
             continue;
         QString base;
-        for (const QJsonValue &url : pair.at(1).toArray()) {
+        for (const auto &url : pair.at(1).toArray()) {
             if (isUsableRdapBase(url.toString())) {
                 base = url.toString();
                 break;
@@ -65,7 +65,7 @@ RdapBootstrap parseRdapBootstrap(const QByteArray &json)
         }
         if (base.isEmpty())
             continue;
-        for (const QJsonValue &tld : pair.at(0).toArray()) {
+        for (const auto &tld : pair.at(0).toArray()) {
             const QString extension = tld.toString().trimmed().toLower();
             if (!extension.isEmpty() && !extension.contains(QLatin1Char('|')))
                 bootstrap.bases.insert(extension, base);
