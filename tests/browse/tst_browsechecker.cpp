@@ -1,3 +1,4 @@
+#include "HttpFixtureServer.h"
 #include "TestFolder.h"
 #include "WhoisFixtureServer.h"
 #include "browse/BrowseChecker.h"
@@ -56,6 +57,7 @@ class TestBrowseChecker : public QObject {
 private slots:
     void initTestCase();
     void threeQueuedNamesAreAnswered();
+    void rdapAndWhoisRowsAreAskedInTurn();
     void quotaAnswerShowsTheNoticeAndGoesOn();
     void silentServerTimesOut();
     void unreachableServerEndsTheCheck();
@@ -91,6 +93,32 @@ void TestBrowseChecker::threeQueuedNamesAreAnswered()
     QVERIFY(rig.panel1.contains(QStringLiteral("Checking status of: taken.net")));
     // Each name is asked once: the queue timer does not restart a check that is still running.
     QCOMPARE(server.connections(), 3);
+}
+
+void TestBrowseChecker::rdapAndWhoisRowsAreAskedInTurn()
+{
+    testing::WhoisFixtureServer whois;
+    QVERIFY(whois.listen());
+    whois.setResponder([](const QString &query) { return testing::registeredAnswer(query); });
+    testing::HttpFixtureServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.setScript([](const testing::HttpRequest &request) {
+        const QString domain = QString::fromLatin1(request.target.split('/').constLast());
+        return domain.startsWith(QLatin1String("free"))
+                   ? testing::HttpAnswer::rdap(404, {})
+                   : testing::HttpAnswer::rdap(200, testing::rdapDomainRecord(domain));
+    });
+    Rig rig(whois.port());
+    tld::TldTable table = rig.tlds.table();
+    table[0].server = rdap.address(QStringLiteral("/rdap/"));
+    rig.tlds.setTable(table);
+    rig.queue("freeone.com\r\ntaken.net\r\ntaken.com\r\n", 3);
+    rig.checker.start();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.checker.nextIndex(), 3, 5000);
+    QCOMPARE(rdap.targets(), (QList<QByteArray>{"/rdap/domain/freeone.com", "/rdap/domain/taken.com"}));
+    QCOMPARE(whois.queries(), QStringList{QStringLiteral("taken.net")});
+    QCOMPARE(rig.unregistered, QStringList{QStringLiteral("freeone.com")});
+    QCOMPARE(rig.registered, (QStringList{QStringLiteral("taken.net"), QStringLiteral("taken.com")}));
 }
 
 void TestBrowseChecker::quotaAnswerShowsTheNoticeAndGoesOn()

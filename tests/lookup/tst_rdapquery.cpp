@@ -57,6 +57,10 @@ HttpAnswer answerFor(const QString &name, const testing::HttpRequest &request)
     } else if (name == QLatin1String("50 MiB")) {
         answer.body.clear();
         answer.bulkBytes = fiftyMiB;
+    } else if (name == QLatin1String("50 MiB, length unannounced")) {
+        answer.body.clear();
+        answer.bulkBytes = fiftyMiB;
+        answer.lengthAnnounced = false;
     } else if (name == QLatin1String("silence")) {
         return HttpAnswer::silence();
     }
@@ -120,6 +124,7 @@ void TestRdapQuery::outcomes_data()
     row("empty", Kind::Unknown, 200, -1, "empty answer");
     row("reset", Kind::Unknown, 0, -1, "connection reset");
     row("50 MiB", Kind::Unknown, 200, -1, "answer larger than 4 MiB");
+    row("50 MiB, length unannounced", Kind::Unknown, 200, -1, "answer larger than 4 MiB");
     row("silence", Kind::TimedOut, 0, -1, "no answer in time");
 }
 

@@ -119,11 +119,14 @@ void HttpFixtureServer::answer(QTcpSocket *socket, const HttpRequest &request)
     switch (reply.kind) {
     case HttpAnswer::Kind::Page: {
         QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + " " + reasonPhrase(reply.status) +
-                          "\r\nContent-Type: " + reply.contentType + "\r\nContent-Length: " +
-                          QByteArray::number(reply.bulkBytes > 0 ? reply.bulkBytes : reply.body.size()) + "\r\n";
+                          "\r\nContent-Type: " + reply.contentType + "\r\n";
+        if (reply.lengthAnnounced)
+            head += "Content-Length: " + QByteArray::number(reply.bulkBytes > 0 ? reply.bulkBytes : reply.body.size()) +
+                    "\r\n";
         for (const auto &[name, value] : reply.headers)
             head += name + ": " + value + "\r\n";
-        head += reply.keepAlive ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";
+        const bool keepAlive = reply.keepAlive && reply.lengthAnnounced;
+        head += keepAlive ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";
         socket->write(head);
         if (reply.bulkBytes > 0) {
             socket->setProperty("done", true);
@@ -131,7 +134,7 @@ void HttpFixtureServer::answer(QTcpSocket *socket, const HttpRequest &request)
             return;
         }
         socket->write(reply.body);
-        if (!reply.keepAlive) {
+        if (!keepAlive) {
             socket->setProperty("done", true);
             socket->disconnectFromHost();
         }

@@ -36,7 +36,8 @@ struct HttpAnswer {
     QByteArray contentType = "text/html";
     QList<std::pair<QByteArray, QByteArray>> headers{}; ///< further headers
     bool keepAlive = false;
-    qint64 bulkBytes = 0; ///< when set, the body is this many bytes sent in pieces, not body
+    qint64 bulkBytes = 0;        ///< when set, the body is this many bytes sent in pieces, not body
+    bool lengthAnnounced = true; ///< false: no Content-Length, the close ends the body
 
     static HttpAnswer page(const QByteArray &body) { return {Kind::Page, body, {}}; }
     static HttpAnswer redirect(const QByteArray &location) { return {Kind::Redirect, {}, location}; }

@@ -95,6 +95,8 @@ QWidget *TldManagerWindow::buildEditor()
     m_port = addField("txtPort", editor);
     m_throttle = addField("txtThrottle", editor);
     m_success = addField("txtSuccess", editor);
+    m_server->setToolTip(QStringLiteral("A WHOIS server, or the base address of an RDAP service "
+                                        "(https://..., asked at that address + domain/NAME; the port is not used)"));
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Extension:"), m_ext);
     form->addRow(QStringLiteral("Whois Server:"), m_server);
