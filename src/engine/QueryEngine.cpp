@@ -242,13 +242,12 @@ void QueryEngine::onLookupEnd(int index, const QueryOutcome &result)
     if (result.kind == QueryOutcome::Kind::Refused && result.retryAfterSeconds > 0)
         m_serverRests.insert(slot.row.server,
                              QDeadlineTimer(qint64(result.retryAfterSeconds) * platform::intervals().secondMs));
-    if (result.kind == QueryOutcome::Kind::Available) {
+    if (result.kind == QueryOutcome::Kind::Available)
         m_results.addAvailableName(slot.domain);
-    } else if (result.kind == QueryOutcome::Kind::Registered) {
+    else if (result.kind == QueryOutcome::Kind::Registered)
         m_results.addRegisteredName(slot.domain);
-    } else if (result.kind == QueryOutcome::Kind::Refused) {
+    else if (result.kind == QueryOutcome::Kind::Refused)
         emit blocked(slot.row.server, result.answer);
-    }
     emit outcome(result);
     m_results.checkOverflow();
     closeSocket(index);

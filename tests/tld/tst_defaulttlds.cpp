@@ -109,9 +109,6 @@ void TestDefaultTlds::rowsNameTheRegistrysRdapService_data()
     QTest::newRow("com") << QStringLiteral("com")
                          << QStringLiteral("com|https://rdap.verisign.com/com/v1/|443|Enabled|25|") +
                                 defaultSuccessPhrases;
-    QTest::newRow("org keeps its note") << QStringLiteral("org")
-                                        << QStringLiteral("org|https://rdap.publicinterestregistry.org/rdap/|443|"
-                                                          "Disabled|25|#VERY LOW QUERY LIMIT#,NOT FOUND");
     QTest::newRow("no RDAP: WHOIS") << QStringLiteral("de")
                                     << QStringLiteral("de|whois.denic.de|43|Disabled|25|Status: free");
     QTest::newRow("alternative root, now the registry's RDAP")
@@ -123,13 +120,6 @@ void TestDefaultTlds::rowsNameTheRegistrysRdapService_data()
         << QStringLiteral("music")
         << QStringLiteral("music|whois.nic.music|43|Disabled|25|#ALTROOT-CHARLIE.NET APPEARS DEFUNCT#,") +
                defaultSuccessPhrases;
-    QTest::newRow("chosen WHOIS host stays") << QStringLiteral("ru")
-                                             << QStringLiteral("ru|whois.ripn.net|43|Disabled|25|No entries found for "
-                                                               "the selected source");
-    QTest::newRow("outside the root zone") << QStringLiteral("ave")
-                                           << QStringLiteral("ave|whois.altroot-alpha.net|43|Disabled|25|"
-                                                             "#ALTROOT-ALPHA.NET APPEARS DEFUNCT#,") +
-                                                  defaultSuccessPhrases;
 }
 
 void TestDefaultTlds::rowsNameTheRegistrysRdapService()

@@ -58,7 +58,6 @@ private slots:
     void toggleFlipsStatus();
     void deleteAsksAndKeepsFileOrder();
     void restoreDefaultsReplacesEditedFile();
-    void rdapRowsAreWrittenWithPort443_data();
     void rdapRowsAreWrittenWithPort443();
     void addCurrentTldsLeavesEveryRowAsItIs();
     void updateServersFromTheBootstrapFile_data();
@@ -237,18 +236,11 @@ void TestTldManager::debugExportWritesProgramTextLines()
                         "strTemp = strTemp & \"com|whois.example.com|43|Enabled|25|No match\" & vbcrlf\r\n"));
 }
 
-void TestTldManager::rdapRowsAreWrittenWithPort443_data()
-{
-    QTest::addColumn<QString>("port");
-    QTest::newRow("no port") << QString();
-    QTest::newRow("another port") << QStringLiteral("8080");
-}
-
 void TestTldManager::rdapRowsAreWrittenWithPort443()
 {
-    QFETCH(QString, port);
     Desk desk;
-    RowEdit edit{QStringLiteral("io"), QStringLiteral("https://rdap.example/IO/"), port, QString(), QString()};
+    RowEdit edit{QStringLiteral("io"), QStringLiteral("https://rdap.example/IO/"), QStringLiteral("8080"), QString(),
+                 QString()};
     QVERIFY(desk.manager->saveEdit(edit));
     QCOMPARE(edit.port, QStringLiteral("443"));
     QCOMPARE(QString::fromUtf8(desk.rows().last()),
@@ -321,8 +313,6 @@ void TestTldManager::updateServersFromTheBootstrapFile_data()
                                           "not changed.");
     QTest::newRow("not JSON") << QByteArray("<html>Service moved</html>")
                               << unread.arg(from, QStringLiteral("not JSON: illegal value")) << QByteArray();
-    QTest::newRow("no services") << QByteArray(R"({"version":"1.0"})")
-                                 << unread.arg(from, QStringLiteral("no list of services in it")) << QByteArray();
     QTest::newRow("only plain http") << QByteArray(R"({"services":[[["com"],["http://rdap.example/"]],[["x"]]]})")
                                      << unread.arg(from, QStringLiteral("no TLD with a usable RDAP service in it"))
                                      << QByteArray();

@@ -78,7 +78,6 @@ private slots:
     void lookupWindowShowsAnRdapRecordReadably();
     void serverUpdateDownloadsTheBootstrapFile_data();
     void serverUpdateDownloadsTheBootstrapFile();
-    void currentTldsAppearInTheList();
 };
 
 void TestTldWindows::init()
@@ -367,20 +366,6 @@ void TestTldWindows::serverUpdateDownloadsTheBootstrapFile()
     auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
     QCOMPARE(list->topLevelItem(0)->text(1),
              changed ? QStringLiteral("https://rdap.new.example/com/") : QStringLiteral("whois.verisign-grs.com"));
-}
-
-void TestTldWindows::currentTldsAppearInTheList()
-{
-    Program program(tableFor(43));
-    program.window->openTldManager();
-    tld::TldManagerWindow *manager = program.window->tldManager();
-    child<QPushButton>(manager, QStringLiteral("cmdAddCurrent"))->click();
-    // zz and aa are no TLDs of the root zone; each of its 1,379 TLDs with a server but com gets a row.
-    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
-    QCOMPARE(list->topLevelItemCount(), 3 + 1378);
-    QCOMPARE(program.fakes.messages.shown.size(), 1);
-    QVERIFY(itemOf(list, QStringLiteral("xyz")));
-    QCOMPARE(itemOf(list, QStringLiteral("xyz"))->text(3), QStringLiteral("Disabled"));
 }
 
 QTEST_MAIN(TestTldWindows)
