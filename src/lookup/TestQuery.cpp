@@ -110,8 +110,12 @@ QString TestQuery::verdictMessage(const QueryOutcome &outcome, const QString &do
     case QueryOutcome::Kind::Refused:
         lines << QStringLiteral("Appears to be: Error/Blocked");
         break;
-    default:
+    case QueryOutcome::Kind::Registered:
         lines << QStringLiteral("Appears to be: Registered");
+        break;
+    default:
+        // Neither free nor taken: the answer is shown so the user can add the registry's wording.
+        lines << QStringLiteral("Appears to be: Unknown") << QStringLiteral("Reason: ") + outcome.cause;
         break;
     }
     lines << QStringLiteral("Domain: ") + domain << outcome.server + QLatin1Char(':') + QString::number(outcome.port)

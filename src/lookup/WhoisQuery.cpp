@@ -27,23 +27,27 @@ void WhoisQuery::abort()
 void WhoisQuery::onEnd(WhoisConnection::End end)
 {
     using End = WhoisConnection::End;
-    QueryOutcome outcome;
+    QueryOutcome outcome{QueryOutcome::Kind::Unknown, m_request.domain, m_request.row.server, m_request.row.port};
     switch (end) {
+    case End::Answered:
+        outcome = judged();
+        break;
     case End::TimedOut:
-        outcome = {QueryOutcome::Kind::TimedOut, m_request.domain, m_request.row.server, m_request.row.port};
+        outcome.kind = QueryOutcome::Kind::TimedOut;
         outcome.answer = platform::decodeText(m_connection.answer());
         break;
     case End::ConnectionRefused:
     case End::HostNotFound:
     case End::NetworkError:
-        outcome = {QueryOutcome::Kind::Unknown, m_request.domain, m_request.row.server, m_request.row.port};
         outcome.unreachable = true;
         break;
     default:
-        outcome = judged();
+        // Nothing, a broken connection or an answer too long to be one: none of them says anything about
+        // the name, whatever words they hold.
+        outcome.answer = platform::decodeText(m_connection.answer());
         break;
     }
-    if (!WhoisConnection::hasAnswer(end) && end != End::EmptyAnswer)
+    if (end != End::Answered)
         outcome.cause = m_connection.errorText().isEmpty() ? WhoisConnection::describe(end) : m_connection.errorText();
     emit finished(outcome);
 }
@@ -52,14 +56,24 @@ QueryOutcome WhoisQuery::judged() const
 {
     const QString answer = platform::decodeText(m_connection.answer());
     const QString phrases = m_request.phrasesAtEnd ? m_request.phrasesAtEnd() : m_request.row.successPhrases;
-    const tld::WhoisVerdict verdict = tld::judgeAnswer(answer, phrases, m_request.domain);
-    QueryOutcome outcome{
-        QueryOutcome::Kind::Registered, m_request.domain, m_request.row.server, m_request.row.port, QString(), answer};
-    if (verdict.kind == tld::WhoisVerdict::Kind::Available) {
+    // The answer names the domain as it was sent.
+    const tld::WhoisVerdict verdict = tld::judgeAnswer(answer, phrases, tld::asciiDomain(m_request.domain));
+    QueryOutcome outcome{QueryOutcome::Kind::Unknown, m_request.domain, m_request.row.server,
+                         m_request.row.port,          QString(),        answer};
+    switch (verdict.kind) {
+    case tld::WhoisVerdict::Kind::Available:
         outcome.kind = QueryOutcome::Kind::Available;
         outcome.successWord = verdict.successWord;
-    } else if (verdict.kind == tld::WhoisVerdict::Kind::ErrorBlocked) {
+        break;
+    case tld::WhoisVerdict::Kind::Registered:
+        outcome.kind = QueryOutcome::Kind::Registered;
+        break;
+    case tld::WhoisVerdict::Kind::ErrorBlocked:
         outcome.kind = QueryOutcome::Kind::Refused;
+        break;
+    case tld::WhoisVerdict::Kind::Unknown:
+        outcome.cause = QStringLiteral("the answer holds neither a record nor a not-found statement");
+        break;
     }
     return outcome;
 }

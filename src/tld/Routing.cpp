@@ -4,19 +4,18 @@
 #include <array>
 
 #include <QStringList>
+#include <QUrl>
 
 namespace tld {
 
 namespace {
 
-int scanFor(const TldTable &table, QStringView key, int &comIndex)
+// The first row of the extension: rows further down with the same extension serve nothing.
+int scanFor(const TldTable &table, QStringView key)
 {
     for (int i = 0; i < table.size(); ++i) {
-        const QString &extension = table.at(i).extension;
-        if (extension == key)
+        if (table.at(i).extension == key)
             return i;
-        if (extension == QLatin1String("com"))
-            comIndex = i;
     }
     return -1;
 }
@@ -29,7 +28,30 @@ char16_t foldCase(char16_t c)
     return QChar(c).toCaseFolded().unicode();
 }
 
+// The row of the domain's last label, else (for three labels or more) of its last two.
+int routeByLabels(const TldTable &table, const QString &domain)
+{
+    const qsizetype lastDot = domain.lastIndexOf(QLatin1Char('.'));
+    const int first = scanFor(table, domain.mid(lastDot + 1).toLower());
+    if (first >= 0)
+        return first;
+    // lastIndexOf with -1 would search from the end again, hence the guard.
+    const qsizetype previousDot = lastDot > 0 ? domain.lastIndexOf(QLatin1Char('.'), lastDot - 1) : -1;
+    if (previousDot < 0)
+        return -1;
+    return scanFor(table, domain.mid(previousDot + 1).toLower());
+}
+
 } // namespace
+
+QString asciiDomain(const QString &domain)
+{
+    const bool ascii = std::all_of(domain.cbegin(), domain.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii)
+        return domain;
+    // Registries know international names only in their ASCII form.
+    return QString::fromLatin1(QUrl::toAce(domain, QUrl::IgnoreIDNWhitelist));
+}
 
 bool isSafeQueryName(const QString &domain)
 {
@@ -38,29 +60,29 @@ bool isSafeQueryName(const QString &domain)
         if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0) || u == 0x2028 || u == 0x2029)
             return false;
     }
-    return true;
+    return domain.isEmpty() || !asciiDomain(domain).isEmpty();
 }
 
 int findTldIndex(const TldTable &table, const QString &domain, bool useProxy)
 {
     if (table.isEmpty() || !isSafeQueryName(domain))
         return -1;
-    const qsizetype lastDot = domain.lastIndexOf(QLatin1Char('.'));
-    int comIndex = 0;
-    const QString key = useProxy ? proxyExtension : domain.mid(lastDot + 1).toLower();
-    const int first = scanFor(table, key, comIndex);
-    if (first >= 0)
-        return first;
-    // lastIndexOf with -1 would search from the end again, hence the guard.
-    const qsizetype previousDot = lastDot > 0 ? domain.lastIndexOf(QLatin1Char('.'), lastDot - 1) : -1;
-    if (previousDot < 0)
-        return comIndex; // at most two labels
-    return scanFor(table, domain.mid(previousDot + 1).toLower(), comIndex);
+    // A name whose TLD has no row is sent nowhere: another registry's "no match" would call it free.
+    if (useProxy) {
+        if (const int proxy = scanFor(table, proxyExtension); proxy >= 0)
+            return proxy;
+    }
+    const QString ascii = asciiDomain(domain);
+    const int found = routeByLabels(table, ascii);
+    // A table may name an international extension as it is written.
+    if (found < 0 && ascii != domain)
+        return routeByLabels(table, domain);
+    return found;
 }
 
 QByteArray queryText(const QString &domain)
 {
-    return domain.toUtf8() + "\r\n";
+    return asciiDomain(domain).toLatin1() + "\r\n";
 }
 
 QString registrableDomain(const QString &host)

@@ -13,13 +13,21 @@
 namespace tld {
 
 /// Index of the row that serves @p domain, or -1 when no row does (and for names that could smuggle a
-/// second line into the query: control characters are refused here, before any socket sees them).
+/// second line into the query: control characters are refused here, before any socket sees them). The
+/// proxy row, when the proxy is on and the table has one, serves every name; otherwise the row of the
+/// last label, then (for three labels or more) of the last two. International names are routed by their
+/// ASCII form.
 int findTldIndex(const TldTable &table, const QString &domain, bool useProxy);
 
-/// True when @p domain can be sent as one query line (no CR, LF, NUL or other control character).
+/// True when @p domain can be sent as one query line (no CR, LF, NUL or other control character, and an
+/// ASCII form for an international name).
 bool isSafeQueryName(const QString &domain);
 
-/// The bytes sent to a WHOIS server: the domain and CR LF.
+/// The ASCII form of a domain ("xn--bcher-kva.com" for "bücher.com"); the domain itself when it is ASCII
+/// already, empty when it has none.
+QString asciiDomain(const QString &domain);
+
+/// The bytes sent to a WHOIS server: the domain in its ASCII form and CR LF.
 QByteArray queryText(const QString &domain);
 
 /// Host names reduced to the part a registrant owns, the host unchanged, or an empty text.

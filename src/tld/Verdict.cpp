@@ -1,11 +1,12 @@
 #include "tld/Verdict.h"
 
+#include "tld/AnswerText.h"
 #include "tld/DefaultTlds.h"
+#include "tld/RecordFields.h"
 
 #include <QHash>
 
 #include <algorithm>
-#include <array>
 #include <memory>
 #include <vector>
 
@@ -20,110 +21,147 @@ const QStringList &errorWords()
 
 namespace {
 
-bool isBlank(char16_t c)
-{
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == 0xA0 || (c >= 0x2000 && c <= 0x200A) ||
-           c == 0x202F || c == 0x205F || c == 0x3000;
-}
+enum class Group { Refusal, Success, NotFound, Taken, Error };
 
-char16_t foldCase(char16_t c)
-{
-    if (c < 0x80)
-        return c >= 'A' && c <= 'Z' ? char16_t(c + ('a' - 'A')) : c;
-    return QChar(c).toCaseFolded().unicode();
-}
+// Where a built-in statement must stand to count. Registries put their verdict on a line of its own,
+// often with the name, a comment mark or an error code around it; prose that merely holds the same words
+// in mid-sentence is not a statement.
+enum Place : quint8 {
+    Anywhere = 0,
+    Opens = 1,     ///< nothing but marks before it on its line
+    Closes = 2,    ///< nothing but punctuation after it on its line
+    Alone = 4,     ///< both
+    NamesIt = 8,   ///< its line holds the queried name ("example.nl is free")
+    ShortLine = 16 ///< its line is a statement, not a paragraph
+};
 
-// Answers and phrases are compared in one spelling: case folded, every run of blanks and tabs one blank
-// (registries align their columns with either), and the queried name, wherever it stands, one blank too,
-// so that neither the name itself nor its place inside a statement decides anything.
-void normalise(QStringView text, QStringView domain, QString &out)
-{
-    static const std::array<char16_t, 128> ascii = [] {
-        std::array<char16_t, 128> table{};
-        for (char16_t c = 0; c < 128; ++c)
-            table[c] = isBlank(c) ? u' ' : foldCase(c);
-        return table;
-    }();
-    out.resize(text.size());
-    char16_t *chars = reinterpret_cast<char16_t *>(out.data());
-    qsizetype n = 0;
-    char16_t last = 0;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        const char16_t folded = u < 0x80 ? ascii[u] : isBlank(u) ? u' ' : foldCase(u);
-        chars[n] = folded; // kept unless it repeats a blank
-        n += folded != u' ' || last != u' ';
-        last = folded;
-    }
-    out.resize(n);
-    if (domain.isEmpty())
-        return;
-    QString name;
-    normalise(domain, {}, name);
-    // A name without a dot or of a few letters would blank out ordinary words.
-    if (name.size() < 4 || !name.contains(QLatin1Char('.')))
-        return;
-    // Each occurrence becomes one blank, merged with the blanks around it; the text only shrinks, so the
-    // part not yet searched is never overwritten.
-    chars = reinterpret_cast<char16_t *>(out.data());
-    qsizetype write = 0;
-    qsizetype read = 0;
-    for (qsizetype found = out.indexOf(name); found >= 0; found = QStringView(chars, n).indexOf(name, read)) {
-        std::copy(chars + read, chars + found, chars + write);
-        write += found - read;
-        if (write == 0 || chars[write - 1] != u' ')
-            chars[write++] = u' ';
-        read = found + name.size();
-        while (read < n && chars[read] == u' ')
-            ++read;
-    }
-    std::copy(chars + read, chars + n, chars + write);
-    out.resize(write + n - read);
-}
+struct Statement {
+    const char16_t *text;
+    quint8 place;
+};
 
-QString normalised(QStringView text)
-{
-    QString out;
-    normalise(text, {}, out);
-    return out;
-}
+// Ways registries say that no such name is registered.
+constexpr Statement notFoundStatements[] = {
+    {u"No match", Opens | Closes},
+    {u"No matching", Opens},
+    {u"Not found", Opens | Closes},
+    {u"No entries found", Opens | Closes},
+    {u"No entry found", Opens | Closes},
+    {u"No data found", Opens | Closes},
+    {u"No such domain", Opens | Closes},
+    {u"No such object", Opens | Closes},
+    {u"No object found", Opens | Closes},
+    {u"No objects found", Opens | Closes},
+    {u"Nothing found", Opens | Closes},
+    {u"No records found", Opens | Closes},
+    {u"No record found", Opens | Closes},
+    {u"No records matching", Opens},
+    {u"No Found", Opens | Closes},
+    {u"Object_Not_Found", Opens | Closes},
+    {u"No information available", Opens},
+    {u"No data was found", Opens},
+    {u"There is no information available on the domain", Opens},
+    {u"We do not have an entry in our database", Opens},
+    {u"Not registered", Opens | Closes},
+    {u"has not been registered", Closes},
+    {u"does not exist", Closes},
+    {u"does not exist in database", Closes},
+    {u"not found in database", Closes},
+    {u"not found in the database", Closes},
+    {u"domain name not known", Opens | Closes},
+    {u"This query returned 0 objects", Opens},
+    {u"no existe", Closes},
+    {u"no se encuentra registrado", Closes},
+    {u"is free", Closes | NamesIt},
+    {u"is available", Closes | NamesIt},
+    {u"is available for registration", Closes | NamesIt},
+    {u"is available for purchase", Closes | NamesIt},
+    {u"Available", Alone},
+};
 
-enum class Group { Refusal, Success, Error };
+// Ways registries say that a name cannot be had although no record is shown: reserved, prohibited.
+constexpr Statement takenStatements[] = {
+    {u"Domain not available", Opens},
+    {u"Domain name not available", Opens},
+    {u"not available for registration", Closes},
+    {u"Reserved by registry", Opens},
+    {u"Reserved by the registry", Opens},
+    {u"Reserved", Alone},
+    {u"is reserved", Closes},
+    {u"is prohibited", Closes},
+    {u"is not available", Closes | NamesIt},
+    {u"not available", Closes | NamesIt},
+    {u"is registered", Closes | NamesIt},
+    {u"is already registered", Closes},
+    {u"has already been registered", Closes},
+    {u"is taken", Closes | NamesIt},
+};
 
-// An error word counts only as a word of its own: "errors" or "error-free" in a disclaimer is no refusal.
-bool standsAlone(QStringView text, qsizetype start, qsizetype length)
+// Refusals and rate limits in their usual words, besides the fixed refusal statements.
+constexpr Statement refusalPatterns[] = {
+    {u"limit exceeded", ShortLine},
+    {u"quota exceeded", ShortLine},
+    {u"queries exceeded", ShortLine},
+    {u"has been exceeded", ShortLine},
+    {u"has exceeded", ShortLine},
+    {u"rate exceeded", ShortLine},
+    {u"rate limit", ShortLine},
+    {u"limit reached", ShortLine},
+    {u"too many queries", ShortLine},
+    {u"too many lookups", ShortLine},
+    {u"try again", ShortLine},
+    {u"slow down", ShortLine},
+    {u"go away", ShortLine},
+    {u"grace period", ShortLine},
+    {u"temporarily unavailable", ShortLine},
+    {u"too busy", ShortLine},
+    {u"access denied", ShortLine},
+    {u"request denied", ShortLine},
+    {u"address blocked", ShortLine},
+    {u"been blocked", ShortLine},
+    {u"is blocked", ShortLine},
+    {u"not permitted", ShortLine},
+    {u"could not be performed", ShortLine},
+    {u"attempt failed", ShortLine},
+};
+
+constexpr qsizetype statementLineLimit = 200;
+
+bool isWordCharacter(QChar c)
 {
-    const auto joins = [](QChar c) { return c.isLetter() || c == QLatin1Char('-'); };
-    const qsizetype end = start + length;
-    if ((start > 0 && joins(text[start - 1])) || (end < text.size() && joins(text[end])))
-        return false;
-    return !text.mid(end).startsWith(QLatin1String(" free"));
+    return c.isLetterOrNumber();
 }
 
 /**
  * The phrases of one verdict compiled for one pass over an answer: every phrase of four or more
  * characters is found through its first characters, which a small bit filter tells apart from most other
  * places of an answer before the first four are compared; shorter phrases are searched for one by one.
+ * A built-in statement found is then checked for its place on the line.
  */
 class PhraseSet {
 public:
     struct Hits {
         bool refusal = false;
-        int success = -1; ///< lowest index of a success phrase found, or -1
+        int success = -1;  ///< lowest index of a success phrase found, or -1
+        int notFound = -1; ///< index of a built-in not-found statement found, or -1
+        bool taken = false;
         bool error = false;
     };
 
-    void add(const QString &phrase, Group group, int index)
+    void add(const QString &phrase, Group group, int index, quint8 place = Anywhere)
     {
-        Phrase entry{normalised(phrase), group, index, 0};
+        Phrase entry{foldedText(phrase), group, index, place, 0, 0};
         if (entry.text.size() < 4) {
             m_short.push_back(std::move(entry));
             return;
         }
         for (int i = 0; i < 4; ++i)
             entry.key = entry.key << 16 | entry.text.at(i).unicode();
+        entry.next = packed(QStringView(entry.text).utf16() + 4, entry.text.size() - 4);
         const quint32 slot = filterSlot(entry.text.at(0), entry.text.at(1), entry.text.at(2));
         m_filter[slot >> 6] |= quint64(1) << (slot & 63);
+        const quint32 keySlot = keyFilterSlot(entry.key);
+        m_keyFilter[keySlot >> 6] |= quint64(1) << (keySlot & 63);
         m_long.push_back(std::move(entry));
     }
 
@@ -132,39 +170,54 @@ public:
         std::sort(m_long.begin(), m_long.end(), [](const Phrase &a, const Phrase &b) { return a.key < b.key; });
     }
 
-    Hits scan(QStringView text) const
+    Hits scan(const AnswerText &answer) const
     {
         Hits hits;
-        const char16_t *chars = text.utf16();
-        const qsizetype last = text.size() - 4;
-        quint32 window = 0;
-        for (qsizetype i = 0; i <= last + 2 && !hits.refusal; ++i) {
+        const QStringView text = answer.text();
+        const char16_t *const chars = text.utf16();
+        const quint64 *const filter = m_filter.data();
+        const quint64 *const keyFilter = m_keyFilter.data();
+        // Every phrase here has four characters or more, so none starts after size - 4.
+        const qsizetype end = text.size() - 1;
+        quint32 window = text.size() >= 2 ? (chars[0] & 31) << 5 | (chars[1] & 31) : 0;
+        for (qsizetype i = 2; i < end; ++i) {
             // The last three characters seen, five bits each: a cheap first sieve.
             window = (window << 5 | (chars[i] & 31)) & 0x7fff;
-            if (!(m_filter[window >> 6] >> (window & 63) & 1) || i < 2 || i - 2 > last)
+            if (!(filter[window >> 6] >> (window & 63) & 1))
                 continue;
             const qsizetype start = i - 2;
             const quint64 key = quint64(chars[start]) << 48 | quint64(chars[start + 1]) << 32 |
                                 quint64(chars[start + 2]) << 16 | chars[start + 3];
+            // Common words open many phrases' first three letters; the fourth sorts most of them out.
+            if (const quint32 keySlot = keyFilterSlot(key); !(keyFilter[keySlot >> 6] >> (keySlot & 63) & 1))
+                continue;
             auto range = std::equal_range(m_long.begin(), m_long.end(), key, KeyOrder());
             for (auto it = range.first; it != range.second; ++it) {
-                if (text.mid(start).startsWith(it->text))
-                    record(hits, *it, text, start);
+                const qsizetype length = it->text.size();
+                // The first four characters are equal already; the next four tell most of the rest.
+                if (start + length <= text.size() && packed(chars + start + 4, length - 4) == it->next &&
+                    std::equal(chars + start + 8, chars + start + std::max<qsizetype>(length, 8),
+                               QStringView(it->text).utf16() + 8))
+                    record(hits, *it, answer, start);
             }
+            if (hits.refusal)
+                return hits; // nothing else changes the verdict
         }
         for (const Phrase &phrase : m_short) {
             if (const qsizetype at = text.indexOf(phrase.text); at >= 0)
-                record(hits, phrase, text, at);
+                record(hits, phrase, answer, at);
         }
         return hits;
     }
 
 private:
     struct Phrase {
-        QString text; ///< normalised
+        QString text; ///< folded
         Group group;
-        int index;   ///< position in its list; the first success phrase in list order wins
-        quint64 key; ///< first four characters
+        int index; ///< position in its list; the first success phrase in list order wins
+        quint8 place;
+        quint64 key;  ///< first four characters
+        quint64 next; ///< the four after them, as far as the phrase goes
     };
     struct KeyOrder {
         bool operator()(const Phrase &p, quint64 key) const { return p.key < key; }
@@ -176,18 +229,67 @@ private:
         return (a.unicode() & 31) << 10 | (b.unicode() & 31) << 5 | (c.unicode() & 31);
     }
 
-    static void record(Hits &hits, const Phrase &phrase, QStringView text, qsizetype start)
+    /// Up to four characters from @p chars (fewer when @p available is smaller) in one number.
+    static quint64 packed(const char16_t *chars, qsizetype available)
+    {
+        quint64 value = 0;
+        for (qsizetype i = 0; i < 4; ++i)
+            value = value << 16 | (i < available ? chars[i] : 0);
+        return value;
+    }
+
+    static quint32 keyFilterSlot(quint64 key) { return quint32((key * 0x9E3779B97F4A7C15ULL) >> 48); }
+
+    // An error word counts only as a word of its own: "errors" or "error-free" in a disclaimer is no refusal.
+    static bool standsAlone(QStringView text, qsizetype start, qsizetype length)
+    {
+        const auto joins = [](QChar c) { return c.isLetter() || c == QLatin1Char('-'); };
+        const qsizetype end = start + length;
+        if ((start > 0 && joins(text[start - 1])) || (end < text.size() && joins(text[end])))
+            return false;
+        return !text.mid(end).startsWith(QLatin1String(" free"));
+    }
+
+    static bool standsInPlace(const Phrase &phrase, const AnswerText &answer, qsizetype start)
+    {
+        const QStringView text = answer.text();
+        const qsizetype end = start + phrase.text.size();
+        if ((start > 0 && isWordCharacter(text[start - 1])) || (end < text.size() && isWordCharacter(text[end])))
+            return false;
+        if (phrase.place == Anywhere)
+            return true;
+        const qsizetype from = answer.lineStart(start);
+        const qsizetype to = answer.lineEnd(end);
+        if (to - from > statementLineLimit)
+            return false;
+        if ((phrase.place & NamesIt) && !answer.mentionsName(from, to))
+            return false;
+        const bool opens = answer.isLead(from, start);
+        // "Abuse contact: not found" speaks of a field, not of the name; status lines are read as fields.
+        const bool closes = answer.isTail(end, to) && !answer.isFieldValue(from, start);
+        return (phrase.place & ShortLine) || ((phrase.place & Opens) && opens) || ((phrase.place & Closes) && closes) ||
+               ((phrase.place & Alone) && opens && closes);
+    }
+
+    static void record(Hits &hits, const Phrase &phrase, const AnswerText &answer, qsizetype start)
     {
         switch (phrase.group) {
         case Group::Refusal:
-            hits.refusal = true;
+            hits.refusal = hits.refusal || standsInPlace(phrase, answer, start);
             break;
         case Group::Success:
             if (hits.success < 0 || phrase.index < hits.success)
                 hits.success = phrase.index;
             break;
+        case Group::NotFound:
+            if (hits.notFound < 0 && standsInPlace(phrase, answer, start))
+                hits.notFound = phrase.index;
+            break;
+        case Group::Taken:
+            hits.taken = hits.taken || standsInPlace(phrase, answer, start);
+            break;
         case Group::Error:
-            hits.error = hits.error || standsAlone(text, start, phrase.text.size());
+            hits.error = hits.error || standsAlone(answer.text(), start, phrase.text.size());
             break;
         }
     }
@@ -195,6 +297,7 @@ private:
     std::vector<Phrase> m_long;
     std::vector<Phrase> m_short;
     std::vector<quint64> m_filter = std::vector<quint64>(32768 / 64);
+    std::vector<quint64> m_keyFilter = std::vector<quint64>(65536 / 64);
 };
 
 struct CompiledList {
@@ -213,6 +316,8 @@ const CompiledList &compiled(const QString &successPhrases)
     auto list = std::make_shared<CompiledList>();
     for (const QString &statement : refusalStatements())
         list->set.add(statement, Group::Refusal, 0);
+    for (const Statement &pattern : refusalPatterns)
+        list->set.add(QString::fromUtf16(pattern.text), Group::Refusal, 0, pattern.place);
     for (const QString &item : successPhrases.split(QLatin1Char(','))) {
         const QString phrase = item.trimmed();
         // An empty item would be found in every answer and call every name free.
@@ -221,6 +326,10 @@ const CompiledList &compiled(const QString &successPhrases)
         list->set.add(phrase, Group::Success, int(list->words.size()));
         list->words.append(phrase);
     }
+    for (int i = 0; i < int(std::size(notFoundStatements)); ++i)
+        list->set.add(QString::fromUtf16(notFoundStatements[i].text), Group::NotFound, i, notFoundStatements[i].place);
+    for (const Statement &statement : takenStatements)
+        list->set.add(QString::fromUtf16(statement.text), Group::Taken, 0, statement.place);
     for (const QString &word : errorWords())
         list->set.add(word, Group::Error, 0);
     list->set.finish();
@@ -231,16 +340,35 @@ const CompiledList &compiled(const QString &successPhrases)
 
 WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases, const QString &domain)
 {
-    const CompiledList &list = compiled(successPhrases);
-    thread_local QString text;
-    normalise(answer, domain, text);
-    const PhraseSet::Hits hits = list.set.scan(text);
+    using Kind = WhoisVerdict::Kind;
+    thread_local AnswerText text;
+    text.assign(answer, domain);
     WhoisVerdict verdict;
-    if (!hits.refusal && hits.success >= 0) {
-        verdict.kind = WhoisVerdict::Kind::Available;
-        verdict.successWord = list.words.at(hits.success);
-    } else if (hits.refusal || hits.error) {
-        verdict.kind = WhoisVerdict::Kind::ErrorBlocked;
+    // Binary data, and web pages from a server that is no WHOIS server, say nothing about the name.
+    const QStringView folded = text.text().trimmed();
+    if (text.looksBinary() || folded.startsWith(u"http/") || folded.startsWith(QLatin1Char('<')))
+        return verdict;
+    const RecordEvidence fields = findRecordFields(text);
+    if (fields.record) {
+        verdict.kind = Kind::Registered;
+        return verdict;
+    }
+    const CompiledList &list = compiled(successPhrases);
+    const PhraseSet::Hits hits = list.set.scan(text);
+    if (hits.refusal)
+        verdict.kind = Kind::ErrorBlocked;
+    else if (fields.takenStatus || hits.taken)
+        verdict.kind = Kind::Registered;
+    else if (hits.success >= 0 || hits.notFound >= 0 || fields.freeStatus) {
+        verdict.kind = Kind::Available;
+        if (hits.success >= 0)
+            verdict.successWord = list.words.at(hits.success);
+        else if (hits.notFound >= 0)
+            verdict.successWord = QString::fromUtf16(notFoundStatements[hits.notFound].text);
+        else
+            verdict.successWord = QStringLiteral("Status: free");
+    } else if (hits.error) {
+        verdict.kind = Kind::ErrorBlocked;
     }
     return verdict;
 }

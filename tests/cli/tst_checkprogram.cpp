@@ -433,7 +433,7 @@ void TestCheckProgram::proxyTakesEveryLookup()
 {
     WhoisFixtureServer proxy;
     QVERIFY(proxy.listen());
-    proxy.setAnswer("Domain Name: TAKEN\r\n");
+    proxy.setAnswer("Domain Name: TAKEN\r\nRegistrar: Example\r\n");
     m_folder->write(QStringLiteral("list.txt"), "abc\nexample.org\nshop.example.xyz\n");
     Finished finished;
     QVERIFY(run(withData({QStringLiteral("--proxy"), QStringLiteral("127.0.0.1:") + QString::number(proxy.port()),

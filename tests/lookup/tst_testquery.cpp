@@ -83,6 +83,9 @@ void TestTestQuery::reportsTheVerdict_data()
     QTest::newRow("error or blocked") << testing::quotaAnswer() << QStringLiteral("Appears to be: Error/Blocked\r\n");
     QTest::newRow("registered") << testing::registeredAnswer(QStringLiteral("Google.com"))
                                 << QStringLiteral("Appears to be: Registered\r\n");
+    QTest::newRow("unknown") << QByteArray("Welcome to the registry.\r\n")
+                             << QStringLiteral("Appears to be: Unknown\r\nReason: the answer holds neither a record "
+                                               "nor a not-found statement\r\n");
 }
 
 void TestTestQuery::reportsTheVerdict()
@@ -128,10 +131,12 @@ void TestTestQuery::placeholderNamesShowNoVerdict_data()
     QTest::addColumn<QString>("domain");
     QTest::addColumn<int>("messages");
     QTest::newRow(".com available") << QByteArray("No match\r\n") << QStringLiteral(".com") << 0;
-    QTest::newRow(".com registered") << QByteArray("Domain Name: X\r\n") << QStringLiteral(".com") << 0;
+    QTest::newRow(".com registered") << QByteArray("Domain Name: X\r\nRegistrar: Example\r\n") << QStringLiteral(".com")
+                                     << 0;
     QTest::newRow(".com blocked") << QByteArray("quota exceeded\r\n") << QStringLiteral(".com") << 1;
     QTest::newRow("endoffile available") << QByteArray("No match\r\n") << QStringLiteral("EndOfFile.com") << 0;
-    QTest::newRow("endoffile registered") << QByteArray("Domain Name: X\r\n") << QStringLiteral("EndOfFile.com") << 1;
+    QTest::newRow("endoffile registered")
+        << QByteArray("Domain Name: X\r\nRegistrar: Example\r\n") << QStringLiteral("EndOfFile.com") << 1;
 }
 
 void TestTestQuery::placeholderNamesShowNoVerdict()

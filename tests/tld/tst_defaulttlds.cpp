@@ -229,7 +229,6 @@ void TestDefaultTlds::rowsKnowTheirRegistrysNotFound_data()
     QTest::newRow("ca") << QStringLiteral("quarrytide.ca") << QStringLiteral("Not found: quarrytide.ca\n");
     QTest::newRow("hk") << QStringLiteral("quarrytide.hk") << QStringLiteral("The domain has not been registered.\n");
     QTest::newRow("cn") << QStringLiteral("quarrytide.cn") << QStringLiteral("no matching record.\n");
-    QTest::newRow("no row: com row") << QStringLiteral("quarrytide.xyz") << QStringLiteral("DOMAIN NOT FOUND\n");
 }
 
 void TestDefaultTlds::rowsKnowTheirRegistrysNotFound()

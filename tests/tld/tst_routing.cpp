@@ -60,8 +60,9 @@ void TestRouting::findTldIndex_data()
     QTest::newRow("own row, any case") << common << QStringLiteral("Example.COM") << false << 0;
     QTest::newRow("disabled row still serves") << common << QStringLiteral("example.de") << false << 1;
     QTest::newRow("own row past row 0, any case") << common << QStringLiteral("EXAMPLE.De") << false << 1;
-    QTest::newRow("two labels, no row: com row") << common << QStringLiteral("example.xyz") << false << 0;
-    QTest::newRow("no dot: com row") << common << QStringLiteral("example") << false << 0;
+    // Another registry's "no match" would call the name free: a name without its own row goes nowhere.
+    QTest::newRow("two labels, no row") << common << QStringLiteral("example.xyz") << false << -1;
+    QTest::newRow("no dot") << common << QStringLiteral("example") << false << -1;
     QTest::newRow("three labels, no row") << common << QStringLiteral("shop.example.xyz") << false << -1;
     QTest::newRow("uk before co.uk in the scan") << common << QStringLiteral("a.co.uk") << false << 3;
     QTest::newRow("uk row wins wherever it stands")
@@ -70,21 +71,26 @@ void TestRouting::findTldIndex_data()
                                 << QStringLiteral("shop.a.CO.UK") << false << 1;
     QTest::newRow("first of doubled rows")
         << QStringList{QStringLiteral("here"), QStringLiteral("here")} << QStringLiteral("x.here") << false << 0;
-    // The fallback takes the last com row seen; a direct match takes the first.
     const QStringList twoComRows = {QStringLiteral("com"), QStringLiteral("de"), QStringLiteral("com")};
-    QTest::newRow("fallback: last com row") << twoComRows << QStringLiteral("example.xyz") << false << 2;
     QTest::newRow("match: first com row") << twoComRows << QStringLiteral("example.com") << false << 0;
-    QTest::newRow("no com row: row 0") << QStringList{QStringLiteral("de"), QStringLiteral("net")}
-                                       << QStringLiteral("example.xyz") << false << 0;
+    QTest::newRow("no row, no com row") << QStringList{QStringLiteral("de"), QStringLiteral("net")}
+                                        << QStringLiteral("example.xyz") << false << -1;
+    // International names are routed by their ASCII form, or by a row written in their own letters.
+    QTest::newRow("international name") << common << QStringLiteral("bücher.de") << false << 1;
+    QTest::newRow("international extension")
+        << QStringList{QStringLiteral("xn--p1ai")} << QStringLiteral("пример.рф") << false << 0;
+    QTest::newRow("extension in its own letters")
+        << QStringList{QStringLiteral("рф")} << QStringLiteral("пример.рф") << false << 0;
     QTest::newRow("empty table") << QStringList{} << QStringLiteral("example.com") << false << -1;
 
     QTest::newRow("proxy row takes everything") << common << QStringLiteral("shop.example.de") << true << 5;
     QTest::newRow("proxy row, name without dot") << common << QStringLiteral("example") << true << 5;
-    // Without a proxy row the domain's own labels decide as if the first scan had failed.
+    // Without a proxy row the domain's own labels decide.
     const QStringList noProxy = {QStringLiteral("com"), QStringLiteral("de"), QStringLiteral("co.uk")};
-    QTest::newRow("no proxy row, two labels: com") << noProxy << QStringLiteral("example.de") << true << 0;
+    QTest::newRow("no proxy row, own row") << noProxy << QStringLiteral("example.de") << true << 1;
     QTest::newRow("no proxy row, three labels") << noProxy << QStringLiteral("a.b.co.uk") << true << 2;
-    QTest::newRow("no proxy row, no match") << noProxy << QStringLiteral("a.b.de") << true << -1;
+    QTest::newRow("no proxy row, last label") << noProxy << QStringLiteral("a.b.de") << true << 1;
+    QTest::newRow("no proxy row, no match") << noProxy << QStringLiteral("a.b.xyz") << true << -1;
 }
 
 void TestRouting::findTldIndex()
@@ -121,8 +127,9 @@ void TestRouting::controlCharactersNeverReachAQuery()
 void TestRouting::queryIsTheDomainAndOneLineEnd()
 {
     QCOMPARE(queryText(QStringLiteral("example.com")), QByteArray("example.com\r\n"));
-    QCOMPARE(queryText(QStringLiteral("bücher.de")), QByteArray("b\xc3\xbc"
-                                                                "cher.de\r\n"));
+    // Registries know international names in their ASCII form only.
+    QCOMPARE(queryText(QStringLiteral("bücher.de")), QByteArray("xn--bcher-kva.de\r\n"));
+    QCOMPARE(queryText(QStringLiteral("BÜCHER.de")), QByteArray("xn--bcher-kva.de\r\n"));
 }
 
 void TestRouting::registrableDomain_data()

@@ -1,7 +1,11 @@
+#include "TestFolder.h"
 #include "platform/TextCodec.h"
 #include "tld/DefaultTlds.h"
+#include "tld/Routing.h"
+#include "tld/TldFile.h"
 #include "tld/Verdict.h"
 
+#include <QDir>
 #include <QtTest>
 
 using namespace tld;
@@ -21,10 +25,17 @@ private slots:
     void theQueriedNameTakesNoPart();
     void notFoundStatementsOfManyRegistries_data();
     void notFoundStatementsOfManyRegistries();
+    void recordsInTheRegistriesFormats_data();
+    void recordsInTheRegistriesFormats();
+    void aRecordOutweighsEverythingElse_data();
+    void aRecordOutweighsEverythingElse();
     void refusalsComeBeforeEverything_data();
     void refusalsComeBeforeEverything();
     void errorWordsCountAsWordsOfTheirOwn_data();
     void errorWordsCountAsWordsOfTheirOwn();
+    void withoutEvidenceTheAnswerIsUnknown_data();
+    void withoutEvidenceTheAnswerIsUnknown();
+    void realAnswersMeetTheTargets();
     void placeholderNames_data();
     void placeholderNames();
 };
@@ -47,21 +58,24 @@ void TestVerdict::judgeAnswer_data()
     QTest::newRow("later item matches") << QStringLiteral("No match,Nothing found")
                                         << QStringLiteral("% nothing found\n") << Kind::Available
                                         << QStringLiteral("Nothing found");
+    QTest::newRow("built-in statement when the row has none")
+        << QStringLiteral("#NOTHING#") << QStringLiteral("% No entries found.\n") << Kind::Available
+        << QStringLiteral("No entries found");
     QTest::newRow("rate exceeded") << QStringLiteral("No match for")
                                    << QStringLiteral("Query rate exceeded, please slow down.\r\n") << Kind::ErrorBlocked
                                    << QString();
-    QTest::newRow("error word in any case")
-        << QStringLiteral("No match for") << QStringLiteral("%% QUOTA reached\r\n") << Kind::ErrorBlocked << QString();
+    QTest::newRow("error word alone") << QStringLiteral("No match for") << QStringLiteral("%% QUOTA reached\r\n")
+                                      << Kind::ErrorBlocked << QString();
     QTest::newRow("registrant and status")
         << QStringLiteral("No match for") << registered << Kind::Registered << QString();
-    QTest::newRow("empty answer") << QStringLiteral("No match for") << QString() << Kind::Registered << QString();
+    QTest::newRow("empty answer") << QStringLiteral("No match for") << QString() << Kind::Unknown << QString();
     QTest::newRow("short phrase") << QStringLiteral("ok") << QStringLiteral("Result: OK\n") << Kind::Available
                                   << QStringLiteral("ok");
     QTest::newRow("letters beyond ASCII")
         << QStringLiteral("Dominio no encontrado,Não encontrado") << QStringLiteral("DOMÍNIO NÃO ENCONTRADO\n")
         << Kind::Available << QStringLiteral("Não encontrado");
     QTest::newRow("phrase cut off by the end")
-        << QStringLiteral("No match for") << QStringLiteral("Reply: No match f") << Kind::Registered << QString();
+        << QStringLiteral("No match for") << QStringLiteral("Reply: No match f") << Kind::Unknown << QString();
     // A not-found statement outweighs an error word in the same answer.
     QTest::newRow("phrase before error word")
         << QStringLiteral("not found") << QStringLiteral("%ERROR: not found; quota left: 99\n") << Kind::Available
@@ -149,6 +163,8 @@ void TestVerdict::proseNeverMakesANameFree_data()
     QTest::newRow("reserved name") << defaultSuccessPhrases << QStringLiteral("quarrytide.fi")
                                    << QStringLiteral("\r\nDomain not available\r\n\r\nMore information is "
                                                      "available at https://domain.example/\r\n");
+    QTest::newRow("prohibited name") << defaultSuccessPhrases << QStringLiteral("quarrytide.cn")
+                                     << QStringLiteral("The domain you requested is prohibited.\r\n");
 }
 
 void TestVerdict::proseNeverMakesANameFree()
@@ -184,6 +200,10 @@ void TestVerdict::theQueriedNameTakesNoPart_data()
     QTest::newRow("name between blanks") << QStringLiteral("is free") << QStringLiteral("isfree.nl")
                                          << QStringLiteral("isfree.nl   is free\r\n") << Kind::Available
                                          << QStringLiteral("is free");
+    // "is free" is a statement only about the name itself.
+    QTest::newRow("is free about something else")
+        << QStringLiteral("#NOTHING#") << QStringLiteral("quarrytide.nl") << QStringLiteral("This service is free\r\n")
+        << Kind::Unknown << QString();
 }
 
 void TestVerdict::theQueriedNameTakesNoPart()
@@ -217,15 +237,80 @@ void TestVerdict::notFoundStatementsOfManyRegistries_data()
     QTest::newRow("No match") << QStringLiteral("No match for \"QUARRYTIDE-EXAMPLE.COM\".\r\n");
     QTest::newRow("Not Registered status") << QStringLiteral("Domain Information\nQuery: quarrytide-example.ke\n"
                                                              "Status: Not Registered\n");
+    QTest::newRow("error code first") << QStringLiteral("%error 230 No Objects Found\n");
+    QTest::newRow("status with a code") << QStringLiteral("domain_name: quarrytide-example.nz\n"
+                                                          "query_status: 220 Available\n");
+    QTest::newRow("name first") << QStringLiteral("quarrytide-example.nl is free\n");
+    QTest::newRow("Spanish") << QStringLiteral("quarrytide-example.cl: no existe\n");
+    QTest::newRow("alone on its line") << QStringLiteral("Available\nDomain: quarrytide-example.co.za\n");
 }
 
 void TestVerdict::notFoundStatementsOfManyRegistries()
 {
     QFETCH(QString, answer);
     // Asked for the name the answer repeats, if it does.
-    static const QRegularExpression name(QStringLiteral("quarrytide-example\\.[a-z]+"));
+    static const QRegularExpression name(QStringLiteral("quarrytide-example\\.[a-z.]+[a-z]"));
     const QString domain = name.match(answer).captured();
     QCOMPARE(tld::judgeAnswer(answer, defaultSuccessPhrases, domain).kind, Kind::Available);
+    // A row whose phrases miss the registry's wording still finds the statement.
+    QCOMPARE(tld::judgeAnswer(answer, QStringLiteral("#NOTHING#"), domain).kind, Kind::Available);
+}
+
+void TestVerdict::recordsInTheRegistriesFormats_data()
+{
+    QTest::addColumn<QString>("answer");
+    // Registered names as registries show them; none of these holds a not-found statement or a status.
+    QTest::newRow("gTLD record") << QStringLiteral("   Domain Name: EXAMPLE.COM\r\n   Registrar: Example Inc.\r\n"
+                                                   "   Creation Date: 1995-08-14T04:00:00Z\r\n");
+    QTest::newRow("object style") << QStringLiteral("domain:      example.at\nadmin-c:     HM-EXAMPLE\n"
+                                                    "tech-c:      HM-EXAMPLE\nsource:      AT-DOM\n");
+    QTest::newRow("name servers below their key")
+        << QStringLiteral("Domain name:\nexample.ch\n\nName servers:\nns1.example.net\nns2.example.net\n");
+    QTest::newRow("indented blocks") << QStringLiteral("    Domain name:\n        example.co.uk\n\n"
+                                                       "    Registrant:\n        Example Ltd\n");
+    QTest::newRow("bracketed keys") << QStringLiteral("[Domain Name]                   EXAMPLE.JP\n"
+                                                      "[Name Server]                   ns1.example.jp\n");
+    QTest::newRow("lettered bracketed keys")
+        << QStringLiteral("a [Domain Name]                 example.my\nc [Record Created]              13-MAY-2009\n");
+    QTest::newRow("dot leaders") << QStringLiteral(" Complete Domain Name........: example.ai\n"
+                                                   " Primary Server Hostname....: ns1.example.net\n");
+    QTest::newRow("hash separator") << QStringLiteral("Nom de domaine#. . . . . . .example.dz\n"
+                                                      "Registrar#. . . . . . . . . example registrar\n");
+    QTest::newRow("translated key in parentheses")
+        << QStringLiteral("example.cl:\nServidores de nombre (Domain servers):\n    ns1.example.net (192.0.2.1)\n");
+    QTest::newRow("Spanish dates") << QStringLiteral("Dominio: example.bo\nFecha de registro: 2006-08-22\n");
+    QTest::newRow("accented key") << QStringLiteral("Nombre de Dominio: example.uy\n"
+                                                    "Fecha de Creación: 2012-07-03 20:58:58\n");
+    QTest::newRow("object name first") << QStringLiteral("domain:Domain-Name:example.ma\ndomain:Created:20090324\n");
+    QTest::newRow("key and value between blanks")
+        << QStringLiteral("Domain-name         example.sk\ndns_name            ns1.example.net\n");
+    QTest::newRow("status of a taken name") << QStringLiteral("Domain: example.de\nStatus: connect\n");
+    QTest::newRow("reserved by the registry") << QStringLiteral("Reserved by Registry\n");
+}
+
+void TestVerdict::recordsInTheRegistriesFormats()
+{
+    QFETCH(QString, answer);
+    QCOMPARE(tld::judgeAnswer(answer, defaultSuccessPhrases).kind, Kind::Registered);
+}
+
+void TestVerdict::aRecordOutweighsEverythingElse_data()
+{
+    QTest::addColumn<QString>("answer");
+    const QString record = QStringLiteral("Domain Name: QUARRYTIDE.EXAMPLE\r\nRegistrar: Example Registrar\r\n"
+                                          "Name Server: NS1.EXAMPLE.NET\r\n");
+    QTest::newRow("and a not-found statement")
+        << record + QStringLiteral("No match for nameserver NS2.EXAMPLE.NET\r\n");
+    QTest::newRow("and an error word") << record + QStringLiteral("Name server check: ERROR (lame delegation)\r\n");
+    QTest::newRow("and a rate notice") << QStringLiteral("% Query rate limit exceeded. Reduced information.\r\n") +
+                                              record;
+}
+
+void TestVerdict::aRecordOutweighsEverythingElse()
+{
+    QFETCH(QString, answer);
+    QCOMPARE(tld::judgeAnswer(answer, defaultSuccessPhrases, QStringLiteral("quarrytide.example")).kind,
+             Kind::Registered);
 }
 
 void TestVerdict::refusalsComeBeforeEverything_data()
@@ -249,6 +334,11 @@ void TestVerdict::refusalsComeBeforeEverything_data()
     QTest::newRow("address registry") << QStringLiteral("No entries found")
                                       << QStringLiteral("%ERROR:101: no entries found\n%\n"
                                                         "% No entries found in source RIPE.\n");
+    // Limits in words of their own, not in the fixed list of refusals.
+    QTest::newRow("limit in other words, then a not-found line")
+        << defaultSuccessPhrases << QStringLiteral("Lookup limit of 20 per minute has been exceeded.\nNOT FOUND\n");
+    QTest::newRow("quota used up") << defaultSuccessPhrases
+                                   << QStringLiteral("The WHOIS query quota for 192.0.2.1 has been exceeded\n");
 }
 
 void TestVerdict::refusalsComeBeforeEverything()
@@ -263,12 +353,12 @@ void TestVerdict::errorWordsCountAsWordsOfTheirOwn_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<Kind>("kind");
     QTest::newRow("error-free disclaimer")
-        << QStringLiteral("Domain Name: x.cx\nWe cannot guarantee that the results are error-free.\n")
-        << Kind::Registered;
-    QTest::newRow("error free") << QStringLiteral("Domain: x\nprovided as is, not error free\n") << Kind::Registered;
+        << QStringLiteral("Registrar: X\nWe cannot guarantee that the results are error-free.\n") << Kind::Registered;
+    QTest::newRow("error free") << QStringLiteral("Registrar: X\nprovided as is, not error free\n") << Kind::Registered;
     QTest::newRow("errors and omissions")
-        << QStringLiteral("Domain: x\nno liability for errors or omissions\n") << Kind::Registered;
-    QTest::newRow("unblocked") << QStringLiteral("Domain: x\nStatus: unblocked\n") << Kind::Registered;
+        << QStringLiteral("Registrar: X\nno liability for errors or omissions\n") << Kind::Registered;
+    QTest::newRow("unblocked") << QStringLiteral("Registrar: X\nStatus: unblocked\n") << Kind::Registered;
+    QTest::newRow("error-free text alone") << QStringLiteral("Results are error-free.\n") << Kind::Unknown;
     QTest::newRow("error code") << QStringLiteral("%ERROR:202: access denied\n") << Kind::ErrorBlocked;
     QTest::newRow("quota sentence") << QStringLiteral("The WHOIS query quota for 192.0.2.1 is used up.\n")
                                     << Kind::ErrorBlocked;
@@ -285,6 +375,79 @@ void TestVerdict::errorWordsCountAsWordsOfTheirOwn()
     QFETCH(QString, answer);
     QFETCH(Kind, kind);
     QCOMPARE(tld::judgeAnswer(answer, QStringLiteral("No entries found"), QStringLiteral("x.example")).kind, kind);
+}
+
+void TestVerdict::withoutEvidenceTheAnswerIsUnknown_data()
+{
+    QTest::addColumn<QString>("answer");
+    QByteArray junk(2048, '\0');
+    for (int i = 0; i < junk.size(); ++i)
+        junk[i] = char((i * 131 + 7) % 256);
+    QTest::newRow("empty") << QString();
+    QTest::newRow("blank lines") << QStringLiteral(" \r\n\r\n\t\r\n");
+    QTest::newRow("binary junk") << platform::decodeText(junk);
+    QTest::newRow("binary around a statement")
+        << platform::decodeText(junk.left(600) + "\nNo match for \"QUARRYTIDE.COM\"\n" + junk.left(600));
+    QTest::newRow("refusal in unknown words") << QStringLiteral("Service closed for maintenance until 14:00 UTC.\n");
+    QTest::newRow("greeting only") << QStringLiteral("Welcome to the registry's WHOIS service.\r\n");
+    QTest::newRow("terms of use only") << QStringLiteral(
+        "% The WHOIS service allows persons to check whether a specific domain name is still available\n"
+        "% or not. More information is available at https://registry.example/\n");
+    QTest::newRow("field not found") << QStringLiteral("Abuse contact: not found\n");
+    QTest::newRow("web server status line") << QStringLiteral("HTTP/1.1 404 Not Found\r\nServer: x\r\n\r\n");
+    QTest::newRow("web page") << QStringLiteral("<html><body><h1>Not Found</h1>\nNot found\n</body></html>\n");
+    QTest::newRow("domain name echo only") << QStringLiteral("Domain Name: QUARRYTIDE.EXAMPLE\r\n");
+}
+
+void TestVerdict::withoutEvidenceTheAnswerIsUnknown()
+{
+    QFETCH(QString, answer);
+    // The row's own phrases are found anywhere, as their author wrote them; these are the built-in ones.
+    QCOMPARE(tld::judgeAnswer(answer, QStringLiteral("#NOTHING#"), QStringLiteral("quarrytide.example")).kind,
+             Kind::Unknown);
+}
+
+void TestVerdict::realAnswersMeetTheTargets()
+{
+    const QString folder = testing::whoisAnswersFolder();
+    if (folder.isEmpty())
+        QSKIP("the shared real WHOIS answers are not on this machine");
+    const TldTable table = parseTable(defaultTldRows().join(QStringLiteral("\r\n")));
+    QFile manifest(folder + QStringLiteral("/MANIFEST.tsv"));
+    QVERIFY(manifest.open(QIODevice::ReadOnly));
+    QMap<QString, QMap<Kind, int>> counts;
+    const QStringList lines = platform::splitAnyLines(platform::decodeText(manifest.readAll()));
+    for (const QString &line : lines.mid(1)) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        QFile file(folder + QLatin1Char('/') + fields.value(0));
+        if (fields.size() < 3 || !file.open(QIODevice::ReadOnly))
+            continue;
+        const QString answer = platform::decodeText(file.readAll());
+        // The name asked for is the one the answer repeats most often.
+        const QRegularExpression name(QStringLiteral("\\b[a-z0-9-]+\\.") + QRegularExpression::escape(fields.at(1)) +
+                                          QStringLiteral("\\b"),
+                                      QRegularExpression::CaseInsensitiveOption);
+        QMap<QString, int> seen;
+        for (auto it = name.globalMatch(answer); it.hasNext();)
+            ++seen[it.next().captured().toLower()];
+        const QString domain = seen.isEmpty() ? QString() : std::max_element(seen.begin(), seen.end()).key();
+        const int row = findTldIndex(table, QStringLiteral("x.") + fields.at(1), false);
+        const QString phrases = row >= 0 ? table.at(row).successPhrases : defaultSuccessPhrases;
+        ++counts[fields.at(2)][tld::judgeAnswer(answer, phrases, domain).kind];
+    }
+    const auto share = [&counts](const QString &label, std::initializer_list<Kind> kinds) {
+        int hits = 0;
+        int total = 0;
+        for (auto it = counts[label].cbegin(); it != counts[label].cend(); ++it) {
+            total += it.value();
+            hits += std::find(kinds.begin(), kinds.end(), it.key()) != kinds.end() ? it.value() : 0;
+        }
+        return total ? 100.0 * hits / total : 0.0;
+    };
+    QCOMPARE(counts[QStringLiteral("registered")][Kind::Available], 0);
+    QVERIFY(share(QStringLiteral("available"), {Kind::Available}) >= 97.0);
+    QVERIFY(share(QStringLiteral("limited"), {Kind::Available, Kind::ErrorBlocked, Kind::Unknown}) >= 95.0);
+    QVERIFY(share(QStringLiteral("registered"), {Kind::Registered}) >= 99.0);
 }
 
 void TestVerdict::placeholderNames_data()

@@ -1,0 +1,176 @@
+#include "tld/AnswerText.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace tld {
+
+namespace {
+
+bool isBlank(char16_t c)
+{
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == 0xA0 || (c >= 0x2000 && c <= 0x200A) ||
+           c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+// Control characters other than tab, line feed, vertical tab, form feed and carriage return, one bit each.
+constexpr quint32 c0Controls = 0xFFFFC1FFu;
+
+bool isControl(char16_t c)
+{
+    return (c < 0x20 && (c0Controls >> c & 1)) || (c >= 0x7f && c < 0xa0) || c == 0xfffd;
+}
+
+char16_t foldCase(char16_t c)
+{
+    if (c < 0x80)
+        return c >= 'A' && c <= 'Z' ? char16_t(c + ('a' - 'A')) : c;
+    return QChar(c).toCaseFolded().unicode();
+}
+
+// Folds and merges blanks into @p out; returns how many control characters the text held.
+qsizetype fold(QStringView text, QString &out)
+{
+    // Folded ASCII characters, with the top bit set for control characters.
+    static const std::array<char16_t, 128> ascii = [] {
+        std::array<char16_t, 128> table{};
+        for (char16_t c = 0; c < 128; ++c)
+            table[c] = char16_t((isBlank(c) ? u' ' : foldCase(c)) | (isControl(c) ? 0x8000 : 0));
+        return table;
+    }();
+    out.resize(text.size());
+    char16_t *const chars = reinterpret_cast<char16_t *>(out.data());
+    const char16_t *const source = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype n = 0;
+    bool lastBlank = false;
+    char16_t seen = 0; // the top bit tells whether any control character came
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t u = source[i];
+        char16_t folded = 0;
+        if (u < 0x80) [[likely]] {
+            folded = ascii[u];
+            seen |= folded;
+            folded &= 0x7fff;
+        } else {
+            folded = isBlank(u) ? u' ' : foldCase(u);
+            seen |= isControl(u) ? 0x8000 : 0;
+        }
+        const bool blank = folded == u' ';
+        chars[n] = folded; // kept unless it repeats a blank
+        n += !(blank & lastBlank);
+        lastBlank = blank;
+    }
+    out.resize(n);
+    // Answers are text; only the rare one with control characters is counted through.
+    return seen & 0x8000 ? std::count_if(source, source + size, isControl) : 0;
+}
+
+bool isLineEnd(char16_t c)
+{
+    return c == '\n' || c == '\r';
+}
+
+} // namespace
+
+QString foldedText(QStringView text)
+{
+    QString out;
+    fold(text, out);
+    return out;
+}
+
+void AnswerText::assign(QStringView answer, QStringView domain)
+{
+    m_originalSize = answer.size();
+    m_controls = fold(answer, m_text);
+    m_names.clear();
+    if (domain.isEmpty())
+        return;
+    const QString name = foldedText(domain);
+    // A name without a dot or of a few letters would blank out ordinary words.
+    if (name.size() >= 4 && name.contains(QLatin1Char('.')))
+        removeName(name);
+}
+
+void AnswerText::removeName(const QString &name)
+{
+    // Each occurrence becomes one blank, merged with the blanks around it; the text only shrinks, so the
+    // part not yet searched is never overwritten.
+    char16_t *chars = reinterpret_cast<char16_t *>(m_text.data());
+    const qsizetype n = m_text.size();
+    qsizetype write = 0;
+    qsizetype read = 0;
+    for (qsizetype found = m_text.indexOf(name); found >= 0; found = QStringView(chars, n).indexOf(name, read)) {
+        std::copy(chars + read, chars + found, chars + write);
+        write += found - read;
+        if (write == 0 || chars[write - 1] != u' ')
+            chars[write++] = u' ';
+        m_names.push_back(write - 1);
+        read = found + name.size();
+        while (read < n && chars[read] == u' ')
+            ++read;
+    }
+    std::copy(chars + read, chars + n, chars + write);
+    m_text.resize(write + n - read);
+}
+
+qsizetype AnswerText::lineStart(qsizetype pos) const
+{
+    const char16_t *chars = QStringView(m_text).utf16();
+    while (pos > 0 && !isLineEnd(chars[pos - 1]))
+        --pos;
+    return pos;
+}
+
+qsizetype AnswerText::lineEnd(qsizetype pos) const
+{
+    const char16_t *chars = QStringView(m_text).utf16();
+    const qsizetype size = m_text.size();
+    while (pos < size && !isLineEnd(chars[pos]))
+        ++pos;
+    return pos;
+}
+
+bool AnswerText::mentionsName(qsizetype from, qsizetype to) const
+{
+    const auto first = std::lower_bound(m_names.begin(), m_names.end(), from);
+    return first != m_names.end() && *first < to;
+}
+
+bool AnswerText::isLead(qsizetype from, qsizetype to) const
+{
+    constexpr std::u16string_view marks = u" %#>*;-_=+|[](){}<\"'.:0123456789";
+    static constexpr QStringView tag = u"error";
+    for (qsizetype i = from; i < to; ++i) {
+        if (marks.find(m_text.at(i).unicode()) != std::u16string_view::npos)
+            continue;
+        // "%ERROR:101: no entries found" still opens with its statement.
+        if (QStringView(m_text).mid(i, to - i).startsWith(tag)) {
+            i += tag.size() - 1;
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
+bool AnswerText::isTail(qsizetype from, qsizetype to) const
+{
+    constexpr std::u16string_view marks = u" .!?;:,\"')]}>*%#-_=<";
+    for (qsizetype i = from; i < to; ++i) {
+        if (marks.find(m_text.at(i).unicode()) == std::u16string_view::npos)
+            return false;
+    }
+    return true;
+}
+
+bool AnswerText::isFieldValue(qsizetype from, qsizetype to) const
+{
+    const QStringView lead = QStringView(m_text).mid(from, to - from);
+    const qsizetype colon = lead.indexOf(QLatin1Char(':'));
+    return colon > 0 && std::any_of(lead.begin(), lead.begin() + colon, [](QChar c) { return c.isLetter(); });
+}
+
+} // namespace tld
