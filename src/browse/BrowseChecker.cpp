@@ -58,8 +58,12 @@ bool BrowseChecker::startDomainCheck(const QString &name)
     if (!m_tlds.matcher().containsEnabledTld(m_currentDomain))
         return false;
     const tld::TldRecord *row = m_tlds.rowFor(m_currentDomain);
-    if (!row || row->server.isEmpty())
+    if (!row || row->server.isEmpty()) {
+        // A name no registry of the table serves is asked nowhere, and kept unchecked.
+        if (!tld::isPlaceholderName(m_currentDomain))
+            m_results.addUncheckedName(m_currentDomain);
         return false;
+    }
     m_server = row->server;
     m_throttle.setCurrentThrottle(row->throttle);
     emit panelChanged(1, QStringLiteral("Checking status of: ") + m_currentDomain);
@@ -91,10 +95,13 @@ void BrowseChecker::onLookupEnd(const lookup::QueryOutcome &outcome)
         abandonCheck(outcome.cause);
         return;
     }
-    if (outcome.kind == Kind::Refused)
-        emit blocked(m_server, outcome.answer);
-    else if (outcome.kind == Kind::Available || outcome.kind == Kind::Registered)
+    if (outcome.kind == Kind::Available || outcome.kind == Kind::Registered) {
         record(outcome.kind == Kind::Available);
+    } else {
+        if (outcome.kind == Kind::Refused)
+            emit blocked(m_server, outcome.answer);
+        keepUnchecked();
+    }
     ++m_nextIndex;
     m_state = State::Pausing;
     emit panelChanged(1, QStringLiteral("Pausing for ") + QString::number(m_throttle.currentThrottle()) +
@@ -121,12 +128,20 @@ void BrowseChecker::record(bool available)
     emit panelChanged(1, QStringLiteral("Unregistered: ") + m_currentDomain);
 }
 
+void BrowseChecker::keepUnchecked()
+{
+    if (!tld::isPlaceholderName(m_currentDomain) &&
+        !m_currentDomain.contains(QLatin1String("endoffile"), Qt::CaseInsensitive))
+        m_results.addUncheckedName(m_currentDomain);
+}
+
 void BrowseChecker::abandonCheck(const QString &reason)
 {
     if (m_state != State::Checking)
         return;
     m_lookup->abort();
     emit blocked(m_server, reason);
+    keepUnchecked();
     ++m_nextIndex;
     m_state = State::Idle;
     checkNextQueued();

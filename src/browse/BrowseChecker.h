@@ -24,7 +24,8 @@ namespace browse {
 /**
  * Checks the names queued by the page scans, one at a time over the window's own connection: a tick
  * of the queue timer takes the next queued name, the answer is judged when the server closes, and a
- * pause shared with the main window's engine follows every answer.
+ * pause shared with the main window's engine follows every answer. Names that end without a verdict
+ * join the unchecked names.
  */
 class BrowseChecker : public QObject {
     Q_OBJECT
@@ -61,6 +62,8 @@ private:
     void onLookupEnd(const lookup::QueryOutcome &outcome);
     void abandonCheck(const QString &reason);
     void record(bool available);
+    /// The name ended without a verdict: it waits with the unchecked names.
+    void keepUnchecked();
 
     tld::TldRegistry &m_tlds;
     engine::ThrottleGate &m_throttle;

@@ -138,8 +138,9 @@ void CheckRun::start()
     if (!m_options.tld.isEmpty())
         m_engine->setChosenTld([tld = m_options.tld] { return tld; });
     connect(m_engine.get(), &engine::QueryEngine::outcome, this, &CheckRun::onOutcome);
-    connect(m_engine.get(), &engine::QueryEngine::stopped, this, [this] { finish(AllJudged); });
-    // The end marker leaves the single-slot engine idle; the run ends once the engine has taken it.
+    // The engine stops by itself once the last name has its outcome; a failed input is no success.
+    connect(m_engine.get(), &engine::QueryEngine::stopped, this, &CheckRun::onListEnded);
+    // Should the engine ever rest at the end marker, the end of the input still ends the run.
     m_stream.setEndHandler([this] { QMetaObject::invokeMethod(this, &CheckRun::onListEnded, Qt::QueuedConnection); });
     if (m_showProgress) {
         qint64 total = NameStream::countEntries(m_stream.inputs());
@@ -256,11 +257,12 @@ void CheckRun::finish(int status)
                         .arg(m_nextPosition);
         note(text);
     } else if (m_showProgress) {
-        note(QStringLiteral("%1 names: %2 available, %3 registered, %4 refused, %5 timeout, %6 no-server")
+        note(QStringLiteral("%1 names: %2 available, %3 registered, %4 refused, %5 unknown, %6 timeout, %7 no-server")
                  .arg(m_done)
                  .arg(m_counts[int(Kind::Available)])
                  .arg(m_counts[int(Kind::Registered)])
                  .arg(m_counts[int(Kind::Refused)])
+                 .arg(m_counts[int(Kind::Unknown)])
                  .arg(m_counts[int(Kind::TimedOut)])
                  .arg(m_counts[int(Kind::NoServer)]));
     }

@@ -1,7 +1,8 @@
 #include "cli/ResultFormat.h"
 
-#include "results/ResultClasses.h"
-#include "tld/TldRecord.h"
+#include "results/OutcomeWords.h"
+
+#include <QStringList>
 
 namespace cli {
 
@@ -58,62 +59,21 @@ QString jsonString(const QString &text)
     return json + QLatin1Char('"');
 }
 
-// The result classes pass over a name that was empty before its extension was added.
-bool isBareExtension(const QString &domain)
-{
-    return domain == QLatin1String(".com") || domain == QLatin1String(".net");
-}
-
 } // namespace
 
 QString verdictWord(Kind kind)
 {
-    switch (kind) {
-    case Kind::Available:
-        return QStringLiteral("available");
-    case Kind::Registered:
-        return QStringLiteral("registered");
-    case Kind::Refused:
-        return QStringLiteral("refused");
-    case Kind::TimedOut:
-        return QStringLiteral("timeout");
-    case Kind::Unknown:
-        return QStringLiteral("unknown");
-    case Kind::NoServer:
-        break;
-    }
-    return QStringLiteral("no-server");
+    return results::outcomeWord(kind);
 }
 
 QString classWord(const lookup::QueryOutcome &outcome)
 {
-    if (isBareExtension(outcome.domain))
-        return QString();
-    if (outcome.kind == Kind::Registered)
-        return QStringLiteral("Registered");
-    if (outcome.kind != Kind::Available)
-        return QString();
-    switch (results::ResultClasses::profileListFor(outcome.domain)) {
-    case results::HighList:
-        return QStringLiteral("High");
-    case results::MidList:
-        return QStringLiteral("Mid");
-    default:
-        return QStringLiteral("Low");
-    }
+    return results::classWord(outcome);
 }
 
 QString serverText(const lookup::QueryOutcome &outcome)
 {
-    if (outcome.server.isEmpty())
-        return QString();
-    // An RDAP server is named by its base URL, which says all.
-    if (tld::isRdapServer(outcome.server))
-        return outcome.server;
-    const QString host = outcome.server.contains(QLatin1Char(':'))
-                             ? QLatin1Char('[') + outcome.server + QLatin1Char(']')
-                             : outcome.server;
-    return host + QLatin1Char(':') + QString::number(outcome.port);
+    return results::serverText(outcome);
 }
 
 QByteArray tsvLine(const lookup::QueryOutcome &outcome)

@@ -7,7 +7,7 @@
 
 namespace cli {
 
-/// available, registered, refused, timeout or no-server.
+/// available, registered, refused, unknown, timeout or no-server.
 QString verdictWord(lookup::QueryOutcome::Kind kind);
 /// High, Mid or Low for an available name, Registered for a registered one; empty when the result
 /// classes take no such name.

@@ -64,6 +64,7 @@ void QueryEngine::setPanel(int number, const QString &text)
 void QueryEngine::start(int wordIndex, int wordMax)
 {
     m_stopRequested = false;
+    m_tally = {};
     ++m_generation;
     m_wordIndex = wordIndex;
     m_wordMax = wordMax;
@@ -107,9 +108,13 @@ void QueryEngine::takeNames()
         else
             setPanel(2, QStringLiteral("Open: ") + QString::number(slotCount() - m_finishedSlots));
         if (name == sources::endMarker) {
-            // No further names; the run rests until Stop unless queries of this batch still end it.
+            // No further names: the run ends with the last query in flight, or now.
             m_overall.stop();
             m_listEnded = true;
+            const bool inFlight =
+                std::any_of(m_slots.begin(), m_slots.end(), [](const auto &s) { return s->inFlight; });
+            if (!inFlight)
+                finishRun();
             return;
         }
         m_source.savePositions(m_wordIndex);
@@ -139,8 +144,11 @@ void QueryEngine::startQuery(const QString &name, int index)
     slot.domain = prepareDomain(name);
     const tld::TldRecord *row = m_tlds.rowFor(slot.domain);
     if (!row) {
-        // No server serves this name (or it could not be sent as one line): skip it, take the next.
-        emit outcome({QueryOutcome::Kind::NoServer, slot.domain, QString(), 0, QString(), QString()});
+        // No server serves this name (or it could not be sent as one line): kept unchecked, the next follows.
+        const QueryOutcome result{QueryOutcome::Kind::NoServer, slot.domain};
+        m_results.addUncheckedName(slot.domain);
+        count(result);
+        emit outcome(result);
         setPanel(3, QStringLiteral("No WHOIS server for ") + slot.domain);
         slotFinished();
         return;
@@ -242,12 +250,20 @@ void QueryEngine::onLookupEnd(int index, const QueryOutcome &result)
     if (result.kind == QueryOutcome::Kind::Refused && result.retryAfterSeconds > 0)
         m_serverRests.insert(slot.row.server,
                              QDeadlineTimer(qint64(result.retryAfterSeconds) * platform::intervals().secondMs));
-    if (result.kind == QueryOutcome::Kind::Available)
+    if (result.kind == QueryOutcome::Kind::Available) {
         m_results.addAvailableName(slot.domain);
-    else if (result.kind == QueryOutcome::Kind::Registered)
+    } else if (result.kind == QueryOutcome::Kind::Registered) {
         m_results.addRegisteredName(slot.domain);
-    else if (result.kind == QueryOutcome::Kind::Refused)
-        emit blocked(slot.row.server, result.answer);
+    } else {
+        if (result.kind == QueryOutcome::Kind::Refused)
+            emit blocked(slot.row.server, result.answer);
+        // Neither free nor taken: the name waits for another try.
+        m_results.addUncheckedName(slot.domain);
+        setPanel(3, QStringLiteral("Unchecked (") +
+                        (result.cause.isEmpty() ? QStringLiteral("refused") : result.cause) + QStringLiteral("): ") +
+                        slot.domain);
+    }
+    count(result);
     emit outcome(result);
     m_results.checkOverflow();
     closeSocket(index);
@@ -284,17 +300,40 @@ void QueryEngine::slotFinished()
     m_overall.stop();
     m_idleSeconds = 0;
     if (m_listEnded)
-        stop();
+        finishRun();
     else
         startBatch();
+}
+
+void QueryEngine::count(const QueryOutcome &result)
+{
+    ++m_tally.checked;
+    m_tally.available += result.kind == QueryOutcome::Kind::Available;
+    m_tally.registered += result.kind == QueryOutcome::Kind::Registered;
+}
+
+void QueryEngine::finishRun()
+{
+    const QString summary = QStringLiteral("Finished: %1 checked, %2 available, %3 registered, %4 unchecked")
+                                .arg(m_tally.checked)
+                                .arg(m_tally.available)
+                                .arg(m_tally.registered)
+                                .arg(m_tally.checked - m_tally.available - m_tally.registered);
+    stop();
+    setPanel(1, summary);
+    emit finished(summary);
 }
 
 void QueryEngine::abandonOpenSlots()
 {
     for (int i = 0; i < slotCount(); ++i) {
         Slot &slot = *m_slots.at(i);
-        if (slot.inFlight)
-            emit outcome({QueryOutcome::Kind::TimedOut, slot.domain, slot.row.server, slot.row.port});
+        if (slot.inFlight) {
+            const QueryOutcome result{QueryOutcome::Kind::TimedOut, slot.domain, slot.row.server, slot.row.port};
+            m_results.addUncheckedName(slot.domain);
+            count(result);
+            emit outcome(result);
+        }
         closeSocket(i);
     }
 }

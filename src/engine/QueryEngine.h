@@ -34,7 +34,8 @@ class ThrottleGate;
  * The checking engine: batches of queries, one per slot, each preceded by the shared throttle pause.
  * A query connects to its TLD row's server, sends the domain and CR LF, collects the answer until the
  * server closes, and hands the verdict to the result classes. A silent server is reconnected every
- * silence period; a batch without any answer is abandoned by the watchdog.
+ * silence period; a batch without any answer is abandoned by the watchdog. A name that ends without a
+ * verdict is kept with the unchecked names, and the run stops by itself once the last name has ended.
  */
 class QueryEngine : public QObject {
     Q_OBJECT
@@ -78,8 +79,10 @@ signals:
     void blocked(const QString &host, const QString &text);
     /// One domain's check ended.
     void outcome(const lookup::QueryOutcome &outcome);
-    /// Stop ran (by the button or at the end of the list with queries still in flight).
+    /// Stop ran (by the button or at the end of the list).
     void stopped();
+    /// The last name of the list has its outcome; the run stopped by itself.
+    void finished(const QString &summary);
 
 private:
     struct Slot;
@@ -95,6 +98,8 @@ private:
     static int silenceMs();
     void onWatchdogTick();
     void slotFinished();
+    void finishRun();
+    void count(const lookup::QueryOutcome &result);
     void closeSocket(int index);
     void abandonOpenSlots();
     void setPanel(int number, const QString &text);
@@ -119,6 +124,11 @@ private:
     quint64 m_generation = 0;
     QHash<QString, QDeadlineTimer> m_serverRests; ///< server -> when it will answer again
     std::array<QString, 3> m_panels;
+    struct Tally {
+        int checked = 0;
+        int available = 0;
+        int registered = 0;
+    } m_tally; ///< outcomes of the run under way
 };
 
 } // namespace engine

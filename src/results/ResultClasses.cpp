@@ -3,8 +3,11 @@
 #include "platform/AppFolder.h"
 #include "platform/AtomicFile.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QSet>
+
+#include <algorithm>
 
 namespace results {
 
@@ -35,7 +38,8 @@ bool isBareExtension(const QString &domain)
 
 } // namespace
 
-ResultClasses::ResultClasses(const platform::AppFolder &folder, QObject *parent) : QObject(parent), m_folder(folder)
+ResultClasses::ResultClasses(const platform::AppFolder &folder, QObject *parent)
+    : QObject(parent), m_folder(folder), m_unchecked(folder.path(QStringLiteral("Unchecked.txt")))
 {
     for (int number = 1; number <= 4; ++number) {
         slot(number).model = new results::DomainListModel(this);
@@ -81,6 +85,7 @@ void ResultClasses::addAvailableName(const QString &domain)
 {
     if (isBareExtension(domain))
         return;
+    resolveUnchecked(domain);
     const int number = profileListFor(domain);
     count(number, 1);
     slot(number).model->append(domain);
@@ -91,6 +96,7 @@ void ResultClasses::addRegisteredName(const QString &domain)
 {
     if (isBareExtension(domain))
         return;
+    resolveUnchecked(domain);
     results::DomainListModel *registered = slot(RegisteredList).model;
     if (registered->count() > registeredCap)
         registered->clear();
@@ -98,10 +104,39 @@ void ResultClasses::addRegisteredName(const QString &domain)
     registered->append(domain);
 }
 
-QString ResultClasses::seriesPath(const QString &folder, const QString &base) const
+void ResultClasses::addUncheckedName(const QString &domain)
 {
-    const QString name = base + m_seriesStamp + QStringLiteral(".txt");
+    if (isBareExtension(domain))
+        return;
+    // A name that cannot be written down is still counted; the status bar says how many wait.
+    m_unchecked.add(domain);
+    emit uncheckedChanged(m_unchecked.count());
+}
+
+void ResultClasses::resolveUnchecked(const QString &domain)
+{
+    const int before = m_unchecked.count();
+    m_unchecked.resolve(domain);
+    if (const int after = m_unchecked.count(); after != before)
+        emit uncheckedChanged(after);
+}
+
+QString ResultClasses::seriesPath(const QString &folder, const QString &base, const QString &suffix) const
+{
+    const QString name = base + m_seriesStamp + suffix + QStringLiteral(".txt");
     return m_folder.path(folder.isEmpty() ? name : folder + QLatin1Char('/') + name);
+}
+
+QString ResultClasses::freeSuffix(const QString &folder) const
+{
+    for (int n = 1;; ++n) {
+        const QString suffix = n == 1 ? QString() : QStringLiteral("-") + QString::number(n);
+        const bool taken = std::any_of(std::begin(seriesNames), std::end(seriesNames), [&](const SeriesName &series) {
+            return QFileInfo::exists(seriesPath(folder, QLatin1String(series.base), suffix));
+        });
+        if (!taken)
+            return suffix;
+    }
 }
 
 void ResultClasses::saveProfileFiles()
@@ -109,6 +144,15 @@ void ResultClasses::saveProfileFiles()
     // A file that cannot be written is passed over; the lists stay and the next result tries again.
     if (!m_writesFiles)
         return;
+    if (!std::exchange(m_seriesChecked, true)) {
+        // The files of an earlier session are the only record of its finds: they are never replaced.
+        const bool earlierFinds =
+            std::any_of(std::begin(seriesNames), std::end(seriesNames), [this](const SeriesName &s) {
+                return QFileInfo(seriesPath(QString(), QLatin1String(s.base))).size() > 0;
+            });
+        if (earlierFinds)
+            newSeriesStamp();
+    }
     for (int i = 0; i < 3; ++i) {
         const SeriesName &series = seriesNames[i];
         m_seriesFiles.at(i).sync(seriesPath(QString(), QLatin1String(series.base)), list(series.list)->entries());
@@ -130,12 +174,14 @@ void ResultClasses::spillOverflowFiles()
 {
     if (!m_writesFiles)
         return;
+    // An earlier spill of the same series (another session without a stamp, say) stays as it is.
+    const QString overflow = QStringLiteral("overflow");
+    const QString suffix = freeSuffix(overflow);
     for (const SeriesName &series : seriesNames) {
         QString text;
         for (const QString &entry : list(series.list)->entries())
             text += entry + QStringLiteral("\r\n");
-        platform::writeFileAtomically(seriesPath(QStringLiteral("overflow"), QLatin1String(series.base)),
-                                      text.toUtf8());
+        platform::writeFileAtomically(seriesPath(overflow, QLatin1String(series.base), suffix), text.toUtf8());
     }
 }
 
@@ -163,6 +209,9 @@ QString ResultClasses::stampFor(const QDateTime &when)
 void ResultClasses::newSeriesStamp()
 {
     m_seriesStamp = stampFor(m_clock());
+    // Two series begun within a second (or stamps that read alike) get files of their own.
+    if (m_writesFiles)
+        m_seriesStamp += freeSuffix(QString());
     if (!m_writesFiles)
         return;
     const QString placeholder = QStringLiteral(" \r\n");

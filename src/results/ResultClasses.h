@@ -2,6 +2,7 @@
 
 #include "results/DomainListModel.h"
 #include "results/SeriesFiles.h"
+#include "results/UncheckedNames.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -21,7 +22,12 @@ enum ListNumber { LowList = 1, RegisteredList = 2, HighList = 3, MidList = 4 };
 /**
  * Where every judged domain lands: the Registered list and the High, Mid and Low Profile classes by the
  * length of the name part, with counters, captions, the series files that mirror the profile lists,
- * and the spill into the overflow folder when a list reaches its limit.
+ * and the spill into the overflow folder when a list reaches its limit. Names that ended without a
+ * verdict are kept in "Unchecked.txt" until they get one.
+ *
+ * Result files are never replaced by another session: a session whose first write would replace a
+ * series file holding names starts a stamped series of its own, and a spill never replaces an earlier
+ * spill.
  */
 class ResultClasses : public QObject {
     Q_OBJECT
@@ -35,7 +41,11 @@ public:
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     /// Off: the classes, counters and spill work as usual but no series, overflow or backup file is
     /// written (the command-line checker keeps files only when asked to).
-    void setWritesFiles(bool on) { m_writesFiles = on; }
+    void setWritesFiles(bool on)
+    {
+        m_writesFiles = on;
+        m_unchecked.setKeepsFile(on);
+    }
     bool writesFiles() const { return m_writesFiles; }
 
     results::DomainListModel *list(int number) const;
@@ -45,6 +55,13 @@ public:
 
     void addAvailableName(const QString &domain);
     void addRegisteredName(const QString &domain);
+    /// @p domain ended without a verdict (refused, unknown answer, timed out, no server).
+    void addUncheckedName(const QString &domain);
+
+    int uncheckedCount() { return m_unchecked.count(); }
+    QString uncheckedPath() const { return m_unchecked.path(); }
+    /// Takes the names that got their verdict out of "Unchecked.txt"; call it when no run reads the file.
+    bool compactUnchecked() { return m_unchecked.compact(); }
 
     /// Spills and empties the lists when one profile list exceeds the limit; true when it did.
     bool checkOverflow();
@@ -67,6 +84,8 @@ signals:
     void captionChanged(int number, const QString &caption);
     /// The lists were spilled into the overflow folder and emptied.
     void spilled();
+    /// The number of names waiting for a verdict changed.
+    void uncheckedChanged(int count);
 
 private:
     struct ClassSlot {
@@ -79,14 +98,19 @@ private:
     void spillOverflowFiles();
     void resetResultLists();
     void newSeriesStamp();
-    QString seriesPath(const QString &folder, const QString &base) const;
+    void resolveUnchecked(const QString &domain);
+    QString seriesPath(const QString &folder, const QString &base, const QString &suffix = QString()) const;
+    /// "" or "-2", "-3"...: the first that names none of the series files in @p folder.
+    QString freeSuffix(const QString &folder) const;
 
     const platform::AppFolder &m_folder;
     std::array<ClassSlot, 4> m_slots;
     std::array<QString, 4> m_captions;
     std::array<SeriesFile, 3> m_seriesFiles; ///< Low, Mid ("HighProfile"), High ("SuperHighProfile")
     QString m_seriesStamp;
+    bool m_seriesChecked = false; ///< the session's first write looked for an earlier session's files
     bool m_writesFiles = true;
+    UncheckedNames m_unchecked;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 };
 

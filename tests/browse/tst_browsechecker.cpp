@@ -137,6 +137,7 @@ void TestBrowseChecker::quotaAnswerShowsTheNoticeAndGoesOn()
     QCOMPARE(blocked.at(0).at(0).toString(), QStringLiteral("127.0.0.1"));
     QCOMPARE(rig.registered, QStringList{QStringLiteral("after.com")});
     QVERIFY(rig.unregistered.isEmpty());
+    QCOMPARE(rig.folder.read(QStringLiteral("Unchecked.txt")), QByteArray("busy.com\r\n"));
 }
 
 void TestBrowseChecker::silentServerTimesOut()
@@ -152,6 +153,7 @@ void TestBrowseChecker::silentServerTimesOut()
     QCOMPARE(blocked.at(0).at(1).toString(), QStringLiteral("Connection Timed Out"));
     QCOMPARE(rig.checker.nextIndex(), 1);
     QCOMPARE(server.connections(), 1);
+    QCOMPARE(rig.folder.read(QStringLiteral("Unchecked.txt")), QByteArray("quiet.com\r\n"));
 }
 
 void TestBrowseChecker::unreachableServerEndsTheCheck()

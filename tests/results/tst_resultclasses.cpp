@@ -1,6 +1,7 @@
 #include "TestFolder.h"
 #include "platform/AppFolder.h"
 #include "results/ResultClasses.h"
+#include "results/ResultLog.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -19,6 +20,9 @@ private slots:
     void seriesFilesFollowDeletesAndClears();
     void seriesFileChangedElsewhereIsRewritten();
     void spillSavesEmptiesAndStartsAStampedSeries();
+    void aSecondSessionKeepsTheFirstSessionsFinds();
+    void uncheckedNamesWaitForTheirVerdict();
+    void resultLogExportsEveryOutcome();
     void stampDropsSeparators();
     void unwritableFolderKeepsTheLists();
     void withoutFilesClassesAndSpillWriteNothing();
@@ -131,6 +135,8 @@ void TestResultClasses::spillSavesEmptiesAndStartsAStampedSeries()
     testing::TestFolder folder;
     QDir(folder.appFolder()).mkdir(QStringLiteral("overflow"));
     QDir(folder.appFolder()).mkdir(QStringLiteral("backups"));
+    // A spill of an earlier session with the same (empty) stamp is never replaced.
+    folder.write(QStringLiteral("overflow/LowProfile.txt"), "earlier.com\r\n");
     platform::AppFolder app(folder.appFolder());
     ResultClasses classes(app);
     classes.setClock([] { return QDateTime(QDate(2026, 12, 6), QTime(21, 41, 7)); });
@@ -144,10 +150,11 @@ void TestResultClasses::spillSavesEmptiesAndStartsAStampedSeries()
     classes.addAvailableName(QStringLiteral("lastlongname.com"));
     QVERIFY(classes.checkOverflow());
     QCOMPARE(spilled.size(), 1);
-    const QByteArray low = folder.read(QStringLiteral("overflow/LowProfile.txt"));
+    QCOMPARE(folder.read(QStringLiteral("overflow/LowProfile.txt")), QByteArray("earlier.com\r\n"));
+    const QByteArray low = folder.read(QStringLiteral("overflow/LowProfile-2.txt"));
     QCOMPARE(low.count("\r\n"), 20000);
     QVERIFY(low.endsWith("lastlongname.com\r\n"));
-    QCOMPARE(folder.read(QStringLiteral("overflow/SuperHighProfile.txt")), QByteArray("abc.com\r\n"));
+    QCOMPARE(folder.read(QStringLiteral("overflow/SuperHighProfile-2.txt")), QByteArray("abc.com\r\n"));
     for (int number = 1; number <= 4; ++number) {
         QCOMPARE(classes.list(number)->count(), 0);
         QCOMPARE(classes.counter(number), 0);
@@ -159,6 +166,75 @@ void TestResultClasses::spillSavesEmptiesAndStartsAStampedSeries()
     classes.addAvailableName(QStringLiteral("midname.com"));
     QCOMPARE(classes.caption(results::MidList), QStringLiteral("Mid Profile (1)"));
     QCOMPARE(folder.read(QStringLiteral("HighProfile126202694107PM.txt")), QByteArray("midname.com\r\n"));
+}
+
+void TestResultClasses::aSecondSessionKeepsTheFirstSessionsFinds()
+{
+    testing::TestFolder folder;
+    QDir(folder.appFolder()).mkdir(QStringLiteral("backups"));
+    platform::AppFolder app(folder.appFolder());
+    const auto session = [&app](const QString &find) {
+        ResultClasses classes(app);
+        classes.setClock([] { return QDateTime(QDate(2027, 1, 15), QTime(9, 5, 3)); });
+        classes.addAvailableName(find);
+        classes.addAvailableName(find + QStringLiteral(".net"));
+        return classes.seriesStamp();
+    };
+    QCOMPARE(session(QStringLiteral("firstfind")), QString());
+    // Later sessions begin series of their own; two begun within one second still get files of their own.
+    QCOMPARE(session(QStringLiteral("secondfind")), QStringLiteral("115202790503AM"));
+    QCOMPARE(session(QStringLiteral("thirdfind")), QStringLiteral("115202790503AM-2"));
+    QCOMPARE(folder.read(QStringLiteral("LowProfile.txt")), QByteArray("firstfind\r\nfirstfind.net\r\n"));
+    QCOMPARE(folder.read(QStringLiteral("LowProfile115202790503AM.txt")),
+             QByteArray("secondfind\r\nsecondfind.net\r\n"));
+    QCOMPARE(folder.read(QStringLiteral("LowProfile115202790503AM-2.txt")),
+             QByteArray("thirdfind\r\nthirdfind.net\r\n"));
+}
+
+void TestResultClasses::uncheckedNamesWaitForTheirVerdict()
+{
+    testing::TestFolder folder;
+    folder.write(QStringLiteral("Unchecked.txt"), "hand.com"); // edited by hand, no line end
+    platform::AppFolder app(folder.appFolder());
+    ResultClasses classes(app);
+    QSignalSpy changed(&classes, &ResultClasses::uncheckedChanged);
+    QCOMPARE(classes.uncheckedCount(), 1);
+    classes.addUncheckedName(QStringLiteral("slow.com"));
+    classes.addUncheckedName(QStringLiteral("busy.net"));
+    classes.addUncheckedName(QStringLiteral("SLOW.com")); // still unchecked: not written twice
+    classes.addUncheckedName(QStringLiteral(".com"));
+    QCOMPARE(folder.read(QStringLiteral("Unchecked.txt")), QByteArray("hand.com\r\nslow.com\r\nbusy.net\r\n"));
+    QCOMPARE(classes.uncheckedCount(), 3);
+    // A verdict takes the name out of the count at once and out of the file when no run reads it.
+    classes.addRegisteredName(QStringLiteral("slow.com"));
+    classes.addAvailableName(QStringLiteral("hand.com"));
+    QCOMPARE(classes.uncheckedCount(), 1);
+    QCOMPARE(changed.constLast().at(0).toInt(), 1);
+    QCOMPARE(folder.read(QStringLiteral("Unchecked.txt")), QByteArray("hand.com\r\nslow.com\r\nbusy.net\r\n"));
+    QVERIFY(classes.compactUnchecked());
+    QCOMPARE(folder.read(QStringLiteral("Unchecked.txt")), QByteArray("busy.net\r\n"));
+    classes.addUncheckedName(QStringLiteral("slow.com"));
+    QCOMPARE(folder.read(QStringLiteral("Unchecked.txt")), QByteArray("busy.net\r\nslow.com\r\n"));
+}
+
+void TestResultClasses::resultLogExportsEveryOutcome()
+{
+    using Kind = lookup::QueryOutcome::Kind;
+    results::ResultLog log;
+    log.setClock([] { return QDateTime(QDate(2027, 1, 15), QTime(9, 5, 3), Qt::OffsetFromUTC, 3600); });
+    log.record({Kind::Available, QStringLiteral("bücher.com"), QStringLiteral("whois.example"), 43});
+    log.record({Kind::Registered, QStringLiteral("taken.com"), QStringLiteral("whois.example"), 43});
+    log.record({Kind::Refused, QStringLiteral("busy.de"), QStringLiteral("2001:db8::1"), 4343});
+    log.record({Kind::NoServer, QStringLiteral("=cmd.xyz")});
+    testing::TestFolder folder;
+    QVERIFY(log.exportTo(folder.file(QStringLiteral("results.csv"))));
+    QCOMPARE(folder.read(QStringLiteral("results.csv")),
+             QByteArray("domain,outcome,class,server,time\r\n"
+                        "b\xc3\xbc"
+                        "cher.com,available,Mid,whois.example:43,2027-01-15T09:05:03+01:00\r\n"
+                        "taken.com,registered,Registered,whois.example:43,2027-01-15T09:05:03+01:00\r\n"
+                        "busy.de,refused,,[2001:db8::1]:4343,2027-01-15T09:05:03+01:00\r\n"
+                        "'=cmd.xyz,no-server,,,2027-01-15T09:05:03+01:00\r\n"));
 }
 
 void TestResultClasses::stampDropsSeparators()

@@ -1,0 +1,61 @@
+#include "results/OutcomeWords.h"
+
+#include "results/ResultClasses.h"
+#include "tld/TldRecord.h"
+
+namespace results {
+
+using Kind = lookup::QueryOutcome::Kind;
+
+QString outcomeWord(Kind kind)
+{
+    switch (kind) {
+    case Kind::Available:
+        return QStringLiteral("available");
+    case Kind::Registered:
+        return QStringLiteral("registered");
+    case Kind::Refused:
+        return QStringLiteral("refused");
+    case Kind::TimedOut:
+        return QStringLiteral("timeout");
+    case Kind::Unknown:
+        return QStringLiteral("unknown");
+    case Kind::NoServer:
+        break;
+    }
+    return QStringLiteral("no-server");
+}
+
+QString classWord(const lookup::QueryOutcome &outcome)
+{
+    // The result classes pass over a name that was empty before its extension was added.
+    if (outcome.domain == QLatin1String(".com") || outcome.domain == QLatin1String(".net"))
+        return QString();
+    if (outcome.kind == Kind::Registered)
+        return QStringLiteral("Registered");
+    if (outcome.kind != Kind::Available)
+        return QString();
+    switch (ResultClasses::profileListFor(outcome.domain)) {
+    case HighList:
+        return QStringLiteral("High");
+    case MidList:
+        return QStringLiteral("Mid");
+    default:
+        return QStringLiteral("Low");
+    }
+}
+
+QString serverText(const lookup::QueryOutcome &outcome)
+{
+    if (outcome.server.isEmpty())
+        return QString();
+    // An RDAP server is named by its base URL, which says all.
+    if (tld::isRdapServer(outcome.server))
+        return outcome.server;
+    const QString host = outcome.server.contains(QLatin1Char(':'))
+                             ? QLatin1Char('[') + outcome.server + QLatin1Char(']')
+                             : outcome.server;
+    return host + QLatin1Char(':') + QString::number(outcome.port);
+}
+
+} // namespace results

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "lookup/QueryOutcome.h"
+
+#include <QString>
+
+namespace results {
+
+/// available, registered, refused, unknown, timeout or no-server.
+QString outcomeWord(lookup::QueryOutcome::Kind kind);
+/// High, Mid or Low for an available name, Registered for a registered one; empty when the result
+/// classes take no such name.
+QString classWord(const lookup::QueryOutcome &outcome);
+/// host:port of the server asked, empty when no server was asked.
+QString serverText(const lookup::QueryOutcome &outcome);
+
+} // namespace results

@@ -1,0 +1,55 @@
+#include "results/ResultLog.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/TextCodec.h"
+#include "results/OutcomeWords.h"
+
+namespace results {
+
+namespace {
+
+// Quoted where CSV needs it; a field that a spreadsheet would take for a formula is kept as text.
+QString csvField(const QString &text)
+{
+    QString field = text;
+    if (!field.isEmpty() && QStringView(u"=+-@").contains(field.front()))
+        field.prepend(QLatin1Char('\''));
+    if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) || field.contains(QLatin1Char('\n')) ||
+        field.contains(QLatin1Char('\r'))) {
+        field.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        field = QLatin1Char('"') + field + QLatin1Char('"');
+    }
+    return field;
+}
+
+} // namespace
+
+void ResultLog::record(const lookup::QueryOutcome &outcome)
+{
+    const QString server = serverText(outcome);
+    qsizetype index = m_servers.indexOf(server);
+    if (index < 0) {
+        index = m_servers.size();
+        m_servers.append(server);
+    }
+    m_entries.push_back({outcome.domain, outcome.kind, classWord(outcome), int(index), m_clock()});
+}
+
+QByteArray ResultLog::csv() const
+{
+    QString text = QStringLiteral("domain,outcome,class,server,time") + platform::crlf;
+    for (const Entry &entry : m_entries) {
+        const QDateTime time = entry.time.toOffsetFromUtc(entry.time.offsetFromUtc());
+        const QStringList fields = {csvField(entry.domain), outcomeWord(entry.kind), entry.className,
+                                    csvField(m_servers.at(entry.server)), time.toString(Qt::ISODate)};
+        text += fields.join(QLatin1Char(',')) + platform::crlf;
+    }
+    return platform::encodeText(text);
+}
+
+bool ResultLog::exportTo(const QString &path) const
+{
+    return platform::writeFileAtomically(path, csv());
+}
+
+} // namespace results
