@@ -3,6 +3,7 @@
 #include "WhoisFixtureServer.h"
 #include "platform/AppFolder.h"
 #include "results/ResultClasses.h"
+#include "tld/DefaultTlds.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -49,6 +50,7 @@ private slots:
     void profileFilesMatchTheDesktopSeries();
     void proxyTakesEveryLookup();
     void rdapRowsAreJudgedByTheirServer();
+    void nameWithoutARowAsksNoOne();
     void helpAndVersion();
 
 private:
@@ -136,6 +138,10 @@ void TestCheckProgram::verdicts_data()
             << QStringLiteral("refused") << json << QStringList{QStringLiteral("refused"), QString(), QString()} << 1;
         QTest::addRow("silent %s", format)
             << QStringLiteral("silent") << json << QStringList{QStringLiteral("timeout"), QString(), QString()} << 1;
+        QTest::addRow("no evidence %s", format)
+            << QStringLiteral("welcome") << json << QStringList{QStringLiteral("unknown"), QString(), QString()} << 1;
+        QTest::addRow("closed without a word %s", format)
+            << QStringLiteral("closed") << json << QStringList{QStringLiteral("unknown"), QString(), QString()} << 1;
     }
 }
 
@@ -151,6 +157,10 @@ void TestCheckProgram::verdicts()
         m_server->setAnswer(testing::quotaAnswer());
     else if (server == QLatin1String("silent"))
         m_server->setMode(WhoisFixtureServer::Mode::Silent);
+    else if (server == QLatin1String("welcome"))
+        m_server->setAnswer("Welcome to the registry's WHOIS service.\r\n");
+    else if (server == QLatin1String("closed"))
+        m_server->setMode(WhoisFixtureServer::Mode::CloseAtOnce);
     m_folder->write(QStringLiteral("list.txt"), "abcdefgh\r\n");
     QStringList arguments = withData({QStringLiteral("--timeout"), QStringLiteral("0.6"), QStringLiteral("list.txt")});
     if (json)
@@ -471,6 +481,23 @@ void TestCheckProgram::rdapRowsAreJudgedByTheirServer()
                                                   "busy.com\trefused\t\t" + server + "\t"}));
     // One connection for all three names.
     QCOMPARE(rdap.connections(), 1);
+}
+
+void TestCheckProgram::nameWithoutARowAsksNoOne()
+{
+    // The built-in table with every server on the fixture: a question about any name would reach it.
+    QByteArray table;
+    for (const QString &row : tld::defaultTldRows()) {
+        QStringList fields = row.split(QLatin1Char('|'));
+        fields[1] = QStringLiteral("127.0.0.1");
+        fields[2] = QString::number(m_server->port());
+        table += fields.join(QLatin1Char('|')).toUtf8() + "\r\n";
+    }
+    m_folder->write(QStringLiteral("TLDs.txt"), table);
+    Finished finished;
+    QVERIFY(run(withData({QStringLiteral("-")}), finished, "example.xyz\n"));
+    QCOMPARE(finished.status, 1);
+    QCOMPARE(finished.out, QByteArray("example.xyz\tno-server\t\t\t\n"));
     QCOMPARE(m_server->connections(), 0);
 }
 

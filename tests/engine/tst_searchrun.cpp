@@ -8,7 +8,9 @@
 #include "results/ResultClasses.h"
 #include "tld/ui/BlockedNoticeWindow.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -38,6 +40,8 @@ class TestSearchRun : public QObject {
 private slots:
     void initTestCase();
     void customListRunFillsListsFilesAndPositions();
+    void aSecondSessionKeepsTheFirstSessionsFinds();
+    void uncheckedNamesAreCheckedAgainAndExported();
     void wordListResumesAfterARestart();
     void silentServerShowsTheWatchdogNotice();
     void closingTheWindowStopsTheSearchFirst();
@@ -90,6 +94,75 @@ void TestSearchRun::customListRunFillsListsFilesAndPositions()
     QVERIFY(desk.find<QComboBox>(QStringLiteral("Combo1"))->isEnabled());
     QVERIFY(!desk.find<QPushButton>(QStringLiteral("Command3"))->isEnabled());
     QCOMPARE(desk.find<QLineEdit>(QStringLiteral("txtWordNum"))->text(), QStringLiteral("1")); // 5 > 4 entries
+}
+
+void TestSearchRun::aSecondSessionKeepsTheFirstSessionsFinds()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    const auto session = [&folder](const QByteArray &names) {
+        folder.write(QStringLiteral("mine.txt"), names);
+        Desk desk(folder);
+        desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
+        desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
+        QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(desk.window->statusPanel(1)->text().startsWith(QLatin1String("Finished")), 5000);
+    };
+    session("firstfinds\r\n");
+    session("secondfinds\r\n");
+    // The first session's file is the only record of its finds: it stays, and the second has its own.
+    QCOMPARE(folder.read(QStringLiteral("LowProfile.txt")), QByteArray("firstfinds.com\r\n"));
+    QStringList series = QDir(folder.appFolder()).entryList({QStringLiteral("LowProfile*.txt")}, QDir::Files);
+    QCOMPARE(series.size(), 2);
+    series.removeAll(QStringLiteral("LowProfile.txt"));
+    QCOMPARE(folder.read(series.value(0)), QByteArray("secondfinds.com\r\n"));
+}
+
+void TestSearchRun::uncheckedNamesAreCheckedAgainAndExported()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    bool refusing = true;
+    server.setResponder([&refusing](const QString &query) {
+        if (query.startsWith(QLatin1String("busy")) && refusing)
+            return testing::quotaAnswer();
+        return query.startsWith(QLatin1String("taken")) ? testing::registeredAnswer(query)
+                                                        : testing::availableAnswer(query);
+    });
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    folder.write(QStringLiteral("mine.txt"), "busyname\r\ntakenname\r\nnowhere.xyz\r\n");
+    Desk desk(folder);
+    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
+    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
+    QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
+                              QStringLiteral("Finished: 3 checked, 0 available, 1 registered, 2 unchecked"), 5000);
+    QCOMPARE(folder.read(QStringLiteral("Unchecked.txt")), QByteArray("busyname.com\r\nnowhere.xyz\r\n"));
+    QCOMPARE(desk.find<QLabel>(QStringLiteral("lblUnchecked"))->text(), QStringLiteral("Unchecked: 2"));
+    QCOMPARE(server.queries().size(), 2); // nobody is asked about nowhere.xyz
+
+    refusing = false;
+    desk.window->menuItem(QStringLiteral("mnuCheckUnchecked"))->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
+                              QStringLiteral("Finished: 2 checked, 1 available, 0 registered, 1 unchecked"), 5000);
+    QCOMPARE(folder.read(QStringLiteral("Unchecked.txt")), QByteArray("nowhere.xyz\r\n"));
+    QCOMPARE(desk.find<QLabel>(QStringLiteral("lblUnchecked"))->text(), QStringLiteral("Unchecked: 1"));
+    QCOMPARE(desk.list(1), QStringList{QStringLiteral("busyname.com")});
+    // The custom list keeps its own resume position.
+    QCOMPARE(desk.context->settings.positions(QStringLiteral("CustWordNum"), QString()), QStringLiteral("4"));
+
+    desk.fakes.dialogs.nextSave = folder.file(QStringLiteral("exported.csv"));
+    desk.window->menuItem(QStringLiteral("mnuExportResults"))->trigger();
+    const QList<QByteArray> rows = folder.read(QStringLiteral("exported.csv")).split('\n');
+    QCOMPARE(rows.size(), 7); // header, five outcomes, nothing after the last line end
+    QVERIFY(rows.at(1).startsWith("busyname.com,refused,,127.0.0.1:"));
+    QVERIFY(rows.at(2).startsWith("takenname.com,registered,Registered,127.0.0.1:"));
+    QVERIFY(rows.at(3).startsWith("nowhere.xyz,no-server,,,"));
+    QVERIFY(rows.at(4).startsWith("busyname.com,available,Low,127.0.0.1:"));
 }
 
 void TestSearchRun::wordListResumesAfterARestart()

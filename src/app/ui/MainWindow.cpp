@@ -74,6 +74,42 @@ void MainWindow::buildEngine()
             [this](int number, const QString &caption) { m_desk->caption(number)->setText(caption); });
     connect(m_results, &results::ResultClasses::spilled, this, &MainWindow::showFileBackupNotice);
     connect(this, &MainWindow::shuttingDown, m_engine, &engine::QueryEngine::shutdown);
+    connect(m_engine, &engine::QueryEngine::outcome, this, [this](const lookup::QueryOutcome &o) { m_log.record(o); });
+    // Names that got their verdict leave "Unchecked.txt" once no run reads it.
+    connect(m_engine, &engine::QueryEngine::stopped, m_results, &results::ResultClasses::compactUnchecked);
+    connect(m_results, &results::ResultClasses::uncheckedChanged, this, &MainWindow::showUncheckedCount);
+    showUncheckedCount(m_results->uncheckedCount());
+}
+
+void MainWindow::showUncheckedCount(int count)
+{
+    m_uncheckedCount->setText(QStringLiteral("Unchecked: ") + QString::number(count));
+}
+
+void MainWindow::checkUncheckedNames()
+{
+    if (!m_engine->stopRequested())
+        return; // a run is under way
+    m_results->compactUnchecked();
+    if (m_results->uncheckedCount() == 0) {
+        if (m_context.services.messages)
+            m_context.services.messages->inform(QStringLiteral("There are no unchecked names."));
+        return;
+    }
+    m_selection->startListRun(m_results->uncheckedPath());
+}
+
+void MainWindow::exportResults()
+{
+    if (!m_context.services.dialogs)
+        return;
+    const QString path = m_context.services.dialogs->saveFile(m_context.folder.root(), QStringLiteral("Results.csv"),
+                                                              QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!m_log.exportTo(path) && m_context.services.messages)
+        m_context.services.messages->inform(QStringLiteral("The results could not be written to ") + path +
+                                            QStringLiteral("."));
 }
 
 void MainWindow::showFileBackupNotice()
@@ -102,6 +138,10 @@ void MainWindow::buildStatusBar()
         statusBar()->addWidget(panel, i == 2 ? 2 : 1);
         m_panels[i] = panel;
     }
+    m_uncheckedCount = new QLabel(statusBar());
+    m_uncheckedCount->setObjectName(QStringLiteral("lblUnchecked"));
+    m_uncheckedCount->setFrameShape(QFrame::StyledPanel);
+    statusBar()->addPermanentWidget(m_uncheckedCount);
 }
 
 QMenu *MainWindow::addItems(const QString &title, const char *arrayName, const QStringList &captions)
@@ -117,13 +157,22 @@ QMenu *MainWindow::addItems(const QString &title, const char *arrayName, const Q
 
 void MainWindow::buildMenus()
 {
-    addItems(QStringLiteral("&File"), "mnuFileItem", {QStringLiteral("Exit")});
+    QMenu *file = addItems(QStringLiteral("&File"), "mnuFileItem", {QStringLiteral("Exit")});
+    QAction *exportItem = new QAction(QStringLiteral("Export results..."), file);
+    exportItem->setObjectName(QStringLiteral("mnuExportResults"));
+    file->insertAction(menuItem(QStringLiteral("mnuFileItem_0")), exportItem);
+    file->insertSeparator(menuItem(QStringLiteral("mnuFileItem_0")));
+    connect(exportItem, &QAction::triggered, this, &MainWindow::exportResults);
     addItems(QStringLiteral("&Edit"), "mnuEditItem",
              {QStringLiteral("Clear High/Mid/Low"), QStringLiteral("Clear High"), QStringLiteral("Clear Mid"),
               QStringLiteral("Clear Low"), QStringLiteral("Clear Registered"), QStringLiteral("Clear Saved"),
               QStringLiteral("Copy High"), QStringLiteral("Copy Mid"), QStringLiteral("Copy Low"),
               QStringLiteral("Copy Saved")});
-    addItems(QStringLiteral("&Tools"), "mnuToolsItem", sources::SourcePanel::sourceNames());
+    QMenu *tools = addItems(QStringLiteral("&Tools"), "mnuToolsItem", sources::SourcePanel::sourceNames());
+    tools->addSeparator();
+    QAction *recheck = tools->addAction(QStringLiteral("Check unchecked names"));
+    recheck->setObjectName(QStringLiteral("mnuCheckUnchecked"));
+    connect(recheck, &QAction::triggered, this, &MainWindow::checkUncheckedNames);
     addItems(QStringLiteral("&Options"), "mnuOptionsItem", {QStringLiteral("Setup")});
     addItems(QStringLiteral("&Help"), "mnuHelpItem", {QStringLiteral("View Help")});
     addItems(QStringLiteral("&About"), "mnuAboutItem", {QStringLiteral("About this software")});

@@ -2,6 +2,7 @@
 
 #include "app/MainWindowLoad.h"
 #include "lookup/WhoisLookup.h"
+#include "results/ResultLog.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -87,6 +88,11 @@ public:
 
     /// Starts a run over the current source, as the Start button does.
     void startRun();
+    /// Tools > "Check unchecked names": a run over the names that ended without a verdict.
+    void checkUncheckedNames();
+    /// File > "Export results...": every outcome of the session as CSV, in a file the user chooses.
+    void exportResults();
+    const results::ResultLog &resultLog() const { return m_log; }
 
     /// Opens the browse window (one instance); @p home is the first page (empty: the product's page).
     void openBrowseWindow();
@@ -112,6 +118,7 @@ private:
     void maximize() override;
 
     void buildStatusBar();
+    void showUncheckedCount(int count);
     void buildMenus();
     void buildEngine();
     void buildDeskController();
@@ -123,6 +130,8 @@ private:
     results::ResultsDesk *m_desk;
     std::array<results::DomainListModel *, 5> m_models{};
     std::array<QLabel *, 3> m_panels{};
+    QLabel *m_uncheckedCount = nullptr;
+    results::ResultLog m_log;
     QPointer<tld::TldManagerWindow> m_tldManager;
     QPointer<tld::WhoisWindow> m_lookupWindow;
     lookup::WhoisServer m_lookupServer = lookup::fixedLookupServer();

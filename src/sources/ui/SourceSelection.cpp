@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 namespace sources {
 
 SourceSelection::SourceSelection(SourcePanel &panel, const platform::AppFolder &folder,
@@ -147,13 +149,28 @@ void SourceSelection::updateSearchButton()
                                        !m_panel.searchString()->text().isEmpty());
 }
 
-void SourceSelection::startRun()
+void SourceSelection::lockForRun()
 {
     const QList<QWidget *> locked{m_panel.startButton(), m_panel.stopButton(),  m_panel.sourceList(),
                                   m_panel.startNumber(), m_panel.resultCount(), m_panel.searchButton(),
                                   m_panel.searchString()};
     for (QWidget *control : locked)
         control->setEnabled(false);
+}
+
+void SourceSelection::startListRun(const QString &path)
+{
+    lockForRun();
+    m_listRun = true;
+    m_sourcePath = m_list.path();
+    m_list.setPath(path);
+    m_panel.stopButton()->setEnabled(true);
+    emit runRequested(1, m_list.countListEntries());
+}
+
+void SourceSelection::startRun()
+{
+    lockForRun();
     const QString source = currentSource();
     if (source == QLatin1String("Yahoo Search") || source == QLatin1String("Google Search"))
         m_panel.startNumber()->setText(QStringLiteral("1"));
@@ -165,6 +182,8 @@ void SourceSelection::startRun()
 
 void SourceSelection::restoreAfterStop()
 {
+    if (std::exchange(m_listRun, false))
+        m_list.setPath(m_sourcePath);
     m_panel.sourceList()->setEnabled(true);
     const QString source = currentSource();
     if (source != QLatin1String("Custom List") && source != QLatin1String("Generate names") &&
@@ -194,6 +213,9 @@ QString SourceSelection::readEntry(int n)
 
 void SourceSelection::savePositions(int next)
 {
+    // A run over another list leaves the chosen source's positions alone.
+    if (m_listRun)
+        return;
     const QString value = QString::number(next);
     if (const SourceInfo *info = sourceNamed(currentSource()); info && !info->positionKey.isEmpty())
         m_settings.savePositions(info->positionKey, value);

@@ -31,6 +31,9 @@ public:
     void applySelection(int index);
     /// Starts a run over the current source (the Start button; the generator and harvester call it too).
     void startRun();
+    /// Starts a run over the list file @p path (the unchecked names) from its first entry; the chosen
+    /// source and its resume positions stay as they are.
+    void startListRun(const QString &path);
     /// Puts the panel back after the engine stopped.
     void restoreAfterStop();
 
@@ -58,6 +61,7 @@ private:
     void enableForChosenList();
     void checkStartNumber();
     void updateSearchButton();
+    void lockForRun();
 
     SourcePanel &m_panel;
     const platform::AppFolder &m_folder;
@@ -65,6 +69,8 @@ private:
     platform::Services m_services;
     ListFile m_list;
     QString m_customPath;
+    QString m_sourcePath; ///< the chosen source's list while a run reads another list
+    bool m_listRun = false;
     int m_appliedIndex = -1;
 };
 
