@@ -150,7 +150,7 @@ QString usageText()
         "  -h, --help          show this help and exit\n"
         "  --version           show the version and exit\n"
         "\n"
-        "Verdicts: available, registered, refused, timeout, no-server.\n"
+        "Outcomes: available, registered, refused, unknown, timeout, no-server.\n"
         "Exit status: 0 every name was judged, 1 some were refused, timed out or had no server,\n"
         "2 bad usage, unreadable input or unwritable output, 130 stopped by Ctrl+C (the position is kept),\n"
         "141 the reader of the output went away.\n");

@@ -348,8 +348,18 @@ void QueryEngine::closeSocket(int index)
         slot.lookup->abort();
 }
 
+void QueryEngine::keepInFlightUnchecked()
+{
+    // The position is already past these names: without this they would be lost from the search.
+    for (const auto &slot : m_slots) {
+        if (slot->inFlight && !m_stopRequested)
+            m_results.addUncheckedName(slot->domain);
+    }
+}
+
 void QueryEngine::stop()
 {
+    keepInFlightUnchecked();
     m_finishedSlots = slotCount();
     m_stopRequested = true;
     ++m_generation;
@@ -365,6 +375,7 @@ void QueryEngine::stop()
 
 void QueryEngine::shutdown()
 {
+    keepInFlightUnchecked();
     m_finishedSlots = slotCount();
     m_stopRequested = true;
     ++m_generation;

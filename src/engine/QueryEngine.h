@@ -99,6 +99,7 @@ private:
     void onWatchdogTick();
     void slotFinished();
     void finishRun();
+    void keepInFlightUnchecked();
     void count(const lookup::QueryOutcome &result);
     void closeSocket(int index);
     void abandonOpenSlots();

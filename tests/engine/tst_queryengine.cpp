@@ -194,6 +194,8 @@ void TestQueryEngine::stopInFlightClosesAndLateEventsDoNothing()
     QVERIFY(rig.outcomes.isEmpty());
     QCOMPARE(rig.results.counter(results::RegisteredList), 0);
     QCOMPARE(server.queries(), QStringList{QStringLiteral("late.com")});
+    // The position is past it already: the name waits with the unchecked ones.
+    QCOMPARE(rig.folder.read(QStringLiteral("Unchecked.txt")), QByteArray("late.com\r\n"));
 }
 
 void TestQueryEngine::oversizeAnswerIsCutAndLeftUnchecked()
