@@ -173,4 +173,19 @@ bool AnswerText::isFieldValue(qsizetype from, qsizetype to) const
     return colon > 0 && std::any_of(lead.begin(), lead.begin() + colon, [](QChar c) { return c.isLetter(); });
 }
 
+QString AnswerText::lettersOf(qsizetype from, qsizetype to) const
+{
+    QString words;
+    for (qsizetype i = from; i < to; ++i) {
+        const QChar c = m_text.at(i);
+        if (c.isLetter())
+            words += c;
+        else if (c == QLatin1Char(' ') && !words.isEmpty() && !words.endsWith(QLatin1Char(' ')))
+            words += c;
+    }
+    if (words.endsWith(QLatin1Char(' ')))
+        words.chop(1);
+    return words;
+}
+
 } // namespace tld

@@ -33,6 +33,8 @@ public:
     bool isTail(qsizetype from, qsizetype to) const;
     /// [@p from, @p to) holds a field name and its colon ("Tech contact: ").
     bool isFieldValue(qsizetype from, qsizetype to) const;
+    /// The words of [@p from, @p to): its letters, one blank between words, nothing else.
+    QString lettersOf(qsizetype from, qsizetype to) const;
 
 private:
     void removeName(const QString &name);

@@ -28,11 +28,12 @@ enum class Group { Refusal, Success, NotFound, Taken, Error };
 // in mid-sentence is not a statement.
 enum Place : quint8 {
     Anywhere = 0,
-    Opens = 1,     ///< nothing but marks before it on its line
-    Closes = 2,    ///< nothing but punctuation after it on its line
-    Alone = 4,     ///< both
-    NamesIt = 8,   ///< its line holds the queried name ("example.nl is free")
-    ShortLine = 16 ///< its line is a statement, not a paragraph
+    Opens = 1,      ///< nothing but marks before it on its line
+    Closes = 2,     ///< nothing but punctuation after it on its line
+    Alone = 4,      ///< both
+    NamesIt = 8,    ///< its line holds the queried name ("example.nl is free")
+    ShortLine = 16, ///< its line is a statement, not a paragraph
+    AfterName = 32  ///< only the name, or words for it, stand before it ("The requested domain was not found in...")
 };
 
 struct Statement {
@@ -77,6 +78,11 @@ constexpr Statement notFoundStatements[] = {
     {u"is available for registration", Closes | NamesIt},
     {u"is available for purchase", Closes | NamesIt},
     {u"Available", Alone},
+    {u"was not found", AfterName},
+    {u"not found", AfterName},
+    {u"does not exist", AfterName},
+    {u"is not registered", AfterName},
+    {u"has not been registered", AfterName},
 };
 
 // Ways registries say that a name cannot be had although no record is shown: reserved, prohibited.
@@ -95,6 +101,7 @@ constexpr Statement takenStatements[] = {
     {u"is already registered", Closes},
     {u"has already been registered", Closes},
     {u"is taken", Closes | NamesIt},
+    {u"Reserved domain", Opens},
 };
 
 // Refusals and rate limits in their usual words, besides the fixed refusal statements.
@@ -126,6 +133,27 @@ constexpr Statement refusalPatterns[] = {
 };
 
 constexpr qsizetype statementLineLimit = 200;
+
+// The words a sentence about the queried name opens with, in letters only.
+bool isSubject(QStringView words)
+{
+    static constexpr QStringView subjects[] = {u"",
+                                               u"domain",
+                                               u"the domain",
+                                               u"domain name",
+                                               u"the domain name",
+                                               u"this domain",
+                                               u"this domain name",
+                                               u"requested domain",
+                                               u"the requested domain",
+                                               u"queried object",
+                                               u"the queried object",
+                                               u"object",
+                                               u"the object",
+                                               u"name",
+                                               u"the name"};
+    return std::find(std::begin(subjects), std::end(subjects), words) != std::end(subjects);
+}
 
 bool isWordCharacter(QChar c)
 {
@@ -264,11 +292,13 @@ private:
             return false;
         if ((phrase.place & NamesIt) && !answer.mentionsName(from, to))
             return false;
+        if ((phrase.place & AfterName) && !isSubject(answer.lettersOf(from, start)))
+            return false;
         const bool opens = answer.isLead(from, start);
         // "Abuse contact: not found" speaks of a field, not of the name; status lines are read as fields.
         const bool closes = answer.isTail(end, to) && !answer.isFieldValue(from, start);
-        return (phrase.place & ShortLine) || ((phrase.place & Opens) && opens) || ((phrase.place & Closes) && closes) ||
-               ((phrase.place & Alone) && opens && closes);
+        return (phrase.place & (ShortLine | AfterName)) || ((phrase.place & Opens) && opens) ||
+               ((phrase.place & Closes) && closes) || ((phrase.place & Alone) && opens && closes);
     }
 
     static void record(Hits &hits, const Phrase &phrase, const AnswerText &answer, qsizetype start)
@@ -336,6 +366,19 @@ const CompiledList &compiled(const QString &successPhrases)
     return **cache.insert(successPhrases, std::move(list));
 }
 
+// The evidence weighed, strongest first; a record was looked for before.
+WhoisVerdict::Kind kindOf(const RecordEvidence &fields, const PhraseSet::Hits &hits)
+{
+    using Kind = WhoisVerdict::Kind;
+    if (hits.refusal)
+        return Kind::ErrorBlocked;
+    if (fields.takenStatus || hits.taken)
+        return Kind::Registered;
+    if (hits.success >= 0 || hits.notFound >= 0 || fields.freeStatus)
+        return Kind::Available;
+    return hits.error ? Kind::ErrorBlocked : Kind::Unknown;
+}
+
 } // namespace
 
 WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases, const QString &domain)
@@ -355,21 +398,15 @@ WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases, c
     }
     const CompiledList &list = compiled(successPhrases);
     const PhraseSet::Hits hits = list.set.scan(text);
-    if (hits.refusal)
-        verdict.kind = Kind::ErrorBlocked;
-    else if (fields.takenStatus || hits.taken)
-        verdict.kind = Kind::Registered;
-    else if (hits.success >= 0 || hits.notFound >= 0 || fields.freeStatus) {
-        verdict.kind = Kind::Available;
-        if (hits.success >= 0)
-            verdict.successWord = list.words.at(hits.success);
-        else if (hits.notFound >= 0)
-            verdict.successWord = QString::fromUtf16(notFoundStatements[hits.notFound].text);
-        else
-            verdict.successWord = QStringLiteral("Status: free");
-    } else if (hits.error) {
-        verdict.kind = Kind::ErrorBlocked;
-    }
+    verdict.kind = kindOf(fields, hits);
+    if (verdict.kind != Kind::Available)
+        return verdict;
+    if (hits.success >= 0)
+        verdict.successWord = list.words.at(hits.success);
+    else if (hits.notFound >= 0)
+        verdict.successWord = QString::fromUtf16(notFoundStatements[hits.notFound].text);
+    else
+        verdict.successWord = QStringLiteral("Status: free");
     return verdict;
 }
 

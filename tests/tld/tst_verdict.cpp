@@ -243,6 +243,9 @@ void TestVerdict::notFoundStatementsOfManyRegistries_data()
     QTest::newRow("name first") << QStringLiteral("quarrytide-example.nl is free\n");
     QTest::newRow("Spanish") << QStringLiteral("quarrytide-example.cl: no existe\n");
     QTest::newRow("alone on its line") << QStringLiteral("Available\nDomain: quarrytide-example.co.za\n");
+    QTest::newRow("sentence about the name")
+        << QStringLiteral("The requested domain was not found in the Registry or Registrar's WHOIS Server.\n");
+    QTest::newRow("object and statement") << QStringLiteral("The queried object does not exist: DOMAIN NOT FOUND\n");
 }
 
 void TestVerdict::notFoundStatementsOfManyRegistries()
@@ -394,6 +397,7 @@ void TestVerdict::withoutEvidenceTheAnswerIsUnknown_data()
         "% The WHOIS service allows persons to check whether a specific domain name is still available\n"
         "% or not. More information is available at https://registry.example/\n");
     QTest::newRow("field not found") << QStringLiteral("Abuse contact: not found\n");
+    QTest::newRow("something else not found") << QStringLiteral("Your address was not found in the access list.\n");
     QTest::newRow("web server status line") << QStringLiteral("HTTP/1.1 404 Not Found\r\nServer: x\r\n\r\n");
     QTest::newRow("web page") << QStringLiteral("<html><body><h1>Not Found</h1>\nNot found\n</body></html>\n");
     QTest::newRow("domain name echo only") << QStringLiteral("Domain Name: QUARRYTIDE.EXAMPLE\r\n");
