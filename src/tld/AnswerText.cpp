@@ -178,9 +178,8 @@ QString AnswerText::lettersOf(qsizetype from, qsizetype to) const
     QString words;
     for (qsizetype i = from; i < to; ++i) {
         const QChar c = m_text.at(i);
-        if (c.isLetter())
-            words += c;
-        else if (c == QLatin1Char(' ') && !words.isEmpty() && !words.endsWith(QLatin1Char(' ')))
+        const bool between = c == QLatin1Char(' ') && !words.isEmpty() && !words.endsWith(QLatin1Char(' '));
+        if (c.isLetter() || between)
             words += c;
     }
     if (words.endsWith(QLatin1Char(' ')))

@@ -45,7 +45,7 @@ struct Statement {
 constexpr Statement notFoundStatements[] = {
     {u"No match", Opens | Closes},
     {u"No matching", Opens},
-    {u"Not found", Opens | Closes},
+    {u"Not found", Opens | Closes | AfterName},
     {u"No entries found", Opens | Closes},
     {u"No entry found", Opens | Closes},
     {u"No data found", Opens | Closes},
@@ -64,8 +64,8 @@ constexpr Statement notFoundStatements[] = {
     {u"There is no information available on the domain", Opens},
     {u"We do not have an entry in our database", Opens},
     {u"Not registered", Opens | Closes},
-    {u"has not been registered", Closes},
-    {u"does not exist", Closes},
+    {u"has not been registered", Closes | AfterName},
+    {u"does not exist", Closes | AfterName},
     {u"does not exist in database", Closes},
     {u"not found in database", Closes},
     {u"not found in the database", Closes},
@@ -79,10 +79,7 @@ constexpr Statement notFoundStatements[] = {
     {u"is available for purchase", Closes | NamesIt},
     {u"Available", Alone},
     {u"was not found", AfterName},
-    {u"not found", AfterName},
-    {u"does not exist", AfterName},
     {u"is not registered", AfterName},
-    {u"has not been registered", AfterName},
 };
 
 // Ways registries say that a name cannot be had although no record is shown: reserved, prohibited.
@@ -292,13 +289,14 @@ private:
             return false;
         if ((phrase.place & NamesIt) && !answer.mentionsName(from, to))
             return false;
-        if ((phrase.place & AfterName) && !isSubject(answer.lettersOf(from, start)))
-            return false;
+        if (phrase.place & ShortLine)
+            return true;
         const bool opens = answer.isLead(from, start);
         // "Abuse contact: not found" speaks of a field, not of the name; status lines are read as fields.
         const bool closes = answer.isTail(end, to) && !answer.isFieldValue(from, start);
-        return (phrase.place & (ShortLine | AfterName)) || ((phrase.place & Opens) && opens) ||
-               ((phrase.place & Closes) && closes) || ((phrase.place & Alone) && opens && closes);
+        return ((phrase.place & Opens) && opens) || ((phrase.place & Closes) && closes) ||
+               ((phrase.place & Alone) && opens && closes) ||
+               ((phrase.place & AfterName) && isSubject(answer.lettersOf(from, start)));
     }
 
     static void record(Hits &hits, const Phrase &phrase, const AnswerText &answer, qsizetype start)
