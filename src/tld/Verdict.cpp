@@ -193,6 +193,13 @@ public:
     void finish()
     {
         std::sort(m_long.begin(), m_long.end(), [](const Phrase &a, const Phrase &b) { return a.key < b.key; });
+        // Each first four characters lead straight to the phrases that open with them.
+        for (std::size_t i = 0; i < m_long.size(); ++i) {
+            Bucket &bucket = bucketFor(m_long[i].key);
+            if (bucket.end == 0)
+                bucket = {m_long[i].key, quint32(i), quint32(i)};
+            bucket.end = quint32(i + 1);
+        }
     }
 
     Hits scan(const AnswerText &answer) const
@@ -216,8 +223,8 @@ public:
             // Common words open many phrases' first three letters; the fourth sorts most of them out.
             if (const quint32 keySlot = keyFilterSlot(key); !(keyFilter[keySlot >> 6] >> (keySlot & 63) & 1))
                 continue;
-            auto range = std::equal_range(m_long.begin(), m_long.end(), key, KeyOrder());
-            for (auto it = range.first; it != range.second; ++it) {
+            const Bucket &bucket = findBucket(key);
+            for (auto it = m_long.begin() + bucket.begin; it != m_long.begin() + bucket.end; ++it) {
                 const qsizetype length = it->text.size();
                 // The first four characters are equal already; the next four tell most of the rest.
                 if (start + length <= text.size() && packed(chars + start + 4, length - 4) == it->next &&
@@ -244,10 +251,32 @@ private:
         quint64 key;  ///< first four characters
         quint64 next; ///< the four after them, as far as the phrase goes
     };
-    struct KeyOrder {
-        bool operator()(const Phrase &p, quint64 key) const { return p.key < key; }
-        bool operator()(quint64 key, const Phrase &p) const { return key < p.key; }
+    /// The phrases [begin, end) of m_long that open with the four characters of key.
+    struct Bucket {
+        quint64 key = 0;
+        quint32 begin = 0;
+        quint32 end = 0;
     };
+
+    // Open addressing over a table far larger than the phrase count: a probe or two at most.
+    Bucket &bucketFor(quint64 key)
+    {
+        std::size_t slot = keyFilterSlot(key) & (m_buckets.size() - 1);
+        while (m_buckets[slot].end != 0 && m_buckets[slot].key != key)
+            slot = (slot + 1) & (m_buckets.size() - 1);
+        return m_buckets[slot];
+    }
+
+    const Bucket &findBucket(quint64 key) const
+    {
+        static const Bucket none;
+        std::size_t slot = keyFilterSlot(key) & (m_buckets.size() - 1);
+        for (; m_buckets[slot].end != 0; slot = (slot + 1) & (m_buckets.size() - 1)) {
+            if (m_buckets[slot].key == key)
+                return m_buckets[slot];
+        }
+        return none;
+    }
 
     static quint32 filterSlot(QChar a, QChar b, QChar c)
     {
@@ -257,6 +286,8 @@ private:
     /// Up to four characters from @p chars (fewer when @p available is smaller) in one number.
     static quint64 packed(const char16_t *chars, qsizetype available)
     {
+        if (available >= 4)
+            return quint64(chars[0]) << 48 | quint64(chars[1]) << 32 | quint64(chars[2]) << 16 | chars[3];
         quint64 value = 0;
         for (qsizetype i = 0; i < 4; ++i)
             value = value << 16 | (i < available ? chars[i] : 0);
@@ -326,6 +357,7 @@ private:
     std::vector<Phrase> m_short;
     std::vector<quint64> m_filter = std::vector<quint64>(32768 / 64);
     std::vector<quint64> m_keyFilter = std::vector<quint64>(65536 / 64);
+    std::vector<Bucket> m_buckets = std::vector<Bucket>(1024);
 };
 
 struct CompiledList {
