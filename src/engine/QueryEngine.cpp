@@ -24,6 +24,9 @@ struct QueryEngine::Slot {
     tld::TldRecord row;
     bool inFlight = false;
     bool resting = false; ///< waiting until the row's server lets the program ask again
+
+    /// A name was taken for this slot and has no outcome yet.
+    bool hasName() const { return inFlight || resting; }
 };
 
 QueryEngine::QueryEngine(tld::TldRegistry &tlds, ThrottleGate &throttle, results::ResultClasses &results,
@@ -111,9 +114,7 @@ void QueryEngine::takeNames()
             // No further names: the run ends with the last query in flight, or now.
             m_overall.stop();
             m_listEnded = true;
-            const bool inFlight =
-                std::any_of(m_slots.begin(), m_slots.end(), [](const auto &s) { return s->inFlight; });
-            if (!inFlight)
+            if (std::none_of(m_slots.begin(), m_slots.end(), [](const auto &s) { return s->hasName(); }))
                 finishRun();
             return;
         }
@@ -328,7 +329,7 @@ void QueryEngine::abandonOpenSlots()
 {
     for (int i = 0; i < slotCount(); ++i) {
         Slot &slot = *m_slots.at(i);
-        if (slot.inFlight) {
+        if (slot.hasName()) {
             const QueryOutcome result{QueryOutcome::Kind::TimedOut, slot.domain, slot.row.server, slot.row.port};
             m_results.addUncheckedName(slot.domain);
             count(result);
@@ -352,7 +353,7 @@ void QueryEngine::keepInFlightUnchecked()
 {
     // The position is already past these names: without this they would be lost from the search.
     for (const auto &slot : m_slots) {
-        if (slot->inFlight && !m_stopRequested)
+        if (slot->hasName() && !m_stopRequested)
             m_results.addUncheckedName(slot->domain);
     }
 }
