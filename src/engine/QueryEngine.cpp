@@ -4,6 +4,7 @@
 #include "lookup/RegistryLookup.h"
 #include "platform/DesktopServices.h"
 #include "platform/Intervals.h"
+#include "results/OutcomeWords.h"
 #include "results/ResultClasses.h"
 #include "sources/EntrySource.h"
 #include "sources/ListFile.h"
@@ -261,8 +262,8 @@ void QueryEngine::onLookupEnd(int index, const QueryOutcome &result)
         // Neither free nor taken: the name waits for another try.
         m_results.addUncheckedName(slot.domain);
         setPanel(3, QStringLiteral("Unchecked (") +
-                        (result.cause.isEmpty() ? QStringLiteral("refused") : result.cause) + QStringLiteral("): ") +
-                        slot.domain);
+                        (result.cause.isEmpty() ? results::outcomeWord(result.kind) : result.cause) +
+                        QStringLiteral("): ") + slot.domain);
     }
     count(result);
     emit outcome(result);
