@@ -95,7 +95,7 @@ void TestQuery::onTick()
     setState(State::TimedOut);
     if (m_lookup)
         m_lookup->abort();
-    m_messages.inform(QStringLiteral("Connection timed out"));
+    show(QStringLiteral("Connection timed out"));
 }
 
 QString TestQuery::verdictMessage(const QueryOutcome &outcome, const QString &domain)
@@ -161,7 +161,15 @@ void TestQuery::report(const QueryOutcome &outcome)
         return;
     if (outcome.kind == Kind::Registered && placeholder)
         return;
-    m_messages.inform(verdictMessage(outcome, m_testDomain));
+    show(verdictMessage(outcome, m_testDomain));
+}
+
+void TestQuery::show(const QString &text)
+{
+    if (m_sink)
+        m_sink(text);
+    else
+        m_messages.inform(text);
 }
 
 } // namespace lookup

@@ -19,7 +19,8 @@ namespace lookup {
 
 /**
  * The TLD manager's test query: one WHOIS question on a socket and a one-second timer of its own,
- * routed like every lookup, judged with the phrases the user is editing, and reported in a message.
+ * routed like every lookup, judged with the phrases the user is editing, and reported in a message (or
+ * wherever the report sink shows it).
  * Gives up with "Connection timed out" after a fixed number of ticks counted from the start.
  */
 class TestQuery : public QObject {
@@ -29,12 +30,15 @@ public:
     Q_ENUM(State)
 
     using PhraseSource = std::function<QString()>;
+    using ReportSink = std::function<void(const QString &)>;
 
     TestQuery(const tld::TldRegistry &tlds, platform::MessageBoxes &messages, QObject *parent = nullptr);
     ~TestQuery() override;
 
     /// The phrases the answer is judged with, read when the answer is complete.
     void setPhraseSource(PhraseSource source) { m_phrases = std::move(source); }
+    /// Where the verdict and "Connection timed out" go instead of a message box.
+    void setReportSink(ReportSink sink) { m_sink = std::move(sink); }
 
     /// The test word, ".", the extension, with ".." made one dot (a single pass).
     static QString composeTestDomain(const QString &word, const QString &extension);
@@ -60,11 +64,13 @@ private:
     void onLookupEnd(const QueryOutcome &outcome);
     void onTick();
     void report(const QueryOutcome &outcome);
+    void show(const QString &text);
     static QString rdapVerdictMessage(const QueryOutcome &outcome, const QString &domain);
 
     const tld::TldRegistry &m_tlds;
     platform::MessageBoxes &m_messages;
     PhraseSource m_phrases;
+    ReportSink m_sink;
     std::unique_ptr<RegistryLookup> m_lookup;
     QTimer m_timer;
     State m_state = State::Idle;

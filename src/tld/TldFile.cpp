@@ -99,27 +99,49 @@ QList<QStringList> TldFile::listTldsInView() const
     return rows;
 }
 
+QList<ListedRow> listRows(const QStringList &lines)
+{
+    QList<ListedRow> rows;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        if (isBlankRow(line))
+            continue;
+        QStringList fields = line.split(QLatin1Char('|')).mid(0, 6);
+        while (fields.size() < 6)
+            fields.append(QString());
+        rows.append({line, fields, rowProblem(line), i});
+    }
+    return rows;
+}
+
+QStringList replaceRows(const QStringList &lines, const QString &extension, const QString &row)
+{
+    QStringList rebuilt;
+    bool found = false;
+    for (const QString &line : lines) {
+        if (isBlankRow(line))
+            continue;
+        if (line.section(QLatin1Char('|'), 0, 0) == extension) {
+            rebuilt.append(row);
+            found = true;
+        } else {
+            rebuilt.append(line);
+        }
+    }
+    if (!found)
+        rebuilt.append(row);
+    return rebuilt;
+}
+
 bool TldFile::saveTldRow(const QString &extension, const QString &server, const QString &port, const QString &throttle,
                          const QString &successPhrases, bool enabled) const
 {
     const QString ext = extension.toLower();
-    const QString newRow =
-        rowText(ext, server, port, enabled ? enabledStatus : disabledStatus, throttle, successPhrases);
-    QString rebuilt;
-    bool found = false;
-    for (const QString &line : lines()) {
-        if (isBlankRow(line))
-            continue;
-        if (line.split(QLatin1Char('|')).constFirst() == ext) {
-            rebuilt += newRow + platform::crlf;
-            found = true;
-        } else {
-            rebuilt += line + platform::crlf;
-        }
-    }
-    if (!found)
-        rebuilt += newRow + platform::crlf;
-    return replaceWith(rebuilt);
+    QStringList current;
+    if (!readLines(current))
+        return false;
+    const QString row = rowText(ext, server, port, enabled ? enabledStatus : disabledStatus, throttle, successPhrases);
+    return saveLines(replaceRows(current, ext, row));
 }
 
 bool TldFile::appendTldRow(const QString &extension, const QString &server, const QString &port, const QString &status,
@@ -127,14 +149,6 @@ bool TldFile::appendTldRow(const QString &extension, const QString &server, cons
 {
     const QString row = rowText(extension.toLower(), server, port, status, throttle, successPhrases);
     return platform::appendToFile(m_path, platform::encodeText(row + platform::crlf));
-}
-
-bool TldFile::saveRows(const QList<QStringList> &rows) const
-{
-    QString text;
-    for (const QStringList &fields : rows)
-        text += fields.join(QLatin1Char('|')) + platform::crlf;
-    return replaceWith(text);
 }
 
 QStringList TldFile::chooserItems() const

@@ -29,16 +29,14 @@ public:
     /// The rows for a list view, fields exactly as stored; malformed rows are left out.
     QList<QStringList> listTldsInView() const;
 
-    /// Replaces every row of @p extension (lower-cased) with the new content, or appends a new row.
+    /// Replaces every row of @p extension (lower-cased) with the new content, or appends a new row. A file
+    /// that exists but cannot be read is left as it is (false).
     bool saveTldRow(const QString &extension, const QString &server, const QString &port, const QString &throttle,
                     const QString &successPhrases, bool enabled) const;
 
     /// Appends one row at the end of the file (creating it when missing).
     bool appendTldRow(const QString &extension, const QString &server, const QString &port, const QString &status,
                       const QString &throttle, const QString &successPhrases) const;
-
-    /// Rewrites the file with the given rows (six fields each) in the given order.
-    bool saveRows(const QList<QStringList> &rows) const;
 
     /// Extensions for the main window's TLD chooser: enabled rows, trimmed, never the proxy row.
     QStringList chooserItems() const;
@@ -61,5 +59,23 @@ private:
 
 /// Parses table text (any line ends) into records, skipping blank and malformed rows.
 TldTable parseTable(const QString &text);
+
+/// One non-blank line of the table file as the TLD manager lists it.
+struct ListedRow {
+    QString text;       ///< the line exactly as stored
+    QStringList fields; ///< its first six fields as stored, padded with empty ones when it has fewer
+    QString problem;    ///< why the program cannot read it (rowProblem); empty for a readable row
+    qsizetype line = 0; ///< where it stands among the file's lines
+
+    bool readable() const { return problem.isEmpty(); }
+};
+
+/// Every non-blank line of @p lines (the table file), readable or not, in file order.
+QList<ListedRow> listRows(const QStringList &lines);
+
+/// The table's lines after saving @p row for @p extension: every line whose first field is exactly
+/// @p extension becomes @p row, or @p row is appended when there is none. Blank lines are left out; every
+/// other line, unreadable ones included, stays exactly as it is.
+QStringList replaceRows(const QStringList &lines, const QString &extension, const QString &row);
 
 } // namespace tld

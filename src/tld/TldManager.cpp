@@ -8,7 +8,10 @@
 #include "tld/DefaultTlds.h"
 #include "tld/TldRegistry.h"
 
+#include <algorithm>
 #include <limits>
+#include <optional>
+#include <span>
 
 namespace tld {
 
@@ -30,6 +33,34 @@ bool inRange(const QString &text, int low, int high)
     return ok && value >= low && value <= high;
 }
 
+// The field as its label names it.
+QString fieldName(EditField field)
+{
+    switch (field) {
+    case EditField::Extension:
+        return QStringLiteral("Extension");
+    case EditField::Server:
+        return QStringLiteral("Whois Server");
+    case EditField::Port:
+        return QStringLiteral("Port");
+    case EditField::Throttle:
+        return QStringLiteral("Throttle");
+    case EditField::SuccessPhrases:
+        return QStringLiteral("Success Indicators");
+    case EditField::None:
+        break;
+    }
+    return {};
+}
+
+// The line @p row was listed from: where it stood, or else where it stands now; -1 when it is gone.
+qsizetype findLine(const QStringList &lines, const ListedRow &row)
+{
+    if (row.line < lines.size() && lines.at(row.line) == row.text)
+        return row.line;
+    return lines.indexOf(row.text);
+}
+
 // A bar would split the row into more fields than it has; a line break would start a second row.
 bool breaksTheRow(const QString &field)
 {
@@ -47,7 +78,19 @@ TldManager::TldManager(TldRegistry &tlds, platform::SettingsStore &settings, pla
 
 void TldManager::refresh()
 {
-    m_rows = m_tlds.file().listTldsInView();
+    QStringList lines;
+    m_tlds.file().readLines(lines);
+    m_rows = listRows(lines);
+    if (!validRow(m_selected))
+        m_selected = -1;
+}
+
+bool TldManager::rowMatches(const ListedRow &row, const QString &filter)
+{
+    const QString wanted = filter.trimmed();
+    return wanted.isEmpty() || std::any_of(row.fields.begin(), row.fields.end(), [&wanted](const QString &field) {
+               return field.contains(wanted, Qt::CaseInsensitive);
+           });
 }
 
 void TldManager::changed()
@@ -56,82 +99,147 @@ void TldManager::changed()
     m_tlds.loadTldTable();
 }
 
-bool TldManager::refuse(const QString &text)
+bool TldManager::refuse(const QString &text, EditField field)
 {
+    m_refusedField = field;
     m_messages.inform(text);
     return false;
 }
 
-RowEdit TldManager::selectRow(int fileIndex)
+bool TldManager::ask(const QString &title, const QString &text)
 {
-    if (!validRow(fileIndex))
+    const platform::MessageRequest question{title, text, platform::MessageRequest::Icon::Question,
+                                            platform::MessageRequest::Buttons::OkCancel};
+    return m_messages.show(question) == platform::MessageAnswer::Ok;
+}
+
+RowEdit TldManager::selectRow(int rowIndex)
+{
+    if (!validRow(rowIndex))
         return {};
-    const QStringList &fields = m_rows.at(fileIndex);
+    m_selected = rowIndex;
+    const QStringList &fields = m_rows.at(rowIndex).fields;
     m_newRowEnabled = fields.at(3) == enabledStatus;
     return {fields.at(0), fields.at(1), fields.at(2), fields.at(4), fields.at(5)};
 }
 
+void TldManager::startNewRow()
+{
+    m_selected = -1;
+    m_newRowEnabled = true;
+}
+
 bool TldManager::saveEdit(RowEdit &edit)
 {
+    m_refusedField = EditField::None;
     const bool rdap = isRdapServer(edit.server.trimmed());
     // An RDAP row is asked at its base URL: the port field is not used and always holds 443.
     if (rdap)
         edit.port = QString::number(rdapPort);
-    if (edit.extension.isEmpty() || edit.server.isEmpty() || edit.port.isEmpty())
-        return refuse(QStringLiteral("Please enter valid information for all fields."));
+    const std::pair<const QString *, EditField> fields[] = {{&edit.extension, EditField::Extension},
+                                                            {&edit.server, EditField::Server},
+                                                            {&edit.port, EditField::Port},
+                                                            {&edit.throttle, EditField::Throttle},
+                                                            {&edit.successPhrases, EditField::SuccessPhrases}};
+    for (const auto &[text, field] : std::span(fields, 3)) {
+        if (text->isEmpty())
+            return refuse(QStringLiteral("Please enter valid information for all fields. The %1 field is empty.")
+                              .arg(fieldName(field)),
+                          field);
+    }
     if (rdap && !isUsableRdapBase(edit.server.trimmed()))
         return refuse(QStringLiteral("An RDAP server must be an https:// address (plain http:// only for this "
-                                     "computer), without spaces, a query or a fragment."));
+                                     "computer), without spaces, a query or a fragment."),
+                      EditField::Server);
     if (edit.throttle.isEmpty())
         edit.throttle = QStringLiteral("25");
     if (edit.successPhrases.isEmpty())
         edit.successPhrases = defaultSuccessPhrases;
     if (!inRange(edit.port, 1, 65535))
-        return refuse(QStringLiteral("The port must be a number from 1 to 65535."));
+        return refuse(QStringLiteral("The port must be a number from 1 to 65535."), EditField::Port);
     if (!inRange(edit.throttle, 0, std::numeric_limits<int>::max()))
-        return refuse(QStringLiteral("The throttle must be a number of milliseconds, 0 or more."));
-    for (const QString *field : {&edit.extension, &edit.server, &edit.port, &edit.throttle, &edit.successPhrases}) {
-        if (breaksTheRow(*field))
-            return refuse(QStringLiteral("The fields cannot contain \"|\" or a line break."));
+        return refuse(QStringLiteral("The throttle must be a number of milliseconds, 0 or more."), EditField::Throttle);
+    for (const auto &[text, field] : fields) {
+        if (breaksTheRow(*text))
+            return refuse(QStringLiteral("The %1 field cannot contain \"|\" or a line break.").arg(fieldName(field)),
+                          field);
     }
-    const bool saved = m_tlds.file().saveTldRow(edit.extension, edit.server, edit.port, edit.throttle,
-                                                edit.successPhrases, m_newRowEnabled);
-    changed();
-    return saved;
+    const QString ext = edit.extension.toLower();
+    const QString row = rowText(ext, edit.server, edit.port, m_newRowEnabled ? enabledStatus : disabledStatus,
+                                edit.throttle, edit.successPhrases);
+    // A repaired row takes the place of the unreadable one it was clicked from.
+    const std::optional<ListedRow> repaired =
+        validRow(m_selected) && !m_rows.at(m_selected).readable() ? std::optional(m_rows.at(m_selected)) : std::nullopt;
+    return rewrite([&](QStringList &lines) {
+        if (repaired) {
+            const qsizetype at = findLine(lines, *repaired);
+            if (at >= 0)
+                lines[at] = row;
+        }
+        lines = replaceRows(lines, ext, row);
+        return true;
+    });
 }
 
-bool TldManager::toggle(int fileIndex)
+bool TldManager::toggle(int rowIndex)
 {
-    if (!validRow(fileIndex))
+    if (!validRow(rowIndex))
         return false;
-    const QStringList fields = m_rows.at(fileIndex);
+    const ListedRow listed = m_rows.at(rowIndex);
+    if (!listed.readable())
+        return refuse(
+            QStringLiteral("This row cannot be read: %1. Repair it with Add/Save or delete it.").arg(listed.problem));
+    const QStringList &fields = listed.fields;
     const bool enable = fields.at(3) != enabledStatus;
-    const bool saved =
-        m_tlds.file().saveTldRow(fields.at(0), fields.at(1), fields.at(2), fields.at(4), fields.at(5), enable);
-    changed();
-    return saved;
+    const QString ext = fields.at(0).toLower();
+    const QString row =
+        rowText(ext, fields.at(1), fields.at(2), enable ? enabledStatus : disabledStatus, fields.at(4), fields.at(5));
+    if (!rewrite([&](QStringList &lines) {
+            lines = replaceRows(lines, ext, row);
+            return true;
+        }))
+        return false;
+    // The editor still holds this row: a later "Add/Save" keeps the new status.
+    if (rowIndex == m_selected)
+        m_newRowEnabled = enable;
+    return true;
 }
 
-bool TldManager::deleteRow(int fileIndex)
+bool TldManager::deleteRow(int rowIndex)
 {
-    if (!validRow(fileIndex))
+    if (!validRow(rowIndex))
         return false;
-    const platform::MessageRequest question{
-        QStringLiteral("Delete?"), QStringLiteral("Really delete this TLD from the list?"),
-        platform::MessageRequest::Icon::Question, platform::MessageRequest::Buttons::OkCancel};
-    if (m_messages.show(question) != platform::MessageAnswer::Ok)
+    if (!ask(QStringLiteral("Delete?"), QStringLiteral("Really delete this TLD from the list?")))
         return false;
-    // File order, not the order of a sorted view: the first of two rows of one extension must stay first.
-    QList<QStringList> kept = m_rows;
-    kept.removeAt(fileIndex);
-    const bool saved = m_tlds.file().saveRows(kept);
-    changed();
-    return saved;
+    const ListedRow listed = m_rows.at(rowIndex);
+    bool gone = false;
+    const bool deleted = rewrite([&](QStringList &lines) {
+        const qsizetype at = findLine(lines, listed);
+        gone = at < 0;
+        if (!gone)
+            lines.removeAt(at);
+        return !gone;
+    });
+    if (gone) {
+        refresh();
+        m_messages.inform(QStringLiteral("The row is no longer in the TLD table; the list now shows the file as it "
+                                         "is."));
+    }
+    if (deleted)
+        m_selected = -1;
+    return deleted;
 }
 
 bool TldManager::restoreDefaults()
 {
+    if (!ask(QStringLiteral("Restore Defaults?"),
+             QStringLiteral("Replace all %1 rows of the TLD table with the %2 built-in rows? Rows you added or "
+                            "changed will be lost.")
+                 .arg(m_rows.size())
+                 .arg(defaultTldRows().size())))
+        return false;
     const bool written = m_tlds.file().writeDefaultTlds(true);
+    m_selected = -1;
     changed();
     return written;
 }
@@ -145,6 +253,23 @@ bool TldManager::readTable(QStringList &lines)
     return false;
 }
 
+bool TldManager::writeTable(const QStringList &lines)
+{
+    if (!m_tlds.file().saveLines(lines)) {
+        m_messages.inform(QStringLiteral("The TLD table ") + m_tlds.file().path() +
+                          QStringLiteral(" could not be written; it was not changed."));
+        return false;
+    }
+    changed();
+    return true;
+}
+
+bool TldManager::rewrite(const std::function<bool(QStringList &)> &edit)
+{
+    QStringList lines;
+    return readTable(lines) && edit(lines) && writeTable(lines);
+}
+
 bool TldManager::addCurrentTlds()
 {
     QStringList lines;
@@ -155,12 +280,8 @@ bool TldManager::addCurrentTlds()
         m_messages.inform(QStringLiteral("Every TLD of the root zone already has a row."));
         return true;
     }
-    if (!m_tlds.file().saveLines(lines + added.rows)) {
-        m_messages.inform(QStringLiteral("The TLD table ") + m_tlds.file().path() +
-                          QStringLiteral(" could not be written; it was not changed."));
+    if (!writeTable(lines + added.rows))
         return false;
-    }
-    changed();
     QString text = QStringLiteral("Added %1 TLDs of the root zone as disabled rows at the end of the list: %2 "
                                   "asked over RDAP, %3 over WHOIS.")
                        .arg(added.rows.size())
@@ -204,12 +325,8 @@ bool TldManager::updateServers(const QByteArray &bootstrapJson)
                                  "them.")
                       .arg(bootstrapAddress());
     } else {
-        if (!m_tlds.file().saveLines(update.lines)) {
-            m_messages.inform(QStringLiteral("The TLD table ") + m_tlds.file().path() +
-                              QStringLiteral(" could not be written; it was not changed."));
+        if (!writeTable(update.lines))
             return false;
-        }
-        changed();
         report << QStringLiteral("Updated the servers of %1 rows from %2:")
                       .arg(update.changes.size())
                       .arg(bootstrapAddress());

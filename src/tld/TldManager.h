@@ -1,8 +1,12 @@
 #pragma once
 
+#include "tld/TldFile.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 namespace platform {
 class MessageBoxes;
@@ -22,6 +26,9 @@ struct RowEdit {
     QString successPhrases;
 };
 
+/// The edit field a refused "Add/Save" names; the window puts the focus there.
+enum class EditField { None, Extension, Server, Port, Throttle, SuccessPhrases };
+
 /// The values the TLD manager shows when it opens.
 struct ManagerSettings {
     bool useProxy = false;
@@ -34,31 +41,41 @@ struct ManagerSettings {
  * What the TLD manager window does, without the window: editing, enabling, deleting and restoring rows
  * of the table file, and the four settings it holds. Every change rewrites the file at once and
  * reloads the shared table; rows are addressed by their position in the file, never by where a sorted
- * view shows them.
+ * view shows them. Rows the program cannot read are listed with the reason and kept as they are by every
+ * rewrite, so the user can repair or delete them.
  */
 class TldManager {
 public:
     TldManager(TldRegistry &tlds, platform::SettingsStore &settings, platform::MessageBoxes &messages,
                QString debugFilePath);
 
-    /// The rows as the list shows them before any sorting: file order, fields exactly as stored.
-    const QList<QStringList> &rows() const { return m_rows; }
+    /// The rows as the list shows them before any sorting: every non-blank line in file order, fields
+    /// exactly as stored, unreadable ones with their problem.
+    const QList<ListedRow> &rows() const { return m_rows; }
     void refresh();
+    /// True when @p row shows @p filter (without regard to case) in any of its fields; an empty filter
+    /// shows every row.
+    static bool rowMatches(const ListedRow &row, const QString &filter);
 
     /// The status "Add/Save" gives a row.
     bool newRowEnabled() const { return m_newRowEnabled; }
     /// A clicked row: its edit fields; its status (exactly "Enabled" or not) becomes the status to save.
-    RowEdit selectRow(int fileIndex);
-    void startNewRow() { m_newRowEnabled = true; }
+    RowEdit selectRow(int rowIndex);
+    void startNewRow();
 
-    /// "Add/Save". Fills an empty throttle and empty phrases in @p edit. Refuses (with a message, writing
-    /// nothing) empty fields, a port outside 1 to 65535, a throttle that is not a number of 0 or more, and
-    /// a "|" or line break in any field.
+    /// "Add/Save". Fills an empty throttle and empty phrases in @p edit. Refuses (with a message naming
+    /// the field, writing nothing) empty fields, a port outside 1 to 65535, a throttle that is not a number
+    /// of 0 or more, and a "|" or line break in any field. With an unreadable row selected, the saved row
+    /// takes its place.
     bool saveEdit(RowEdit &edit);
-    /// "Enable/Disable": every row of that extension gets the row's content and the flipped status.
-    bool toggle(int fileIndex);
-    /// "Delete Selected" after an OK to the question; the other rows keep their file order.
-    bool deleteRow(int fileIndex);
+    /// The field the last refused "Add/Save" named.
+    EditField refusedField() const { return m_refusedField; }
+    /// "Enable/Disable": every row of that extension gets the row's content and the flipped status. An
+    /// unreadable row is refused with its problem.
+    bool toggle(int rowIndex);
+    /// "Delete Selected" after an OK to the question; every other line stays as it is.
+    bool deleteRow(int rowIndex);
+    /// "Restore Defaults" after an OK to the question.
     bool restoreDefaults();
     /// "Add current TLDs": a disabled row for every root-zone TLD the table does not name yet, appended
     /// after the rows there are, which stay exactly as they are. Says what was added.
@@ -88,17 +105,23 @@ public:
     static QString debugLine(const QStringList &fields);
 
 private:
-    bool validRow(int fileIndex) const { return fileIndex >= 0 && fileIndex < m_rows.size(); }
-    bool refuse(const QString &text);
+    bool validRow(int rowIndex) const { return rowIndex >= 0 && rowIndex < m_rows.size(); }
+    bool refuse(const QString &text, EditField field = EditField::None);
+    bool ask(const QString &title, const QString &text);
     void changed();
     bool readTable(QStringList &lines);
+    bool writeTable(const QStringList &lines);
+    /// Reads the file, lets @p edit change its lines (false: nothing to write) and writes them back.
+    bool rewrite(const std::function<bool(QStringList &)> &edit);
 
     TldRegistry &m_tlds;
     platform::SettingsStore &m_settings;
     platform::MessageBoxes &m_messages;
     QString m_debugFilePath;
-    QList<QStringList> m_rows;
+    QList<ListedRow> m_rows;
+    int m_selected = -1; ///< the clicked row whose fields the editor holds, or -1 for a new row
     bool m_newRowEnabled = true;
+    EditField m_refusedField = EditField::None;
 };
 
 } // namespace tld

@@ -57,18 +57,27 @@ static bool parsePort(const QString &text, int &port)
     return true;
 }
 
-QStringList rowFields(const QString &line)
+QString rowProblem(const QString &line)
 {
-    QStringList fields = line.split(QLatin1Char('|'));
+    const QStringList fields = line.split(QLatin1Char('|'));
     if (fields.size() < 6)
-        return {};
+        return QStringLiteral("it has %1 of the six fields separated by \"|\"").arg(fields.size());
     int number = 0;
+    // The port of an RDAP row is not used, so whatever it holds spoils nothing.
+    if (!isRdapServer(fields.at(1).trimmed()) && !parsePort(fields.at(2), number))
+        return QStringLiteral("the port \"%1\" is not a number from 0 to 65535").arg(fields.at(2));
     bool throttleOk = false;
     fields.at(4).trimmed().toInt(&throttleOk);
-    // The port of an RDAP row is not used, so whatever it holds spoils nothing.
-    if ((!isRdapServer(fields.at(1).trimmed()) && !parsePort(fields.at(2), number)) || !throttleOk)
+    if (!throttleOk)
+        return QStringLiteral("the throttle \"%1\" is not a number").arg(fields.at(4));
+    return {};
+}
+
+QStringList rowFields(const QString &line)
+{
+    if (!rowProblem(line).isEmpty())
         return {};
-    return fields;
+    return line.split(QLatin1Char('|'));
 }
 
 bool parseRow(const QString &line, TldRecord &record)

@@ -44,6 +44,10 @@ QString rowText(const QString &extension, const QString &server, const QString &
 /// number, are refused (false) so that one bad row never spoils the rest of the table.
 bool parseRow(const QString &line, TldRecord &record);
 
+/// Why the program cannot read @p line as a row, in words ("it has 4 of the six fields..."); empty for a
+/// readable row.
+QString rowProblem(const QString &line);
+
 /// The six fields of a row exactly as stored, or an empty list for a malformed row.
 QStringList rowFields(const QString &line);
 

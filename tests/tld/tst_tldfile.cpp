@@ -102,16 +102,24 @@ void TestTldFile::loadConvertsFieldsAndSkipsBlankLines()
 void TestTldFile::loadSkipsMalformedRows_data()
 {
     QTest::addColumn<QString>("badRow");
-    QTest::newRow("five fields") << QStringLiteral("org|whois.pir.org|43|Enabled|25");
-    QTest::newRow("port not a number") << QStringLiteral("org|whois.pir.org|forty|Enabled|25|x");
-    QTest::newRow("port out of range") << QStringLiteral("org|whois.pir.org|70000|Enabled|25|x");
-    QTest::newRow("throttle not a number") << QStringLiteral("org|whois.pir.org|43|Enabled|slow|x");
-    QTest::newRow("100 kB row") << QStringLiteral("org|") + QString(100000, QLatin1Char('a'));
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("five fields") << QStringLiteral("org|whois.pir.org|43|Enabled|25")
+                                 << QStringLiteral("it has 5 of the six fields separated by \"|\"");
+    QTest::newRow("port not a number") << QStringLiteral("org|whois.pir.org|forty|Enabled|25|x")
+                                       << QStringLiteral("the port \"forty\" is not a number from 0 to 65535");
+    QTest::newRow("port out of range") << QStringLiteral("org|whois.pir.org|70000|Enabled|25|x")
+                                       << QStringLiteral("the port \"70000\" is not a number from 0 to 65535");
+    QTest::newRow("throttle not a number") << QStringLiteral("org|whois.pir.org|43|Enabled|slow|x")
+                                           << QStringLiteral("the throttle \"slow\" is not a number");
+    QTest::newRow("100 kB row") << QStringLiteral("org|") + QString(100000, QLatin1Char('a'))
+                                << QStringLiteral("it has 2 of the six fields separated by \"|\"");
 }
 
 void TestTldFile::loadSkipsMalformedRows()
 {
     QFETCH(QString, badRow);
+    QFETCH(QString, problem);
+    QCOMPARE(rowProblem(badRow), problem);
     const TldTable table = parseTable(QStringLiteral("com|a|43|Enabled|25|x\r\n") + badRow +
                                       QStringLiteral("\r\nnet|b|43|Enabled|25|y\r\n"));
     QCOMPARE(table.size(), 2);

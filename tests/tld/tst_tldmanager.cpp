@@ -18,6 +18,15 @@ const QByteArray sampleTable = "com|whois.example.com|43|Enabled|25|No match\r\n
                                "here|whois.a.example|43|Disabled|25|#A#,No match\r\n"
                                "de|whois.denic.de|43|Disabled|25|free\r\n";
 
+// Three lines the program cannot read between readable rows.
+const QByteArray brokenTable = "com|whois.example.com|43|Enabled|25|No match\r\n"
+                               "io|whois.nic.io|x43|Enabled|25|NOT FOUND\r\n"
+                               "de|whois.denic.de|43|Disabled|25|free\r\n"
+                               "a note left here\r\n"
+                               "uk|whois.nic.uk|43|Disabled|fast|No match for\r\n";
+const QList<QByteArray> brokenLines = {"io|whois.nic.io|x43|Enabled|25|NOT FOUND", "a note left here",
+                                       "uk|whois.nic.uk|43|Disabled|fast|No match for"};
+
 // One manager over a fresh folder holding the sample table.
 struct Desk {
     testing::TestFolder folder;
@@ -57,6 +66,9 @@ private slots:
     void toggleFlipsStatus_data();
     void toggleFlipsStatus();
     void deleteAsksAndKeepsFileOrder();
+    void unreadableRowsSurviveEveryRewrite_data();
+    void unreadableRowsSurviveEveryRewrite();
+    void unreadableRowsCanBeRepairedOrDeleted();
     void restoreDefaultsReplacesEditedFile();
     void rdapRowsAreWrittenWithPort443();
     void addCurrentTldsLeavesEveryRowAsItIs();
@@ -117,40 +129,48 @@ void TestTldManager::refusesRowsTheFileCannotHold_data()
 {
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QString>("message");
-    const QString missing = QStringLiteral("Please enter valid information for all fields.");
+    QTest::addColumn<EditField>("field");
+    const QString missing = QStringLiteral("Please enter valid information for all fields. The %1 field is empty.");
     const QString port = QStringLiteral("The port must be a number from 1 to 65535.");
     const QString throttle = QStringLiteral("The throttle must be a number of milliseconds, 0 or more.");
-    const QString bar = QStringLiteral("The fields cannot contain \"|\" or a line break.");
+    const QString bar = QStringLiteral("The %1 field cannot contain \"|\" or a line break.");
     const auto row = [](const char *ext, const char *server, const char *port, const char *throttle,
                         const char *phrases) {
         return QStringList{QLatin1String(ext), QLatin1String(server), QLatin1String(port), QLatin1String(throttle),
                            QLatin1String(phrases)};
     };
-    QTest::newRow("no extension") << row("", "s", "43", "", "") << missing;
-    QTest::newRow("no server") << row("io", "", "43", "", "") << missing;
-    QTest::newRow("no port") << row("io", "s", "", "", "") << missing;
-    QTest::newRow("port zero") << row("io", "s", "0", "", "") << port;
-    QTest::newRow("port too big") << row("io", "s", "65536", "", "") << port;
-    QTest::newRow("port not a number") << row("io", "s", "4three", "", "") << port;
-    QTest::newRow("negative throttle") << row("io", "s", "43", "-5", "") << throttle;
-    QTest::newRow("throttle with a fraction") << row("io", "s", "43", "2.5", "") << throttle;
-    QTest::newRow("throttle not a number") << row("io", "s", "43", "fast", "") << throttle;
-    QTest::newRow("bar in phrases") << row("io", "s", "43", "25", "free|taken") << bar;
-    QTest::newRow("line break in server") << row("io", "s\r\nx", "43", "25", "") << bar;
+    using F = EditField;
+    QTest::newRow("no extension") << row("", "s", "43", "", "") << missing.arg(QStringLiteral("Extension"))
+                                  << F::Extension;
+    QTest::newRow("no server") << row("io", "", "43", "", "") << missing.arg(QStringLiteral("Whois Server"))
+                               << F::Server;
+    QTest::newRow("no port") << row("io", "s", "", "", "") << missing.arg(QStringLiteral("Port")) << F::Port;
+    QTest::newRow("port zero") << row("io", "s", "0", "", "") << port << F::Port;
+    QTest::newRow("port too big") << row("io", "s", "65536", "", "") << port << F::Port;
+    QTest::newRow("port not a number") << row("io", "s", "4three", "", "") << port << F::Port;
+    QTest::newRow("negative throttle") << row("io", "s", "43", "-5", "") << throttle << F::Throttle;
+    QTest::newRow("throttle with a fraction") << row("io", "s", "43", "2.5", "") << throttle << F::Throttle;
+    QTest::newRow("throttle not a number") << row("io", "s", "43", "fast", "") << throttle << F::Throttle;
+    QTest::newRow("bar in phrases") << row("io", "s", "43", "25", "free|taken")
+                                    << bar.arg(QStringLiteral("Success Indicators")) << F::SuccessPhrases;
+    QTest::newRow("line break in server")
+        << row("io", "s\r\nx", "43", "25", "") << bar.arg(QStringLiteral("Whois Server")) << F::Server;
     const QString rdap = QStringLiteral("An RDAP server must be an https:// address (plain http:// only for this "
                                         "computer), without spaces, a query or a fragment.");
-    QTest::newRow("plain http elsewhere") << row("io", "http://rdap.example/", "443", "25", "") << rdap;
-    QTest::newRow("query in a base") << row("io", "https://rdap.example/?a=1", "", "25", "") << rdap;
+    QTest::newRow("plain http elsewhere") << row("io", "http://rdap.example/", "443", "25", "") << rdap << F::Server;
+    QTest::newRow("query in a base") << row("io", "https://rdap.example/?a=1", "", "25", "") << rdap << F::Server;
 }
 
 void TestTldManager::refusesRowsTheFileCannotHold()
 {
     QFETCH(QStringList, fields);
     QFETCH(QString, message);
+    QFETCH(EditField, field);
     Desk desk;
     RowEdit edit{fields.at(0), fields.at(1), fields.at(2), fields.at(3), fields.at(4)};
     QVERIFY(!desk.manager->saveEdit(edit));
     QCOMPARE(desk.messages.texts(), QStringList{message});
+    QCOMPARE(desk.manager->refusedField(), field);
     QCOMPARE(desk.file(), sampleTable);
 }
 
@@ -169,9 +189,12 @@ void TestTldManager::toggleFlipsStatus()
     QFETCH(int, row);
     QFETCH(QByteArray, written);
     Desk desk;
+    desk.manager->selectRow(row);
     QVERIFY(desk.manager->toggle(row));
     QCOMPARE(desk.rows().at(row), written);
     QCOMPARE(desk.tlds.table().at(row).enabled, written.contains("|Enabled|"));
+    // The editor still holds the row: saving it next keeps the new status.
+    QCOMPARE(desk.manager->newRowEnabled(), written.contains("|Enabled|"));
 }
 
 void TestTldManager::deleteAsksAndKeepsFileOrder()
@@ -195,14 +218,85 @@ void TestTldManager::deleteAsksAndKeepsFileOrder()
     QCOMPARE(desk.manager->rows().size(), 4);
 }
 
+void TestTldManager::unreadableRowsSurviveEveryRewrite_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QByteArray>("firstRow");
+    QTest::newRow("delete") << QStringLiteral("delete") << brokenLines.constFirst();
+    QTest::newRow("toggle") << QStringLiteral("toggle") << QByteArray("com|whois.example.com|43|Disabled|25|No match");
+    QTest::newRow("save a row") << QStringLiteral("save") << QByteArray("com|whois.new.example|43|Enabled|25|No match");
+    QTest::newRow("save a new row") << QStringLiteral("new")
+                                    << QByteArray("com|whois.example.com|43|Enabled|25|No match");
+}
+
+void TestTldManager::unreadableRowsSurviveEveryRewrite()
+{
+    QFETCH(QString, action);
+    QFETCH(QByteArray, firstRow);
+    Desk desk(brokenTable);
+    RowEdit edit = desk.manager->selectRow(0);
+    if (action == QLatin1String("delete")) {
+        QVERIFY(desk.manager->deleteRow(0));
+    } else if (action == QLatin1String("toggle")) {
+        QVERIFY(desk.manager->toggle(0));
+    } else {
+        if (action == QLatin1String("new")) {
+            desk.manager->startNewRow();
+            edit.extension = QStringLiteral("me");
+        }
+        edit.server = QStringLiteral("whois.new.example");
+        QVERIFY(desk.manager->saveEdit(edit));
+    }
+    const QList<QByteArray> rows = desk.rows();
+    QCOMPARE(rows.constFirst(), firstRow);
+    QList<QByteArray> kept;
+    for (const QByteArray &row : rows) {
+        if (!rowProblem(QString::fromLatin1(row)).isEmpty())
+            kept.append(row);
+    }
+    QCOMPARE(kept, brokenLines);
+}
+
+void TestTldManager::unreadableRowsCanBeRepairedOrDeleted()
+{
+    Desk desk(brokenTable);
+    QCOMPARE(desk.manager->rows().size(), 5);
+    QCOMPARE(desk.manager->rows().at(1).problem, QStringLiteral("the port \"x43\" is not a number from 0 to 65535"));
+    QVERIFY(!desk.manager->toggle(1));
+    QCOMPARE(desk.messages.texts().constLast(),
+             QStringLiteral("This row cannot be read: the port \"x43\" is not a number from 0 to 65535. Repair it "
+                            "with Add/Save or delete it."));
+    QCOMPARE(desk.file(), brokenTable);
+
+    RowEdit edit = desk.manager->selectRow(1);
+    edit.port = QStringLiteral("43");
+    QVERIFY(desk.manager->saveEdit(edit));
+    // Repaired in place, even under another extension.
+    edit = desk.manager->selectRow(3);
+    edit = {QStringLiteral("me"), QStringLiteral("whois.nic.me"), QStringLiteral("43"), QStringLiteral("25"),
+            QStringLiteral("free")};
+    QVERIFY(desk.manager->saveEdit(edit));
+    QVERIFY(desk.manager->deleteRow(4));
+    QCOMPARE(desk.rows(), (QList<QByteArray>{
+                              "com|whois.example.com|43|Enabled|25|No match", "io|whois.nic.io|43|Enabled|25|NOT FOUND",
+                              "de|whois.denic.de|43|Disabled|25|free", "me|whois.nic.me|43|Disabled|25|free"}));
+    QCOMPARE(desk.tlds.table().size(), 4);
+}
+
 void TestTldManager::restoreDefaultsReplacesEditedFile()
 {
     Desk desk;
+    desk.messages.nextAnswers = {platform::MessageAnswer::Cancel};
+    QVERIFY(!desk.manager->restoreDefaults());
+    QCOMPARE(desk.file(), sampleTable);
+    QCOMPARE(desk.messages.shown.constFirst().text,
+             QStringLiteral("Replace all 5 rows of the TLD table with the 179 built-in rows? Rows you added or "
+                            "changed will be lost."));
+    QCOMPARE(desk.messages.shown.constFirst().buttons, platform::MessageRequest::Buttons::OkCancel);
     QVERIFY(desk.manager->restoreDefaults());
     QCOMPARE(desk.rows().size(), 179);
     QCOMPARE(desk.tlds.table().size(), 179);
     QCOMPARE(desk.manager->rows().size(), 179);
-    QVERIFY(desk.messages.shown.isEmpty());
 }
 
 void TestTldManager::defaultExtensionFocusOutRule_data()
@@ -230,7 +324,7 @@ void TestTldManager::defaultExtensionFocusOutRule()
 void TestTldManager::debugExportWritesProgramTextLines()
 {
     Desk desk;
-    QVERIFY(desk.manager->exportDebug({desk.manager->rows().at(4), desk.manager->rows().at(0)}));
+    QVERIFY(desk.manager->exportDebug({desk.manager->rows().at(4).fields, desk.manager->rows().at(0).fields}));
     QCOMPARE(desk.folder.read(QStringLiteral("debug.txt")),
              QByteArray("strTemp = strTemp & \"de|whois.denic.de|43|Disabled|25|free\" & vbcrlf\r\n"
                         "strTemp = strTemp & \"com|whois.example.com|43|Enabled|25|No match\" & vbcrlf\r\n"));
@@ -271,7 +365,7 @@ void TestTldManager::addCurrentTldsLeavesEveryRowAsItIs()
     QCOMPARE(desk.messages.shown.constLast().text,
              QStringLiteral("Added 1376 TLDs of the root zone as disabled rows at the end of the list: 1137 asked "
                             "over RDAP, 239 over WHOIS.\r\n63 TLDs publish no server and were left out."));
-    QCOMPARE(desk.manager->rows().size(), 1378);
+    QCOMPARE(desk.manager->rows().size(), 1379);
     QCOMPARE(desk.tlds.table().size(), 1378);
     // Twice is once.
     QVERIFY(desk.manager->addCurrentTlds());

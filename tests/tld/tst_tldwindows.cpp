@@ -8,11 +8,14 @@
 #include "tld/ui/TldManagerWindow.h"
 #include "tld/ui/WhoisWindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -71,6 +74,10 @@ private slots:
     void opensOnceWithoutBlockingFromButtonAndMenu();
     void editsRowsThroughTheWindow();
     void deleteAfterSortingKeepsFileOrder();
+    void unreadableRowSurvivesADelete();
+    void filterFindsRowsByAnyField();
+    void portAndThrottleSortAsNumbers_data();
+    void portAndThrottleSortAsNumbers();
     void defaultExtensionFocusOut();
     void testSelectedReportsWithTheEditedPhrases();
     void closingRefreshesTheChooser();
@@ -104,11 +111,14 @@ void TestTldWindows::opensOnceWithoutBlockingFromButtonAndMenu()
         QStringLiteral("txtPort"),    QStringLiteral("txtThrottle"), QStringLiteral("txtSuccess"),
         QStringLiteral("cmdSave"),    QStringLiteral("Command1"),    QStringLiteral("cmdToggle"),
         QStringLiteral("Command2"),   QStringLiteral("Command3"),    QStringLiteral("cmdTest"),
-        QStringLiteral("txtsearch"),  QStringLiteral("chkProxy"),    QStringLiteral("txtDefault")};
+        QStringLiteral("txtsearch"),  QStringLiteral("chkProxy"),    QStringLiteral("txtDefault"),
+        QStringLiteral("txtFilter"),  QStringLiteral("txtAnswer"),   QStringLiteral("cmdCopyAnswer")};
     for (const QString &name : shown) {
         auto *control = manager->findChild<QWidget *>(name);
         QVERIFY2(control, qPrintable(name + QStringLiteral(" is missing")));
         QVERIFY2(control->isVisible(), qPrintable(name + QStringLiteral(" is hidden")));
+        QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                 qPrintable(name + QStringLiteral(" has no accessible name")));
     }
     for (const QString &name : {QStringLiteral("Command4"), QStringLiteral("txtthrot")}) {
         auto *control = manager->findChild<QWidget *>(name);
@@ -148,14 +158,30 @@ void TestTldWindows::editsRowsThroughTheWindow()
     child<QPushButton>(manager, QStringLiteral("Command1"))->click();
     QVERIFY(server->text().isEmpty());
     child<QPushButton>(manager, QStringLiteral("cmdSave"))->click();
-    QCOMPARE(program.fakes.messages.texts(),
-             QStringList{QStringLiteral("Please enter valid information for all fields.")});
+    child<QLineEdit>(manager, QStringLiteral("txtExt"))->setText(QStringLiteral("io"));
+    child<QPushButton>(manager, QStringLiteral("cmdSave"))->click();
+    QCOMPARE(
+        program.fakes.messages.texts(),
+        (QStringList{QStringLiteral("Please enter valid information for all fields. The Extension field is empty."),
+                     QStringLiteral("Please enter valid information for all fields. The Whois Server field is "
+                                    "empty.")}));
+    QCOMPARE(manager->focusWidget(), server);
 
     select(list, itemOf(list, QStringLiteral("aa")));
     child<QPushButton>(manager, QStringLiteral("cmdToggle"))->click();
     QVERIFY(program.file().contains("aa|whois.new.example|43|Enabled|25|free\r\n"));
     QCOMPARE(program.context->tlds.table().at(2).enabled, true);
+    QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem *>{itemOf(list, QStringLiteral("aa"))});
+    QCOMPARE(itemOf(list, QStringLiteral("aa"))->checkState(3), Qt::Checked);
+    // Ticking the status box enables the row as the button does.
+    itemOf(list, QStringLiteral("zz"))->setCheckState(3, Qt::Checked);
+    QTRY_VERIFY(program.file().startsWith("zz|whois.zz.example|43|Enabled|25|free\r\n"));
 
+    program.fakes.messages.nextAnswers = {platform::MessageAnswer::Cancel};
+    child<QPushButton>(manager, QStringLiteral("Command3"))->click();
+    QCOMPARE(program.fakes.messages.shown.constLast().title, QStringLiteral("Restore Defaults?"));
+    QCOMPARE(list->topLevelItemCount(), 3);
+    QVERIFY(program.file().contains("aa|whois.new.example|43|Enabled|25|free\r\n"));
     child<QPushButton>(manager, QStringLiteral("Command3"))->click();
     QCOMPARE(list->topLevelItemCount(), 179);
     QCOMPARE(program.context->tlds.table().size(), 179);
@@ -196,6 +222,84 @@ void TestTldWindows::deleteAfterSortingKeepsFileOrder()
                 .startsWith("strTemp = strTemp & \"zz|whois.zz.example|43|Disabled|25|free\" & vbcrlf\r\n"));
 }
 
+void TestTldWindows::unreadableRowSurvivesADelete()
+{
+    const QByteArray broken = "io|whois.nic.io|x43|Enabled|25|NOT FOUND\r\n";
+    Program program("com|whois.example.com|43|Enabled|25|No match\r\n" + broken +
+                    "aa|whois.aa.example|43|Disabled|25|free\r\n");
+    program.window->openTldManager();
+    tld::TldManagerWindow *manager = program.window->tldManager();
+    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
+    auto *problems = child<QLabel>(manager, QStringLiteral("lblProblems"));
+    QTreeWidgetItem *io = itemOf(list, QStringLiteral("io"));
+    QVERIFY2(io, "the unreadable row is not listed");
+    QVERIFY(io->foreground(0).color() != itemOf(list, QStringLiteral("aa"))->foreground(0).color());
+    QCOMPARE(io->toolTip(1),
+             QStringLiteral("This row cannot be read and is not used: the port \"x43\" is not a number from 0 to "
+                            "65535."));
+    QVERIFY(!io->data(3, Qt::CheckStateRole).isValid());
+    QVERIFY(problems->isVisible());
+    select(list, io);
+    QVERIFY(problems->text().startsWith(QStringLiteral("This row cannot be read: the port \"x43\"")));
+
+    select(list, itemOf(list, QStringLiteral("com")));
+    child<QPushButton>(manager, QStringLiteral("Command2"))->click();
+    QCOMPARE(program.file(), broken + "aa|whois.aa.example|43|Disabled|25|free\r\n");
+    QCOMPARE(list->topLevelItemCount(), 2);
+}
+
+void TestTldWindows::filterFindsRowsByAnyField()
+{
+    Program program(tableFor(43));
+    program.window->openTldManager();
+    tld::TldManagerWindow *manager = program.window->tldManager();
+    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
+    auto *filter = child<QLineEdit>(manager, QStringLiteral("txtFilter"));
+    const auto shown = [list] {
+        QStringList extensions;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            if (!list->topLevelItem(i)->isHidden())
+                extensions.append(list->topLevelItem(i)->text(0));
+        }
+        return extensions;
+    };
+    select(list, itemOf(list, QStringLiteral("zz")));
+    QTest::keyClicks(filter, QStringLiteral("WHOIS.A"));
+    QCOMPARE(shown(), QStringList{QStringLiteral("aa")});
+    // The hidden row is no longer the one the buttons act on.
+    QVERIFY(list->selectedItems().isEmpty());
+    filter->setText(QStringLiteral("no match"));
+    QCOMPARE(shown(), QStringList{QStringLiteral("com")});
+    filter->clear();
+    QCOMPARE(shown(), (QStringList{QStringLiteral("zz"), QStringLiteral("com"), QStringLiteral("aa")}));
+}
+
+void TestTldWindows::portAndThrottleSortAsNumbers_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("descending");
+    // Text that is not a number sorts after every number, so descending puts it first.
+    QTest::newRow("Port") << 2 << QStringLiteral("dd bb cc aa");
+    QTest::newRow("Throttle") << 4 << QStringLiteral("dd bb aa cc");
+}
+
+void TestTldWindows::portAndThrottleSortAsNumbers()
+{
+    QFETCH(int, column);
+    QFETCH(QString, descending);
+    Program program("aa|whois.aa.example|43|Disabled|25|free\r\n"
+                    "bb|whois.bb.example|4343|Disabled|100|free\r\n"
+                    "cc|whois.cc.example|800|Disabled|5|free\r\n"
+                    "dd|whois.dd.example|x|Disabled|y|free\r\n");
+    program.window->openTldManager();
+    auto *list = child<QTreeWidget>(program.window->tldManager(), QStringLiteral("lstDomains"));
+    emit list->header()->sectionClicked(column);
+    QStringList order;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        order.append(list->topLevelItem(i)->text(0));
+    QCOMPARE(order.join(QLatin1Char(' ')), descending);
+}
+
 void TestTldWindows::defaultExtensionFocusOut()
 {
     Program program(tableFor(43));
@@ -225,11 +329,16 @@ void TestTldWindows::testSelectedReportsWithTheEditedPhrases()
     select(list, itemOf(list, QStringLiteral("com")));
     child<QLineEdit>(manager, QStringLiteral("txtSuccess"))->setText(QStringLiteral("nothing here"));
     child<QPushButton>(manager, QStringLiteral("cmdTest"))->click();
-    QTRY_COMPARE_WITH_TIMEOUT(program.fakes.messages.shown.size(), 1, 5000);
-    QCOMPARE(program.fakes.messages.shown.constFirst().text,
-             QStringLiteral("Appears to be: AVAILABLE\r\nSuccess word: nothing here\r\nDomain: Google.com\r\n"
-                            "127.0.0.1:") +
-                 QString::number(server.port()) + QStringLiteral("\r\n\r\nNothing here for GOOGLE.COM\r\n"));
+    auto *answer = child<QPlainTextEdit>(manager, QStringLiteral("txtAnswer"));
+    QCOMPARE(answer->toPlainText(), QStringLiteral("Testing Google.com ..."));
+    const QString expected = QStringLiteral("Appears to be: AVAILABLE\nSuccess word: nothing here\nDomain: Google.com\n"
+                                            "127.0.0.1:") +
+                             QString::number(server.port()) + QStringLiteral("\n\nNothing here for GOOGLE.COM\n");
+    QTRY_COMPARE_WITH_TIMEOUT(answer->toPlainText(), expected, 5000);
+    QVERIFY(answer->isReadOnly());
+    QVERIFY(program.fakes.messages.shown.isEmpty());
+    child<QPushButton>(manager, QStringLiteral("cmdCopyAnswer"))->click();
+    QCOMPARE(program.fakes.clipboard.text(), expected);
     QCOMPARE(server.queries(), QStringList{QStringLiteral("Google.com")});
     QVERIFY(program.file().contains("com|127.0.0.1|" + QByteArray::number(server.port()) + "|Enabled|25|No match\r\n"));
 }

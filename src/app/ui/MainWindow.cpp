@@ -220,6 +220,7 @@ void MainWindow::openTldManager()
         m_tldManager = nullptr;
     if (!m_tldManager) {
         const tld::TldManagerContext context{m_context.tlds, m_context.settings, *m_context.services.messages,
+                                             *m_context.services.clipboard,
                                              m_context.folder.path(QStringLiteral("debug.txt"))};
         m_tldManager = new tld::TldManagerWindow(context, this);
         connect(m_tldManager, &tld::TldManagerWindow::closed, this, &MainWindow::loadTLDs);

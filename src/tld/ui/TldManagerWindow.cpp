@@ -1,5 +1,8 @@
 #include "tld/ui/TldManagerWindow.h"
 
+#include "tld/Routing.h"
+#include "tld/ui/TestAnswerPanel.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -9,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -16,15 +20,27 @@ namespace tld {
 
 namespace {
 
-constexpr int fileIndexRole = Qt::UserRole;
+constexpr int rowIndexRole = Qt::UserRole;
+constexpr int portColumn = 2;
+constexpr int statusColumn = 3;
+constexpr int throttleColumn = 4;
 
-// The list compares what it shows, without regard to case, so Port and Throttle sort as text.
-class TextItem : public QTreeWidgetItem {
+// The list compares what it shows without regard to case; Port and Throttle compare as numbers, with
+// numbers before any text that is not one.
+class RowItem : public QTreeWidgetItem {
 public:
     using QTreeWidgetItem::QTreeWidgetItem;
     bool operator<(const QTreeWidgetItem &other) const override
     {
         const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        if (column == portColumn || column == throttleColumn) {
+            bool mine = false;
+            bool theirs = false;
+            const qlonglong a = text(column).trimmed().toLongLong(&mine);
+            const qlonglong b = other.text(column).trimmed().toLongLong(&theirs);
+            if (mine || theirs)
+                return mine && theirs ? a < b : mine;
+        }
         return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
     }
 };
@@ -41,43 +57,69 @@ QLabel *hiddenLabel(const QString &text, QWidget *parent)
 
 TldManagerWindow::TldManagerWindow(const TldManagerContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window), m_manager(context.tlds, context.settings, context.messages, context.debugFilePath),
-      m_test(context.tlds, context.messages, this), m_list(new QTreeWidget(this))
+      m_test(context.tlds, context.messages, this), m_list(new QTreeWidget(this)),
+      m_answer(new TestAnswerPanel(context.clipboard, this))
 {
     setObjectName(QStringLiteral("frmSettings"));
     setWindowTitle(QStringLiteral("Settings"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     m_list->setObjectName(QStringLiteral("lstDomains"));
+    m_list->setAccessibleName(QStringLiteral("List of Top Level Domains"));
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({QStringLiteral("Extension"), QStringLiteral("Server"), QStringLiteral("Port"),
                              QStringLiteral("Status"), QStringLiteral("Throttle"), QStringLiteral("Success")});
-    const int widths[] = {90, 180, 50, 70, 60};
+    const int widths[] = {90, 180, 50, 90, 60};
     for (int column = 0; column < 5; ++column)
         m_list->setColumnWidth(column, widths[column]);
     m_list->header()->setSectionsClickable(true);
     m_list->header()->setSortIndicatorShown(false);
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &TldManagerWindow::sortByColumn);
     connect(m_list, &QTreeWidget::itemClicked, this, &TldManagerWindow::rowClicked);
+    connect(m_list, &QTreeWidget::itemChanged, this, &TldManagerWindow::statusChanged);
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &TldManagerWindow::showProblems);
 
-    auto *listLabel = new QLabel(QStringLiteral("List of Top Level Domains:"), this);
+    m_filter = addField("txtFilter", this);
+    m_filter->setAccessibleName(QStringLiteral("Filter the TLD rows"));
+    m_filter->setPlaceholderText(QStringLiteral("extension, server or phrase"));
+    m_filter->setClearButtonEnabled(true);
+    connect(m_filter, &QLineEdit::textChanged, this, &TldManagerWindow::applyFilter);
+    auto *filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
+    filterLabel->setBuddy(m_filter);
+    m_problems = new QLabel(this);
+    m_problems->setObjectName(QStringLiteral("lblProblems"));
+    m_problems->setWordWrap(true);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("List of Top Level Domains:"), this));
+    top->addStretch(1);
+    top->addWidget(filterLabel);
+    top->addWidget(m_filter);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(listLabel);
+    layout->addLayout(top);
     layout->addWidget(m_list, 1);
+    layout->addWidget(m_problems);
     layout->addWidget(buildEditor());
     layout->addWidget(buildSettings());
 
     m_test.setPhraseSource([this] { return m_success->text(); });
+    m_test.setReportSink([this](const QString &text) { m_answer->showText(text); });
+    connect(&m_test, &lookup::TestQuery::stateChanged, this, [this](lookup::TestQuery::State state) {
+        // Judged: the verdict follows at once, unless the name is a placeholder the verdict is not shown for.
+        if (state == lookup::TestQuery::State::Judged)
+            m_answer->showText(QStringLiteral("No verdict is shown for %1.").arg(m_test.testDomain()));
+    });
     connect(&m_bootstrap, &lookup::BootstrapDownload::downloaded, this, [this](const QByteArray &json) {
         m_updateServers->setEnabled(true);
         if (m_manager.updateServers(json))
-            fillList();
+            fillList(selectedRowIndex());
     });
     connect(&m_bootstrap, &lookup::BootstrapDownload::failed, this, [this](const QString &reason) {
         m_updateServers->setEnabled(true);
         m_manager.serverUpdateFailed(reason);
     });
     fillList();
-    resize(820, 620);
+    resize(820, 680);
 }
 
 QLineEdit *TldManagerWindow::addField(const char *name, QWidget *parent)
@@ -123,9 +165,12 @@ QWidget *TldManagerWindow::buildEditor()
     addButton("cmdTest", QStringLiteral("Test Selected"), &TldManagerWindow::testSelected);
     buttons->addStretch(1);
 
+    auto *fields = new QHBoxLayout;
+    fields->addLayout(form, 1);
+    fields->addWidget(m_answer, 1);
     auto *layout = new QVBoxLayout(editor);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(form);
+    layout->addLayout(fields);
     layout->addLayout(buttons);
     return editor;
 }
@@ -176,39 +221,92 @@ QWidget *TldManagerWindow::buildSettings()
     return box;
 }
 
-void TldManagerWindow::fillList()
+void TldManagerWindow::fillList(int select)
 {
-    m_list->clear();
-    const QList<QStringList> &rows = m_manager.rows();
-    QList<QTreeWidgetItem *> items;
-    items.reserve(rows.size());
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        auto *item = new TextItem(rows.at(i));
-        item->setData(0, fileIndexRole, static_cast<int>(i));
-        items.append(item);
+    const QList<ListedRow> &rows = m_manager.rows();
+    const QColor grey = m_list->palette().color(QPalette::Disabled, QPalette::Text);
+    {
+        // Filling sets the status boxes; those are not the user's clicks.
+        const QSignalBlocker blocker(m_list);
+        m_list->clear();
+        QList<QTreeWidgetItem *> items;
+        items.reserve(rows.size());
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const ListedRow &row = rows.at(i);
+            auto *item = new RowItem(row.fields);
+            item->setData(0, rowIndexRole, static_cast<int>(i));
+            if (row.readable()) {
+                item->setCheckState(statusColumn, row.fields.at(3) == enabledStatus ? Qt::Checked : Qt::Unchecked);
+            } else {
+                const QString why = QStringLiteral("This row cannot be read and is not used: %1.").arg(row.problem);
+                for (int column = 0; column < m_list->columnCount(); ++column) {
+                    item->setForeground(column, grey);
+                    item->setToolTip(column, why);
+                }
+            }
+            items.append(item);
+        }
+        m_list->addTopLevelItems(items);
+        if (m_sortColumn >= 0)
+            m_list->sortItems(m_sortColumn, m_sortOrder);
+        for (QTreeWidgetItem *item : std::as_const(items)) {
+            if (item->data(0, rowIndexRole).toInt() == select) {
+                m_list->setCurrentItem(item);
+                m_list->scrollToItem(item);
+            }
+        }
     }
-    m_list->addTopLevelItems(items);
-    if (m_sortColumn >= 0)
-        m_list->sortItems(m_sortColumn, m_sortOrder);
+    applyFilter();
+    showProblems();
+}
+
+void TldManagerWindow::applyFilter()
+{
+    const QList<ListedRow> &rows = m_manager.rows();
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = m_list->topLevelItem(i);
+        const bool shown = TldManager::rowMatches(rows.value(item->data(0, rowIndexRole).toInt()), m_filter->text());
+        item->setHidden(!shown);
+        // A hidden row cannot be the one Enable/Disable or Delete Selected acts on.
+        if (!shown && item->isSelected())
+            item->setSelected(false);
+    }
+}
+
+void TldManagerWindow::showProblems()
+{
+    const QList<ListedRow> &rows = m_manager.rows();
+    const int selected = selectedRowIndex();
+    const auto unreadable =
+        std::count_if(rows.begin(), rows.end(), [](const ListedRow &row) { return !row.readable(); });
+    if (selected >= 0 && !rows.at(selected).readable()) {
+        m_problems->setText(QStringLiteral("This row cannot be read: %1. Lookups do not use it. Repair it in the "
+                                           "fields below and press Add/Save, or delete it.")
+                                .arg(rows.at(selected).problem));
+    } else if (unreadable > 0) {
+        m_problems->setText((unreadable == 1
+                                 ? QStringLiteral("1 row cannot be read and is not used")
+                                 : QStringLiteral("%1 rows cannot be read and are not used").arg(unreadable)) +
+                            QStringLiteral(" (shown in grey). Select one to see why."));
+    }
+    m_problems->setVisible(unreadable > 0);
 }
 
 QList<QStringList> TldManagerWindow::displayedRows() const
 {
     QList<QStringList> rows;
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *item = m_list->topLevelItem(i);
-        QStringList fields;
-        for (int column = 0; column < m_list->columnCount(); ++column)
-            fields.append(item->text(column));
-        rows.append(fields);
+        const int index = m_list->topLevelItem(i)->data(0, rowIndexRole).toInt();
+        // The line as stored, however many fields it has.
+        rows.append(m_manager.rows().value(index).text.split(QLatin1Char('|')));
     }
     return rows;
 }
 
-int TldManagerWindow::selectedFileIndex() const
+int TldManagerWindow::selectedRowIndex() const
 {
     const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
-    return selected.isEmpty() ? -1 : selected.constFirst()->data(0, fileIndexRole).toInt();
+    return selected.isEmpty() ? -1 : selected.constFirst()->data(0, rowIndexRole).toInt();
 }
 
 void TldManagerWindow::sortByColumn(int column)
@@ -226,12 +324,40 @@ void TldManagerWindow::rowClicked(QTreeWidgetItem *item)
 {
     if (!item)
         return;
-    const RowEdit edit = m_manager.selectRow(item->data(0, fileIndexRole).toInt());
+    const RowEdit edit = m_manager.selectRow(item->data(0, rowIndexRole).toInt());
     m_ext->setText(edit.extension);
     m_server->setText(edit.server);
     m_port->setText(edit.port);
     m_throttle->setText(edit.throttle);
     m_success->setText(edit.successPhrases);
+}
+
+void TldManagerWindow::statusChanged(QTreeWidgetItem *item, int column)
+{
+    if (column != statusColumn)
+        return;
+    const int index = item->data(0, rowIndexRole).toInt();
+    const bool enabled = m_manager.rows().value(index).fields.value(3) == enabledStatus;
+    if ((item->checkState(statusColumn) == Qt::Checked) == enabled)
+        return;
+    // The list is refilled once the click that changed the box is over: the item must outlive it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, index] {
+            m_manager.toggle(index);
+            fillList(index);
+        },
+        Qt::QueuedConnection);
+}
+
+void TldManagerWindow::focusField(EditField field)
+{
+    QLineEdit *const boxes[] = {nullptr, m_ext, m_server, m_port, m_throttle, m_success};
+    QLineEdit *box = boxes[static_cast<int>(field)];
+    if (!box)
+        return;
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }
 
 void TldManagerWindow::newExtension()
@@ -251,21 +377,23 @@ void TldManagerWindow::save()
     m_throttle->setText(edit.throttle);
     m_success->setText(edit.successPhrases);
     if (saved)
-        fillList();
+        fillList(selectedRowIndex());
+    else
+        focusField(m_manager.refusedField());
 }
 
 void TldManagerWindow::toggle()
 {
-    const int index = selectedFileIndex();
+    const int index = selectedRowIndex();
     if (index < 0)
         return;
     m_manager.toggle(index);
-    fillList();
+    fillList(index);
 }
 
 void TldManagerWindow::deleteSelected()
 {
-    const int index = selectedFileIndex();
+    const int index = selectedRowIndex();
     if (index < 0 || !m_manager.deleteRow(index))
         return;
     fillList();
@@ -276,14 +404,14 @@ void TldManagerWindow::deleteSelected()
 
 void TldManagerWindow::restoreDefaults()
 {
-    m_manager.restoreDefaults();
-    fillList();
+    if (m_manager.restoreDefaults())
+        fillList();
 }
 
 void TldManagerWindow::addCurrentTlds()
 {
     if (m_manager.addCurrentTlds())
-        fillList();
+        fillList(selectedRowIndex());
 }
 
 void TldManagerWindow::updateServers()
@@ -300,10 +428,17 @@ void TldManagerWindow::exportDebug()
 
 void TldManagerWindow::testSelected()
 {
-    const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
-    if (selected.isEmpty())
+    const int index = selectedRowIndex();
+    if (index < 0)
         return;
-    m_test.startTestQuery(lookup::TestQuery::composeTestDomain(m_testWord->text(), selected.constFirst()->text(0)));
+    const QString domain =
+        lookup::TestQuery::composeTestDomain(m_testWord->text(), m_manager.rows().at(index).fields.at(0));
+    if (m_test.startTestQuery(domain))
+        m_answer->showText(QStringLiteral("Testing %1 ...").arg(domain));
+    else if (!isSafeQueryName(m_test.preparedDomain()))
+        m_answer->showText(QStringLiteral("Nothing was sent: %1 holds characters a query cannot carry.").arg(domain));
+    else
+        m_answer->showText(QStringLiteral("Nothing was sent: no row of the TLD table serves %1.").arg(domain));
 }
 
 bool TldManagerWindow::eventFilter(QObject *watched, QEvent *event)
