@@ -311,7 +311,7 @@ const QList<BuiltInRow> &builtInRows()
         row("ve", "whois.nic.ve", marked(QStringLiteral("#WHOIS SERVER SEEMS DOWN#"))),
         row("vg", "whois.nic.vg", defaultSuccessPhrases),
         row("video", "whois.altroot-charlie.net", marked(operatorC)),
-        row("whois", "whois.nic.whois", marked(QStringLiteral("#SEVER DOWN#"))),
+        row("whois", "whois.nic.whois", marked(QStringLiteral("#SERVER DOWN#"))),
         row("xxx", "whois.altroot-charlie.net", marked(operatorC)),
         row("y3k", "whois.altroot-alpha.net", marked(operatorA)),
         row("yu", "whois.ripe.net", QStringLiteral("#TLD NO LONGER EXISTS#")),

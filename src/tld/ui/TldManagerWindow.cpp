@@ -83,6 +83,7 @@ TldManagerWindow::TldManagerWindow(const TldManagerContext &context, QWidget *pa
     m_filter->setAccessibleName(QStringLiteral("Filter the TLD rows"));
     m_filter->setPlaceholderText(QStringLiteral("extension, server or phrase"));
     m_filter->setClearButtonEnabled(true);
+    m_filter->setMinimumWidth(220);
     connect(m_filter, &QLineEdit::textChanged, this, &TldManagerWindow::applyFilter);
     auto *filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
     filterLabel->setBuddy(m_filter);
