@@ -266,11 +266,8 @@ void TldManagerWindow::applyFilter()
     const QList<ListedRow> &rows = m_manager.rows();
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
         QTreeWidgetItem *item = m_list->topLevelItem(i);
-        const bool shown = TldManager::rowMatches(rows.value(item->data(0, rowIndexRole).toInt()), m_filter->text());
-        item->setHidden(!shown);
-        // A hidden row cannot be the one Enable/Disable or Delete Selected acts on.
-        if (!shown && item->isSelected())
-            item->setSelected(false);
+        // A hidden row drops out of the selection, so the buttons never act on a row the user cannot see.
+        item->setHidden(!TldManager::rowMatches(rows.value(item->data(0, rowIndexRole).toInt()), m_filter->text()));
     }
 }
 
