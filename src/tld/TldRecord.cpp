@@ -57,6 +57,14 @@ static bool parsePort(const QString &text, int &port)
     return true;
 }
 
+// A field as a reason quotes it: a hand edit can leave a field of any length.
+static QString quoted(const QString &field)
+{
+    constexpr qsizetype longest = 40;
+    return QLatin1Char('"') + (field.size() > longest ? field.left(longest) + QStringLiteral("...") : field) +
+           QLatin1Char('"');
+}
+
 QString rowProblem(const QString &line)
 {
     const QStringList fields = line.split(QLatin1Char('|'));
@@ -65,11 +73,11 @@ QString rowProblem(const QString &line)
     int number = 0;
     // The port of an RDAP row is not used, so whatever it holds spoils nothing.
     if (!isRdapServer(fields.at(1).trimmed()) && !parsePort(fields.at(2), number))
-        return QStringLiteral("the port \"%1\" is not a number from 0 to 65535").arg(fields.at(2));
+        return QStringLiteral("the port %1 is not a number from 0 to 65535").arg(quoted(fields.at(2)));
     bool throttleOk = false;
     fields.at(4).trimmed().toInt(&throttleOk);
     if (!throttleOk)
-        return QStringLiteral("the throttle \"%1\" is not a number").arg(fields.at(4));
+        return QStringLiteral("the throttle %1 is not a number").arg(quoted(fields.at(4)));
     return {};
 }
 

@@ -113,6 +113,9 @@ void TestTldFile::loadSkipsMalformedRows_data()
                                            << QStringLiteral("the throttle \"slow\" is not a number");
     QTest::newRow("100 kB row") << QStringLiteral("org|") + QString(100000, QLatin1Char('a'))
                                 << QStringLiteral("it has 2 of the six fields separated by \"|\"");
+    QTest::newRow("100 kB port")
+        << QStringLiteral("org|s|") + QString(100000, QLatin1Char('4')) + QStringLiteral("|Enabled|25|x")
+        << QStringLiteral("the port \"%1...\" is not a number from 0 to 65535").arg(QString(40, QLatin1Char('4')));
 }
 
 void TestTldFile::loadSkipsMalformedRows()
