@@ -23,7 +23,7 @@ QStringList AffixFile::readAffixes(bool *ok) const
     if (ok)
         *ok = read;
     QStringList affixes;
-    for (const QString &line : platform::splitListLines(platform::decodeText(bytes))) {
+    for (const QString &line : platform::splitAnyLines(platform::decodeText(bytes))) {
         if (isAffix(line))
             affixes.append(line);
     }
@@ -47,7 +47,7 @@ bool AffixFile::deleteAffix(const QString &affix) const
     if (!read)
         return false;
     QString kept;
-    for (const QString &line : platform::splitListLines(platform::decodeText(bytes))) {
+    for (const QString &line : platform::splitAnyLines(platform::decodeText(bytes))) {
         if (line != affix)
             kept += line + platform::crlf;
     }

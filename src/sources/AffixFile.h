@@ -6,7 +6,7 @@
 namespace sources {
 
 /**
- * The generator's affix file (Appends.txt): one prefix or suffix per line. Lines that are empty or a
+ * The generator's affix file (Appends.txt): one prefix or suffix per line (CR LF, CR or LF). Lines that are empty or a
  * single blank are not affixes; duplicates are allowed.
  */
 class AffixFile {

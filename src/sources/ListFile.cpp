@@ -9,16 +9,17 @@ namespace sources {
 
 namespace {
 
-// Calls span(start, length) for every non-empty line of the bytes.
+// Calls span(start, length) for every non-empty line of the bytes. A line ends at CR LF, CR or LF, so
+// lists saved on any system read alike.
 template <typename Span> void forEachEntry(const char *data, qint64 size, qint64 offset, Span &&span)
 {
     qint64 start = 0;
     for (qint64 i = 0; i < size; ++i) {
-        if (data[i] != '\r')
+        if (data[i] != '\r' && data[i] != '\n')
             continue;
         if (i > start)
             span(offset + start, i - start);
-        if (i + 1 < size && data[i + 1] == '\n')
+        if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n')
             ++i;
         start = i + 1;
     }

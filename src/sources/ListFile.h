@@ -11,8 +11,8 @@ namespace sources {
 inline const QString endMarker = QStringLiteral("endoffileffile");
 
 /**
- * A list file: plain text, one entry per line; a line ends at CR LF or a lone CR (a lone LF stays inside
- * the line); empty lines are not entries. Entries are numbered from 1.
+ * A list file: plain text, one entry per line; a line ends at CR LF, CR or LF (mixed in one file too);
+ * empty lines are not entries. Entries are numbered from 1.
  *
  * The reader keeps an index of where each entry starts, rebuilt whenever the file's size or modification
  * time changes, so reading entry 999,999 costs what reading entry 1 costs, and a file rewritten between

@@ -13,7 +13,8 @@ class TestListFile : public QObject {
 private slots:
     void entriesAreNumberedSkippingEmptyLines();
     void lastEntryWithoutLineBreakIsRead();
-    void loneLfStaysInsideTheEntry();
+    void everyLineEndEndsAnEntry_data();
+    void everyLineEndEndsAnEntry();
     void positionsBelowOneGiveAnEmptyEntry();
     void missingFileFailsAndCountsZero();
     void rewrittenFileIsReadInItsNewForm();
@@ -50,15 +51,31 @@ void TestListFile::lastEntryWithoutLineBreakIsRead()
     QCOMPARE(list.readListEntry(4, entry), ListFile::Read::End);
 }
 
-void TestListFile::loneLfStaysInsideTheEntry()
+void TestListFile::everyLineEndEndsAnEntry_data()
 {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("CR LF") << QByteArray("one\r\ntwo\r\n\r\nthree\r\n");
+    QTest::newRow("LF") << QByteArray("one\ntwo\n\nthree\n");
+    QTest::newRow("CR") << QByteArray("one\rtwo\r\rthree");
+    QTest::newRow("mixed") << QByteArray("one\ntwo\r\n\n\rthree\n");
+    QTest::newRow("LF CR is two line ends") << QByteArray("one\n\rtwo\n\r\n\rthree\n\r");
+}
+
+void TestListFile::everyLineEndEndsAnEntry()
+{
+    QFETCH(QByteArray, content);
     testing::TestFolder folder;
-    folder.write(QStringLiteral("list.txt"), "one\ntwo\r\nthree\r\n");
-    ListFile list(folder.file(QStringLiteral("list.txt")));
-    QCOMPARE(list.countListEntries(), 2);
-    QString entry;
-    list.readListEntry(1, entry);
-    QCOMPARE(entry, QStringLiteral("one\ntwo"));
+    folder.write(QStringLiteral("list.txt"), content);
+    // Read through the engine's reader and through the browse queue's alike.
+    for (const auto blank : {ListFile::SingleBlank::IsEntry, ListFile::SingleBlank::IsSkipped}) {
+        ListFile list(folder.file(QStringLiteral("list.txt")), blank);
+        QCOMPARE(list.countListEntries(), 3);
+        QStringList entries;
+        QString entry;
+        for (int n = 1; list.readListEntry(n, entry) == ListFile::Read::Entry; ++n)
+            entries.append(entry);
+        QCOMPARE(entries, (QStringList{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}));
+    }
 }
 
 void TestListFile::positionsBelowOneGiveAnEmptyEntry()

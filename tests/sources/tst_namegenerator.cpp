@@ -196,7 +196,7 @@ void TestNameGenerator::unwritableListStartsNoRun()
 void TestNameGenerator::affixFileSkipsBlankLinesAndKeepsDuplicates()
 {
     testing::TestFolder folder;
-    folder.write(QStringLiteral("Appends.txt"), "my\r\n\r\n \r\npro\rpro\r\n  \r\nlast");
+    folder.write(QStringLiteral("Appends.txt"), "my\r\n\r\n \r\npro\rpro\n\n  \nlast");
     const sources::AffixFile file(folder.file(QStringLiteral("Appends.txt")));
     QCOMPARE(file.readAffixes(), list({"my", "pro", "pro", "  ", "last"}));
 }
@@ -215,7 +215,7 @@ void TestNameGenerator::addedAffixNeverRunsIntoAnUnendedLastLine()
 void TestNameGenerator::deletingADoubledAffixRemovesEveryCopy()
 {
     testing::TestFolder folder;
-    folder.write(QStringLiteral("Appends.txt"), "my\r\npro\r\nPro\r\nget\r\npro\r\n");
+    folder.write(QStringLiteral("Appends.txt"), "my\npro\nPro\r\nget\npro\n");
     const sources::AffixFile file(folder.file(QStringLiteral("Appends.txt")));
     QVERIFY(file.deleteAffix(QStringLiteral("pro")));
     QCOMPARE(folder.read(QStringLiteral("Appends.txt")), QByteArray("my\r\nPro\r\nget\r\n\r\n"));
