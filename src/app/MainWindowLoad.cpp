@@ -101,6 +101,8 @@ static void showFirstUseMessage(AppContext &context)
 void runMainWindowLoad(AppContext &context, LoadHost &host)
 {
     readThrottle(context);
+    // Read before the chooser is filled: its first entry names the default extension.
+    readSharedValues(context);
     host.loadTLDs();
     host.setWindowIconFromResource();
     host.setTitle(windowTitle(context.links.productName, context.links.makerName));
@@ -118,7 +120,6 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
     // A folder that cannot be written holds no table: the built-in rows serve from memory.
     if (!context.tlds.file().exists())
         context.tlds.setTable(tld::parseTable(tld::defaultTldRows().join(QStringLiteral("\r\n"))));
-    readSharedValues(context);
     showFirstUseMessage(context);
 }
 

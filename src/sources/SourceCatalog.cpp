@@ -1,5 +1,8 @@
 #include "sources/SourceCatalog.h"
 
+#include <QCryptographicHash>
+#include <QFileInfo>
+
 namespace sources {
 
 const QList<SourceInfo> &sourceCatalog()
@@ -35,6 +38,16 @@ QStringList sourceCaptions()
     for (const SourceInfo &info : sourceCatalog())
         captions.append(info.caption);
     return captions;
+}
+
+QString listPositionKey(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    // Hashed: a path holds characters that the settings file would take for group separators.
+    const QByteArray hash =
+        QCryptographicHash::hash(QFileInfo(path).absoluteFilePath().toUtf8(), QCryptographicHash::Sha1).toHex();
+    return QStringLiteral("ListNum_") + QString::fromLatin1(hash.left(16));
 }
 
 QString checkedStartNumber(const QString &startText, const QString &countText)

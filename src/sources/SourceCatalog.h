@@ -21,8 +21,12 @@ QStringList sourceCaptions();
 
 /// Key of the overall position, saved after every entry for every source.
 inline const QString overallPositionKey = QStringLiteral("wordNumber");
-/// Key read back when a custom, generated or browsed run is stopped.
+/// Key of the custom list run last, kept for files that rely on it; each list has a key of its own.
 inline const QString customPositionKey = QStringLiteral("CustWordNum");
+
+/// The position key of the list file at @p path (a custom or generated list): one per file, so every
+/// list resumes where it stopped. Empty for an empty path.
+QString listPositionKey(const QString &path);
 
 /// The start number accepted for @p startText against @p countText: the number itself when both are
 /// integers and the number does not exceed the count, otherwise "1".

@@ -93,13 +93,19 @@ void TestMainWindowStart::chooserListsEnabledRowsFromTheSecondStart()
     testing::TestFolder folder;
     Started first;
     start(first, folder);
-    QCOMPARE(first.window->findChild<QComboBox *>(QStringLiteral("cmbTLDs"))->count(), 0);
+    auto items = [](const Started &s) {
+        auto *chooser = s.window->findChild<QComboBox *>(QStringLiteral("cmbTLDs"));
+        QStringList texts;
+        for (int i = 0; i < chooser->count(); ++i)
+            texts.append(chooser->itemText(i));
+        return texts + QStringList{chooser->currentText()};
+    };
+    QCOMPARE(items(first), (QStringList{QStringLiteral("(default: .com)"), QStringLiteral("(default: .com)")}));
+    first.context->settings.saveProduct(QStringLiteral("DefaultExt"), QStringLiteral(".net"));
     Started second;
     start(second, folder);
-    auto *chooser = second.window->findChild<QComboBox *>(QStringLiteral("cmbTLDs"));
-    QCOMPARE(chooser->count(), 2);
-    QCOMPARE(chooser->itemText(0), QStringLiteral("com"));
-    QCOMPARE(chooser->itemText(1), QStringLiteral("net"));
+    QCOMPARE(items(second), (QStringList{QStringLiteral("(default: .net)"), QStringLiteral("com"),
+                                         QStringLiteral("net"), QStringLiteral("(default: .net)")}));
 }
 
 void TestMainWindowStart::controlsCarryTheirNames()

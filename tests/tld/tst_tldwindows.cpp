@@ -347,18 +347,19 @@ void TestTldWindows::closingRefreshesTheChooser()
 {
     Program program(tableFor(43));
     auto *chooser = program.window->findChild<QComboBox *>(QStringLiteral("cmbTLDs"));
-    QCOMPARE(chooser->count(), 1);
+    QCOMPARE(chooser->count(), 2);
     program.window->openTldManager();
     tld::TldManagerWindow *manager = program.window->tldManager();
     auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
     select(list, itemOf(list, QStringLiteral("zz")));
     child<QPushButton>(manager, QStringLiteral("cmdToggle"))->click();
-    QCOMPARE(chooser->count(), 1);
+    QCOMPARE(chooser->count(), 2);
     // Closed without leaving the box: the dot is still put in front.
     child<QLineEdit>(manager, QStringLiteral("txtDefault"))->setText(QStringLiteral("org"));
     manager->close();
-    QCOMPARE(chooser->count(), 2);
-    QCOMPARE(chooser->itemText(0), QStringLiteral("zz"));
+    QCOMPARE(chooser->count(), 3);
+    QCOMPARE(chooser->itemText(0), QStringLiteral("(default: .org)"));
+    QCOMPARE(chooser->itemText(1), QStringLiteral("zz"));
     QCOMPARE(program.context->tlds.defaultExt(), QStringLiteral(".org"));
     QCOMPARE(program.context->settings.product(QStringLiteral("DefaultExt"), QString()), QStringLiteral(".org"));
     // Reopening right away makes a new window, not the closed one.

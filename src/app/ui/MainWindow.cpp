@@ -60,12 +60,15 @@ void MainWindow::buildEngine()
         new sources::SourceSelection(*m_sourcePanel, m_context.folder, m_context.settings, m_context.services, this);
     m_engine = new engine::QueryEngine(m_context.tlds, m_context.throttle, *m_results, *m_selection, 1, this);
     m_engine->setMessageBoxes(m_context.services.messages);
-    m_engine->setChosenTld([chooser = m_sourcePanel->tldChooser()] { return chooser->currentText(); });
+    // The first entry stands for the default extension and carries no extension of its own.
+    m_engine->setChosenTld(
+        [chooser = m_sourcePanel->tldChooser()] { return chooser->currentData().toString().trimmed(); });
     connect(m_selection, &sources::SourceSelection::runRequested, m_engine, &engine::QueryEngine::start);
     connect(m_selection, &sources::SourceSelection::stopRequested, m_engine, &engine::QueryEngine::stop);
     connect(m_selection, &sources::SourceSelection::generatorRequested, this, &MainWindow::openGenerator);
     connect(m_selection, &sources::SourceSelection::harvesterRequested, this, &MainWindow::openHarvester);
     connect(m_selection, &sources::SourceSelection::browserRequested, this, &MainWindow::openBrowseWindow);
+    connect(m_selection, &sources::SourceSelection::runningChanged, this, &MainWindow::enableSourceItems);
     m_blockedNotice = new tld::BlockedNotice(this);
     connect(m_engine, &engine::QueryEngine::panelChanged, this, &MainWindow::setStatusPanel);
     connect(m_engine, &engine::QueryEngine::stopped, m_selection, &sources::SourceSelection::restoreAfterStop);
@@ -120,7 +123,22 @@ void MainWindow::showFileBackupNotice()
 
 void MainWindow::startRun()
 {
+    if (m_selection->isRunning()) {
+        // The generator or harvester finished during another run: its list waits for Start.
+        if (m_context.services.messages)
+            m_context.services.messages->inform(
+                QStringLiteral("A search is running. Press Stop, then Start to check the new list."));
+        return;
+    }
     m_selection->startRun();
+}
+
+void MainWindow::enableSourceItems(bool running)
+{
+    // Another source chosen during a run would change the list the run reads and its saved position.
+    for (int i = 0; i < sources::SourcePanel::sourceNames().size(); ++i)
+        menuItem(QStringLiteral("mnuToolsItem_") + QString::number(i))->setEnabled(!running);
+    menuItem(QStringLiteral("mnuCheckUnchecked"))->setEnabled(!running);
 }
 
 MainWindow::~MainWindow() = default;
@@ -209,8 +227,14 @@ void MainWindow::load()
 void MainWindow::loadTLDs()
 {
     QComboBox *chooser = m_sourcePanel->tldChooser();
+    const QString chosen = chooser->currentData().toString();
     chooser->clear();
-    chooser->addItems(m_context.tlds.file().chooserItems());
+    chooser->addItem(QStringLiteral("(default: ") + m_context.tlds.defaultExt() + QLatin1Char(')'), QString());
+    for (const QString &extension : m_context.tlds.file().chooserItems())
+        chooser->addItem(extension, extension);
+    // A refresh keeps the extension the user chose while it is still offered.
+    const int kept = chosen.isEmpty() ? -1 : chooser->findData(chosen);
+    chooser->setCurrentIndex(kept < 0 ? 0 : kept);
 }
 
 void MainWindow::openTldManager()
@@ -258,8 +282,13 @@ void MainWindow::openGenerator()
         const sources::GeneratorHost host{m_context.folder, m_context.settings, m_context.services,
                                           m_context.tlds.file()};
         m_generator = new sources::GeneratorWindow(host, this);
-        connect(m_generator, &sources::GeneratorWindow::listWritten, this,
-                [this](int created) { m_sourcePanel->entryCount()->setText(QString::number(created)); });
+        connect(m_generator, &sources::GeneratorWindow::listWritten, this, [this](int created) {
+            if (m_selection->isRunning())
+                return;
+            // A new list: its run begins at its first name, whatever the last one reached.
+            m_sourcePanel->entryCount()->setText(QString::number(created));
+            m_sourcePanel->startNumber()->setText(QStringLiteral("1"));
+        });
         connect(m_generator, &sources::GeneratorWindow::runRequested, this, &MainWindow::startRun);
     }
     m_generator->show();
@@ -282,6 +311,8 @@ void MainWindow::openHarvester()
     m_harvester =
         new sources::HarvesterWindow({m_context.folder, m_context.tlds.matcher(), m_context.services}, request, this);
     connect(m_harvester, &sources::HarvesterWindow::listWritten, this, [this](int entries) {
+        if (m_selection->isRunning())
+            return;
         m_sourcePanel->entryCount()->setText(QString::number(entries));
         m_sourcePanel->startNumber()->setText(QStringLiteral("1"));
     });

@@ -119,6 +119,7 @@ private:
 
     void buildStatusBar();
     void showUncheckedCount(int count);
+    void enableSourceItems(bool running);
     void buildMenus();
     void buildEngine();
     void buildDeskController();

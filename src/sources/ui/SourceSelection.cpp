@@ -86,8 +86,36 @@ void SourceSelection::applyWordList(const SourceInfo &info)
     m_list.setPath(m_folder.path(info.listFile));
     showEntryCount();
     enableForChosenList();
-    m_panel.startNumber()->setText(m_settings.positions(info.positionKey, QStringLiteral("1")));
+    showSavedPosition(info.positionKey);
+}
+
+QString SourceSelection::positionKeyOf(int index) const
+{
+    switch (Source(index)) {
+    case Source::Browse:
+        return {};
+    case Source::Generate:
+        return listPositionKey(m_folder.path(QStringLiteral("CreatedDomains.txt")));
+    case Source::Custom:
+        return listPositionKey(m_customPath);
+    default:
+        return index >= 0 && index < sourceCatalog().size() ? sourceCatalog().at(index).positionKey : QString();
+    }
+}
+
+void SourceSelection::showSavedPosition(const QString &key)
+{
+    m_panel.startNumber()->setText(key.isEmpty() ? QStringLiteral("1")
+                                                 : m_settings.positions(key, QStringLiteral("1")));
     checkStartNumber();
+}
+
+void SourceSelection::setRunning(bool running)
+{
+    if (running == m_running)
+        return;
+    m_running = running;
+    emit runningChanged(running);
 }
 
 void SourceSelection::applyCustomList()
@@ -103,8 +131,7 @@ void SourceSelection::applyCustomList()
     m_list.setPath(m_customPath);
     showEntryCount();
     enableForChosenList();
-    m_panel.startNumber()->setText(QStringLiteral("1"));
-    checkStartNumber();
+    showSavedPosition(listPositionKey(m_customPath));
 }
 
 void SourceSelection::applySearch()
@@ -164,7 +191,10 @@ void SourceSelection::startListRun(const QString &path)
     m_listRun = true;
     m_sourcePath = m_list.path();
     m_list.setPath(path);
+    m_runPositionKey.clear();
+    m_runIsCustom = false;
     m_panel.stopButton()->setEnabled(true);
+    setRunning(true);
     emit runRequested(1, m_list.countListEntries());
 }
 
@@ -176,23 +206,29 @@ void SourceSelection::startRun()
         m_panel.startNumber()->setText(QStringLiteral("1"));
     const int wordIndex = m_panel.startNumber()->text().trimmed().toInt();
     const int wordMax = m_panel.entryCount()->text().trimmed().toInt();
+    m_runPositionKey = positionKeyOf(m_panel.sourceList()->currentIndex());
+    m_runIsCustom = source == QLatin1String("Custom List");
     m_panel.stopButton()->setEnabled(true);
+    setRunning(true);
     emit runRequested(wordIndex, wordMax);
 }
 
 void SourceSelection::restoreAfterStop()
 {
+    setRunning(false);
     if (std::exchange(m_listRun, false))
         m_list.setPath(m_sourcePath);
     m_panel.sourceList()->setEnabled(true);
-    const QString source = currentSource();
-    if (source != QLatin1String("Custom List") && source != QLatin1String("Generate names") &&
-        source != QLatin1String("Browse for names")) {
-        applySelection(m_panel.sourceList()->currentIndex());
+    const int index = m_panel.sourceList()->currentIndex();
+    const Source source = Source(index);
+    if (source != Source::Custom && source != Source::Generate && source != Source::Browse) {
+        applySelection(index);
         return;
     }
+    // Chosen again without a dialog or a window: the list's own position, nothing of another list's.
     enableForChosenList();
-    m_panel.startNumber()->setText(m_settings.positions(customPositionKey, QStringLiteral("1")));
+    if (source != Source::Browse)
+        showSavedPosition(positionKeyOf(index));
 }
 
 QString SourceSelection::readEntry(int n)
@@ -217,8 +253,11 @@ void SourceSelection::savePositions(int next)
     if (m_listRun)
         return;
     const QString value = QString::number(next);
-    if (const SourceInfo *info = sourceNamed(currentSource()); info && !info->positionKey.isEmpty())
-        m_settings.savePositions(info->positionKey, value);
+    // The key of the list the run reads, chosen at Start: what the source row shows meanwhile is no guide.
+    if (!m_runPositionKey.isEmpty())
+        m_settings.savePositions(m_runPositionKey, value);
+    if (m_runIsCustom)
+        m_settings.savePositions(customPositionKey, value);
     m_settings.savePositions(overallPositionKey, value);
 }
 

@@ -36,6 +36,8 @@ public:
     void startListRun(const QString &path);
     /// Puts the panel back after the engine stopped.
     void restoreAfterStop();
+    /// True from Start until the engine stopped.
+    bool isRunning() const { return m_running; }
 
     QString wordListPath() const { return m_list.path(); }
     QString currentSource() const;
@@ -51,6 +53,8 @@ signals:
     void generatorRequested();
     void browserRequested();
     void harvesterRequested();
+    /// A run began (true) or ended (false).
+    void runningChanged(bool running);
 
 private:
     void applyWordList(const SourceInfo &info);
@@ -62,6 +66,9 @@ private:
     void checkStartNumber();
     void updateSearchButton();
     void lockForRun();
+    QString positionKeyOf(int index) const;
+    void showSavedPosition(const QString &key);
+    void setRunning(bool running);
 
     SourcePanel &m_panel;
     const platform::AppFolder &m_folder;
@@ -72,6 +79,9 @@ private:
     QString m_sourcePath; ///< the chosen source's list while a run reads another list
     bool m_listRun = false;
     int m_appliedIndex = -1;
+    bool m_running = false;
+    QString m_runPositionKey; ///< where the run under way keeps its position
+    bool m_runIsCustom = false;
 };
 
 } // namespace sources

@@ -1,0 +1,165 @@
+#include "StartedProgram.h"
+#include "WhoisFixtureServer.h"
+#include "app/AppContext.h"
+#include "app/ui/MainWindow.h"
+#include "platform/Intervals.h"
+#include "platform/SettingsStore.h"
+#include "sources/ui/GeneratorWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// The real main window over a folder that outlives it, with the WHOIS fixture behind com and net.
+struct Program : testing::StartedProgram {
+    explicit Program(const testing::TestFolder &folder) : StartedProgram(folder) {}
+
+    QComboBox *sources() const { return find<QComboBox>(QStringLiteral("Combo1")); }
+    QString startNumber() const { return find<QLineEdit>(QStringLiteral("txtWordNum"))->text(); }
+    QString entryCount() const { return find<QLineEdit>(QStringLiteral("txtWordMax"))->text(); }
+    void chooseCustomList(const QString &path)
+    {
+        fakes.dialogs.nextOpen = path;
+        window->menuItem(QStringLiteral("mnuToolsItem_8"))->trigger();
+    }
+    void start() const { QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton); }
+    void stop() const { QTest::mouseClick(find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton); }
+};
+
+QByteArray numberedNames(const char *stem, int count)
+{
+    QByteArray names;
+    for (int i = 1; i <= count; ++i)
+        names += stem + QByteArray::number(i) + "\r\n";
+    return names;
+}
+
+} // namespace
+
+class TestSourceRow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void listOfAnyLineEndGetsTheChosenExtension_data();
+    void listOfAnyLineEndGetsTheChosenExtension();
+    void sourcesOfTheToolsMenuWaitForStop();
+    void customListResumesAfterARestart();
+};
+
+void TestSourceRow::initTestCase()
+{
+    platform::intervals().secondMs = 20;
+}
+
+void TestSourceRow::listOfAnyLineEndGetsTheChosenExtension_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QString>("chooserEntry");
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("LF list, default entry")
+        << QByteArray("alpha\nbeta\ngamma\n") << QString() << QStringLiteral(".net");
+    QTest::newRow("CR list, com chosen") << QByteArray("alpha\rbeta\rgamma\r") << QStringLiteral("com")
+                                         << QStringLiteral(".com");
+    QTest::newRow("mixed list, net chosen")
+        << QByteArray("alpha\r\nbeta\n\ngamma") << QStringLiteral("net") << QStringLiteral(".net");
+}
+
+void TestSourceRow::listOfAnyLineEndGetsTheChosenExtension()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(QString, chooserEntry);
+    QFETCH(QString, extension);
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    testing::PreparedFolder prepared(testing::loopbackTable(server.port()), {{QStringLiteral("names.txt"), list}});
+    platform::SettingsStore(prepared.folder.settingsFolder())
+        .saveProduct(QStringLiteral("DefaultExt"), QStringLiteral(".net"));
+    Program p(prepared.folder);
+    auto *chooser = p.find<QComboBox>(QStringLiteral("cmbTLDs"));
+    QCOMPARE(chooser->currentText(), QStringLiteral("(default: .net)"));
+    if (!chooserEntry.isEmpty())
+        chooser->setCurrentText(chooserEntry);
+    p.chooseCustomList(prepared.folder.file(QStringLiteral("names.txt")));
+    QCOMPARE(p.entryCount(), QStringLiteral("3"));
+    p.start();
+    QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 3, 5000);
+    QCOMPARE(server.queries(), (QStringList{QStringLiteral("alpha") + extension, QStringLiteral("beta") + extension,
+                                            QStringLiteral("gamma") + extension}));
+    p.stop();
+}
+
+void TestSourceRow::sourcesOfTheToolsMenuWaitForStop()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setMode(testing::WhoisFixtureServer::Mode::Silent);
+    testing::PreparedFolder prepared(testing::loopbackTable(server.port()),
+                                     {{QStringLiteral("mine.txt"), numberedNames("name", 5)},
+                                      {QStringLiteral("wordlists/AllTwoLetter.txt"), numberedNames("aa", 9)}});
+    Program p(prepared.folder);
+    p.context->settings.savePositions(QStringLiteral("TwoWordNum"), QStringLiteral("7"));
+    p.chooseCustomList(prepared.folder.file(QStringLiteral("mine.txt")));
+    p.start();
+    QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 1, 5000);
+    for (int i = 0; i < 9; ++i)
+        QVERIFY2(!p.window->menuItem(QStringLiteral("mnuToolsItem_") + QString::number(i))->isEnabled(),
+                 qPrintable(QStringLiteral("Tools item %1 is enabled during a run").arg(i)));
+    QVERIFY(!p.window->menuItem(QStringLiteral("mnuCheckUnchecked"))->isEnabled());
+    // A finished harvest or generator cannot start a second run over the one under way.
+    p.window->startRun();
+    QCOMPARE(p.fakes.messages.texts(),
+             QStringList{QStringLiteral("A search is running. Press Stop, then Start to check the new list.")});
+    p.stop();
+    QVERIFY(p.window->menuItem(QStringLiteral("mnuToolsItem_5"))->isEnabled());
+    QCOMPARE(p.startNumber(), QStringLiteral("2"));
+    p.window->menuItem(QStringLiteral("mnuToolsItem_5"))->trigger();
+    QCOMPARE(p.startNumber(), QStringLiteral("7"));
+    QCOMPARE(p.context->settings.positions(QStringLiteral("TwoWordNum"), QString()), QStringLiteral("7"));
+}
+
+void TestSourceRow::customListResumesAfterARestart()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    testing::PreparedFolder prepared(testing::loopbackTable(server.port()),
+                                     {{QStringLiteral("first.txt"), numberedNames("first", 8)},
+                                      {QStringLiteral("second.txt"), numberedNames("second", 8)}});
+    const QString first = prepared.folder.file(QStringLiteral("first.txt"));
+    const QString second = prepared.folder.file(QStringLiteral("second.txt"));
+    {
+        Program p(prepared.folder);
+        p.chooseCustomList(first);
+        // Stopped while the third name is asked: the run resumes after it.
+        const auto stopAtThird = connect(&server, &testing::WhoisFixtureServer::queryReceived, p.window.get(), [&] {
+            if (server.queries().size() == 3)
+                p.stop();
+        });
+        p.start();
+        QTRY_VERIFY_WITH_TIMEOUT(p.sources()->isEnabled(), 5000);
+        disconnect(stopAtThird);
+        QCOMPARE(p.startNumber(), QStringLiteral("4"));
+        p.chooseCustomList(second);
+        QCOMPARE(p.startNumber(), QStringLiteral("1"));
+        // The generator writes a new list each time: it starts at 1, not where another list stopped.
+        p.sources()->setCurrentIndex(1);
+        QCOMPARE(p.startNumber(), QStringLiteral("1"));
+        p.window->generatorWindow()->close();
+    }
+    Program again(prepared.folder);
+    again.chooseCustomList(second);
+    QCOMPARE(again.startNumber(), QStringLiteral("1"));
+    again.chooseCustomList(first);
+    QCOMPARE(again.startNumber(), QStringLiteral("4"));
+    again.start();
+    QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 4, 5000);
+    QCOMPARE(server.queries().constLast(), QStringLiteral("first4.com"));
+    again.stop();
+}
+
+QTEST_MAIN(TestSourceRow)
+#include "tst_sourcerow.moc"
