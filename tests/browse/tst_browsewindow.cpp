@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
@@ -83,7 +84,10 @@ void TestBrowseWindow::pageAndFrameNamesAreQueuedCheckedAndListed()
                      "<html><frameset cols=\"100%\"><frame src=\"" + frameAddress + "\"></frameset></html>");
     web.pages.insert("/frame.html", "<html><body><p>framedname.com</p></body></html>");
 
-    testing::PreparedFolder prepared(testing::loopbackTable(whois.port()));
+    // The last harvest stays where it is: the window queues in a file of its own.
+    const QByteArray harvest("harvested.com\r\n\r\n");
+    testing::PreparedFolder prepared(testing::loopbackTable(whois.port()),
+                                     {{QStringLiteral("BrowserSearch.txt"), harvest}});
     const testing::TestFolder &folder = prepared.folder;
     testing::StartedProgram program(folder);
     MainWindow &window = *program.window;
@@ -106,15 +110,22 @@ void TestBrowseWindow::pageAndFrameNamesAreQueuedCheckedAndListed()
              (QStringList{QStringLiteral("alphaname.com"), QStringLiteral("framedname.com")}));
     QCOMPARE(window.resultClasses()->list(results::RegisteredList)->entries(),
              QStringList{QStringLiteral("takenname.net")});
+    QCOMPARE(browser->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Unregistered: (2)"));
     QCOMPARE(browser->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Registered: (1)"));
+    QCOMPARE(folder.read(QStringLiteral("BrowserSearch.txt")), harvest);
 
-    // Shift+Delete empties the window's Registered list and its counter; the main list keeps its entry.
-    browser->emptyList(2);
+    // Clear empties the window's own lists; the main window's lists and captions keep their counts.
+    for (int number : {1, 2})
+        browser->findChild<QPushButton *>(QStringLiteral("cmdClear_") + QString::number(number))->click();
     QCOMPARE(browser->registeredList()->count(), 0);
-    QCOMPARE(window.resultClasses()->counter(results::RegisteredList), 0);
-    QCOMPARE(window.resultClasses()->list(results::RegisteredList)->count(), 1);
+    QCOMPARE(browser->unregisteredList()->count(), 0);
+    QCOMPARE(browser->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Registered"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Low Profile (2)"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Registered (1)"));
+    QCOMPARE(window.resultClasses()->counter(results::RegisteredList), 1);
     browser->close();
-    QVERIFY(!QFile::exists(folder.file(QStringLiteral("BrowserSearch.txt"))));
+    QVERIFY(!QFile::exists(folder.file(QStringLiteral("BrowseQueue.txt"))));
+    QCOMPARE(folder.read(QStringLiteral("BrowserSearch.txt")), harvest);
 }
 
 int main(int argc, char **argv)

@@ -56,6 +56,9 @@ QUrl toUrl(const QString &address)
     return QUrl::fromUserInput(address);
 }
 
+// The window's own queue: the harvester's list in BrowserSearch.txt is never touched.
+const QString queueFileName = QStringLiteral("BrowseQueue.txt");
+
 } // namespace
 
 QString BrowseWindow::shortcutAddress(const QString &caption)
@@ -76,8 +79,8 @@ QString BrowseWindow::shortcutAddress(const QString &caption)
 BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window), m_context(context), m_browser1(new QWebEngineView(this)),
       m_browser2(new QWebEnginePage(this)), m_address(new QComboBox(this)),
-      m_checker(new BrowseChecker(context.tlds, context.throttle, context.results,
-                                  context.folder.path(QStringLiteral("BrowserSearch.txt")), this)),
+      m_checker(
+          new BrowseChecker(context.tlds, context.throttle, context.results, context.folder.path(queueFileName), this)),
       m_opener(std::make_unique<results::DomainOpener>(context.links, context.selectedDomain, context.services.shell,
                                                        context.openLookup))
 {
@@ -129,18 +132,15 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
         if (m_context.showBlocked)
             m_context.showBlocked(host, text);
     });
+    // The captions count this window's lists: they are cleared on their own, apart from the main window's.
     connect(m_checker, &BrowseChecker::unregistered, this, [this](const QString &domain) {
-        const results::ResultClasses &r = m_context.results;
         m_lists[0]->append(domain);
-        m_labels[0]->setText(
-            QStringLiteral("Unregistered: (") +
-            QString::number(r.counter(results::MidList) + r.counter(results::HighList) + r.counter(results::LowList)) +
-            QLatin1Char(')'));
+        m_labels[0]->setText(QStringLiteral("Unregistered: (") + QString::number(m_lists[0]->count()) +
+                             QLatin1Char(')'));
     });
     connect(m_checker, &BrowseChecker::registered, this, [this](const QString &domain) {
         m_lists[1]->append(domain);
-        m_labels[1]->setText(QStringLiteral("Registered: (") +
-                             QString::number(m_context.results.counter(results::RegisteredList)) + QLatin1Char(')'));
+        m_labels[1]->setText(QStringLiteral("Registered: (") + QString::number(m_lists[1]->count()) + QLatin1Char(')'));
     });
     resize(1100, 720);
 }
@@ -283,22 +283,22 @@ QString BrowseWindow::statusPanel(int number) const
 
 void BrowseWindow::scanPage(QWebEnginePage *page)
 {
-    page->runJavaScript(
-        QStringLiteral("document.body ? document.body.innerHTML : ''"),
-        [self = QPointer<BrowseWindow>(this)](const QVariant &html) {
-            if (!self)
-                return;
-            auto *scan = new PageScanJob(self->m_context.tlds.matcher(), self->m_session,
-                                         self->m_context.folder.path(QStringLiteral("BrowserSearch.txt")), self);
-            connect(scan, &PageScanJob::statusChanged, self, [self](const QString &text) { self->setPanel(2, text); });
-            connect(scan, &PageScanJob::followFrame, self,
-                    [self](const QString &address) { self->m_browser2->setUrl(toUrl(address)); });
-            connect(scan, &PageScanJob::finished, self, [self, scan](int count) {
-                self->pageScanned(count);
-                scan->deleteLater();
-            });
-            scan->start(html.toString());
-        });
+    page->runJavaScript(QStringLiteral("document.body ? document.body.innerHTML : ''"),
+                        [self = QPointer<BrowseWindow>(this)](const QVariant &html) {
+                            if (!self)
+                                return;
+                            auto *scan = new PageScanJob(self->m_context.tlds.matcher(), self->m_session,
+                                                         self->m_context.folder.path(queueFileName), self);
+                            connect(scan, &PageScanJob::statusChanged, self,
+                                    [self](const QString &text) { self->setPanel(2, text); });
+                            connect(scan, &PageScanJob::followFrame, self,
+                                    [self](const QString &address) { self->m_browser2->setUrl(toUrl(address)); });
+                            connect(scan, &PageScanJob::finished, self, [self, scan](int count) {
+                                self->pageScanned(count);
+                                scan->deleteLater();
+                            });
+                            scan->start(html.toString());
+                        });
 }
 
 void BrowseWindow::pageScanned(int count)
@@ -311,13 +311,12 @@ void BrowseWindow::pageScanned(int count)
 
 void BrowseWindow::emptyList(int number)
 {
+    // Only this window's list: the main window's lists and their counters keep what they hold.
     m_lists.at(number - 1)->clear();
     if (number == 1) {
         m_session.clear();
-        m_context.results.resetCounter(results::LowList);
         m_labels[0]->setText(QStringLiteral("Unregistered"));
     } else {
-        m_context.results.resetCounter(results::RegisteredList);
         m_labels[1]->setText(QStringLiteral("Registered"));
     }
 }
@@ -340,7 +339,7 @@ void BrowseWindow::clearCache()
 
 void BrowseWindow::deleteQueueFile()
 {
-    QFile::remove(m_context.folder.path(QStringLiteral("BrowserSearch.txt")));
+    QFile::remove(m_context.folder.path(queueFileName));
 }
 
 void BrowseWindow::closeEvent(QCloseEvent *event)
