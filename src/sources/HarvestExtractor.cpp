@@ -10,6 +10,7 @@ namespace sources {
 namespace {
 
 const QString http = QStringLiteral("http://");
+const QString https = QStringLiteral("https://");
 
 } // namespace
 
@@ -17,15 +18,17 @@ HarvestExtractor::HarvestExtractor(const tld::EnabledTldMatcher &matcher) : m_ma
 
 QString HarvestExtractor::prepareText(const QString &page) const
 {
-    return m_matcher.breakAfterTlds(breakAtLinks(page, false));
+    return m_matcher.breakAfterTlds(breakAtLinks(page, false, true));
 }
 
 QString HarvestExtractor::candidateName(const QString &rawLine, QString &tldPart) const
 {
     QString line = tld::urlUnescape(rawLine);
-    if (!line.startsWith(http) || isExcludedLink(line) || !m_matcher.containsEnabledTld(line))
+    // Today's result pages link over https; the scheme itself never belongs to the name.
+    const bool secure = line.startsWith(https);
+    if ((!secure && !line.startsWith(http)) || isExcludedLink(line) || !m_matcher.containsEnabledTld(line))
         return {};
-    removeFirst(line, http);
+    removeFirst(line, secure ? https : http);
     removeFirst(line, QStringLiteral("<b>"));
     removeFirst(line, QStringLiteral("<B>"));
     line = linkHost(line);

@@ -11,8 +11,8 @@ namespace sources {
 
 /**
  * Cuts domain names out of search result pages and keeps the new ones. A page is broken into lines
- * that start at each "http://" and end right after an enabled extension; each such line that names a
- * host of an enabled TLD gives its registrable domain.
+ * that start at each "http://" or "https://" and end right after an enabled extension; each such line
+ * that names a host of an enabled TLD gives its registrable domain.
  */
 class HarvestExtractor {
 public:

@@ -94,6 +94,12 @@ void Harvester::nextPageOrFinish()
 void Harvester::finish()
 {
     m_state = State::Finished;
+    if (uniqueCount() == 0) {
+        // An empty list would replace the last harvest and start a run over nothing.
+        emit statusChanged(QStringLiteral("No domain names found."));
+        emit nothingFound();
+        return;
+    }
     const QByteArray text = platform::encodeText(m_extractor.finishedList() + platform::crlf);
     if (!platform::writeFileAtomically(listPath(), text)) {
         emit writeFailed(listPath());

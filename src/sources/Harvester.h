@@ -17,7 +17,8 @@ namespace sources {
  * One harvest of a search engine's result pages, as an explicit state machine on the event loop:
  * waiting for the start ticks, fetching a page, pausing between pages, finished or stopped. After the
  * first page that brings nothing new, or once enough names are kept, the names are written to
- * BrowserSearch.txt with an archive copy in the searches folder. Stopping writes nothing.
+ * BrowserSearch.txt with an archive copy in the searches folder. Stopping, or finding no name at all,
+ * writes nothing.
  */
 class Harvester : public QObject {
     Q_OBJECT
@@ -40,6 +41,8 @@ signals:
     /// BrowserSearch.txt holds the harvest; @p entryCount is its number of entries.
     void listWritten(int entryCount, int uniqueCount);
     void writeFailed(const QString &path);
+    /// The harvest ended without a single name; nothing was written.
+    void nothingFound();
 
 private:
     void tick();

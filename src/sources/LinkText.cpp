@@ -31,9 +31,9 @@ static bool startsWithAt(QStringView text, qsizetype at, QLatin1String part)
     return text.mid(at, part.size()).compare(part, Qt::CaseInsensitive) == 0;
 }
 
-QString breakAtLinks(const QString &page, bool removeWordBreaks)
+QString breakAtLinks(const QString &page, bool removeWordBreaks, bool breakAtHttps)
 {
-    static const QLatin1String www("www."), http("http://"), frame("<frame"), wordBreak("<wbr>");
+    static const QLatin1String www("www."), http("http://"), https("https://"), frame("<frame"), wordBreak("<wbr>");
     const QStringView view(page);
     QString result;
     result.reserve(page.size() + page.size() / 16);
@@ -51,6 +51,9 @@ QString breakAtLinks(const QString &page, bool removeWordBreaks)
         } else if ((c == 'h' || c == 'H') && startsWithAt(view, i, http)) {
             replace(i, http.size(), QLatin1String("\r\nhttp://"));
             i += http.size() - 1;
+        } else if ((c == 'h' || c == 'H') && breakAtHttps && startsWithAt(view, i, https)) {
+            replace(i, https.size(), QLatin1String("\r\nhttps://"));
+            i += https.size() - 1;
         } else if (c == '<' && startsWithAt(view, i, frame)) {
             replace(i, frame.size(), QLatin1String("\r\n<Frame"));
             i += frame.size() - 1;

@@ -18,9 +18,10 @@ bool isExcludedLink(const QString &line);
 QString linkHost(const QString &afterScheme);
 
 /// Starts a new line (CR LF) at every link of a page: "=www." and ">www." become "http://www.", every
-/// "http://" and "<Frame" (any case) begins a line, and with @p removeWordBreaks every "<wbr>" goes.
-/// One pass over the text, with the result of replacing each in turn.
-QString breakAtLinks(const QString &page, bool removeWordBreaks);
+/// "http://" and "<Frame" (any case) begins a line, with @p breakAtHttps every "https://" too, and with
+/// @p removeWordBreaks every "<wbr>" goes. One pass over the text, with the result of replacing each in
+/// turn.
+QString breakAtLinks(const QString &page, bool removeWordBreaks, bool breakAtHttps = false);
 
 /// Removes the first occurrence of @p part (exact case), if any.
 void removeFirst(QString &text, const QString &part);

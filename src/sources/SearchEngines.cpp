@@ -2,6 +2,9 @@
 
 #include "platform/TextCodec.h"
 
+#include <QStringList>
+#include <QUrl>
+
 namespace sources {
 
 namespace {
@@ -39,24 +42,28 @@ QString engineName(SearchEngine engine)
 
 int pageStep(SearchEngine engine)
 {
-    return engine == SearchEngine::Yahoo ? 20 : 100;
+    Q_UNUSED(engine)
+    // Both engines show ten results a page; a longer step would pass over results between pages.
+    return 10;
 }
 
 QString searchQuery(const QString &searchString)
 {
-    QString query = searchString;
-    return query.replace(QLatin1Char(' '), QLatin1Char('+'));
+    QStringList words = searchString.split(QLatin1Char(' '));
+    for (QString &word : words)
+        word = QString::fromLatin1(QUrl::toPercentEncoding(word));
+    return words.join(QLatin1Char('+'));
 }
 
 QString pageAddress(SearchEngine engine, const QString &query, int resultPosition)
 {
+    const QString base = searchHosts().scheme + QStringLiteral("://");
     if (engine == SearchEngine::Yahoo) {
-        return QStringLiteral("http://") + searchHosts().yahoo + QStringLiteral("/search/dir?h=s&xargs=0&p=") + query +
-               QStringLiteral("&b=") + QString::number(resultPosition);
+        return base + searchHosts().yahoo + QStringLiteral("/search?p=") + query + QStringLiteral("&b=") +
+               QString::number(resultPosition);
     }
-    return QStringLiteral("http://") + searchHosts().google +
-           QStringLiteral("/search?num=100&hl=en&lr=&ie=UTF-8&oe=UTF-8&safe=off&filter=0&start=") +
-           QString::number(resultPosition - 1) + QStringLiteral("&sa=N&q=") + query;
+    return base + searchHosts().google + QStringLiteral("/search?q=") + query + QStringLiteral("&start=") +
+           QString::number(resultPosition - 1) + QStringLiteral("&hl=en&filter=0&safe=off");
 }
 
 QString archiveFileName(SearchEngine engine, const QString &searchString)

@@ -7,8 +7,9 @@ namespace sources {
 enum class SearchEngine { Yahoo, Google };
 
 /// Hosts of the engines' web search services, in one place. Tests point them at a local server
-/// ("127.0.0.1:<port>") before a harvest starts.
+/// ("127.0.0.1:<port>", scheme "http") before a harvest starts.
 struct SearchHosts {
+    QString scheme = QStringLiteral("https");
     QString yahoo = QStringLiteral("search.yahoo.com");
     QString google = QStringLiteral("www.google.com");
 };
@@ -26,9 +27,10 @@ struct HarvestRequest {
 };
 
 QString engineName(SearchEngine engine);
-/// How far the result position moves from one page to the next.
+/// How far the result position moves from one page to the next: the results one page shows.
 int pageStep(SearchEngine engine);
-/// The query put into the address: blanks become "+", nothing else is encoded.
+/// The query put into the address: blanks become "+", every other character but letters, digits and
+/// "-._~" is percent-encoded (UTF-8), so "&", "#" or "+" in the search stay part of it.
 QString searchQuery(const QString &searchString);
 /// The address of the result page whose first result has the 1-based @p resultPosition.
 QString pageAddress(SearchEngine engine, const QString &query, int resultPosition);

@@ -77,12 +77,12 @@ private slots:
     void initTestCase();
     void init();
     void googlePagesAdvanceUntilAPageBringsNothingNew();
-    void yahooPagesAdvanceByTwenty();
+    void yahooPagesAdvanceByTen();
     void enoughNamesEndTheHarvestAfterOnePage();
     void redirectsAreFollowed();
     void stalledDownloadIsCutOffAtTheTimeLimit();
     void oversizeBodyIsCutOffAtTheSizeLimit();
-    void unreachableEngineFinishesWithAnEmptyList();
+    void harvestWithoutNamesWritesNothing();
     void stoppingWritesNothing_data();
     void stoppingWritesNothing();
     void archiveCopyStaysInsideTheSearchesFolder();
@@ -93,6 +93,7 @@ void TestHarvester::initTestCase()
     platform::intervals().secondMs = 5;
     platform::intervals().harvestStartTicks = 3;
     platform::intervals().harvestPagePauseMs = 5;
+    sources::searchHosts().scheme = QStringLiteral("http");
 }
 
 void TestHarvester::init()
@@ -108,16 +109,17 @@ void TestHarvester::googlePagesAdvanceUntilAPageBringsNothingNew()
     server.setScript([](const testing::HttpRequest &request) {
         if (request.target.contains("&start=0&"))
             return HttpAnswer::page(pageOf(labels("first", 3)));
-        if (request.target.contains("&start=100&"))
+        if (request.target.contains("&start=10&"))
             return HttpAnswer::page(pageOf(labels("second", 2) + labels("first", 3)));
         return HttpAnswer::page(pageOf(labels("first", 3)));
     });
     Harvest harvest;
     harvest.start(SearchEngine::Google, QStringLiteral("blue widgets"));
     QTRY_COMPARE_WITH_TIMEOUT(harvest.entries, 5, 10000);
-    const QByteArray query = "/search?num=100&hl=en&lr=&ie=UTF-8&oe=UTF-8&safe=off&filter=0&start=";
-    QCOMPARE(server.targets(), QList<QByteArray>({query + "0&sa=N&q=blue+widgets", query + "100&sa=N&q=blue+widgets",
-                                                  query + "200&sa=N&q=blue+widgets"}));
+    const QByteArray query = "/search?q=blue+widgets&start=";
+    QCOMPARE(server.targets(),
+             QList<QByteArray>({query + "0&hl=en&filter=0&safe=off", query + "10&hl=en&filter=0&safe=off",
+                                query + "20&hl=en&filter=0&safe=off"}));
     QCOMPARE(harvest.folder.read(QStringLiteral("BrowserSearch.txt")),
              QByteArray("first1.com\r\nfirst2.com\r\nfirst3.com\r\nsecond1.com\r\nsecond2.com\r\n\r\n"));
     QCOMPARE(harvest.unique, 5);
@@ -129,21 +131,21 @@ void TestHarvester::googlePagesAdvanceUntilAPageBringsNothingNew()
     QCOMPARE(harvest.harvester.state(), Harvester::State::Finished);
 }
 
-void TestHarvester::yahooPagesAdvanceByTwenty()
+void TestHarvester::yahooPagesAdvanceByTen()
 {
     HttpFixtureServer server;
     QVERIFY(server.listen());
     sources::searchHosts().yahoo = server.hostAndPort();
     server.setScript([](const testing::HttpRequest &request) {
         const QByteArray b = request.target.mid(request.target.lastIndexOf("&b=") + 3);
-        return HttpAnswer::page(b == "41" ? QByteArray("nothing here") : pageOf(labels("page" + b + "x", 2)));
+        return HttpAnswer::page(b == "21" ? QByteArray("nothing here") : pageOf(labels("page" + b + "x", 2)));
     });
     Harvest harvest;
-    harvest.start(SearchEngine::Yahoo, QStringLiteral("red"));
+    harvest.start(SearchEngine::Yahoo, QStringLiteral("red & blue"));
     QTRY_COMPARE_WITH_TIMEOUT(harvest.entries, 4, 10000);
-    const QByteArray query = "/search/dir?h=s&xargs=0&p=red&b=";
-    QCOMPARE(server.targets(), QList<QByteArray>({query + "1", query + "21", query + "41"}));
-    QCOMPARE(harvest.archives(), QStringList{QStringLiteral("Yahoo red.txt")});
+    const QByteArray query = "/search?p=red+%26+blue&b=";
+    QCOMPARE(server.targets(), QList<QByteArray>({query + "1", query + "11", query + "21"}));
+    QCOMPARE(harvest.archives(), QStringList{QStringLiteral("Yahoo red & blue.txt")});
 }
 
 void TestHarvester::enoughNamesEndTheHarvestAfterOnePage()
@@ -209,15 +211,19 @@ void TestHarvester::oversizeBodyIsCutOffAtTheSizeLimit()
     QVERIFY(harvest.statuses.contains(limit));
 }
 
-void TestHarvester::unreachableEngineFinishesWithAnEmptyList()
+void TestHarvester::harvestWithoutNamesWritesNothing()
 {
     sources::searchHosts().google =
         QStringLiteral("127.0.0.1:") + QString::number(testing::WhoisFixtureServer::closedPort());
     Harvest harvest;
+    harvest.folder.write(QStringLiteral("BrowserSearch.txt"), "earlier.com\r\n\r\n");
+    QSignalSpy nothing(&harvest.harvester, &Harvester::nothingFound);
     harvest.start(SearchEngine::Google, QStringLiteral("nobody"));
-    QTRY_COMPARE_WITH_TIMEOUT(harvest.entries, 0, 10000);
-    QCOMPARE(harvest.unique, 0);
-    QCOMPARE(harvest.folder.read(QStringLiteral("BrowserSearch.txt")), QByteArray("\r\n"));
+    QVERIFY(nothing.wait(10000));
+    QCOMPARE(harvest.entries, -1);
+    QCOMPARE(harvest.statuses.constLast(), QStringLiteral("No domain names found."));
+    QCOMPARE(harvest.folder.read(QStringLiteral("BrowserSearch.txt")), QByteArray("earlier.com\r\n\r\n"));
+    QVERIFY(harvest.archives().isEmpty());
 }
 
 void TestHarvester::stoppingWritesNothing_data()

@@ -36,8 +36,8 @@ struct Program : testing::PreparedFolder, testing::StartedProgram {
 
 QByteArray resultPage()
 {
-    return "<html><a href=\"http://www.alpha.com/x\">a</a> <a href=\"http://shop.beta.net/y\">b</a>\n"
-           "<a href=\"http://www.gamma.com/\">c</a> <a href=\"http://www.alpha.com/again\">a</a></html>\n";
+    return "<html><a href=\"https://www.alpha.com/x\">a</a> <a href=\"/url?q=https://shop.beta.net/y\">b</a>\n"
+           "<a href=\"http://www.gamma.com/\">c</a> <a href=\"https://www.alpha.com/again\">a</a></html>\n";
 }
 
 } // namespace
@@ -47,6 +47,7 @@ class TestHarvesterWindow : public QObject {
 private slots:
     void initTestCase();
     void harvestIsHandedToARun();
+    void harvestWithoutNamesStartsNoRun();
     void closingTheWindowStopsTheHarvest();
 };
 
@@ -55,6 +56,7 @@ void TestHarvesterWindow::initTestCase()
     platform::intervals().secondMs = 10;
     platform::intervals().harvestStartTicks = 3;
     platform::intervals().harvestPagePauseMs = 5;
+    sources::searchHosts().scheme = QStringLiteral("http");
 }
 
 void TestHarvesterWindow::harvestIsHandedToARun()
@@ -96,6 +98,26 @@ void TestHarvesterWindow::harvestIsHandedToARun()
     QTRY_COMPARE_WITH_TIMEOUT(program.window->listModel(2)->entries(), QStringList{QStringLiteral("beta.net")}, 5000);
     QCOMPARE(program.window->listModel(3)->entries(), QStringList());
     QTest::mouseClick(program.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+}
+
+void TestHarvesterWindow::harvestWithoutNamesStartsNoRun()
+{
+    testing::HttpFixtureServer web;
+    QVERIFY(web.listen());
+    sources::searchHosts().google = web.hostAndPort();
+    web.setScript([](const testing::HttpRequest &) { return HttpAnswer::page("<html>No results</html>"); });
+    testing::WhoisFixtureServer whois;
+    QVERIFY(whois.listen());
+    Program program(whois.port());
+    program.folder.write(QStringLiteral("BrowserSearch.txt"), "earlier.com\r\n\r\n");
+    QPointer<sources::HarvesterWindow> harvester = program.search(3, QStringLiteral("nothing"));
+    QTRY_COMPARE_WITH_TIMEOUT(program.fakes.messages.texts(), QStringList{QStringLiteral("No domain names found.")},
+                              10000);
+    QTRY_VERIFY(harvester.isNull());
+    QVERIFY(!program.find<QPushButton>(QStringLiteral("Command3"))->isEnabled());
+    QVERIFY(program.find<QComboBox>(QStringLiteral("Combo1"))->isEnabled());
+    QCOMPARE(program.folder.read(QStringLiteral("BrowserSearch.txt")), QByteArray("earlier.com\r\n\r\n"));
+    QCOMPARE(whois.connections(), 0);
 }
 
 void TestHarvesterWindow::closingTheWindowStopsTheHarvest()

@@ -67,6 +67,10 @@ void TestHarvestExtract::namesFromPages_data()
         << "http://dir.yahoo.com/x http://me@mail.example.com/ http://www.afternic.com/d http://www.kept.com/" << comNet
         << list({"kept.com"});
     QTest::newRow("upper-case scheme counts") << "HTTP://www.upper.com/" << comNet << list({"upper.com"});
+    QTest::newRow("https links and result redirects")
+        << "<a href=\"https://www.secure.com/a\">s</a><a href=\"/url?q=https://shop.other.net/&amp;sa=U\">o</a>"
+           "<cite>https://www.plain.com › docs</cite>"
+        << comNet << list({"secure.com", "other.net", "plain.com"});
     QTest::newRow("duplicates are whole names, any case")
         << "http://www.myexample.com/ http://www.example.com/ http://www.EXAMPLE.com/ http://a.myexample.com/" << comNet
         << list({"myexample.com", "example.com"});
@@ -105,29 +109,31 @@ void TestHarvestExtract::pagesAccumulateAndCountOnlyNewNames()
 void TestHarvestExtract::pageAddresses_data()
 {
     QTest::addColumn<SearchEngine>("engine");
+    QTest::addColumn<QString>("search");
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("address");
 
-    QTest::newRow("google first") << SearchEngine::Google << 1
-                                  << "http://www.google.com/search?num=100&hl=en&lr=&ie=UTF-8&oe=UTF-8&safe=off"
-                                     "&filter=0&start=0&sa=N&q=blue+sky";
-    QTest::newRow("google second") << SearchEngine::Google << 101
-                                   << "http://www.google.com/search?num=100&hl=en&lr=&ie=UTF-8&oe=UTF-8&safe=off"
-                                      "&filter=0&start=100&sa=N&q=blue+sky";
-    QTest::newRow("yahoo first") << SearchEngine::Yahoo << 1
-                                 << "http://search.yahoo.com/search/dir?h=s&xargs=0&p=blue+sky&b=1";
-    QTest::newRow("yahoo third") << SearchEngine::Yahoo << 41
-                                 << "http://search.yahoo.com/search/dir?h=s&xargs=0&p=blue+sky&b=41";
+    QTest::newRow("google first") << SearchEngine::Google << "blue sky" << 1
+                                  << "https://www.google.com/search?q=blue+sky&start=0&hl=en&filter=0&safe=off";
+    QTest::newRow("google second") << SearchEngine::Google << "blue sky" << 11
+                                   << "https://www.google.com/search?q=blue+sky&start=10&hl=en&filter=0&safe=off";
+    QTest::newRow("yahoo third") << SearchEngine::Yahoo << "blue sky" << 21
+                                 << "https://search.yahoo.com/search?p=blue+sky&b=21";
+    QTest::newRow("reserved characters encoded") << SearchEngine::Yahoo << "a&b=c #1+d/e?" << 1
+                                                 << "https://search.yahoo.com/search?p=a%26b%3Dc+%231%2Bd%2Fe%3F&b=1";
+    QTest::newRow("letters beyond ASCII as UTF-8")
+        << SearchEngine::Google << QStringLiteral("caf\u00e9  bar") << 1
+        << "https://www.google.com/search?q=caf%C3%A9++bar&start=0&hl=en&filter=0&safe=off";
 }
 
 void TestHarvestExtract::pageAddresses()
 {
     QFETCH(SearchEngine, engine);
+    QFETCH(QString, search);
     QFETCH(int, position);
     QFETCH(QString, address);
-    QCOMPARE(sources::searchQuery(QStringLiteral("blue sky")), QStringLiteral("blue+sky"));
-    QCOMPARE(sources::pageAddress(engine, QStringLiteral("blue+sky"), position), address);
-    QCOMPARE(sources::pageStep(engine), engine == SearchEngine::Yahoo ? 20 : 100);
+    QCOMPARE(sources::pageAddress(engine, sources::searchQuery(search), position), address);
+    QCOMPARE(sources::pageStep(engine), 10);
 }
 
 void TestHarvestExtract::requestFromTheSearchPanel_data()

@@ -30,6 +30,8 @@ HarvesterWindow::HarvesterWindow(const HarvesterHost &host, const HarvestRequest
     connect(m_harvester, &Harvester::statusChanged, m_text1, &QLineEdit::setText);
     connect(m_harvester, &Harvester::listWritten, this, &HarvesterWindow::handOver);
     connect(m_harvester, &Harvester::writeFailed, this, &HarvesterWindow::showWriteFailure);
+    connect(m_harvester, &Harvester::nothingFound, this,
+            [this] { closeWithMessage(QStringLiteral("No domain names found.")); });
     m_harvester->start(request);
 }
 
@@ -49,9 +51,14 @@ void HarvesterWindow::handOver(int entryCount, int uniqueCount)
 
 void HarvesterWindow::showWriteFailure(const QString &path)
 {
+    closeWithMessage(QStringLiteral("File ") + path + QStringLiteral(" could not be written."));
+}
+
+void HarvesterWindow::closeWithMessage(const QString &text)
+{
     hide();
     if (m_services.messages)
-        m_services.messages->inform(QStringLiteral("File ") + path + QStringLiteral(" could not be written."));
+        m_services.messages->inform(text);
     close();
 }
 

@@ -47,6 +47,8 @@ protected:
 private:
     void handOver(int entryCount, int uniqueCount);
     void showWriteFailure(const QString &path);
+    /// Ends the harvest with a message and no run.
+    void closeWithMessage(const QString &text);
 
     platform::Services m_services;
     Harvester *m_harvester;
