@@ -156,8 +156,8 @@ void TestSourceRow::customListResumesAfterARestart()
     again.chooseCustomList(first);
     QCOMPARE(again.startNumber(), QStringLiteral("4"));
     again.start();
-    QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 4, 5000);
-    QCOMPARE(server.queries().constLast(), QStringLiteral("first4.com"));
+    QTRY_VERIFY_WITH_TIMEOUT(server.queries().size() >= 4, 5000);
+    QCOMPARE(server.queries().at(3), QStringLiteral("first4.com"));
     again.stop();
 }
 
