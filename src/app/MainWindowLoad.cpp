@@ -4,9 +4,11 @@
 #include "app/HelpFiles.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileHelpers.h"
+#include "results/PurchaseLinks.h"
 #include "tld/DefaultTlds.h"
 
 #include <QDir>
+#include <QUrl>
 
 namespace app {
 
@@ -15,6 +17,17 @@ QString windowTitle(const QString &productName, const QString &makerName)
     if (productName == QLatin1String("Lanterly Pro"))
         return productName;
     return productName + QStringLiteral(" by ") + makerName;
+}
+
+QString websiteCaption(const results::PurchaseLinks &links)
+{
+    return QStringLiteral("Visit ") + QUrl(results::registrarHome(links)).host();
+}
+
+QString frameCaption(const results::PurchaseLinks &links)
+{
+    return links.purchaseLinksEnabled ? QStringLiteral("Domain Name Manager - Double Click any domain to purchase")
+                                      : QStringLiteral("Domain Name Manager");
 }
 
 const QStringList &startupListFiles()
@@ -103,12 +116,13 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
     readThrottle(context);
     // Read before the chooser is filled: its first entry names the default extension.
     readSharedValues(context);
+    results::readPurchaseLinks(context.links, context.settings);
     host.loadTLDs();
     host.setWindowIconFromResource();
     host.setTitle(windowTitle(context.links.productName, context.links.makerName));
-    host.setWebsiteCaption(QStringLiteral("Visit ") + context.links.productWebAddress);
+    host.setWebsiteCaption(websiteCaption(context.links));
     if (context.links.purchaseLinksEnabled)
-        host.setFrameCaption(QStringLiteral("Domain Name Manager - Double Click any domain to purchase"));
+        host.setFrameCaption(frameCaption(context.links));
     showHelpOnFirstStart(context, host);
     createMissingListFiles(context);
     host.resetIdleSeconds();

@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace results {
+struct PurchaseLinks;
+}
+
 namespace app {
 
 class AppContext;
@@ -27,6 +31,11 @@ void runMainWindowLoad(AppContext &context, LoadHost &host);
 
 /// "Quarrytide by Marlowfen", or the product name alone for the one product that carries no maker.
 QString windowTitle(const QString &productName, const QString &makerName);
+
+/// "Visit " and the host of the registrar that purchase links go to (the Visit button opens its page).
+QString websiteCaption(const results::PurchaseLinks &links);
+/// The results frame's caption, which tells what a double-click does while purchase links are on.
+QString frameCaption(const results::PurchaseLinks &links);
 
 /// The list files created at start-up when missing, each holding one empty line.
 const QStringList &startupListFiles();

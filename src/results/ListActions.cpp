@@ -30,13 +30,24 @@ DomainOpener::DomainOpener(const PurchaseLinks &links, QString &selectedDomain, 
 
 void DomainOpener::open(const QString &entry) const
 {
+    if (m_links.purchaseLinksEnabled)
+        buy(entry);
+    else
+        lookUp(entry);
+}
+
+void DomainOpener::buy(const QString &entry) const
+{
     m_selectedDomain = entry;
-    if (m_links.purchaseLinksEnabled) {
-        if (m_shell)
-            m_shell->openUrl(purchaseLink(m_links, entry));
-    } else if (m_openLookup) {
+    if (m_shell)
+        m_shell->openUrl(purchaseLink(m_links, entry));
+}
+
+void DomainOpener::lookUp(const QString &entry) const
+{
+    m_selectedDomain = entry;
+    if (m_openLookup)
         m_openLookup(entry);
-    }
 }
 
 } // namespace results

@@ -26,15 +26,19 @@ DeleteKeyAction deleteKeyAction(int key, Qt::KeyboardModifiers modifiers);
 void copyList(const DomainListModel *list, platform::ClipboardText *clipboard);
 
 /**
- * The double-click rule of every result list: the entry becomes the selected domain, then either its
- * purchase link opens in the browser or, with purchase links off, the lookup window looks it up.
+ * What a result list does with one entry: the entry becomes the selected domain, then its purchase link
+ * opens in the browser or the lookup window looks it up. A double-click does the first while purchase
+ * links are on, else the second; the context menu offers both.
  */
 class DomainOpener {
 public:
     DomainOpener(const PurchaseLinks &links, QString &selectedDomain, platform::Shell *shell,
                  std::function<void(const QString &)> openLookup);
 
+    /// The double-click.
     void open(const QString &entry) const;
+    void buy(const QString &entry) const;
+    void lookUp(const QString &entry) const;
 
 private:
     const PurchaseLinks &m_links;

@@ -7,9 +7,12 @@
 #include "platform/Intervals.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
+#include "results/ui/ResultListView.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -113,6 +116,19 @@ void TestBrowseWindow::pageAndFrameNamesAreQueuedCheckedAndListed()
     QCOMPARE(browser->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Unregistered: (2)"));
     QCOMPARE(browser->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Registered: (1)"));
     QCOMPARE(folder.read(QStringLiteral("BrowserSearch.txt")), harvest);
+
+    // Its lists offer the same context menu as the main window's.
+    auto *registered = browser->findChild<results::ResultListView *>(QStringLiteral("List2"));
+    const QPoint at = registered->visualRect(registered->model()->index(0, 0)).center();
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, registered->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(registered->viewport(), &menuEvent);
+    auto *menu = registered->findChild<QMenu *>(QStringLiteral("mnuEntry"));
+    QVERIFY2(menu, "List2 of the browse window offers no context menu");
+    menu->findChild<QAction *>(QStringLiteral("mnuBuy"))->trigger();
+    delete menu;
+    QCOMPARE(
+        program.fakes.shell.openedUrls,
+        QStringList{QStringLiteral("https://www.namecheap.com/domains/registration/results/?domain=takenname.net")});
 
     // Clear empties the window's own lists; the main window's lists and captions keep their counts.
     for (int number : {1, 2})

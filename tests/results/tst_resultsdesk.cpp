@@ -4,14 +4,19 @@
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
 #include "results/ui/DeskController.h"
+#include "results/ui/PurchaseLinksWindow.h"
 #include "results/ui/ResultListView.h"
 #include "results/ui/ResultsDesk.h"
 #include "tld/ui/WhoisWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTcpServer>
@@ -99,6 +104,7 @@ private slots:
     void editMenuClearsAndCopiesTheMappedLists_data();
     void editMenuClearsAndCopiesTheMappedLists();
     void doubleClickOpensAnEncodedPurchaseLink();
+    void purchaseLinksAreSetInOptionsAndOfferedInMenus();
     void visitHelpAndAboutOpenWhatTheyName();
 };
 
@@ -294,8 +300,8 @@ void TestResultsDesk::doubleClickOpensAnEncodedPurchaseLink()
     p.doubleClick(2, 0);
     QCOMPARE(p.context->selectedDomain, hostile);
     QCOMPARE(p.window->deskController()->lastClickedList(), 2);
-    QCOMPARE(p.fakes.shell.openedUrls,
-             QStringList{p.context->links.purchaseLinkPrefix + QStringLiteral("my%20shop%26pid%3Dx%23top%3F.com")});
+    QCOMPARE(p.fakes.shell.openedUrls, QStringList{QStringLiteral("https://www.namecheap.com/domains/registration/"
+                                                                  "results/?domain=my%20shop%26pid%3Dx%23top%3F.com")});
 
     // With purchase links off the lookup window looks the name up instead.
     QTcpServer silent;
@@ -310,12 +316,65 @@ void TestResultsDesk::doubleClickOpensAnEncodedPurchaseLink()
     QCOMPARE(p.fakes.shell.openedUrls.size(), 1);
 }
 
+void TestResultsDesk::purchaseLinksAreSetInOptionsAndOfferedInMenus()
+{
+    testing::TestFolder folder;
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    {
+        Program p(folder);
+        p.trigger(QStringLiteral("mnuOptionsItem_1"));
+        results::PurchaseLinksWindow *options = p.window->purchaseLinksWindow();
+        QVERIFY2(options && options->isVisible(), "frmPurchaseLinks did not open");
+        auto *address = options->findChild<QLineEdit *>(QStringLiteral("txtPurchaseAddress"));
+        // An address without a scheme is refused with a word, and nothing changes.
+        address->setText(QStringLiteral("registrar.example/find?q={domain}"));
+        options->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+        QCOMPARE(p.fakes.messages.shown.size(), 1);
+        QVERIFY(options->isVisible());
+        address->setText(QStringLiteral("https://registrar.example/find?q={domain}&src=qt"));
+        options->findChild<QCheckBox *>(QStringLiteral("chkPurchaseLinks"))->setChecked(false);
+        options->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+        QCOMPARE(p.window->desk()->title(), QStringLiteral("Domain Name Manager"));
+        QCOMPARE(p.window->desk()->websiteButton()->text(), QStringLiteral("Visit registrar.example"));
+    }
+    // Kept for the next start: a double-click looks the name up; the menu offers buying and the record.
+    Program p(folder);
+    p.window->setLookupServer({QStringLiteral("127.0.0.1"), silent.serverPort()});
+    QCOMPARE(p.window->desk()->title(), QStringLiteral("Domain Name Manager"));
+    p.window->resultClasses()->addRegisteredName(QStringLiteral("first.com"));
+    p.window->resultClasses()->addRegisteredName(QStringLiteral("second.com"));
+    p.doubleClick(2, 0);
+    QVERIFY2(p.window->lookupWindow(), "frmWhois did not open");
+    QVERIFY(p.fakes.shell.openedUrls.isEmpty());
+    auto menuItemOn = [&p](int row, const QString &item) {
+        ResultListView *view = p.list(2);
+        const QPoint at = p.row(2, row).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &event);
+        auto *menu = view->findChild<QMenu *>(QStringLiteral("mnuEntry"));
+        QAction *action = menu ? menu->findChild<QAction *>(item) : nullptr;
+        const QString caption = action ? action->text() : QString();
+        if (action)
+            action->trigger();
+        delete menu;
+        return caption;
+    };
+    QCOMPARE(menuItemOn(1, QStringLiteral("mnuBuy")), QStringLiteral("Buy..."));
+    QCOMPARE(p.fakes.shell.openedUrls,
+             QStringList{QStringLiteral("https://registrar.example/find?q=second.com&src=qt")});
+    QCOMPARE(menuItemOn(1, QStringLiteral("mnuWhois")), QStringLiteral("WHOIS record..."));
+    QCOMPARE(p.window->lookupWindow()->domain(), QStringLiteral("second.com"));
+    QCOMPARE(p.context->selectedDomain, QStringLiteral("second.com"));
+}
+
 void TestResultsDesk::visitHelpAndAboutOpenWhatTheyName()
 {
     testing::TestFolder folder;
     Program p(folder);
+    QCOMPARE(p.window->desk()->websiteButton()->text(), QStringLiteral("Visit www.namecheap.com"));
     p.window->desk()->websiteButton()->click();
-    QCOMPARE(p.fakes.shell.openedUrls, QStringList{QStringLiteral("http://www.quarrytide.net")});
+    QCOMPARE(p.fakes.shell.openedUrls, QStringList{QStringLiteral("https://www.namecheap.com/")});
 
     folder.write(QStringLiteral("Help.chm"), "help");
     p.trigger(QStringLiteral("mnuHelpItem_0"));

@@ -34,6 +34,8 @@ private slots:
     void deleteKeyFollowsTheShiftState();
     void purchaseLinkKeepsAHostileNameInsideItsQueryValue_data();
     void purchaseLinkKeepsAHostileNameInsideItsQueryValue();
+    void purchaseAddressTemplates_data();
+    void purchaseAddressTemplates();
 };
 
 void TestResultsLists::rememberedLinesSkipEmptyAndSingleBlank_data()
@@ -159,6 +161,40 @@ void TestResultsLists::purchaseLinkKeepsAHostileNameInsideItsQueryValue()
     QCOMPARE(query.queryItemValue(QStringLiteral("domainToCheck"), QUrl::FullyDecoded), entry);
     QCOMPARE(query.allQueryItemValues(QStringLiteral("aid")).size(), 1);
     QVERIFY(QUrl(fakes.shell.openedUrls.at(0)).fragment().isEmpty());
+}
+
+void TestResultsLists::purchaseAddressTemplates_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("fit");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("home");
+    QTest::newRow("mark inside the query")
+        << "https://r.example/find?q={domain}&src=qt" << true << "https://r.example/find?q=a%26b.com&src=qt"
+        << "https://r.example/";
+    QTest::newRow("mark twice, port kept")
+        << "http://r.example:8080/{domain}?d={domain}" << true << "http://r.example:8080/a%26b.com?d=a%26b.com"
+        << "http://r.example:8080/";
+    QTest::newRow("no mark: appended") << "https://r.example/?d=" << true << "https://r.example/?d=a%26b.com"
+                                       << "https://r.example/";
+    QTest::newRow("no scheme") << "r.example/?d={domain}" << false << QString() << QString();
+    QTest::newRow("other scheme") << "file:///tmp/{domain}" << false << QString() << QString();
+    QTest::newRow("blank inside") << "https://r.example/?d= {domain}" << false << QString() << QString();
+    QTest::newRow("empty") << QString() << false << QString() << QString();
+}
+
+void TestResultsLists::purchaseAddressTemplates()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, fit);
+    QFETCH(QString, link);
+    QFETCH(QString, home);
+    QCOMPARE(isPurchaseAddress(address), fit);
+    if (!fit)
+        return;
+    const PurchaseLinks links{true, address};
+    QCOMPARE(purchaseLink(links, QStringLiteral("a&b.com")), link);
+    QCOMPARE(registrarHome(links), home);
 }
 
 QTEST_GUILESS_MAIN(TestResultsLists)

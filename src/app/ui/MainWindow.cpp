@@ -9,6 +9,7 @@
 #include "results/ResultClasses.h"
 #include "results/ui/DeskController.h"
 #include "results/ui/FileBackupNotice.h"
+#include "results/ui/PurchaseLinksWindow.h"
 #include "results/ui/ResultsDesk.h"
 #include "sources/ui/GeneratorWindow.h"
 #include "sources/ui/HarvesterWindow.h"
@@ -191,7 +192,8 @@ void MainWindow::buildMenus()
     QAction *recheck = tools->addAction(QStringLiteral("Check unchecked names"));
     recheck->setObjectName(QStringLiteral("mnuCheckUnchecked"));
     connect(recheck, &QAction::triggered, this, &MainWindow::checkUncheckedNames);
-    addItems(QStringLiteral("&Options"), "mnuOptionsItem", {QStringLiteral("Setup")});
+    addItems(QStringLiteral("&Options"), "mnuOptionsItem",
+             {QStringLiteral("Setup"), QStringLiteral("Purchase Links...")});
     addItems(QStringLiteral("&Help"), "mnuHelpItem", {QStringLiteral("View Help")});
     addItems(QStringLiteral("&About"), "mnuAboutItem", {QStringLiteral("About this software")});
 
@@ -206,6 +208,8 @@ void MainWindow::buildMenus()
         });
     }
     connect(menuItem(QStringLiteral("mnuOptionsItem_0")), &QAction::triggered, this, &MainWindow::openTldManager);
+    connect(menuItem(QStringLiteral("mnuOptionsItem_1")), &QAction::triggered, this,
+            &MainWindow::openPurchaseLinksWindow);
     connect(m_desk->setupButton(), &QPushButton::clicked, this, &MainWindow::openTldManager);
 }
 
@@ -335,7 +339,6 @@ void MainWindow::openBrowseWindow()
             *m_results,
             m_context.links,
             m_context.links.productName,
-            m_context.links.productWebAddress,
             m_context.selectedDomain,
             m_context.services,
             [this](const QString &host, const QString &text) { m_blockedNotice->show(host, text); },
@@ -387,10 +390,7 @@ void MainWindow::loadRememberedList()
 
 void MainWindow::buildDeskController()
 {
-    results::DeskContext desk{m_context.links,
-                              m_context.links.productWebAddress,
-                              m_context.selectedDomain,
-                              m_context.services,
+    results::DeskContext desk{m_context.links, m_context.selectedDomain, m_context.services,
                               m_context.folder.path(QStringLiteral("Remembered.txt")),
                               [this](const QString &domain) { openLookupWindow(domain); }};
     m_deskController = new results::DeskController(*m_desk, *m_results, *m_models[4], desk, this);
@@ -400,6 +400,26 @@ void MainWindow::buildDeskController()
     }
     connect(menuItem(QStringLiteral("mnuHelpItem_0")), &QAction::triggered, this, &MainWindow::runHelpLauncher);
     connect(menuItem(QStringLiteral("mnuAboutItem_0")), &QAction::triggered, this, &MainWindow::openAboutWindow);
+}
+
+void MainWindow::openPurchaseLinksWindow()
+{
+    if (!m_purchaseLinksWindow) {
+        m_purchaseLinksWindow =
+            new results::PurchaseLinksWindow(m_context.links, m_context.settings, m_context.services.messages, this);
+        connect(m_purchaseLinksWindow, &results::PurchaseLinksWindow::changed, this, [this] {
+            setFrameCaption(frameCaption(m_context.links));
+            setWebsiteCaption(websiteCaption(m_context.links));
+        });
+    }
+    m_purchaseLinksWindow->show();
+    m_purchaseLinksWindow->raise();
+    m_purchaseLinksWindow->activateWindow();
+}
+
+results::PurchaseLinksWindow *MainWindow::purchaseLinksWindow() const
+{
+    return m_purchaseLinksWindow;
 }
 
 void MainWindow::openAboutWindow()

@@ -29,6 +29,7 @@ class ResultClasses;
 class DomainListModel;
 class ResultsDesk;
 class DeskController;
+class PurchaseLinksWindow;
 } // namespace results
 namespace sources {
 class SourcePanel;
@@ -85,6 +86,9 @@ public:
     results::DeskController *deskController() const { return m_deskController; }
     /// Opens the about window without blocking, or brings the open one forward.
     void openAboutWindow();
+    /// Options > "Purchase Links...", without blocking; one instance.
+    void openPurchaseLinksWindow();
+    results::PurchaseLinksWindow *purchaseLinksWindow() const;
 
     /// Starts a run over the current source, as the Start button does.
     void startRun();
@@ -146,6 +150,7 @@ private:
     QString m_browseHome;
     results::DeskController *m_deskController = nullptr;
     QPointer<QWidget> m_aboutWindow;
+    QPointer<results::PurchaseLinksWindow> m_purchaseLinksWindow;
 };
 
 } // namespace app

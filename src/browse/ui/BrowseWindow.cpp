@@ -221,6 +221,7 @@ QWidget *BrowseWindow::buildListColumn(int number)
     m_views[number - 1] = view;
     connect(view, &results::ResultListView::entryDoubleClicked, this,
             [this](const QString &entry) { m_opener->open(entry); });
+    results::offerBuyAndLookup(*view, *m_opener);
     connect(view, &results::ResultListView::deleteKeyPressed, this, [this, number](results::DeleteKeyAction action) {
         if (action == results::DeleteKeyAction::EmptyList)
             emptyList(number);
@@ -254,7 +255,7 @@ void BrowseWindow::load(const QString &homeAddress)
 {
     setWindowState(windowState() | Qt::WindowMaximized);
     deleteQueueFile();
-    m_home = homeAddress.isEmpty() ? results::webPageAddress(m_context.productWebAddress) : homeAddress;
+    m_home = homeAddress.isEmpty() ? results::registrarHome(m_context.links) : homeAddress;
     m_checker->start();
     navigate(m_home);
 }

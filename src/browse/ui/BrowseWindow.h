@@ -42,9 +42,8 @@ struct BrowseContext {
     tld::TldRegistry &tlds;
     engine::ThrottleGate &throttle;
     results::ResultClasses &results;
-    const results::PurchaseLinks &links;
+    const results::PurchaseLinks &links; ///< also the first page shown: the registrar's start page
     QString productName;
-    QString productWebAddress; ///< the first page shown
     QString &selectedDomain;
     const platform::Services &services;
     std::function<void(const QString &host, const QString &text)> showBlocked;
@@ -62,7 +61,7 @@ public:
     explicit BrowseWindow(const BrowseContext &context, QWidget *parent = nullptr);
     ~BrowseWindow() override;
 
-    /// Loads the window and its first page (the product's web page unless a test points elsewhere).
+    /// Loads the window and its first page (the registrar's start page unless a test points elsewhere).
     void load(const QString &homeAddress = QString());
     void navigate(const QString &address);
 

@@ -50,6 +50,7 @@ void DeskController::connectList(int number)
     view->setDragSourceNumber(number == savedList ? 0 : number);
     view->setAcceptsListDrops(number == savedList);
     connect(view, &ResultListView::listPressed, this, [this, number] { notePressedList(number); });
+    offerBuyAndLookup(*view, m_opener);
     connect(view, &ResultListView::entryDoubleClicked, this,
             [this, number](const QString &entry) { openEntry(number, entry); });
     connect(view, &ResultListView::deleteKeyPressed, this,
@@ -145,7 +146,7 @@ void DeskController::runEditMenuItem(int index)
 void DeskController::visitWebsite()
 {
     if (m_context.services.shell)
-        m_context.services.shell->openUrl(webPageAddress(m_context.websiteAddress));
+        m_context.services.shell->openUrl(registrarHome(m_context.links));
 }
 
 void DeskController::saveRememberedList()

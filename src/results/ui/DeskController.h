@@ -17,8 +17,7 @@ struct PurchaseLinks;
 
 /// What the results desk needs from the program around it.
 struct DeskContext {
-    const PurchaseLinks &links;
-    QString websiteAddress; ///< the Visit button's page
+    const PurchaseLinks &links; ///< also the Visit button's page: the registrar's start page
     QString &selectedDomain;
     platform::Services services;
     QString rememberedPath;

@@ -1,10 +1,13 @@
 #include "results/ui/ResultListView.h"
 
 #include "results/DomainListModel.h"
+#include "results/ListActions.h"
 
+#include <QContextMenuEvent>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 
@@ -93,6 +96,43 @@ ListDrag ResultListView::currentDrag() const
     if (!list || m_dragSourceNumber <= 0)
         return {};
     return ListDrag::fromRows(m_dragSourceNumber, *list, selectedRows());
+}
+
+void ResultListView::addEntryAction(const QString &objectName, const QString &caption,
+                                    std::function<void(const QString &entry)> run)
+{
+    m_entryActions.append({objectName, caption, std::move(run)});
+}
+
+void ResultListView::contextMenuEvent(QContextMenuEvent *event)
+{
+    const QModelIndex index = indexAt(event->pos());
+    if (!index.isValid() || m_entryActions.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    if (selectionModel() && !selectionModel()->isSelected(index))
+        setCurrentIndex(index);
+    const QString entry = index.data().toString();
+    // Shown without waiting: the event loop goes on, and the menu deletes itself once it closes.
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuEntry"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const EntryAction &item : std::as_const(m_entryActions)) {
+        QAction *action = menu->addAction(item.caption);
+        action->setObjectName(item.objectName);
+        connect(action, &QAction::triggered, this, [run = item.run, entry] { run(entry); });
+    }
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+void offerBuyAndLookup(ResultListView &view, const DomainOpener &opener)
+{
+    view.addEntryAction(QStringLiteral("mnuBuy"), QStringLiteral("Buy..."),
+                        [&opener](const QString &entry) { opener.buy(entry); });
+    view.addEntryAction(QStringLiteral("mnuWhois"), QStringLiteral("WHOIS record..."),
+                        [&opener](const QString &entry) { opener.lookUp(entry); });
 }
 
 void ResultListView::mousePressEvent(QMouseEvent *event)

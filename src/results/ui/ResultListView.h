@@ -5,9 +5,12 @@
 
 #include <QListView>
 
+#include <functional>
+
 namespace results {
 
 class DomainListModel;
+class DomainOpener;
 
 /**
  * A result list: reports presses, double-clicked entries and the Delete key to its controller, starts
@@ -33,6 +36,10 @@ public:
     /// The drag the current selection would start.
     ListDrag currentDrag() const;
 
+    /// Adds an item to the context menu of an entry; @p run gets the entry the menu was opened on.
+    void addEntryAction(const QString &objectName, const QString &caption,
+                        std::function<void(const QString &entry)> run);
+
 signals:
     void listPressed();
     void entryDoubleClicked(const QString &entry);
@@ -46,12 +53,23 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void updateDragDropMode();
 
+    struct EntryAction {
+        QString objectName;
+        QString caption;
+        std::function<void(const QString &)> run;
+    };
+
     int m_dragSourceNumber = 0;
     bool m_acceptsDrops = false;
+    QList<EntryAction> m_entryActions;
 };
+
+/// The context menu every result list offers: "Buy..." and "WHOIS record..." for the entry.
+void offerBuyAndLookup(ResultListView &view, const DomainOpener &opener);
 
 } // namespace results
