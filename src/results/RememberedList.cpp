@@ -1,8 +1,12 @@
 #include "results/RememberedList.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileHelpers.h"
 #include "platform/TextCodec.h"
 #include "results/DomainListModel.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace results {
 
@@ -39,6 +43,21 @@ int RememberedList::loadInto(DomainListModel &list) const
 bool RememberedList::save(const DomainListModel &list) const
 {
     return platform::writeFileAtomically(m_path, format(list.entries()));
+}
+
+} // namespace results
+
+namespace results {
+
+QString RememberedList::backupPath() const
+{
+    const QFileInfo file(m_path);
+    return file.dir().filePath(file.completeBaseName() + QStringLiteral(".bak"));
+}
+
+bool RememberedList::backUp() const
+{
+    return platform::copyFile(m_path, backupPath());
 }
 
 } // namespace results

@@ -25,6 +25,11 @@ public:
     /// Replaces the file with the entries of @p list; false when it could not be written.
     bool save(const DomainListModel &list) const;
 
+    /// Where the file as it was before the last removal is kept: "Remembered.bak" beside it.
+    QString backupPath() const;
+    /// Copies the file to backupPath(); false when there was none or it could not be copied.
+    bool backUp() const;
+
     static QStringList parse(const QByteArray &bytes);
     static QByteArray format(const QStringList &entries);
 

@@ -196,22 +196,40 @@ void TestResultsDesk::rememberedFileWithBlankLinesLoadsItsDomains()
 void TestResultsDesk::deletionsOfSavedDomainsSurviveARestart()
 {
     testing::TestFolder folder;
-    folder.write(QStringLiteral("Remembered.txt"), "one.com\r\ntwo.com\r\nthree.com\r\n");
+    const QByteArray three("one.com\r\ntwo.com\r\nthree.com\r\n");
+    folder.write(QStringLiteral("Remembered.txt"), three);
     {
         Program p(folder);
         p.click(5, 1);
         QTest::keyClick(p.list(5), Qt::Key_Delete);
+        QCOMPARE(p.fakes.messages.texts(),
+                 QStringList{QStringLiteral("Remove 1 name from Saved Domains?\r\n\r\n"
+                                            "The list as it is now is kept in Remembered.bak.")});
+        QCOMPARE(p.fakes.messages.shown.constFirst().buttons, platform::MessageRequest::Buttons::OkCancel);
         QCOMPARE(p.entries(5), (QStringList{QStringLiteral("one.com"), QStringLiteral("three.com")}));
+        QCOMPARE(folder.read(QStringLiteral("Remembered.bak")), three);
     }
+    const QByteArray two("one.com\r\nthree.com\r\n");
     {
+        // Cancel keeps the list, the file and the copy as they are.
         Program p(folder);
-        QCOMPARE(p.entries(5), (QStringList{QStringLiteral("one.com"), QStringLiteral("three.com")}));
+        p.fakes.messages.nextAnswers = {platform::MessageAnswer::Cancel};
+        p.window->findChild<QPushButton *>(QStringLiteral("cmdClear2_5"))->click(); // "Clear"
+        QCOMPARE(p.fakes.messages.texts().value(0).section(QLatin1Char('?'), 0, 0),
+                 QStringLiteral("Remove 2 names from Saved Domains"));
+        QCOMPARE(p.entries(5).size(), 2);
+        QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), two);
+        QCOMPARE(folder.read(QStringLiteral("Remembered.bak")), three);
         QTest::keyClick(p.list(5), Qt::Key_Delete, Qt::ShiftModifier);
         QVERIFY(p.entries(5).isEmpty());
+        // Nothing left to remove: no question.
+        p.trigger(QStringLiteral("mnuEditItem_5"));
+        QCOMPARE(p.fakes.messages.shown.size(), 2);
     }
     Program p(folder);
     QVERIFY(p.entries(5).isEmpty());
     QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray());
+    QCOMPARE(folder.read(QStringLiteral("Remembered.bak")), two);
 }
 
 void TestResultsDesk::copyPutsEveryEntryWithCrLf()

@@ -112,6 +112,8 @@ void DeskController::deleteSelected(int number)
     if (rows.isEmpty())
         return;
     if (number == savedList) {
+        if (!confirmSavedRemoval(int(rows.size())))
+            return;
         m_saved.removeEntries(rows);
         // A deleted saved domain must not come back with the next start.
         saveRememberedList();
@@ -123,11 +125,30 @@ void DeskController::deleteSelected(int number)
 void DeskController::emptyList(int number)
 {
     if (number == savedList) {
+        if (m_saved.count() == 0 || !confirmSavedRemoval(m_saved.count()))
+            return;
         m_saved.clear();
         saveRememberedList();
     } else if (number >= 1 && number <= 4) {
         m_classes.clearList(number);
     }
+}
+
+bool DeskController::confirmSavedRemoval(int count)
+{
+    // The saved list is the user's own collection: one key or button press must not lose it unasked.
+    if (m_context.services.messages) {
+        const QString names = count == 1 ? QStringLiteral("1 name") : QString::number(count) + QStringLiteral(" names");
+        const platform::MessageRequest question{
+            QStringLiteral("Saved Domains"),
+            QStringLiteral("Remove ") + names + QStringLiteral(" from Saved Domains?\r\n\r\n") +
+                QStringLiteral("The list as it is now is kept in Remembered.bak."),
+            platform::MessageRequest::Icon::Question, platform::MessageRequest::Buttons::OkCancel};
+        if (m_context.services.messages->show(question) != platform::MessageAnswer::Ok)
+            return false;
+    }
+    m_remembered.backUp();
+    return true;
 }
 
 void DeskController::runEditMenuItem(int index)

@@ -61,6 +61,8 @@ public:
 
 private:
     void connectList(int number);
+    /// Asks before @p count saved names go and keeps the file as it was; false when the user cancels.
+    bool confirmSavedRemoval(int count);
 
     ResultsDesk &m_desk;
     results::ResultClasses &m_classes;
