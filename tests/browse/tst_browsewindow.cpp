@@ -139,6 +139,7 @@ void TestBrowseWindow::pageAndFrameNamesAreQueuedCheckedAndListed()
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Low Profile (2)"));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Registered (1)"));
     QCOMPARE(window.resultClasses()->counter(results::RegisteredList), 1);
+    QCOMPARE(window.resultClasses()->counter(results::LowList), 2);
     browser->close();
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("BrowseQueue.txt"))));
     QCOMPARE(folder.read(QStringLiteral("BrowserSearch.txt")), harvest);

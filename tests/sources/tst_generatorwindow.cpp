@@ -119,7 +119,22 @@ void TestGeneratorWindow::generatedListIsWrittenAndChecked()
     QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 18, 10000);
     QCOMPARE(server.queries().constFirst(), QStringLiteral("example.com"));
     QCOMPARE(server.queries().constLast(), QStringLiteral("example-pro.net"));
-    QTest::mouseClick(program.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+    auto *stop = program.find<QPushButton>(QStringLiteral("Command3"));
+    QTest::mouseClick(stop, Qt::LeftButton);
+
+    // Stopped at its third name, the list shows where it stopped; a list generated anew starts at its first.
+    const auto stopAtThird = connect(&server, &testing::WhoisFixtureServer::queryReceived, stop, [&] {
+        if (server.queries().size() == 21)
+            QTest::mouseClick(stop, Qt::LeftButton);
+    });
+    QTest::keyClick(base, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(server.queries().size() == 21 && !stop->isEnabled(), 10000);
+    disconnect(stopAtThird);
+    QCOMPARE(program.find<QLineEdit>(QStringLiteral("txtWordNum"))->text(), QStringLiteral("4"));
+    QTest::keyClick(base, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(server.queries().size() >= 22, 10000);
+    QCOMPARE(server.queries().at(21), QStringLiteral("example.com"));
+    QTest::mouseClick(stop, Qt::LeftButton);
 }
 
 void TestGeneratorWindow::affixesAreAddedAndDeleted()
