@@ -69,11 +69,19 @@ QString firstUseText()
                           "to work with any TLD.");
 }
 
-void openHelp(AppContext &context)
+void openHelp(AppContext &context, bool userAsked)
 {
     const QString help = helpFileToOpen(context.folder);
-    if (!help.isEmpty() && context.services.shell)
-        context.services.shell->openFile(help);
+    // The help shown by itself on the first start stays quiet when it cannot open; F1 says why.
+    if (!userAsked) {
+        if (!help.isEmpty() && context.services.shell)
+            context.services.shell->openFile(help);
+    } else if (help.isEmpty()) {
+        if (context.services.messages)
+            context.services.messages->inform(QStringLiteral("The help file was not found."));
+    } else {
+        platform::openOrSay(context.services.shell, context.services.messages, help, true);
+    }
     context.settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
 }
 

@@ -46,7 +46,7 @@ void createMissingListFiles(const AppContext &context);
 void createMissingFolders(const AppContext &context);
 
 /// Opens the help: Help.chm beside the data wins, else the shipped guide; stores showHelp = "0".
-void openHelp(AppContext &context);
+void openHelp(AppContext &context, bool userAsked = false);
 
 /// The text of the message shown once, on the first start.
 QString firstUseText();

@@ -50,6 +50,10 @@ public:
     virtual QString saveFile(const QString &folder, const QString &presetName, const QString &filter) = 0;
 };
 
+/// Opens @p address (a file path when @p isFile) with the system's handler; when that fails, a message
+/// box says what could not be opened. False when it could not.
+bool openOrSay(Shell *shell, MessageBoxes *messages, const QString &address, bool isFile = false);
+
 /// The desktop services a window needs, chosen in one place (the program's start or a test).
 struct Services {
     MessageBoxes *messages = nullptr;

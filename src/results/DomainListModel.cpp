@@ -67,6 +67,17 @@ void DomainListModel::removeEntries(QList<int> rows)
         removeEntry(row);
 }
 
+void DomainListModel::insertEntries(const QList<int> &rows, const QStringList &domains)
+{
+    const qsizetype count = std::min(rows.size(), domains.size());
+    for (qsizetype i = 0; i < count; ++i) {
+        const int row = std::clamp(rows.at(i), 0, int(m_entries.size()));
+        beginInsertRows(QModelIndex(), row, row);
+        m_entries.insert(row, domains.at(i));
+        endInsertRows();
+    }
+}
+
 void DomainListModel::clear()
 {
     if (m_entries.isEmpty())

@@ -25,6 +25,9 @@ public:
     void appendMany(const QStringList &domains);
     bool removeEntry(int row);
     void removeEntries(QList<int> rows);
+    /// Puts @p domains back at @p rows (ascending, as they were before a removal); a row past the end
+    /// of the list, which has lost entries since, appends.
+    void insertEntries(const QList<int> &rows, const QStringList &domains);
     void clear();
     void setEntries(const QStringList &domains);
 

@@ -24,8 +24,9 @@ void copyList(const DomainListModel *list, platform::ClipboardText *clipboard)
 }
 
 DomainOpener::DomainOpener(const PurchaseLinks &links, QString &selectedDomain, platform::Shell *shell,
-                           std::function<void(const QString &)> openLookup)
-    : m_links(links), m_selectedDomain(selectedDomain), m_shell(shell), m_openLookup(std::move(openLookup))
+                           std::function<void(const QString &)> openLookup, platform::MessageBoxes *messages)
+    : m_links(links), m_selectedDomain(selectedDomain), m_shell(shell), m_messages(messages),
+      m_openLookup(std::move(openLookup))
 {}
 
 void DomainOpener::open(const QString &entry) const
@@ -39,8 +40,7 @@ void DomainOpener::open(const QString &entry) const
 void DomainOpener::buy(const QString &entry) const
 {
     m_selectedDomain = entry;
-    if (m_shell)
-        m_shell->openUrl(purchaseLink(m_links, entry));
+    platform::openOrSay(m_shell, m_messages, purchaseLink(m_links, entry));
 }
 
 void DomainOpener::lookUp(const QString &entry) const

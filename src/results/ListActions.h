@@ -7,6 +7,7 @@
 
 namespace platform {
 class ClipboardText;
+class MessageBoxes;
 class Shell;
 } // namespace platform
 
@@ -33,7 +34,7 @@ void copyList(const DomainListModel *list, platform::ClipboardText *clipboard);
 class DomainOpener {
 public:
     DomainOpener(const PurchaseLinks &links, QString &selectedDomain, platform::Shell *shell,
-                 std::function<void(const QString &)> openLookup);
+                 std::function<void(const QString &)> openLookup, platform::MessageBoxes *messages = nullptr);
 
     /// The double-click.
     void open(const QString &entry) const;
@@ -44,6 +45,7 @@ private:
     const PurchaseLinks &m_links;
     QString &m_selectedDomain;
     platform::Shell *m_shell;
+    platform::MessageBoxes *m_messages;
     std::function<void(const QString &)> m_openLookup;
 };
 

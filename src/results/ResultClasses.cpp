@@ -238,6 +238,18 @@ void ResultClasses::deleteEntries(int number, const QList<int> &rows)
         m_seriesFiles.at(index).invalidate();
 }
 
+void ResultClasses::restoreEntries(int number, const QList<int> &rows, const QStringList &domains, int counterDrop)
+{
+    if (domains.isEmpty() && counterDrop == 0)
+        return;
+    slot(number).model->insertEntries(rows, domains);
+    count(number, counterDrop);
+    if (const int index = seriesIndex(number); index >= 0) {
+        m_seriesFiles.at(index).invalidate();
+        saveProfileFiles();
+    }
+}
+
 void ResultClasses::clearList(int number)
 {
     ClassSlot &target = slot(number);

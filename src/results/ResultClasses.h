@@ -68,6 +68,9 @@ public:
 
     /// The user deleted @p rows of list @p number: entries go, the counter drops by as many.
     void deleteEntries(int number, const QList<int> &rows);
+    /// Undoes a delete or clear of list @p number: @p domains go back to @p rows and the counter rises
+    /// by @p counterDrop, what the removal took from it.
+    void restoreEntries(int number, const QList<int> &rows, const QStringList &domains, int counterDrop);
     /// The user emptied list @p number: counter 0, bare caption.
     void clearList(int number);
     /// Sets the counter of list @p number to 0 and leaves its list and caption as they are (the browse

@@ -73,6 +73,13 @@ void Harvester::extractFromPage(const QByteArray &body)
 {
     if (m_state != State::Fetching)
         return;
+    if (body.isEmpty() && uniqueCount() == 0 && !m_downloader.lastError().isEmpty()) {
+        // Offline or no such host: a failure, not a search that found nothing.
+        m_state = State::Finished;
+        emit statusChanged(QStringLiteral("Download failed: ") + m_downloader.lastError());
+        emit downloadFailed(m_downloader.lastError());
+        return;
+    }
     m_pageCount = m_extractor.extractFromPage(platform::decodeText(body));
     emit statusChanged(QStringLiteral("Extracted %1 unique domain names").arg(uniqueCount()));
     m_state = State::Pausing;

@@ -43,6 +43,8 @@ signals:
     void writeFailed(const QString &path);
     /// The harvest ended without a single name; nothing was written.
     void nothingFound();
+    /// The first result page could not be downloaded (@p reason in words); nothing was written.
+    void downloadFailed(const QString &reason);
 
 private:
     void tick();

@@ -26,6 +26,7 @@ void PageDownloader::fetch(const QString &address)
 {
     abort();
     m_body.clear();
+    m_error.clear();
     QNetworkRequest request{QUrl(address)};
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Mozilla"));
     request.setRawHeader("Cache-Control", "no-cache");
@@ -75,6 +76,8 @@ void PageDownloader::finish()
         return;
     // The body of an error page is still a page; a refused connection simply brings no bytes.
     takeArrived();
+    if (m_body.isEmpty() && m_reply->error() != QNetworkReply::NoError)
+        m_error = m_reply->errorString();
     abort();
     const QByteArray body = m_body;
     m_body.clear();

@@ -28,6 +28,8 @@ public:
     /// Abandons the download under way without reporting it.
     void abort();
     bool isBusy() const { return m_reply != nullptr; }
+    /// Why the last download brought no page, in words; empty when a page (even an error page) came.
+    QString lastError() const { return m_error; }
 
 signals:
     /// "Downloaded N bytes." after each piece of the body.
@@ -42,6 +44,7 @@ private:
     QNetworkAccessManager m_network;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_body;
+    QString m_error;
     QTimer m_limit;
 };
 

@@ -5,7 +5,12 @@
 #include "app/ui/SplashWindow.h"
 #include "platform/Intervals.h"
 #include "results/ui/ResultsDesk.h"
+#include "sources/ui/SourcePanel.h"
 #include "tld/DefaultTlds.h"
+#include "tld/ui/TldManagerWindow.h"
+
+#include <QAccessible>
+#include <QLineEdit>
 
 #include <QComboBox>
 #include <QDir>
@@ -27,6 +32,8 @@ private slots:
     void controlsCarryTheirNames();
     void splashHandsOverOnTheSeventyFifthTick();
     void readOnlyFolderStillStarts();
+    void everyControlHasAnAccessibleName();
+    void windowSourceAndTldComeBackAfterARestart();
 
 private:
     struct Started {
@@ -129,9 +136,9 @@ void TestMainWindowStart::controlsCarryTheirNames()
         QVERIFY(s.window->findChild<QLabel *>(QStringLiteral("Label") + QString::number(n)));
     }
     QCOMPARE(s.window->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("High Profile"));
-    QCOMPARE(s.window->statusPanel(1)->text(), QStringLiteral("Entry Status"));
-    QCOMPARE(s.window->statusPanel(2)->text(), QStringLiteral("Open Connections"));
-    QCOMPARE(s.window->statusPanel(3)->text(), QStringLiteral("Connection Status"));
+    // At rest the panels are empty: no placeholder words.
+    for (int number = 1; number <= 3; ++number)
+        QCOMPARE(s.window->statusPanel(number)->text(), QString());
     QVERIFY(s.window->menuItem(QStringLiteral("mnuEditItem_9")));
     QCOMPARE(s.window->menuItem(QStringLiteral("mnuToolsItem_8"))->text(), QStringLiteral("Custom List"));
     s.window->menuItem(QStringLiteral("mnuToolsItem_4"))->trigger();
@@ -170,6 +177,81 @@ void TestMainWindowStart::readOnlyFolderStillStarts()
     QCOMPARE(s.context->tlds.table().size(), tld::defaultTldRows().size());
     QCOMPARE(s.fakes.messages.shown.size(), 1);
     QCOMPARE(QFileInfo(folder.appFolder()).size(), 0);
+}
+
+namespace {
+
+// What a screen reader says for every control the Tab key or a click can reach in @p window.
+QStringList unnamedControls(QWidget *window)
+{
+    QStringList unnamed;
+    const auto controls = window->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(window) || control->focusProxy())
+            continue;
+        const bool inner = qobject_cast<QAbstractScrollArea *>(control->parentWidget()) ||
+                           (control->inherits("QLineEdit") && control->parentWidget()->inherits("QComboBox"));
+        if (inner)
+            continue; // a viewport or a combo box's own field: the outer control carries the name
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(control);
+        if (!spoken || spoken->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed.append(control->objectName() + QLatin1Char('(') +
+                           QLatin1String(control->metaObject()->className()) + QLatin1Char(')'));
+    }
+    return unnamed;
+}
+
+} // namespace
+
+void TestMainWindowStart::everyControlHasAnAccessibleName()
+{
+    testing::TestFolder folder;
+    Started s;
+    start(s, folder);
+    s.window->show();
+    for (int source = 0; source < 2; ++source) {
+        // The word panel and the search panel show different controls.
+        s.window->sourcePanel()->sourceList()->setCurrentIndex(source == 0 ? 4 : 3);
+        const QStringList unnamed = unnamedControls(s.window.get());
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    }
+    // The read-only entry count is not a stop of the Tab key, and the TLD comes before Start.
+    QCOMPARE(s.window->sourcePanel()->entryCount()->focusPolicy(), Qt::ClickFocus);
+    QCOMPARE(s.window->sourcePanel()->startNumber()->nextInFocusChain(),
+             static_cast<QWidget *>(s.window->sourcePanel()->tldChooser()));
+    s.window->openTldManager();
+    const QStringList unnamed = unnamedControls(s.window->tldManager());
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+}
+
+void TestMainWindowStart::windowSourceAndTldComeBackAfterARestart()
+{
+    testing::TestFolder folder;
+    {
+        Started zero; // writes the TLD table, whose rows the chooser offers from the next start
+        start(zero, folder);
+        QCOMPARE(zero.window->windowState() & Qt::WindowMaximized, Qt::WindowMaximized); // the first start fills
+    }
+    {
+        Started first;
+        start(first, folder);
+        first.window->setWindowState(Qt::WindowNoState);
+        first.window->show();
+        first.window->setGeometry(40, 50, 900, 600);
+        QComboBox *tlds = first.window->sourcePanel()->tldChooser();
+        tlds->setCurrentIndex(tlds->findData(QStringLiteral("net")));
+        emit tlds->activated(tlds->currentIndex());
+        first.window->sourcePanel()->sourceList()->setCurrentIndex(5); // Two Letter Domains
+        first.window->close();
+    }
+    Started second;
+    start(second, folder);
+    second.window->show();
+    QVERIFY(!(second.window->windowState() & Qt::WindowMaximized));
+    QCOMPARE(second.window->size(), QSize(900, 600));
+    QCOMPARE(second.window->sourcePanel()->sourceList()->currentIndex(), 5);
+    QCOMPARE(second.window->sourcePanel()->entryCount()->text(), QStringLiteral("0")); // its list, still empty
+    QCOMPARE(second.window->sourcePanel()->tldChooser()->currentData().toString(), QStringLiteral("net"));
 }
 
 QTEST_MAIN(TestMainWindowStart)

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -40,6 +41,7 @@ class TestSearchRun : public QObject {
 private slots:
     void initTestCase();
     void customListRunFillsListsFilesAndPositions();
+    void progressBarAdvancesAndGivesWayToTheSummary();
     void aSecondSessionKeepsTheFirstSessionsFinds();
     void uncheckedNamesAreCheckedAgainAndExported();
     void wordListResumesAfterARestart();
@@ -79,7 +81,7 @@ void TestSearchRun::customListRunFillsListsFilesAndPositions()
     // The run stops by itself with the last name and says how it went.
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
                               QStringLiteral("Finished: 4 checked, 3 available, 1 registered, 0 unchecked"), 3000);
-    QCOMPARE(desk.window->statusPanel(2)->text(), QStringLiteral("Open Connections"));
+    QCOMPARE(desk.window->statusPanel(2)->text(), QString());
     QCOMPARE(desk.list(3), QStringList{QStringLiteral("abc.com")});
     QCOMPARE(desk.list(4), QStringList{QStringLiteral("midname.com")});
     QCOMPARE(desk.list(1), QStringList{QStringLiteral("longername.com")});
@@ -94,6 +96,39 @@ void TestSearchRun::customListRunFillsListsFilesAndPositions()
     QVERIFY(desk.find<QComboBox>(QStringLiteral("Combo1"))->isEnabled());
     QVERIFY(!desk.find<QPushButton>(QStringLiteral("Command3"))->isEnabled());
     QCOMPARE(desk.find<QLineEdit>(QStringLiteral("txtWordNum"))->text(), QStringLiteral("1")); // 5 > 4 entries
+}
+
+void TestSearchRun::progressBarAdvancesAndGivesWayToTheSummary()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    folder.write(QStringLiteral("mine.txt"), "one\r\ntwo\r\nthree\r\nfour\r\n");
+    Desk desk(folder);
+    desk.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(desk.window.get()));
+    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
+    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
+    auto *bar = desk.find<QProgressBar>(QStringLiteral("progressRun"));
+    QVERIFY(bar && !bar->isVisible());
+    QList<int> values;
+    QStringList texts;
+    connect(desk.window->queryEngine(), &engine::QueryEngine::outcome, bar, [&] {
+        values.append(bar->value());
+        texts.append(bar->format());
+        QVERIFY(bar->isVisible());
+        QVERIFY(!desk.window->statusPanel(1)->isVisible()); // the bar stands in its place
+    });
+    QTest::keyClick(desk.window.get(), Qt::Key_Return, Qt::ControlModifier); // Start
+    QTRY_COMPARE_WITH_TIMEOUT(values.size(), 4, 5000);
+    QCOMPARE(values, (QList<int>{250, 500, 750, 1000}));
+    QVERIFY2(texts.at(1).startsWith(QLatin1String("2 of 4")), qPrintable(texts.at(1)));
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->isVisible(), 3000);
+    QVERIFY(desk.window->statusPanel(1)->isVisible());
+    QCOMPARE(desk.window->statusPanel(1)->text(),
+             QStringLiteral("Finished: 4 checked, 4 available, 0 registered, 0 unchecked"));
 }
 
 void TestSearchRun::aSecondSessionKeepsTheFirstSessionsFinds()

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QLabel>
@@ -106,6 +107,8 @@ private slots:
     void doubleClickOpensAnEncodedPurchaseLink();
     void purchaseLinksAreSetInOptionsAndOfferedInMenus();
     void visitHelpAndAboutOpenWhatTheyName();
+    void filterAndOrderNarrowEveryList();
+    void keysSaveCopyAndUndoOnAList();
 };
 
 void TestResultsDesk::selectionIsDraggedOntoTheSavedList()
@@ -398,6 +401,14 @@ void TestResultsDesk::visitHelpAndAboutOpenWhatTheyName()
     p.trigger(QStringLiteral("mnuHelpItem_0"));
     QCOMPARE(p.fakes.shell.openedFiles, QStringList{folder.file(QStringLiteral("Help.chm"))});
 
+    // Without a browser the user is told, instead of nothing happening.
+    p.fakes.shell.opens = false;
+    p.window->desk()->websiteButton()->click();
+    p.trigger(QStringLiteral("mnuHelpItem_0"));
+    QCOMPARE(p.fakes.messages.shown.size(), 2);
+    QVERIFY(p.fakes.messages.shown.at(0).text.contains(QLatin1String("https://www.namecheap.com/")));
+    QVERIFY(p.fakes.messages.shown.at(1).text.contains(folder.file(QStringLiteral("Help.chm"))));
+
     p.trigger(QStringLiteral("mnuAboutItem_0"));
     auto *about = p.window->findChild<QWidget *>(QStringLiteral("frmAbout"));
     QVERIFY2(about, "frmAbout did not open");
@@ -405,6 +416,98 @@ void TestResultsDesk::visitHelpAndAboutOpenWhatTheyName()
     QVERIFY(!about->isModal());
     p.trigger(QStringLiteral("mnuAboutItem_0"));
     QCOMPARE(p.window->findChildren<QWidget *>(QStringLiteral("frmAbout")).size(), 1);
+}
+
+void TestResultsDesk::filterAndOrderNarrowEveryList()
+{
+    testing::TestFolder folder;
+    Program p(folder);
+    p.addAvailable({QStringLiteral("zz.com"), QStringLiteral("abc.com"), QStringLiteral("a.com"),
+                    QStringLiteral("lengthyname.com"), QStringLiteral("shortlist.com")});
+    const auto shown = [&p](int number) {
+        QStringList rows;
+        const QAbstractItemModel *model = p.list(number)->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            rows.append(model->index(row, 0).data().toString());
+        return rows;
+    };
+    p.trigger(QStringLiteral("mnuFind"));
+    auto *filter = p.window->findChild<QLineEdit *>(QStringLiteral("txtFilter"));
+    QVERIFY2(filter, "txtFilter is missing");
+    QVERIFY(filter->hasFocus());
+    QTest::keyClicks(filter, QStringLiteral("A"));
+    QCOMPARE(shown(3), (QStringList{QStringLiteral("abc.com"), QStringLiteral("a.com")}));
+    QCOMPARE(shown(1), QStringList{QStringLiteral("lengthyname.com")});
+    QTest::keyClicks(filter, QStringLiteral("b"));
+    QCOMPARE(shown(3), QStringList{QStringLiteral("abc.com")});
+    QCOMPARE(shown(1), QStringList());
+    filter->clear();
+    auto *order = p.window->findChild<QComboBox *>(QStringLiteral("cmbOrder"));
+    order->setCurrentIndex(2);
+    QCOMPARE(shown(3), (QStringList{QStringLiteral("a.com"), QStringLiteral("zz.com"), QStringLiteral("abc.com")}));
+    order->setCurrentIndex(1);
+    QCOMPARE(shown(3), (QStringList{QStringLiteral("a.com"), QStringLiteral("abc.com"), QStringLiteral("zz.com")}));
+    // Sorted and filtered, a deletion still takes the entry the user chose from the list underneath.
+    QTest::keyClicks(filter, QStringLiteral("z"));
+    p.click(3, 0);
+    QTest::keyClick(p.list(3), Qt::Key_Delete);
+    QCOMPARE(p.entries(3), (QStringList{QStringLiteral("abc.com"), QStringLiteral("a.com")}));
+    order->setCurrentIndex(0);
+    filter->clear();
+    QCOMPARE(shown(3), (QStringList{QStringLiteral("abc.com"), QStringLiteral("a.com")}));
+}
+
+void TestResultsDesk::keysSaveCopyAndUndoOnAList()
+{
+    testing::TestFolder folder;
+    Program p(folder);
+    p.addAvailable(highNames);
+    p.click(3, 1);
+    p.click(3, 3, Qt::ControlModifier);
+    QTest::keyClick(p.list(3), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(p.fakes.clipboard.text(), QStringLiteral("bb.com\r\ndd.com\r\n"));
+    QTest::keyClick(p.list(3), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(p.entries(5), (QStringList{QStringLiteral("bb.com"), QStringLiteral("dd.com")}));
+    QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray("bb.com\r\ndd.com\r\n"));
+
+    // Delete, then Clear of another list, then Ctrl+Z twice: each comes back where it was.
+    QTest::keyClick(p.list(3), Qt::Key_Delete);
+    QCOMPARE(p.caption(3), QStringLiteral("High Profile (4)"));
+    p.addAvailable({QStringLiteral("middle.com")});
+    p.window->desk()->clearButton(4)->click();
+    QCOMPARE(p.entries(4), QStringList());
+    QTest::keyClick(p.list(3), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(p.entries(4), QStringList{QStringLiteral("middle.com")});
+    QCOMPARE(p.caption(4), QStringLiteral("Mid Profile (1)"));
+    QCOMPARE(p.entries(3).size(), 4);
+    p.addAvailable({QStringLiteral("gg.com")}); // found after the delete: kept at the end
+    QTest::keyClick(p.list(3), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(p.entries(3), highNames + QStringList{QStringLiteral("gg.com")});
+    QCOMPARE(p.caption(3), QStringLiteral("High Profile (7)"));
+    QVERIFY(!p.window->deskController()->canUndo());
+
+    // The saved list's Clear is undone too, and its file follows.
+    p.window->desk()->clearButton(5)->click();
+    QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray());
+    p.trigger(QStringLiteral("mnuUndo"));
+    QCOMPARE(p.entries(5), (QStringList{QStringLiteral("bb.com"), QStringLiteral("dd.com")}));
+    QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray("bb.com\r\ndd.com\r\n"));
+
+    // The context menu offers the same for the selection.
+    p.click(3, 0);
+    const QPoint at = p.row(3, 0).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, p.list(3)->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(p.list(3)->viewport(), &event);
+    auto *menu = p.list(3)->findChild<QMenu *>(QStringLiteral("mnuEntry"));
+    QVERIFY2(menu, "no context menu");
+    QStringList captions;
+    for (const QAction *action : menu->actions())
+        captions.append(action->text());
+    QCOMPARE(captions, (QStringList{QStringLiteral("Save"), QStringLiteral("Copy"), QStringLiteral("Buy..."),
+                                    QStringLiteral("WHOIS record..."), QStringLiteral("Delete")}));
+    menu->findChild<QAction *>(QStringLiteral("mnuDelete"))->trigger();
+    delete menu;
+    QCOMPARE(p.entries(3).first(), QStringLiteral("bb.com"));
 }
 
 QTEST_MAIN(TestResultsDesk)

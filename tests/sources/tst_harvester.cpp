@@ -82,7 +82,7 @@ private slots:
     void redirectsAreFollowed();
     void stalledDownloadIsCutOffAtTheTimeLimit();
     void oversizeBodyIsCutOffAtTheSizeLimit();
-    void harvestWithoutNamesWritesNothing();
+    void failedDownloadIsAFailureAndWritesNothing();
     void stoppingWritesNothing_data();
     void stoppingWritesNothing();
     void archiveCopyStaysInsideTheSearchesFolder();
@@ -211,17 +211,22 @@ void TestHarvester::oversizeBodyIsCutOffAtTheSizeLimit()
     QVERIFY(harvest.statuses.contains(limit));
 }
 
-void TestHarvester::harvestWithoutNamesWritesNothing()
+void TestHarvester::failedDownloadIsAFailureAndWritesNothing()
 {
     sources::searchHosts().google =
         QStringLiteral("127.0.0.1:") + QString::number(testing::WhoisFixtureServer::closedPort());
     Harvest harvest;
     harvest.folder.write(QStringLiteral("BrowserSearch.txt"), "earlier.com\r\n\r\n");
     QSignalSpy nothing(&harvest.harvester, &Harvester::nothingFound);
+    QSignalSpy failed(&harvest.harvester, &Harvester::downloadFailed);
     harvest.start(SearchEngine::Google, QStringLiteral("nobody"));
-    QVERIFY(nothing.wait(10000));
+    // A refused connection is told as such, not as a search that found no names.
+    QVERIFY(failed.wait(10000));
+    QVERIFY2(failed.at(0).at(0).toString().contains(QLatin1String("refused"), Qt::CaseInsensitive),
+             qPrintable(failed.at(0).at(0).toString()));
+    QCOMPARE(nothing.count(), 0);
     QCOMPARE(harvest.entries, -1);
-    QCOMPARE(harvest.statuses.constLast(), QStringLiteral("No domain names found."));
+    QVERIFY(harvest.statuses.constLast().startsWith(QLatin1String("Download failed: ")));
     QCOMPARE(harvest.folder.read(QStringLiteral("BrowserSearch.txt")), QByteArray("earlier.com\r\n\r\n"));
     QVERIFY(harvest.archives().isEmpty());
 }

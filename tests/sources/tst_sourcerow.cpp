@@ -49,6 +49,8 @@ private slots:
     void listOfAnyLineEndGetsTheChosenExtension();
     void sourcesOfTheToolsMenuWaitForStop();
     void customListResumesAfterARestart();
+    void startNumberIsCheckedWhenTypingEnds();
+    void customListChosenByKeyboardAsksOnce();
 };
 
 void TestSourceRow::initTestCase()
@@ -159,6 +161,56 @@ void TestSourceRow::customListResumesAfterARestart()
     QTRY_VERIFY_WITH_TIMEOUT(server.queries().size() >= 4, 5000);
     QCOMPARE(server.queries().at(3), QStringLiteral("first4.com"));
     again.stop();
+}
+
+void TestSourceRow::startNumberIsCheckedWhenTypingEnds()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    testing::PreparedFolder prepared(testing::loopbackTable(server.port()),
+                                     {{QStringLiteral("mine.txt"), numberedNames("name", 600)}});
+    Program p(prepared.folder);
+    p.chooseCustomList(prepared.folder.file(QStringLiteral("mine.txt")));
+    auto *start = p.find<QLineEdit>(QStringLiteral("txtWordNum"));
+    start->setText(QStringLiteral("136"));
+    start->clear();
+    QTest::keyClicks(start, QStringLiteral("500"));
+    QCOMPARE(p.startNumber(), QStringLiteral("500"));
+    QTest::keyClick(start, Qt::Key_Return);
+    QCOMPARE(p.startNumber(), QStringLiteral("500"));
+    QVERIFY(p.fakes.messages.shown.isEmpty());
+    p.start();
+    QTRY_COMPARE_WITH_TIMEOUT(server.queries().value(0), QStringLiteral("name500.com"), 5000);
+    p.stop();
+
+    // Out of range or not a number: said plainly, and the field starts over at 1.
+    for (const QString &typed : {QStringLiteral("601"), QStringLiteral("0"), QStringLiteral("5x")}) {
+        p.fakes.messages.shown.clear();
+        start->clear();
+        QTest::keyClicks(start, typed);
+        QTest::keyClick(start, Qt::Key_Return);
+        QCOMPARE(p.fakes.messages.texts(),
+                 QStringList{QStringLiteral("The start number must be a whole number from 1 to 600, the number of "
+                                            "entries on the list.")});
+        QCOMPARE(p.startNumber(), QStringLiteral("1"));
+    }
+}
+
+void TestSourceRow::customListChosenByKeyboardAsksOnce()
+{
+    testing::PreparedFolder prepared(testing::loopbackTable(1), {{QStringLiteral("mine.txt"), numberedNames("n", 3)}});
+    Program p(prepared.folder);
+    p.sources()->setCurrentIndex(7);
+    p.fakes.dialogs.nextOpen = prepared.folder.file(QStringLiteral("mine.txt"));
+    // The list reports a new choice twice (changed, then activated); the file is asked for once.
+    QTest::keyClick(p.sources(), Qt::Key_Down);
+    QCOMPARE(p.sources()->currentIndex(), 8);
+    QCOMPARE(p.fakes.dialogs.folders.size(), 1);
+    QCOMPARE(p.entryCount(), QStringLiteral("3"));
+    // Choosing it again on purpose still asks again.
+    QCoreApplication::processEvents();
+    emit p.sources()->activated(8);
+    QCOMPARE(p.fakes.dialogs.folders.size(), 2);
 }
 
 QTEST_MAIN(TestSourceRow)

@@ -19,13 +19,13 @@ QStringList RecordingMessageBoxes::texts() const
 bool RecordingShell::openUrl(const QString &address)
 {
     openedUrls.append(address);
-    return true;
+    return opens;
 }
 
 bool RecordingShell::openFile(const QString &path)
 {
     openedFiles.append(path);
-    return true;
+    return opens;
 }
 
 QString ScriptedFileDialogs::openFile(const QString &folder, const QString &)

@@ -25,6 +25,7 @@ public:
 
     QStringList openedUrls;
     QStringList openedFiles;
+    bool opens = true; ///< false: like a desktop without a browser, nothing opens
 };
 
 class MemoryClipboard : public platform::ClipboardText {

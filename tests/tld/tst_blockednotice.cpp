@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace tld;
@@ -11,8 +13,7 @@ class TestBlockedNotice : public QObject {
     Q_OBJECT
 private slots:
     void showsTheDocumentedWindow();
-    void keepsTheFirstServerWhileOpen();
-    void takesANewServerOnceTheFieldIsEmptied();
+    void listsEveryServerWithItsLastAnswer();
     void closedWindowIsReplacedByAFreshOne();
 };
 
@@ -35,7 +36,7 @@ void TestBlockedNotice::showsTheDocumentedWindow()
     for (const QLabel *label : window->findChildren<QLabel *>()) {
         wordingFound =
             wordingFound ||
-            label->text() == QStringLiteral("Your connections may be blocked by the following registar, or the "
+            label->text() == QStringLiteral("Your connections may be blocked by the following registrar, or the "
                                             "registrar might be timing out and causing slow searching.  Consider "
                                             "using throttling to lower the amount of queries through the Setup "
                                             "menu or disable the TLD using this registrar.");
@@ -43,27 +44,27 @@ void TestBlockedNotice::showsTheDocumentedWindow()
     QVERIFY2(wordingFound, "notice text missing or worded differently");
 }
 
-void TestBlockedNotice::keepsTheFirstServerWhileOpen()
+void TestBlockedNotice::listsEveryServerWithItsLastAnswer()
 {
     BlockedNotice notice;
     notice.show(QStringLiteral("whois.first.net"), QStringLiteral("first answer"));
     BlockedNoticeWindow *window = notice.window();
+    QVERIFY(window->findChild<QLineEdit *>(QStringLiteral("txtRegistrar"))->isReadOnly());
     window->hide();
     notice.show(QStringLiteral("whois.second.net"), QStringLiteral("second answer"));
+    notice.show(QStringLiteral("whois.first.net"), QStringLiteral("Connection Timed Out"));
     QCOMPARE(notice.window(), window);
     QVERIFY(window->isVisible());
+    QCOMPARE(window->servers(), (QStringList{QStringLiteral("whois.first.net"), QStringLiteral("whois.second.net")}));
     QCOMPARE(window->registrar(), QStringLiteral("whois.first.net"));
-    QCOMPARE(window->response(), QStringLiteral("first answer"));
-}
-
-void TestBlockedNotice::takesANewServerOnceTheFieldIsEmptied()
-{
-    BlockedNotice notice;
-    notice.show(QStringLiteral("whois.first.net"), QStringLiteral("first answer"));
-    notice.window()->findChild<QLineEdit *>(QStringLiteral("txtRegistrar"))->clear();
-    notice.show(QStringLiteral("whois.second.net"), QStringLiteral("second answer"));
-    QCOMPARE(notice.window()->registrar(), QStringLiteral("whois.second.net"));
-    QCOMPARE(notice.window()->response(), QStringLiteral("second answer"));
+    QCOMPARE(window->response(), QStringLiteral("Connection Timed Out"));
+    auto *rows = window->findChild<QTreeWidget *>(QStringLiteral("lstServers"));
+    QCOMPARE(rows->topLevelItem(0)->text(1), QStringLiteral("2"));
+    rows->setCurrentItem(rows->topLevelItem(1));
+    QCOMPARE(window->response(), QStringLiteral("second answer"));
+    // Closable by its own button.
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
+    QVERIFY(!window->isVisible());
 }
 
 void TestBlockedNotice::closedWindowIsReplacedByAFreshOne()

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/ui/AboutWindow.h"
 #include "app/ui/HelpLauncherWindow.h"
+#include "app/ui/RunStatus.h"
 #include "browse/ui/BrowseWindow.h"
 #include "engine/QueryEngine.h"
 #include "results/DomainListModel.h"
@@ -62,8 +63,17 @@ void MainWindow::buildEngine()
     m_engine = new engine::QueryEngine(m_context.tlds, m_context.throttle, *m_results, *m_selection, 1, this);
     m_engine->setMessageBoxes(m_context.services.messages);
     // The first entry stands for the default extension and carries no extension of its own.
+    connect(m_sourcePanel->tldChooser(), &QComboBox::activated, this, [this] {
+        m_context.settings.saveProduct(QStringLiteral("LastTLD"),
+                                       m_sourcePanel->tldChooser()->currentData().toString());
+    });
     m_engine->setChosenTld(
         [chooser = m_sourcePanel->tldChooser()] { return chooser->currentData().toString().trimmed(); });
+    m_runStatus = new RunStatus(
+        *statusBar(), *this, [this] { return m_engine->wordIndex(); }, this);
+    connect(m_selection, &sources::SourceSelection::runRequested, m_runStatus, &RunStatus::runStarted);
+    // While a run goes on the progress bar stands in the first panel's place; the panel comes back after.
+    connect(m_selection, &sources::SourceSelection::runRequested, m_panels[0], &QWidget::hide);
     connect(m_selection, &sources::SourceSelection::runRequested, m_engine, &engine::QueryEngine::start);
     connect(m_selection, &sources::SourceSelection::stopRequested, m_engine, &engine::QueryEngine::stop);
     connect(m_selection, &sources::SourceSelection::generatorRequested, this, &MainWindow::openGenerator);
@@ -79,6 +89,10 @@ void MainWindow::buildEngine()
     connect(m_results, &results::ResultClasses::spilled, this, &MainWindow::showFileBackupNotice);
     connect(this, &MainWindow::shuttingDown, m_engine, &engine::QueryEngine::shutdown);
     connect(m_engine, &engine::QueryEngine::outcome, this, [this](const lookup::QueryOutcome &o) { m_log.record(o); });
+    connect(m_engine, &engine::QueryEngine::outcome, m_runStatus, &RunStatus::refresh);
+    connect(m_engine, &engine::QueryEngine::stopped, m_runStatus, &RunStatus::runStopped);
+    connect(m_engine, &engine::QueryEngine::stopped, m_panels[0], &QWidget::show);
+    connect(m_engine, &engine::QueryEngine::finished, m_runStatus, &RunStatus::runFinished);
     // Names that got their verdict leave "Unchecked.txt" once no run reads it.
     connect(m_engine, &engine::QueryEngine::stopped, m_results, &results::ResultClasses::compactUnchecked);
     connect(m_results, &results::ResultClasses::uncheckedChanged, this, &MainWindow::showUncheckedCount);
@@ -147,10 +161,11 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildStatusBar()
 {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    const QStringList resting = {QStringLiteral("Entry Status"), QStringLiteral("Open Connections"),
-                                 QStringLiteral("Connection Status")};
+    const QStringList names = {QStringLiteral("Entry status"), QStringLiteral("Open connections"),
+                               QStringLiteral("Connection status")};
     for (int i = 0; i < 3; ++i) {
-        auto *panel = new QLabel(resting.at(i), statusBar());
+        auto *panel = new QLabel(statusBar());
+        panel->setAccessibleName(names.at(i));
         panel->setObjectName(QStringLiteral("StatusBar1_") + QString::number(i + 1));
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setMinimumWidth(160);
@@ -198,6 +213,7 @@ void MainWindow::buildMenus()
     addItems(QStringLiteral("&About"), "mnuAboutItem", {QStringLiteral("About this software")});
 
     connect(menuItem(QStringLiteral("mnuFileItem_0")), &QAction::triggered, this, &QWidget::close);
+    addShortcuts();
     for (int i = 0; i < sources::SourcePanel::sourceNames().size(); ++i) {
         connect(menuItem(QStringLiteral("mnuToolsItem_") + QString::number(i)), &QAction::triggered, this, [this, i] {
             // Choosing the source that is already chosen applies it again (reopens its window).
@@ -213,6 +229,29 @@ void MainWindow::buildMenus()
     connect(m_desk->setupButton(), &QPushButton::clicked, this, &MainWindow::openTldManager);
 }
 
+void MainWindow::addShortcuts()
+{
+    menuItem(QStringLiteral("mnuFileItem_0"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    menuItem(QStringLiteral("mnuHelpItem_0"))->setShortcut(QKeySequence::HelpContents);
+    QMenu *edit = findChild<QMenu *>(QStringLiteral("mnuEdit"));
+    QAction *first = edit->actions().value(0);
+    auto *undo = new QAction(QStringLiteral("Undo"), edit);
+    undo->setObjectName(QStringLiteral("mnuUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    auto *find = new QAction(QStringLiteral("Filter the lists"), edit);
+    find->setObjectName(QStringLiteral("mnuFind"));
+    find->setShortcut(QKeySequence::Find);
+    edit->insertAction(first, undo);
+    edit->insertAction(first, find);
+    edit->insertSeparator(first);
+    connect(find, &QAction::triggered, this, [this] {
+        m_desk->filterBox()->setFocus(Qt::ShortcutFocusReason);
+        m_desk->filterBox()->selectAll();
+    });
+    m_sourcePanel->startButton()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
+    m_sourcePanel->stopButton()->setShortcut(QKeySequence(Qt::Key_Escape));
+}
+
 QAction *MainWindow::menuItem(const QString &objectName) const
 {
     return findChild<QAction *>(objectName);
@@ -220,18 +259,23 @@ QAction *MainWindow::menuItem(const QString &objectName) const
 
 void MainWindow::setStatusPanel(int number, const QString &text)
 {
-    m_panels.at(number - 1)->setText(text);
+    // At rest a panel is empty, or shows how the last run ended.
+    const bool resting = text == engine::QueryEngine::restingPanels().at(number - 1);
+    m_panels.at(number - 1)->setText(resting ? QString() : text);
 }
 
 void MainWindow::load()
 {
     runMainWindowLoad(m_context, *this);
+    m_selection->restoreLastSource();
 }
 
 void MainWindow::loadTLDs()
 {
     QComboBox *chooser = m_sourcePanel->tldChooser();
-    const QString chosen = chooser->currentData().toString();
+    // The first fill takes the extension chosen in the last session.
+    const QString chosen = chooser->count() > 0 ? chooser->currentData().toString()
+                                                : m_context.settings.product(QStringLiteral("LastTLD"), QString());
     chooser->clear();
     chooser->addItem(QStringLiteral("(default: ") + m_context.tlds.defaultExt() + QLatin1Char(')'), QString());
     for (const QString &extension : m_context.tlds.file().chooserItems())
@@ -398,7 +442,9 @@ void MainWindow::buildDeskController()
         connect(menuItem(QStringLiteral("mnuEditItem_") + QString::number(i)), &QAction::triggered, m_deskController,
                 [this, i] { m_deskController->runEditMenuItem(i); });
     }
-    connect(menuItem(QStringLiteral("mnuHelpItem_0")), &QAction::triggered, this, &MainWindow::runHelpLauncher);
+    connect(menuItem(QStringLiteral("mnuHelpItem_0")), &QAction::triggered, this,
+            [this] { openHelp(m_context, true); });
+    connect(menuItem(QStringLiteral("mnuUndo")), &QAction::triggered, m_deskController, &results::DeskController::undo);
     connect(menuItem(QStringLiteral("mnuAboutItem_0")), &QAction::triggered, this, &MainWindow::openAboutWindow);
 }
 
@@ -433,11 +479,16 @@ void MainWindow::openAboutWindow()
 
 void MainWindow::maximize()
 {
-    setWindowState(windowState() | Qt::WindowMaximized);
+    // The first start fills the screen; later starts come back as the user left the window.
+    const QByteArray saved =
+        QByteArray::fromBase64(m_context.settings.product(QStringLiteral("WindowGeometry"), QString()).toLatin1());
+    if (saved.isEmpty() || !restoreGeometry(saved))
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    m_context.settings.saveProduct(QStringLiteral("WindowGeometry"), QString::fromLatin1(saveGeometry().toBase64()));
     // Searches stop first so that late socket events only close their sockets; nothing is saved.
     emit shuttingDown();
     event->accept();

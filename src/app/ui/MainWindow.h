@@ -44,6 +44,7 @@ class BlockedNotice;
 namespace app {
 
 class AppContext;
+class RunStatus;
 
 /// The main window: source row, the results desk, three status panels and the menus. It owns the
 /// result lists; its behaviour lives in the controllers it connects.
@@ -64,6 +65,7 @@ public:
     QLabel *statusPanel(int number) const { return m_panels.at(number - 1); }
     void setStatusPanel(int number, const QString &text);
     QAction *menuItem(const QString &objectName) const;
+    RunStatus *runStatus() const { return m_runStatus; }
 
     /// Opens the TLD manager without blocking, or brings the open one forward.
     void openTldManager();
@@ -125,6 +127,7 @@ private:
     void showUncheckedCount(int count);
     void enableSourceItems(bool running);
     void buildMenus();
+    void addShortcuts();
     void buildEngine();
     void buildDeskController();
     void showFileBackupNotice();
@@ -136,6 +139,7 @@ private:
     std::array<results::DomainListModel *, 5> m_models{};
     std::array<QLabel *, 3> m_panels{};
     QLabel *m_uncheckedCount = nullptr;
+    RunStatus *m_runStatus = nullptr;
     results::ResultLog m_log;
     QPointer<tld::TldManagerWindow> m_tldManager;
     QPointer<tld::WhoisWindow> m_lookupWindow;

@@ -82,7 +82,7 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
       m_checker(
           new BrowseChecker(context.tlds, context.throttle, context.results, context.folder.path(queueFileName), this)),
       m_opener(std::make_unique<results::DomainOpener>(context.links, context.selectedDomain, context.services.shell,
-                                                       context.openLookup))
+                                                       context.openLookup, context.services.messages))
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Browse for Domains"));

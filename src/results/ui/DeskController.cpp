@@ -36,7 +36,8 @@ const EditMenuItem editMenuItems[] = {
 DeskController::DeskController(ResultsDesk &desk, results::ResultClasses &classes, DomainListModel &saved,
                                DeskContext context, QObject *parent)
     : QObject(parent), m_desk(desk), m_classes(classes), m_saved(saved), m_context(std::move(context)),
-      m_opener(m_context.links, m_context.selectedDomain, m_context.services.shell, m_context.openLookup),
+      m_opener(m_context.links, m_context.selectedDomain, m_context.services.shell, m_context.openLookup,
+               m_context.services.messages),
       m_remembered(m_context.rememberedPath)
 {
     for (int number = 1; number <= ResultsDesk::listCount; ++number)
@@ -50,7 +51,15 @@ void DeskController::connectList(int number)
     view->setDragSourceNumber(number == savedList ? 0 : number);
     view->setAcceptsListDrops(number == savedList);
     connect(view, &ResultListView::listPressed, this, [this, number] { notePressedList(number); });
+    if (number != savedList)
+        view->addSelectionAction(QStringLiteral("mnuSave"), QStringLiteral("Save"), QKeySequence::Save,
+                                 [this, number] { saveSelection(number); });
+    view->addSelectionAction(QStringLiteral("mnuCopy"), QStringLiteral("Copy"), QKeySequence::Copy,
+                             [this, number] { copySelection(number); });
     offerBuyAndLookup(*view, m_opener);
+    view->addSelectionAction(QStringLiteral("mnuDelete"), QStringLiteral("Delete"), QKeySequence::UnknownKey,
+                             [this, number] { deleteSelected(number); });
+    connect(view, &ResultListView::undoRequested, this, &DeskController::undo);
     connect(view, &ResultListView::entryDoubleClicked, this,
             [this, number](const QString &entry) { openEntry(number, entry); });
     connect(view, &ResultListView::deleteKeyPressed, this,
@@ -111,27 +120,91 @@ void DeskController::deleteSelected(int number)
     const QList<int> rows = m_desk.list(number)->selectedRows();
     if (rows.isEmpty())
         return;
-    if (number == savedList) {
-        if (!confirmSavedRemoval(int(rows.size())))
-            return;
-        m_saved.removeEntries(rows);
-        // A deleted saved domain must not come back with the next start.
-        saveRememberedList();
-    } else {
-        m_classes.deleteEntries(number, rows);
-    }
+    if (number == savedList && !confirmSavedRemoval(int(rows.size())))
+        return;
+    removeRows(number, rows);
 }
 
 void DeskController::emptyList(int number)
 {
+    if (number < 1 || number > savedList)
+        return;
+    DomainListModel *model = list(number);
+    if (number == savedList && (m_saved.count() == 0 || !confirmSavedRemoval(m_saved.count())))
+        return;
+    QList<int> rows;
+    for (int row = 0; row < model->count(); ++row)
+        rows.append(row);
+    removeRows(number, rows);
+}
+
+void DeskController::removeRows(int number, const QList<int> &rows)
+{
+    Removal removal{number, rows, {}, 0};
+    DomainListModel *model = list(number);
+    for (int row : rows)
+        removal.entries.append(model->entry(row));
     if (number == savedList) {
-        if (m_saved.count() == 0 || !confirmSavedRemoval(m_saved.count()))
-            return;
-        m_saved.clear();
+        if (rows.size() == model->count())
+            m_saved.clear();
+        else
+            m_saved.removeEntries(rows);
+        // A deleted saved domain must not come back with the next start.
         saveRememberedList();
-    } else if (number >= 1 && number <= 4) {
-        m_classes.clearList(number);
+    } else {
+        const int before = m_classes.counter(number);
+        if (rows.size() == model->count())
+            m_classes.clearList(number);
+        else
+            m_classes.deleteEntries(number, rows);
+        removal.counterDrop = before - m_classes.counter(number);
     }
+    if (removal.entries.isEmpty() && removal.counterDrop == 0)
+        return;
+    if (!m_groupRemovals || m_undo.empty())
+        m_undo.emplace_back();
+    m_undo.back().push_back(std::move(removal));
+    if (m_undo.size() > undoDepth)
+        m_undo.erase(m_undo.begin());
+}
+
+bool DeskController::undo()
+{
+    if (m_undo.empty())
+        return false;
+    const std::vector<Removal> step = std::move(m_undo.back());
+    m_undo.pop_back();
+    for (auto removal = step.rbegin(); removal != step.rend(); ++removal) {
+        if (removal->list == savedList) {
+            m_saved.insertEntries(removal->rows, removal->entries);
+            saveRememberedList();
+        } else {
+            m_classes.restoreEntries(removal->list, removal->rows, removal->entries, removal->counterDrop);
+        }
+    }
+    return true;
+}
+
+void DeskController::copySelection(int number)
+{
+    if (!m_context.services.clipboard || number < 1 || number > savedList)
+        return;
+    QString text;
+    for (const QString &entry : m_desk.list(number)->selectedEntries())
+        text += entry + QStringLiteral("\r\n");
+    if (!text.isEmpty())
+        m_context.services.clipboard->setText(text);
+}
+
+void DeskController::saveSelection(int number)
+{
+    if (number < 1 || number >= savedList)
+        return;
+    const QStringList entries = m_desk.list(number)->selectedEntries();
+    if (entries.isEmpty())
+        return;
+    m_saved.appendMany(entries);
+    saveRememberedList();
 }
 
 bool DeskController::confirmSavedRemoval(int count)
@@ -156,18 +229,23 @@ void DeskController::runEditMenuItem(int index)
     if (index < 0 || index >= int(std::size(editMenuItems)))
         return;
     const EditMenuItem &item = editMenuItems[index];
+    if (!item.copy)
+        m_undo.emplace_back(); // one Ctrl+Z brings back every list the item cleared
+    m_groupRemovals = !item.copy;
     for (int number : item.lists) {
         if (item.copy)
             copyListToClipboard(number);
         else
             emptyList(number);
     }
+    m_groupRemovals = false;
+    if (!item.copy && m_undo.back().empty())
+        m_undo.pop_back();
 }
 
 void DeskController::visitWebsite()
 {
-    if (m_context.services.shell)
-        m_context.services.shell->openUrl(registrarHome(m_context.links));
+    platform::openOrSay(m_context.services.shell, m_context.services.messages, registrarHome(m_context.links));
 }
 
 void DeskController::saveRememberedList()

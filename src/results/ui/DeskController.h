@@ -7,6 +7,8 @@
 
 #include <QObject>
 
+#include <vector>
+
 namespace results {
 
 class ResultClasses;
@@ -56,6 +58,14 @@ public:
     void runEditMenuItem(int index);
     void visitWebsite();
 
+    /// Ctrl+C in list @p number: the selected entries, each followed by CR LF, go to the clipboard.
+    void copySelection(int number);
+    /// Ctrl+S in list @p number (1 to 4): the selected entries join the saved list.
+    void saveSelection(int number);
+    /// Ctrl+Z: the last Delete or Clear, of whichever list, is undone; false when there is none.
+    bool undo();
+    bool canUndo() const { return !m_undo.empty(); }
+
     void saveRememberedList();
     void loadRememberedList();
 
@@ -63,6 +73,20 @@ private:
     void connectList(int number);
     /// Asks before @p count saved names go and keeps the file as it was; false when the user cancels.
     bool confirmSavedRemoval(int count);
+    /// Takes @p rows out of list @p number and keeps them for undo.
+    void removeRows(int number, const QList<int> &rows);
+
+    /// Entries a Delete or Clear took from one list, with what it took from the list's counter.
+    struct Removal {
+        int list = 0;
+        QList<int> rows;
+        QStringList entries;
+        int counterDrop = 0;
+    };
+    static constexpr std::size_t undoDepth = 20;
+    /// One step per user action (Clear High/Mid/Low takes three lists at once).
+    std::vector<std::vector<Removal>> m_undo;
+    bool m_groupRemovals = false;
 
     ResultsDesk &m_desk;
     results::ResultClasses &m_classes;

@@ -2,6 +2,7 @@
 
 #include "results/DomainListModel.h"
 #include "results/ListActions.h"
+#include "results/ListFilterModel.h"
 
 #include <QContextMenuEvent>
 #include <QDrag>
@@ -73,8 +74,22 @@ void ResultListView::updateDragDropMode()
     viewport()->setAcceptDrops(m_acceptsDrops);
 }
 
+void ResultListView::setDomainList(DomainListModel *list)
+{
+    auto *filter = new ListFilterModel(this);
+    filter->setSourceModel(list);
+    setModel(filter);
+}
+
+ListFilterModel *ResultListView::filter() const
+{
+    return qobject_cast<ListFilterModel *>(model());
+}
+
 DomainListModel *ResultListView::domainList() const
 {
+    if (const ListFilterModel *shown = filter())
+        return qobject_cast<DomainListModel *>(shown->sourceModel());
     return qobject_cast<DomainListModel *>(model());
 }
 
@@ -84,10 +99,21 @@ QList<int> ResultListView::selectedRows() const
     if (!selectionModel())
         return rows;
     const QModelIndexList indexes = selectionModel()->selectedIndexes();
+    const ListFilterModel *shown = filter();
     for (const QModelIndex &index : indexes)
-        rows.append(index.row());
+        rows.append(shown ? shown->mapToSource(index).row() : index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+QStringList ResultListView::selectedEntries() const
+{
+    QStringList entries;
+    if (const DomainListModel *list = domainList()) {
+        for (int row : selectedRows())
+            entries.append(list->entry(row));
+    }
+    return entries;
 }
 
 ListDrag ResultListView::currentDrag() const
@@ -102,6 +128,12 @@ void ResultListView::addEntryAction(const QString &objectName, const QString &ca
                                     std::function<void(const QString &entry)> run)
 {
     m_entryActions.append({objectName, caption, std::move(run)});
+}
+
+void ResultListView::addSelectionAction(const QString &objectName, const QString &caption,
+                                        QKeySequence::StandardKey key, std::function<void()> run)
+{
+    m_entryActions.append({objectName, caption, [run = std::move(run)](const QString &) { run(); }, key});
 }
 
 void ResultListView::contextMenuEvent(QContextMenuEvent *event)
@@ -121,6 +153,8 @@ void ResultListView::contextMenuEvent(QContextMenuEvent *event)
     for (const EntryAction &item : std::as_const(m_entryActions)) {
         QAction *action = menu->addAction(item.caption);
         action->setObjectName(item.objectName);
+        if (item.key != QKeySequence::UnknownKey)
+            action->setShortcut(item.key); // shown beside the caption; the list handles the key itself
         connect(action, &QAction::triggered, this, [run = item.run, entry] { run(entry); });
     }
     menu->popup(event->globalPos());
@@ -143,6 +177,19 @@ void ResultListView::mousePressEvent(QMouseEvent *event)
 
 void ResultListView::keyPressEvent(QKeyEvent *event)
 {
+    // Taken before the list's own handling, which would copy only the current entry.
+    for (const EntryAction &item : std::as_const(m_entryActions)) {
+        if (item.key != QKeySequence::UnknownKey && event->matches(item.key)) {
+            event->accept();
+            item.run(QString());
+            return;
+        }
+    }
+    if (event->matches(QKeySequence::Undo)) {
+        event->accept();
+        emit undoRequested();
+        return;
+    }
     const DeleteKeyAction action = deleteKeyAction(event->key(), event->modifiers());
     if (action == DeleteKeyAction::None) {
         QListView::keyPressEvent(event);

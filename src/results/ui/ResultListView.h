@@ -3,6 +3,7 @@
 #include "results/ListActions.h"
 #include "results/ListDrag.h"
 
+#include <QKeySequence>
 #include <QListView>
 
 #include <functional>
@@ -11,6 +12,7 @@ namespace results {
 
 class DomainListModel;
 class DomainOpener;
+class ListFilterModel;
 
 /**
  * A result list: reports presses, double-clicked entries and the Delete key to its controller, starts
@@ -29,8 +31,15 @@ public:
     /// Accepts dropped text and reports it with dropped().
     void setAcceptsListDrops(bool accepts);
 
-    /// Rows of the selected entries in ascending order.
+    /// Shows @p list through a filter that the user can narrow and sort (setModel shows it as it is).
+    void setDomainList(DomainListModel *list);
+    /// The filter in front of the list; null when the list is shown as it is.
+    ListFilterModel *filter() const;
+
+    /// Rows of the selected entries in the list underneath, in ascending order.
     QList<int> selectedRows() const;
+    /// The selected entries in the list's own order.
+    QStringList selectedEntries() const;
     DomainListModel *domainList() const;
 
     /// The drag the current selection would start.
@@ -39,11 +48,17 @@ public:
     /// Adds an item to the context menu of an entry; @p run gets the entry the menu was opened on.
     void addEntryAction(const QString &objectName, const QString &caption,
                         std::function<void(const QString &entry)> run);
+    /// Adds an item for the whole selection to the context menu; @p key (when not UnknownKey) runs it
+    /// from the keyboard too.
+    void addSelectionAction(const QString &objectName, const QString &caption, QKeySequence::StandardKey key,
+                            std::function<void()> run);
 
 signals:
     void listPressed();
     void entryDoubleClicked(const QString &entry);
     void deleteKeyPressed(results::DeleteKeyAction action);
+    /// Ctrl+Z in the list.
+    void undoRequested();
     void dropped(const results::ListDrag &drag);
 
 protected:
@@ -62,6 +77,7 @@ private:
         QString objectName;
         QString caption;
         std::function<void(const QString &)> run;
+        QKeySequence::StandardKey key = QKeySequence::UnknownKey;
     };
 
     int m_dragSourceNumber = 0;

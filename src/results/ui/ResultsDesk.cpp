@@ -1,13 +1,18 @@
 #include "results/ui/ResultsDesk.h"
 
 #include "results/DomainListModel.h"
+#include "results/ListFilterModel.h"
 #include "results/ui/ResultListView.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace results {
 
@@ -35,6 +40,8 @@ QPushButton *indexedButton(const char *name, int number, const QString &caption,
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name) + QLatin1Char('_') + QString::number(number));
     button->setToolTip(hint);
+    // Five columns have a "Copy" button each: the name says whose.
+    button->setAccessibleName(hint + QStringLiteral(": ") + QLatin1String(listTexts[number - 1].caption));
     // Five columns of three buttons must still fit a small screen: buttons give up width first.
     button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     button->setMinimumWidth(40);
@@ -51,6 +58,7 @@ QString ResultsDesk::restingCaption(int number)
 ResultsDesk::ResultsDesk(QWidget *parent) : QGroupBox(QStringLiteral("Domain Name Manager"), parent)
 {
     setObjectName(QStringLiteral("Frame2"));
+    QLayout *filterRow = buildFilterRow(); // first, so that Tab reaches it before the lists
     auto *columns = new QHBoxLayout;
     for (int number : columnOrder)
         columns->addWidget(buildColumn(number), 1);
@@ -59,12 +67,15 @@ ResultsDesk::ResultsDesk(QWidget *parent) : QGroupBox(QStringLiteral("Domain Nam
     m_setup->setObjectName(QStringLiteral("cmdSetup"));
     m_website = new QPushButton(QStringLiteral("Visit"), this);
     m_website->setObjectName(QStringLiteral("cmdWebsite"));
+    m_setup->setAccessibleName(QStringLiteral("Setup: the TLD manager"));
+    m_website->setAccessibleName(QStringLiteral("Visit the registrar's website"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_setup);
     buttons->addStretch(1);
     buttons->addWidget(m_website);
 
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(filterRow);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
 }
@@ -78,6 +89,9 @@ QWidget *ResultsDesk::buildColumn(int number)
     auto *list = new ResultListView(column);
     list->setObjectName(QStringLiteral("List") + QString::number(number));
     list->setToolTip(QLatin1String(text.hint));
+    list->setAccessibleName(QLatin1String(text.caption));
+    list->setAccessibleDescription(QLatin1String(text.hint));
+    caption->setBuddy(list);
     list->setSelectionMode(number <= 4 ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
 
     auto *buttons = new QHBoxLayout;
@@ -100,9 +114,50 @@ QWidget *ResultsDesk::buildColumn(int number)
     return column;
 }
 
+QLayout *ResultsDesk::buildFilterRow()
+{
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(QStringLiteral("txtFilter"));
+    m_filter->setPlaceholderText(QStringLiteral("Filter the lists (Ctrl+F)"));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->setAccessibleName(QStringLiteral("Filter the lists"));
+    auto *filterLabel = new QLabel(QStringLiteral("F&ilter:"), this);
+    filterLabel->setObjectName(QStringLiteral("lblFilter"));
+    filterLabel->setBuddy(m_filter);
+    m_order = new QComboBox(this);
+    m_order->setObjectName(QStringLiteral("cmbOrder"));
+    m_order->addItems({QStringLiteral("As found"), QStringLiteral("By name"), QStringLiteral("By length")});
+    m_order->setAccessibleName(QStringLiteral("Sort the lists"));
+    auto *orderLabel = new QLabel(QStringLiteral("So&rt:"), this);
+    orderLabel->setObjectName(QStringLiteral("lblOrder"));
+    orderLabel->setBuddy(m_order);
+    connect(m_filter, &QLineEdit::textChanged, this, &ResultsDesk::applyFilter);
+    connect(m_order, &QComboBox::currentIndexChanged, this, &ResultsDesk::applyFilter);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(filterLabel);
+    row->addWidget(m_filter, 1);
+    row->addWidget(orderLabel);
+    row->addWidget(m_order);
+    return row;
+}
+
+void ResultsDesk::applyFilter()
+{
+    const auto order = ListOrder(std::max(0, m_order->currentIndex()));
+    for (ResultListView *view : m_lists) {
+        if (ListFilterModel *shown = view->filter()) {
+            shown->setFilterText(m_filter->text());
+            if (shown->order() != order)
+                shown->setOrder(order);
+        }
+    }
+}
+
 void ResultsDesk::setModel(int number, DomainListModel *model)
 {
-    list(number)->setModel(model);
+    list(number)->setDomainList(model);
+    applyFilter();
 }
 
 } // namespace results

@@ -2,9 +2,13 @@
 
 #include <QGroupBox>
 
+class QLayout;
+
 #include <array>
 
+class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace results {
@@ -30,6 +34,10 @@ public:
     QPushButton *clearButton(int number) const { return m_clear.at(number - 1); }
     QPushButton *setupButton() const { return m_setup; }
     QPushButton *websiteButton() const { return m_website; }
+    /// Narrows every list to the entries holding its text, as the user types.
+    QLineEdit *filterBox() const { return m_filter; }
+    /// The order every list shows its entries in: as found, by name, by length.
+    QComboBox *orderChooser() const { return m_order; }
 
     /// Shows @p model in list @p number.
     void setModel(int number, DomainListModel *model);
@@ -38,6 +46,8 @@ public:
 
 private:
     QWidget *buildColumn(int number);
+    QLayout *buildFilterRow();
+    void applyFilter();
 
     std::array<ResultListView *, listCount> m_lists{};
     std::array<QLabel *, listCount> m_labels{};
@@ -46,6 +56,8 @@ private:
     std::array<QPushButton *, listCount> m_clear{};
     QPushButton *m_setup = nullptr;
     QPushButton *m_website = nullptr;
+    QLineEdit *m_filter = nullptr;
+    QComboBox *m_order = nullptr;
 };
 
 } // namespace results

@@ -32,6 +32,10 @@ HarvesterWindow::HarvesterWindow(const HarvesterHost &host, const HarvestRequest
     connect(m_harvester, &Harvester::writeFailed, this, &HarvesterWindow::showWriteFailure);
     connect(m_harvester, &Harvester::nothingFound, this,
             [this] { closeWithMessage(QStringLiteral("No domain names found.")); });
+    connect(m_harvester, &Harvester::downloadFailed, this, [this](const QString &reason) {
+        closeWithMessage(QStringLiteral("The search page could not be downloaded: ") + reason +
+                         QStringLiteral("\r\n\r\nNo list was created."));
+    });
     m_harvester->start(request);
 }
 

@@ -18,9 +18,18 @@ template <typename Widget> Widget *named(Widget *widget, const char *name)
     return widget;
 }
 
-QLabel *label(const char *name, const QString &text, QWidget *parent)
+// A label that names its control for screen readers and moves the focus to it with its mnemonic.
+QLabel *label(const char *name, const QString &text, QWidget *buddy, QWidget *parent)
 {
-    return named(new QLabel(text, parent), name);
+    QLabel *caption = named(new QLabel(text, parent), name);
+    caption->setBuddy(buddy);
+    QString spoken = text;
+    spoken.remove(QLatin1Char('&'));
+    if (spoken.endsWith(QLatin1Char(':')))
+        spoken.chop(1);
+    if (buddy->accessibleName().isEmpty())
+        buddy->setAccessibleName(spoken);
+    return caption;
 }
 
 } // namespace
@@ -43,13 +52,22 @@ SourcePanel::SourcePanel(QWidget *parent)
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(label("lblSearchType", QStringLiteral("Search Type:"), this));
+    row->addWidget(label("lblSearchType", QStringLiteral("Search T&ype:"), m_combo1, this));
     row->addWidget(m_combo1);
     row->addWidget(buildWordPanel());
     row->addWidget(buildSearchPanel());
     row->addWidget(m_command3);
     row->addStretch(1);
     hideSearchPanel();
+    m_command3->setToolTip(QStringLiteral("Stop the search (Esc)"));
+    // The order the controls stand in: the TLD is chosen before Start.
+    setTabOrder(m_combo1, m_txtWordNum);
+    setTabOrder(m_txtWordNum, m_cmbTlds);
+    setTabOrder(m_cmbTlds, m_cmdDoSearch);
+    setTabOrder(m_cmdDoSearch, m_txtSearch);
+    setTabOrder(m_txtSearch, m_combo2);
+    setTabOrder(m_combo2, m_cmdCreate);
+    setTabOrder(m_cmdCreate, m_command3);
 }
 
 QWidget *SourcePanel::buildWordPanel()
@@ -58,23 +76,25 @@ QWidget *SourcePanel::buildWordPanel()
     m_txtWordNum = named(new QLineEdit(QStringLiteral("1"), m_wordPanel), "txtWordNum");
     m_txtWordMax = named(new QLineEdit(QStringLiteral("1"), m_wordPanel), "txtWordMax");
     m_txtWordMax->setReadOnly(true);
+    m_txtWordMax->setFocusPolicy(Qt::ClickFocus); // shown, never typed into: no stop for the Tab key
     m_txtWordMax->setToolTip(QStringLiteral("The number of entries on your list."));
     m_txtWordMax->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
     m_txtWordNum->setMaximumWidth(90);
     m_txtWordMax->setMaximumWidth(90);
     m_cmdDoSearch = named(new QPushButton(QStringLiteral("Start"), m_wordPanel), "cmdDoSearch");
-    m_cmdDoSearch->setToolTip(QStringLiteral("Click here to start searching your list."));
+    m_cmdDoSearch->setToolTip(QStringLiteral("Click here to start searching your list. (Ctrl+Return)"));
     m_cmdDoSearch->setEnabled(false);
     m_cmbTlds = named(new QComboBox(m_wordPanel), "cmbTLDs");
     m_cmbTlds->setMinimumContentsLength(6);
 
     auto *layout = new QHBoxLayout(m_wordPanel);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(label("wLabel1", QStringLiteral("Start Number:"), m_wordPanel));
+    m_txtWordMax->setAccessibleName(QStringLiteral("Number of entries"));
+    layout->addWidget(label("wLabel1", QStringLiteral("Start &Number:"), m_txtWordNum, m_wordPanel));
     layout->addWidget(m_txtWordNum);
-    layout->addWidget(label("wLabel2", QStringLiteral("Of"), m_wordPanel));
+    layout->addWidget(label("wLabel2", QStringLiteral("Of"), m_txtWordMax, m_wordPanel));
     layout->addWidget(m_txtWordMax);
-    layout->addWidget(label("sLblTLD", QStringLiteral("TLD:"), m_wordPanel));
+    layout->addWidget(label("sLblTLD", QStringLiteral("T&LD:"), m_cmbTlds, m_wordPanel));
     layout->addWidget(m_cmbTlds);
     layout->addWidget(m_cmdDoSearch);
     return m_wordPanel;
@@ -95,9 +115,10 @@ QWidget *SourcePanel::buildSearchPanel()
 
     auto *layout = new QHBoxLayout(m_searchPanel);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(label("SLabel1", QStringLiteral("Search String:"), m_searchPanel));
+    layout->addWidget(label("SLabel1", QStringLiteral("Search &String:"), m_txtSearch, m_searchPanel));
     layout->addWidget(m_txtSearch);
-    layout->addWidget(label("SLabel2", QStringLiteral("Get"), m_searchPanel));
+    m_combo2->setAccessibleName(QStringLiteral("Number of domains to get"));
+    layout->addWidget(label("SLabel2", QStringLiteral("Get"), m_combo2, m_searchPanel));
     layout->addWidget(m_combo2);
     layout->addWidget(m_cmdCreate);
     return m_searchPanel;

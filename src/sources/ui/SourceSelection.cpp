@@ -6,9 +6,12 @@
 #include "sources/ui/SourcePanel.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace sources {
@@ -18,13 +21,19 @@ SourceSelection::SourceSelection(SourcePanel &panel, const platform::AppFolder &
     : QObject(parent), m_panel(panel), m_folder(folder), m_settings(settings), m_services(services)
 {
     QComboBox *list = panel.sourceList();
-    connect(list, &QComboBox::currentIndexChanged, this, &SourceSelection::applySelection);
+    connect(list, &QComboBox::currentIndexChanged, this, [this](int index) {
+        // A choice by mouse or keyboard also reports itself as activated right after, in the same event.
+        m_justChanged = true;
+        QTimer::singleShot(0, this, [this] { m_justChanged = false; });
+        applySelection(index);
+    });
     // Choosing the item that is already chosen applies it again (it reopens the generator, say).
     connect(list, &QComboBox::activated, this, [this](int index) {
-        if (index == m_appliedIndex)
+        if (index == m_appliedIndex && !std::exchange(m_justChanged, false))
             applySelection(index);
     });
-    connect(panel.startNumber(), &QLineEdit::textChanged, this, &SourceSelection::checkStartNumber);
+    // Checked once the typing is done: "136" cleared and 500 typed must not pass through "1" on the way.
+    connect(panel.startNumber(), &QLineEdit::editingFinished, this, &SourceSelection::acceptStartNumber);
     connect(panel.searchString(), &QLineEdit::textChanged, this, &SourceSelection::updateSearchButton);
     connect(panel.startButton(), &QPushButton::clicked, this, &SourceSelection::startRun);
     connect(panel.searchButton(), &QPushButton::clicked, this, &SourceSelection::harvesterRequested);
@@ -41,12 +50,15 @@ void SourceSelection::applySelection(int index)
     m_appliedIndex = index;
     if (index < 0 || index >= sourceCatalog().size())
         return;
+    if (!m_quiet && Source(index) != Source::Browse)
+        m_settings.saveProduct(QStringLiteral("LastSource"), QString::number(index));
     const SourceInfo &info = sourceCatalog().at(index);
     switch (Source(index)) {
     case Source::Browse:
         m_panel.hideWordPanel();
         m_panel.hideSearchPanel();
-        emit browserRequested();
+        if (!m_quiet)
+            emit browserRequested();
         break;
     case Source::Generate:
         applyGenerator();
@@ -122,12 +134,16 @@ void SourceSelection::applyCustomList()
 {
     m_panel.hideSearchPanel();
     m_panel.showWordPanel();
-    if (m_services.dialogs) {
+    if (m_quiet) {
+        m_customPath = m_settings.product(QStringLiteral("LastCustomList"), QString());
+    } else if (m_services.dialogs) {
         const QString chosen =
             m_services.dialogs->openFile(m_folder.path(QStringLiteral("wordlists")), QStringLiteral("*.txt"));
         if (!chosen.isEmpty())
             m_customPath = chosen;
     }
+    if (!m_customPath.isEmpty())
+        m_settings.saveProduct(QStringLiteral("LastCustomList"), m_customPath);
     m_list.setPath(m_customPath);
     showEntryCount();
     enableForChosenList();
@@ -157,7 +173,45 @@ void SourceSelection::applyGenerator()
     m_panel.stopButton()->setEnabled(false);
     m_panel.startNumber()->setEnabled(true);
     m_panel.startNumber()->setText(QStringLiteral("1"));
-    emit generatorRequested();
+    if (!m_quiet)
+        emit generatorRequested();
+}
+
+void SourceSelection::restoreLastSource()
+{
+    int index = -1;
+    if (!platform::readInt(m_settings.product(QStringLiteral("LastSource"), QString()), index) || index < 0 ||
+        index >= sourceCatalog().size() || Source(index) == Source::Browse)
+        return;
+    if (Source(index) == Source::Custom &&
+        !QFileInfo::exists(m_settings.product(QStringLiteral("LastCustomList"), QString())))
+        return;
+    m_quiet = true;
+    m_panel.sourceList()->setCurrentIndex(index);
+    m_quiet = false;
+}
+
+bool SourceSelection::acceptStartNumber()
+{
+    QLineEdit *start = m_panel.startNumber();
+    if (!start->isEnabled() || !m_panel.startButton()->isEnabled())
+        return true;
+    bool ok = false;
+    const int number = start->text().trimmed().toInt(&ok);
+    const int count = m_panel.entryCount()->text().trimmed().toInt();
+    if (ok && number >= 1 && number <= std::max(1, count))
+        return true;
+    // Put right before the message shows: the box takes the focus, and the field checks itself again.
+    start->setText(QStringLiteral("1"));
+    start->setFocus();
+    start->selectAll();
+    if (m_services.messages)
+        m_services.messages->show({QStringLiteral("Start Number"),
+                                   QStringLiteral("The start number must be a whole number from 1 to ") +
+                                       QString::number(std::max(1, count)) +
+                                       QStringLiteral(", the number of entries on the list."),
+                                   platform::MessageRequest::Icon::Warning, platform::MessageRequest::Buttons::Ok});
+    return false;
 }
 
 void SourceSelection::checkStartNumber()
@@ -200,8 +254,11 @@ void SourceSelection::startListRun(const QString &path)
 
 void SourceSelection::startRun()
 {
-    lockForRun();
+    // Start pressed with the keyboard while the number is still being typed: no editing end came first.
     const QString source = currentSource();
+    if (source != QLatin1String("Yahoo Search") && source != QLatin1String("Google Search") && !acceptStartNumber())
+        return;
+    lockForRun();
     if (source == QLatin1String("Yahoo Search") || source == QLatin1String("Google Search"))
         m_panel.startNumber()->setText(QStringLiteral("1"));
     const int wordIndex = m_panel.startNumber()->text().trimmed().toInt();

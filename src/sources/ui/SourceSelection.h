@@ -29,6 +29,12 @@ public:
 
     /// Applies the source at @p index of the source list (the list's click, or a Tools menu item).
     void applySelection(int index);
+    /// Chooses the source of the last session again, quietly: no file dialog (a custom list comes back
+    /// as the file it was) and no window opens; the browser is not chosen again.
+    void restoreLastSource();
+    /// Checks the start number the user typed: a whole number from 1 to the entry count. Otherwise a
+    /// message says so, the field falls back to 1 and keeps the focus; false then.
+    bool acceptStartNumber();
     /// Starts a run over the current source (the Start button; the generator and harvester call it too).
     void startRun();
     /// Starts a run over the list file @p path (the unchecked names) from its first entry; the chosen
@@ -82,6 +88,8 @@ private:
     bool m_running = false;
     QString m_runPositionKey; ///< where the run under way keeps its position
     bool m_runIsCustom = false;
+    bool m_quiet = false;       ///< choosing the last session's source again: no dialog, no window
+    bool m_justChanged = false; ///< the source list's index changed in the event being handled
 };
 
 } // namespace sources
