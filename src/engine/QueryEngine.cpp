@@ -243,10 +243,6 @@ void QueryEngine::onLookupEnd(int index, const QueryOutcome &result)
         connectSlot(index); // the query is sent again once connected
         return;
     }
-    if (result.unreachable) {
-        slot.retry.start(silenceMs());
-        return;
-    }
     m_overall.stop();
     slot.inFlight = false;
     if (result.kind == QueryOutcome::Kind::Refused && result.retryAfterSeconds > 0)
@@ -259,6 +255,9 @@ void QueryEngine::onLookupEnd(int index, const QueryOutcome &result)
     } else {
         if (result.kind == QueryOutcome::Kind::Refused)
             emit blocked(slot.row.server, result.answer);
+        // A server that cannot be reached ends the name at once with the cause, not at the watchdog.
+        else if (result.unreachable)
+            emit blocked(slot.row.server, result.cause);
         // Neither free nor taken: the name waits for another try.
         m_results.addUncheckedName(slot.domain);
         setPanel(3, QStringLiteral("Unchecked (") +

@@ -75,11 +75,21 @@ void TestQuery::onConnected()
 
 void TestQuery::onLookupEnd(const QueryOutcome &outcome)
 {
-    // A refused or unresolvable server ends in the time-out message, as a silent one does. An RDAP question
-    // that could not be asked at all ends before anything was sent.
     const bool running = m_state == State::Receiving || m_state == State::Connecting;
-    if (!running || outcome.unreachable || outcome.kind == QueryOutcome::Kind::TimedOut)
+    if (!running || outcome.kind == QueryOutcome::Kind::TimedOut)
         return;
+    if (outcome.unreachable) {
+        // A refused or unresolvable server is told at once and by its cause: waiting would only end in
+        // "Connection timed out", which sends the user looking for a slow server that does not exist.
+        m_timer.stop();
+        m_timeoutTicks = 0;
+        setState(State::TimedOut);
+        show(QStringLiteral("Could not connect to %1:%2: %3")
+                 .arg(outcome.server)
+                 .arg(outcome.port)
+                 .arg(outcome.cause.isEmpty() ? QStringLiteral("not reachable") : outcome.cause));
+        return;
+    }
     m_timer.stop();
     m_timeoutTicks = 0;
     setState(State::Judged);

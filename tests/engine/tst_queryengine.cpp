@@ -67,7 +67,7 @@ private slots:
     void namesAreCheckedOneByOneIntoTheLists();
     void answerInPiecesIsJudgedWhole();
     void silentServerIsReconnectedOnItsOwnPortThenAbandoned();
-    void refusedConnectionEndsThroughTheWatchdog();
+    void refusedConnectionEndsTheNameAtOnce();
     void stopInFlightClosesAndLateEventsDoNothing();
     void oversizeAnswerIsCutAndLeftUnchecked();
     void longThrottleIsNotCountedByTheWatchdog();
@@ -164,16 +164,25 @@ void TestQueryEngine::silentServerIsReconnectedOnItsOwnPortThenAbandoned()
     rig.engine.stop();
 }
 
-void TestQueryEngine::refusedConnectionEndsThroughTheWatchdog()
+void TestQueryEngine::refusedConnectionEndsTheNameAtOnce()
 {
+    // A watchdog far beyond the wait below: only an ending at once passes.
+    platform::intervals().watchdogSeconds = 1000;
+    const auto restore = qScopeGuard([] { platform::intervals().watchdogSeconds = 8; });
     Rig rig(testing::WhoisFixtureServer::closedPort());
-    rig.source.names = {QStringLiteral("nobody.com")};
+    rig.source.names = {QStringLiteral("nobody.com"), QStringLiteral("noone.com")};
     QSignalSpy blocked(&rig.engine, &QueryEngine::blocked);
-    rig.engine.start(1, 1);
-    QVERIFY(blocked.wait(5000));
-    QTRY_VERIFY_WITH_TIMEOUT(rig.engine.listEnded(), 2000);
-    QCOMPARE(rig.results.counter(results::RegisteredList), 0);
-    rig.engine.stop();
+    QSignalSpy finished(&rig.engine, &QueryEngine::finished);
+    rig.engine.start(1, 2);
+    QVERIFY(finished.wait(3000));
+    QCOMPARE(finished.at(0).at(0).toString(),
+             QStringLiteral("Finished: 2 checked, 0 available, 0 registered, 2 unchecked"));
+    QCOMPARE(rig.outcomes.size(), 2);
+    QVERIFY(rig.outcomes.at(0).unreachable);
+    QVERIFY2(rig.outcomes.at(0).cause.contains(QLatin1String("refused"), Qt::CaseInsensitive),
+             qPrintable(rig.outcomes.at(0).cause));
+    QCOMPARE(blocked.size(), 2);
+    QCOMPARE(rig.results.uncheckedCount(), 2);
 }
 
 void TestQueryEngine::stopInFlightClosesAndLateEventsDoNothing()

@@ -42,6 +42,7 @@ private slots:
     void initTestCase();
     void customListRunFillsListsFilesAndPositions();
     void progressBarAdvancesAndGivesWayToTheSummary();
+    void refusedServerEndsEachNameAtOnceAndIsListed();
     void aSecondSessionKeepsTheFirstSessionsFinds();
     void uncheckedNamesAreCheckedAgainAndExported();
     void wordListResumesAfterARestart();
@@ -129,6 +130,29 @@ void TestSearchRun::progressBarAdvancesAndGivesWayToTheSummary()
     QVERIFY(desk.window->statusPanel(1)->isVisible());
     QCOMPARE(desk.window->statusPanel(1)->text(),
              QStringLiteral("Finished: 4 checked, 4 available, 0 registered, 0 unchecked"));
+}
+
+void TestSearchRun::refusedServerEndsEachNameAtOnceAndIsListed()
+{
+    // A watchdog far beyond the wait below: only names ended at once finish in time.
+    platform::intervals().watchdogSeconds = 1000;
+    const auto restore = qScopeGuard([] { platform::intervals().watchdogSeconds = 8; });
+    testing::TestFolder folder;
+    writeTable(folder, testing::WhoisFixtureServer::closedPort());
+    folder.write(QStringLiteral("mine.txt"), "first\r\nsecond\r\nthird\r\n");
+    Desk desk(folder);
+    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
+    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
+    QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
+                              QStringLiteral("Finished: 3 checked, 0 available, 0 registered, 3 unchecked"), 3000);
+    QCOMPARE(desk.window->resultLog().size(), 3);
+    // The one server is listed once, with the cause in words.
+    tld::BlockedNoticeWindow *notice = desk.window->blockedNotice()->window();
+    QVERIFY2(notice, "no blocked notice");
+    QCOMPARE(notice->servers(), QStringList{QStringLiteral("127.0.0.1")});
+    QVERIFY2(notice->response().contains(QLatin1String("refused"), Qt::CaseInsensitive),
+             qPrintable(notice->response()));
 }
 
 void TestSearchRun::aSecondSessionKeepsTheFirstSessionsFinds()

@@ -31,8 +31,8 @@ private slots:
     void judgesWithThePhrasesOfTheMomentTheAnswerIsComplete();
     void placeholderNamesShowNoVerdict_data();
     void placeholderNamesShowNoVerdict();
-    void timesOutOnTheFifthTick_data();
-    void timesOutOnTheFifthTick();
+    void timesOutOnTheFifthTickUnlessRefused_data();
+    void timesOutOnTheFifthTickUnlessRefused();
     void restartDropsTheRunningTest();
     void proxyModeAsksTheProxyRow();
     void rdapRowsReportTheHttpStatus_data();
@@ -155,7 +155,7 @@ void TestTestQuery::placeholderNamesShowNoVerdict()
     QCOMPARE(m_messages.shown.size(), messages);
 }
 
-void TestTestQuery::timesOutOnTheFifthTick_data()
+void TestTestQuery::timesOutOnTheFifthTickUnlessRefused_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("refused");
@@ -164,21 +164,32 @@ void TestTestQuery::timesOutOnTheFifthTick_data()
     QTest::newRow("refused connection") << int(WhoisFixtureServer::Mode::Silent) << true;
 }
 
-void TestTestQuery::timesOutOnTheFifthTick()
+void TestTestQuery::timesOutOnTheFifthTickUnlessRefused()
 {
     QFETCH(int, mode);
     QFETCH(bool, refused);
     WhoisFixtureServer server;
     QVERIFY(server.listen());
     server.setMode(WhoisFixtureServer::Mode(mode));
-    m_tlds.setTable({row(QStringLiteral("com"), refused ? WhoisFixtureServer::closedPort() : server.port())});
+    const quint16 port = refused ? WhoisFixtureServer::closedPort() : server.port();
+    m_tlds.setTable({row(QStringLiteral("com"), port)});
     TestQuery query(m_tlds, m_messages);
     auto *timer = query.findChild<QTimer *>(QStringLiteral("timTimeout"));
     QVERIFY2(timer, "timTimeout is missing");
     QSignalSpy ticks(timer, &QTimer::timeout);
     QVERIFY(query.startTestQuery(QStringLiteral("Google.com")));
-    QTRY_COMPARE_WITH_TIMEOUT(m_messages.texts(), QStringList{QStringLiteral("Connection timed out")}, 5000);
-    QCOMPARE(ticks.size(), 5);
+    if (refused) {
+        // Nothing to wait for: told at once, with the cause.
+        QTRY_COMPARE_WITH_TIMEOUT(m_messages.shown.size(), 1, 5000);
+        QVERIFY2(m_messages.texts().at(0).startsWith(QStringLiteral("Could not connect to 127.0.0.1:%1: ").arg(port)),
+                 qPrintable(m_messages.texts().at(0)));
+        QVERIFY2(m_messages.texts().at(0).contains(QLatin1String("refused"), Qt::CaseInsensitive),
+                 qPrintable(m_messages.texts().at(0)));
+        QVERIFY(ticks.size() < 5);
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(m_messages.texts(), QStringList{QStringLiteral("Connection timed out")}, 5000);
+        QCOMPARE(ticks.size(), 5);
+    }
     QVERIFY(!timer->isActive());
     QCOMPARE(query.state(), TestQuery::State::TimedOut);
     QTest::qWait(8 * platform::intervals().secondMs);
