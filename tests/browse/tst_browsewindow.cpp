@@ -13,6 +13,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -115,6 +116,10 @@ void TestBrowseWindow::pageAndFrameNamesAreQueuedCheckedAndListed()
              QStringList{QStringLiteral("takenname.net")});
     QCOMPARE(browser->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Unregistered: (2)"));
     QCOMPARE(browser->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Registered: (1)"));
+    auto *progress = browser->findChild<QProgressBar *>(QStringLiteral("progressRun"));
+    QVERIFY2(progress && progress->isVisible(), "the browse window shows no progress");
+    QTRY_COMPARE(progress->value(), progress->maximum());
+    QCOMPARE(progress->maximum(), 3); // the entries the first page queued
     QCOMPARE(folder.read(QStringLiteral("BrowserSearch.txt")), harvest);
 
     // Its lists offer the same context menu as the main window's.

@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -25,6 +26,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+
+#include <algorithm>
 
 namespace browse {
 
@@ -104,6 +107,13 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
     status->setObjectName(QStringLiteral("StatusBar1"));
     auto *statusLayout = new QHBoxLayout(status);
     statusLayout->setContentsMargins(0, 0, 0, 0);
+    m_progress = new QProgressBar(status);
+    m_progress->setObjectName(QStringLiteral("progressRun"));
+    m_progress->setAccessibleName(QStringLiteral("Queued names checked"));
+    m_progress->setFormat(QStringLiteral("%v of %m checked"));
+    m_progress->setRange(0, 0);
+    m_progress->hide();
+    statusLayout->addWidget(m_progress, 1);
     for (int i = 0; i < 3; ++i) {
         m_panels[i] = new QLabel(status);
         m_panels[i]->setObjectName(QStringLiteral("StatusBar1_") + QString::number(i + 1));
@@ -128,6 +138,7 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
         setWindowTitle(title + QStringLiteral(" - ") + m_context.productName);
     });
     connect(m_checker, &BrowseChecker::panelChanged, this, &BrowseWindow::setPanel);
+    connect(m_checker, &BrowseChecker::panelChanged, this, &BrowseWindow::showQueueProgress);
     connect(m_checker, &BrowseChecker::blocked, this, [this](const QString &host, const QString &text) {
         if (m_context.showBlocked)
             m_context.showBlocked(host, text);
@@ -275,6 +286,17 @@ void BrowseWindow::goToTypedAddress()
 void BrowseWindow::setPanel(int number, const QString &text)
 {
     m_panels.at(number - 1)->setText(text);
+}
+
+void BrowseWindow::showQueueProgress()
+{
+    // The name being checked is not done yet; the queue grows with every page scanned.
+    const int total = m_checker->foundTotal();
+    const int done =
+        std::clamp(m_checker->nextIndex() - (m_checker->state() == BrowseChecker::State::Checking ? 1 : 0), 0, total);
+    m_progress->setVisible(total > 0);
+    m_progress->setRange(0, std::max(1, total));
+    m_progress->setValue(done);
 }
 
 QString BrowseWindow::statusPanel(int number) const

@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QWebEnginePage;
 class QWebEngineView;
@@ -84,6 +85,7 @@ private:
     QWidget *buildShortcuts();
     QWidget *buildListColumn(int number);
     void setPanel(int number, const QString &text);
+    void showQueueProgress();
     void scanPage(QWebEnginePage *page);
     void pageScanned(int count);
     void goToTypedAddress();
@@ -99,6 +101,7 @@ private:
     std::array<results::ResultListView *, 2> m_views{};
     std::array<QLabel *, 2> m_labels{};
     std::array<QLabel *, 3> m_panels{};
+    QProgressBar *m_progress = nullptr;
     BrowseChecker *m_checker;
     std::unique_ptr<results::DomainOpener> m_opener;
     FoundNames m_session;
