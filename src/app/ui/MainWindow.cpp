@@ -169,7 +169,8 @@ void MainWindow::buildStatusBar()
         panel->setObjectName(QStringLiteral("StatusBar1_") + QString::number(i + 1));
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setMinimumWidth(160);
-        statusBar()->addWidget(panel, i == 2 ? 2 : 1);
+        // The first panel holds the last run's summary, the third the connection's words: both get room.
+        statusBar()->addWidget(panel, i == 1 ? 1 : 3);
         m_panels[i] = panel;
     }
     m_uncheckedCount = new QLabel(statusBar());

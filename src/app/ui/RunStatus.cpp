@@ -18,7 +18,7 @@ RunStatus::RunStatus(QStatusBar &bar, QWidget &window, std::function<int()> posi
     m_bar->setMinimumWidth(320);
     m_bar->setTextVisible(true);
     m_bar->hide();
-    bar.insertWidget(0, m_bar, 1);
+    bar.insertWidget(0, m_bar, 3);
     // The pace and the time left move on while a server keeps the next name waiting.
     connect(&m_tick, &QTimer::timeout, this, &RunStatus::refresh);
 }
