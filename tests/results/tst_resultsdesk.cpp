@@ -508,6 +508,16 @@ void TestResultsDesk::keysSaveCopyAndUndoOnAList()
     menu->findChild<QAction *>(QStringLiteral("mnuDelete"))->trigger();
     delete menu;
     QCOMPARE(p.entries(3).first(), QStringLiteral("bb.com"));
+
+    // Deleting every entry of a list whose count outgrew it takes off only what was deleted.
+    for (int i = 1; i <= 102; ++i)
+        p.window->resultClasses()->addRegisteredName(QStringLiteral("taken%1.com").arg(i));
+    QCOMPARE(p.entries(2), QStringList{QStringLiteral("taken102.com")});
+    p.click(2, 0);
+    QTest::keyClick(p.list(2), Qt::Key_Delete);
+    QCOMPARE(p.caption(2), QStringLiteral("Registered (101)"));
+    QTest::keyClick(p.list(2), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(p.caption(2), QStringLiteral("Registered (102)"));
 }
 
 QTEST_MAIN(TestResultsDesk)

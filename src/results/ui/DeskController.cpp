@@ -122,7 +122,7 @@ void DeskController::deleteSelected(int number)
         return;
     if (number == savedList && !confirmSavedRemoval(int(rows.size())))
         return;
-    removeRows(number, rows);
+    removeRows(number, rows, false);
 }
 
 void DeskController::emptyList(int number)
@@ -135,17 +135,17 @@ void DeskController::emptyList(int number)
     QList<int> rows;
     for (int row = 0; row < model->count(); ++row)
         rows.append(row);
-    removeRows(number, rows);
+    removeRows(number, rows, true);
 }
 
-void DeskController::removeRows(int number, const QList<int> &rows)
+void DeskController::removeRows(int number, const QList<int> &rows, bool wholeList)
 {
     Removal removal{number, rows, {}, 0};
     DomainListModel *model = list(number);
     for (int row : rows)
         removal.entries.append(model->entry(row));
     if (number == savedList) {
-        if (rows.size() == model->count())
+        if (wholeList)
             m_saved.clear();
         else
             m_saved.removeEntries(rows);
@@ -153,7 +153,8 @@ void DeskController::removeRows(int number, const QList<int> &rows)
         saveRememberedList();
     } else {
         const int before = m_classes.counter(number);
-        if (rows.size() == model->count())
+        // Clear also sets a counter that outgrew its list back to 0; Delete takes off what it deletes.
+        if (wholeList)
             m_classes.clearList(number);
         else
             m_classes.deleteEntries(number, rows);

@@ -73,8 +73,8 @@ private:
     void connectList(int number);
     /// Asks before @p count saved names go and keeps the file as it was; false when the user cancels.
     bool confirmSavedRemoval(int count);
-    /// Takes @p rows out of list @p number and keeps them for undo.
-    void removeRows(int number, const QList<int> &rows);
+    /// Takes @p rows (every row when @p wholeList: a Clear) out of list @p number and keeps them for undo.
+    void removeRows(int number, const QList<int> &rows, bool wholeList);
 
     /// Entries a Delete or Clear took from one list, with what it took from the list's counter.
     struct Removal {
