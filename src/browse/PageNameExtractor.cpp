@@ -116,7 +116,8 @@ void PageNameExtractor::accept(const QString &candidate, bool fromLink)
     QString name = tld::correctName(tld::registrableDomain(candidate));
     name.remove(QLatin1Char('\''));
     name.remove(QLatin1Char('"'));
-    if (name.trimmed().isEmpty() || m_session.contains(name) || name.contains(QLatin1Char('<')) ||
+    // A candidate cut down to nothing of its extension ("http%6A//www.found.com" gives "http6A") names no domain.
+    if (!m_matcher.containsEnabledTld(name) || m_session.contains(name) || name.contains(QLatin1Char('<')) ||
         name.contains(QLatin1Char('>')) || name == QLatin1String("ttp:.com") || name == QLatin1String(" ttp:.com") ||
         name.contains(QLatin1String("mailto:"), Qt::CaseInsensitive) ||
         (fromLink && name.contains(QLatin1String("targetblank"), Qt::CaseInsensitive)))

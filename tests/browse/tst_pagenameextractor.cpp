@@ -66,6 +66,10 @@ void TestPageNameExtractor::linksGiveTheirRegistrableDomain_data()
     QTest::newRow("upper-case scheme") << QStringLiteral("<A HREF=\"HTTP://WWW.BIGNAME.COM/\">x</A>")
                                        << QStringList{QStringLiteral("BIGNAME.COM")};
     QTest::newRow("disabled extension") << QStringLiteral("<a href=\"http://www.example.org/\">x</a>") << QStringList{};
+    // Found by fuzzing: an escaped scheme cut the name down to "http6A", which was queued as a domain.
+    QTest::newRow("escape cuts off the extension")
+        << QStringLiteral("<a href=\"http://search.yahoo.com/r?u=http%6A%2F%2Fwww.found.com\">r</a>")
+        << QStringList{QStringLiteral("yahoo.com")};
 }
 
 void TestPageNameExtractor::linksGiveTheirRegistrableDomain()
