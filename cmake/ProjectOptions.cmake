@@ -18,3 +18,9 @@ if(QUARRYTIDE_SANITIZE)
     target_compile_options(project_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(project_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(QUARRYTIDE_FUZZ)
+    # Coverage for libFuzzer in every object; the fuzz targets add the fuzzer's own main at link time.
+    target_compile_options(project_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(project_options INTERFACE -fsanitize=address,undefined)
+endif()
