@@ -99,19 +99,65 @@ void WhoisFixtureServer::respond(QTcpSocket *socket, const QString &query)
         sendEndlessly(socket, answer.isEmpty() ? QByteArray("x\r\n") : answer);
         emit answered();
         break;
+    case Mode::HalfClose:
+        socket->write(answer.left(answer.size() / 2));
+        socket->flush();
+        // The end of the stream reaches the client; the connection itself stays open.
+        ::shutdown(int(socket->socketDescriptor()), SHUT_WR);
+        emit answered();
+        break;
+    case Mode::Drip:
+        drip(socket, answer);
+        break;
+    case Mode::Junk:
+        socket->write(binaryJunk(64 * 1024));
+        socket->disconnectFromHost();
+        emit answered();
+        break;
+    case Mode::Flood:
+        sendEndlessly(socket, answer.isEmpty() ? QByteArray("x\r\n") : answer, floodBytes);
+        emit answered();
+        break;
     }
 }
 
-void WhoisFixtureServer::sendEndlessly(QTcpSocket *socket, const QByteArray &piece)
+void WhoisFixtureServer::drip(QTcpSocket *socket, const QByteArray &answer)
 {
-    // Keeps about 1 MiB queued; stops when the client goes away.
+    auto *tap = new QTimer(socket);
+    connect(tap, &QTimer::timeout, socket, [this, socket, tap, answer, sent = qsizetype(0)]() mutable {
+        if (socket->state() != QAbstractSocket::ConnectedState) {
+            tap->stop();
+            return;
+        }
+        if (sent < answer.size()) {
+            socket->write(answer.mid(sent++, 1));
+            socket->flush();
+            return;
+        }
+        tap->stop();
+        socket->disconnectFromHost();
+        emit answered();
+    });
+    tap->start(m_dripIntervalMs);
+}
+
+void WhoisFixtureServer::sendEndlessly(QTcpSocket *socket, const QByteArray &piece, qint64 limit)
+{
     QByteArray chunk;
     while (chunk.size() < 64 * 1024)
         chunk += piece;
     auto *pump = new QTimer(socket);
-    connect(pump, &QTimer::timeout, socket, [socket, chunk] {
-        while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < 1024 * 1024)
-            socket->write(chunk);
+    connect(pump, &QTimer::timeout, socket, [socket, pump, chunk, limit, sent = qint64(0)]() mutable {
+        while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < 1024 * 1024) {
+            if (limit >= 0 && sent >= limit) {
+                pump->stop();
+                socket->disconnectFromHost();
+                return;
+            }
+            const QByteArray part = limit < 0 ? chunk : chunk.left(qsizetype(std::min<qint64>(chunk.size(), limit - sent)));
+            socket->write(part);
+            sent += part.size();
+        }
     });
     pump->start(1);
 }
@@ -132,6 +178,19 @@ QByteArray registeredAnswer(const QString &domain)
 QByteArray quotaAnswer()
 {
     return "%% Your query rate has exceeded the allowed quota. Try again later.\r\n";
+}
+
+QByteArray binaryJunk(qsizetype size)
+{
+    QByteArray junk(size, Qt::Uninitialized);
+    quint32 state = 2463534242u;
+    for (char &byte : junk) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        byte = char(state & 0xff);
+    }
+    return junk;
 }
 
 } // namespace testing

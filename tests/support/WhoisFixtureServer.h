@@ -24,6 +24,10 @@ public:
         CloseAtOnce,      ///< close right after the query without a word
         Reset,            ///< answer the query with a connection reset (RST), no bytes
         Endless,          ///< send the answer over and over, never close
+        HalfClose,        ///< send the first half of the answer, then close the sending side only
+        Drip,             ///< send the answer one byte at a time (dripIntervalMs apart), then close
+        Junk,             ///< send 64 KiB of binary bytes (NUL, control bytes, invalid UTF-8), then close
+        Flood,            ///< send the answer over and over until floodBytes went out, then close
     };
     using Responder = std::function<QByteArray(const QString &query)>;
 
@@ -35,6 +39,8 @@ public:
     QString host() const { return QStringLiteral("127.0.0.1"); }
 
     void setMode(Mode mode) { m_mode = mode; }
+    void setDripIntervalMs(int ms) { m_dripIntervalMs = ms; }
+    static constexpr qint64 floodBytes = 50 * 1024 * 1024;
     /// Same answer for every query.
     void setAnswer(const QByteArray &answer);
     /// Answer computed from the query (the line without CR LF).
@@ -56,10 +62,14 @@ private:
     void accept();
     void handle(QTcpSocket *socket);
     void respond(QTcpSocket *socket, const QString &query);
-    static void sendEndlessly(QTcpSocket *socket, const QByteArray &piece);
+    /// Keeps at most 1 MiB queued, so the fixture never holds what it sends; stops after @p limit bytes
+    /// (and closes) when @p limit is not negative.
+    static void sendEndlessly(QTcpSocket *socket, const QByteArray &piece, qint64 limit = -1);
+    void drip(QTcpSocket *socket, const QByteArray &answer);
 
     QTcpServer m_server;
     Mode m_mode = Mode::AnswerAtOnce;
+    int m_dripIntervalMs = 200;
     Responder m_responder;
     QStringList m_queries;
     QList<QByteArray> m_received;
@@ -70,5 +80,7 @@ private:
 QByteArray availableAnswer(const QString &domain);
 QByteArray registeredAnswer(const QString &domain);
 QByteArray quotaAnswer();
+/// Bytes no server of text would send: every byte value, NUL and invalid UTF-8 among them.
+QByteArray binaryJunk(qsizetype size);
 
 } // namespace testing
