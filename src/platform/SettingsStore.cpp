@@ -1,10 +1,33 @@
 #include "platform/SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace platform {
+
+// The settings are written under a lock file that the writer creates, locks and then fills with its
+// process id. A writer ended between the first and the last of these leaves an empty lock file, which
+// every later write would wait 30 seconds for. Nobody holds the lock of such a file: it is removed.
+static void removeAbandonedLock(const QString &settingsFile)
+{
+    const QString lockPath = QFileInfo(settingsFile).absoluteFilePath() + QStringLiteral(".lock");
+    const QFileInfo lock(lockPath);
+    if (!lock.isFile() || lock.size() != 0)
+        return;
+    const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && QFileInfo(lockPath).size() == 0)
+        QFile::remove(lockPath);
+    ::close(fd);
+}
 
 SettingsStore::SettingsStore(const QString &folder) : m_folder(folder) {}
 
@@ -43,6 +66,7 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
     QDir().mkpath(m_folder);
     QSettings &settings = backend(application);
     settings.setValue(section + QLatin1Char('/') + key, value);
+    removeAbandonedLock(fileFor(application));
     // Written at once: the program may be ended at any moment and positions must survive.
     settings.sync();
 }

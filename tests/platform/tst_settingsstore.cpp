@@ -11,6 +11,7 @@ private slots:
     void missingKeyGivesReadersDefault();
     void applicationsAreKeptApart();
     void valuesSurviveANewStore();
+    void emptyLockOfAKilledWriterDoesNotHoldUpSaving();
     void readIntAcceptsOnlyNumbers_data();
     void readIntAcceptsOnlyNumbers();
 };
@@ -47,6 +48,23 @@ void TestSettingsStore::valuesSurviveANewStore()
     SettingsStore again(dir.path());
     QCOMPARE(again.product(QStringLiteral("DefaultExt"), QStringLiteral(".com")), QStringLiteral(".co.uk"));
     QCOMPARE(again.positions(QStringLiteral("FullWordNum"), QStringLiteral("1")), QStringLiteral("5001"));
+}
+
+void TestSettingsStore::emptyLockOfAKilledWriterDoesNotHoldUpSaving()
+{
+    QTemporaryDir dir;
+    platform::SettingsStore store(dir.path());
+    store.savePositions(QStringLiteral("ListPosition"), QStringLiteral("1"));
+    // What a writer killed right after creating the lock leaves behind.
+    QFile lock(store.fileFor(QLatin1String(platform::positionsAppName)) + QStringLiteral(".lock"));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.close();
+    QElapsedTimer clock;
+    clock.start();
+    store.savePositions(QStringLiteral("ListPosition"), QStringLiteral("2"));
+    QVERIFY2(clock.elapsed() < 5000, "the save waited for the lock to grow old");
+    QCOMPARE(platform::SettingsStore(dir.path()).positions(QStringLiteral("ListPosition"), QString()),
+             QStringLiteral("2"));
 }
 
 void TestSettingsStore::readIntAcceptsOnlyNumbers_data()

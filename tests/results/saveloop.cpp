@@ -1,0 +1,46 @@
+// Saves TLDs.txt, Remembered.txt, a series file and a list position with the program's own save code,
+// round after round, until it is killed: saveloop FOLDER FIRST_ROUND. Prints "saving" once the first
+// round is written.
+#include "SaveLoop.h"
+#include "platform/SettingsStore.h"
+#include "results/DomainListModel.h"
+#include "results/RememberedList.h"
+#include "results/SeriesFiles.h"
+#include "tld/TldFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 3)
+        return 2;
+    const QDir folder(arguments.at(1));
+    const tld::TldFile tlds(folder.filePath(QStringLiteral("TLDs.txt")));
+    const results::RememberedList remembered(folder.filePath(QStringLiteral("Remembered.txt")));
+    const QString seriesPath = folder.filePath(QStringLiteral("Series.txt"));
+    results::SeriesFile series;
+    platform::SettingsStore settings(folder.filePath(QStringLiteral("settings")));
+    results::DomainListModel list;
+
+    for (int generation = arguments.at(2).toInt();; ++generation) {
+        if (!tlds.saveLines(saveloop::tldRows(generation)))
+            return 1;
+        list.setEntries(saveloop::rememberedEntries(generation));
+        if (!remembered.save(list))
+            return 1;
+        if (generation % 10 == 0)
+            series.invalidate();
+        if (!series.sync(seriesPath, saveloop::seriesEntries(generation)))
+            return 1;
+        settings.savePositions(QLatin1String(saveloop::positionKey), saveloop::position(generation));
+        if (generation == arguments.at(2).toInt()) {
+            std::puts("saving");
+            std::fflush(stdout);
+        }
+    }
+}
