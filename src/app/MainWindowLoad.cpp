@@ -8,6 +8,8 @@
 #include "tld/DefaultTlds.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace app {
@@ -59,6 +61,30 @@ void createMissingFolders(const AppContext &context)
         if (!platform::dirExists(context.folder.path(name)))
             QDir(context.folder.root()).mkdir(name);
     }
+}
+
+QStringList unreadableStartupFiles(const AppContext &context)
+{
+    QStringList paths = {context.tlds.file().path(), context.folder.path(QStringLiteral("Unchecked.txt"))};
+    for (const QString &name : startupListFiles())
+        paths.append(context.folder.path(name));
+    paths.append(context.settings.fileFor(QLatin1String(platform::productName)));
+    paths.append(context.settings.fileFor(QLatin1String(platform::positionsAppName)));
+    QStringList unreadable;
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        if (info.isDir())
+            unreadable.append(info.fileName() + QStringLiteral(": it is a folder"));
+        else if (info.exists() && !QFile(path).open(QIODevice::ReadOnly))
+            unreadable.append(info.fileName() + QStringLiteral(": it cannot be opened for reading"));
+    }
+    return unreadable;
+}
+
+QString unreadableFilesText(const QStringList &files)
+{
+    return QStringLiteral("These files could not be read. They are not used, and they are left as they are:\r\n\r\n") +
+           files.join(QStringLiteral("\r\n"));
 }
 
 QString firstUseText()
@@ -121,6 +147,8 @@ static void showFirstUseMessage(AppContext &context)
 
 void runMainWindowLoad(AppContext &context, LoadHost &host)
 {
+    // Looked at before anything is created, so that what could not be read is named once, at the end.
+    QStringList unreadable = unreadableStartupFiles(context);
     readThrottle(context);
     // Read before the chooser is filled: its first entry names the default extension.
     readSharedValues(context);
@@ -139,10 +167,18 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
     createMissingFolders(context);
     context.tlds.file().writeDefaultTlds(false);
     context.tlds.loadTldTable();
-    // A folder that cannot be written holds no table: the built-in rows serve from memory.
-    if (!context.tlds.file().exists())
+    // A folder that cannot be written holds no table, and a table that cannot be read, or holds no row that
+    // can, serves nothing: the built-in rows serve from memory and the file stays as it is.
+    if (context.tlds.table().isEmpty()) {
+        if (QFile(context.tlds.file().path()).open(QIODevice::ReadOnly))
+            unreadable.append(QFileInfo(context.tlds.file().path()).fileName() +
+                              QStringLiteral(": it holds no row that can be read"));
         context.tlds.setTable(tld::parseTable(tld::defaultTldRows().join(QStringLiteral("\r\n"))));
+    }
     showFirstUseMessage(context);
+    if (!unreadable.isEmpty() && context.services.messages)
+        context.services.messages->show(
+            {context.links.productName, unreadableFilesText(unreadable), platform::MessageRequest::Icon::Warning});
 }
 
 } // namespace app

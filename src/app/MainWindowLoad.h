@@ -45,6 +45,12 @@ const QStringList &startupFolders();
 void createMissingListFiles(const AppContext &context);
 void createMissingFolders(const AppContext &context);
 
+/// The files read at start-up that are there but cannot be read (a folder, no permission), each as
+/// "name: why". They are left as they are.
+QStringList unreadableStartupFiles(const AppContext &context);
+/// The one message that names them.
+QString unreadableFilesText(const QStringList &files);
+
 /// Opens the help: Help.chm beside the data wins, else the shipped guide; stores showHelp = "0".
 void openHelp(AppContext &context, bool userAsked = false);
 

@@ -55,6 +55,32 @@ ReadOnlyFolder::~ReadOnlyFolder()
     QFile::setPermissions(m_folder, QFile::permissions(m_folder) | QFile::WriteOwner);
 }
 
+UnreadableFile::UnreadableFile(const QString &path) : m_path(path)
+{
+    if (!QFile::setPermissions(path, {}))
+        return;
+    m_wasRoot = ::geteuid() == 0;
+    if (m_wasRoot) {
+        const QString folder = QFileInfo(path).absolutePath();
+        QFile::setPermissions(folder,
+                              QFile::permissions(folder) | QFile::WriteOther | QFile::ReadOther | QFile::ExeOther);
+        for (QDir above(folder); !above.isRoot(); above.cdUp()) {
+            const QString at = above.absolutePath();
+            QFile::setPermissions(at, QFile::permissions(at) | QFile::ExeGroup | QFile::ExeOther);
+        }
+        if (::seteuid(unprivilegedUserId) != 0)
+            return;
+    }
+    m_valid = !QFile(path).open(QIODevice::ReadOnly);
+}
+
+UnreadableFile::~UnreadableFile()
+{
+    if (m_wasRoot && ::geteuid() != 0 && ::seteuid(0) != 0)
+        qFatal("cannot return to the test's own user");
+    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
+}
+
 QString whoisAnswersFolder()
 {
     const QString folder = qEnvironmentVariable("QUARRYTIDE_SHARED_WHOIS_ANSWERS");

@@ -41,6 +41,24 @@ private:
     bool m_wasRoot = false;
 };
 
+/**
+ * Makes the file @p path unreadable for this process while it lives, its folder open to everyone: a test
+ * run as root runs as an unprivileged user meanwhile. isValid() is false when that does not work.
+ */
+class UnreadableFile {
+public:
+    explicit UnreadableFile(const QString &path);
+    ~UnreadableFile();
+    UnreadableFile(const UnreadableFile &) = delete;
+    UnreadableFile &operator=(const UnreadableFile &) = delete;
+    bool isValid() const { return m_valid; }
+
+private:
+    QString m_path;
+    bool m_valid = false;
+    bool m_wasRoot = false;
+};
+
 /// Folder of the shared real WHOIS answers, or empty when it is not on this machine.
 QString whoisAnswersFolder();
 
