@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks formatting and the floors, builds everything with warnings as errors
 # and runs every test: the whole suite, then the cores (linted by clang-tidy) and their tests again
-# under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
+# under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, and last every reader of outside
+# text under the fuzzer for 10 seconds (scripts/fuzz.sh runs them longer).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -19,3 +20,5 @@ ctest --preset dev
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+scripts/fuzz.sh 10
