@@ -39,8 +39,11 @@ class ScratchFile {
 public:
     explicit ScratchFile(const char *name)
     {
-        const QString folder = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-        m_path = folder + QStringLiteral("/quarrytide-fuzz-%1-%2").arg(QLatin1String(name)).arg(QCoreApplication::applicationPid());
+        const QString folder =
+            QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+        m_path =
+            folder +
+            QStringLiteral("/quarrytide-fuzz-%1-%2").arg(QLatin1String(name)).arg(QCoreApplication::applicationPid());
     }
     ~ScratchFile() { QFile::remove(m_path); }
     ScratchFile(const ScratchFile &) = delete;

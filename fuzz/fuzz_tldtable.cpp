@@ -2,8 +2,8 @@
 #include "FuzzInput.h"
 #include "platform/TextCodec.h"
 #include "tld/RootZone.h"
-#include "tld/TldRegistry.h"
 #include "tld/TldRecord.h"
+#include "tld/TldRegistry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

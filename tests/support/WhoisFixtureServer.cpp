@@ -154,7 +154,8 @@ void WhoisFixtureServer::sendEndlessly(QTcpSocket *socket, const QByteArray &pie
                 socket->disconnectFromHost();
                 return;
             }
-            const QByteArray part = limit < 0 ? chunk : chunk.left(qsizetype(std::min<qint64>(chunk.size(), limit - sent)));
+            const QByteArray part =
+                limit < 0 ? chunk : chunk.left(qsizetype(std::min<qint64>(chunk.size(), limit - sent)));
             socket->write(part);
             sent += part.size();
         }
