@@ -2,7 +2,6 @@
 // throttle 0, milliseconds per name at throttle 25, and the process's CPU time against wall time.
 #include "WhoisFixtureServer.h"
 #include "engine/QueryEngine.h"
-#include "engine/ThrottleGate.h"
 #include "platform/AppFolder.h"
 #include "results/ResultClasses.h"
 #include "sources/EntrySource.h"
@@ -43,11 +42,9 @@ void run(quint16 port, int throttle, int names, QTextStream &out)
     tld::TldRegistry tlds(dir.filePath(QStringLiteral("TLDs.txt")));
     tlds.setTable(
         {{QStringLiteral("com"), QStringLiteral("127.0.0.1"), port, true, throttle, QStringLiteral("No match")}});
-    engine::ThrottleGate gate;
-    gate.setCurrentThrottle(throttle);
     results::ResultClasses results(folder);
     CountingSource source(names);
-    engine::QueryEngine engine(tlds, gate, results, source);
+    engine::QueryEngine engine(tlds, results, source, engine::QueryEngine::defaultSlots);
     int done = 0;
     QObject::connect(&engine, &engine::QueryEngine::outcome, [&done] { ++done; });
     QElapsedTimer wall;

@@ -31,11 +31,17 @@ std::optional<QString> setValue(CheckOptions &options, const QString &name, cons
             return QStringLiteral("--data-dir needs a folder");
         options.dataDir = value;
     } else if (name == QLatin1String("--tld")) {
-        QString ext = value.startsWith(QLatin1Char('.')) ? value.mid(1) : value;
-        if (ext.isEmpty() || hasBlankOrControl(ext) || ext.startsWith(QLatin1Char('.')) ||
-            ext.endsWith(QLatin1Char('.')))
-            return QStringLiteral("--tld needs an extension such as com or co.uk, not ") + quoted(value);
-        options.tld = ext.toLower();
+        QStringList tlds;
+        for (const QString &item : value.split(QLatin1Char(','))) {
+            const QString ext = (item.startsWith(QLatin1Char('.')) ? item.mid(1) : item).toLower();
+            if (ext.isEmpty() || hasBlankOrControl(ext) || ext.startsWith(QLatin1Char('.')) ||
+                ext.endsWith(QLatin1Char('.')))
+                return QStringLiteral("--tld needs an extension such as com or co.uk (or several: com,net), not ") +
+                       quoted(value);
+            if (!tlds.contains(ext))
+                tlds.append(ext);
+        }
+        options.tlds = tlds;
     } else if (name == QLatin1String("--proxy")) {
         const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
         QString host = value.left(colon);
@@ -68,6 +74,12 @@ std::optional<QString> setValue(CheckOptions &options, const QString &name, cons
                        .arg(maxTimeoutSeconds) +
                    quoted(value);
         options.timeoutSeconds = seconds;
+    } else if (name == QLatin1String("--tries")) {
+        bool ok = false;
+        const int tries = value.toInt(&ok);
+        if (!ok || tries < 1 || tries > maxTries)
+            return QStringLiteral("--tries needs a whole number from 1 to %1, not ").arg(maxTries) + quoted(value);
+        options.tries = tries;
     }
     return std::nullopt;
 }
@@ -78,7 +90,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
 {
     static const QStringList withValue = {QStringLiteral("--data-dir"), QStringLiteral("--tld"),
                                           QStringLiteral("--proxy"),    QStringLiteral("--throttle"),
-                                          QStringLiteral("--resume"),   QStringLiteral("--timeout")};
+                                          QStringLiteral("--resume"),   QStringLiteral("--timeout"),
+                                          QStringLiteral("--tries")};
     static const QStringList flags = {
         QStringLiteral("--json"), QStringLiteral("--quiet"), QStringLiteral("--profile-files"),
         QStringLiteral("--help"), QStringLiteral("-h"),      QStringLiteral("--version")};
@@ -134,17 +147,22 @@ QString usageText()
     return QStringLiteral(
         "Usage: quarrytide-check [OPTION]... [FILE]...\n"
         "Check whether the domain names listed in FILEs (or read from standard input) are registered,\n"
-        "asking each name's WHOIS server one name at a time, and print one line per name:\n"
-        "domain, verdict, class, server:port and the phrase that showed the name available.\n"
+        "asking each name's registry server at the pace its TLD row sets (several servers side by side),\n"
+        "and print one line per name, in the order of the list: domain, verdict, class, server:port and\n"
+        "the phrase that showed the name available.\n"
         "\n"
         "  --data-dir DIR      folder holding TLDs.txt and the result files\n"
         "                      (default: the desktop program's application folder)\n"
-        "  --tld EXT           extension for names without a dot (default: the desktop's default)\n"
+        "  --tld EXT[,EXT...]  extensions for names without a dot; a name without one is checked in\n"
+        "                      each of them (default: the desktop's default extension)\n"
         "  --proxy HOST:PORT   send every lookup to this WHOIS server\n"
         "  --throttle MS       pause between two queries, for every TLD (0: no pause)\n"
         "  --resume FILE       keep the position in FILE; a rerun continues where the last run stopped\n"
         "  --profile-files     also write the profile series files and spill them like the desktop\n"
         "  --timeout S         give up a name after S seconds without an answer (default 30)\n"
+        "  --tries N           ask a name at most N times of a server that refuses it; a refusing\n"
+        "                      server rests 1 s, then 2, 4... up to 5 minutes, or as long as it asks\n"
+        "                      (default 5)\n"
         "  --json              print one JSON object per line\n"
         "  --quiet             no progress and no notes on standard error\n"
         "  -h, --help          show this help and exit\n"

@@ -11,13 +11,14 @@ namespace cli {
 struct CheckOptions {
     QStringList inputs; ///< list files in order; "-" is standard input; empty means standard input
     QString dataDir;    ///< empty: the desktop program's application folder
-    QString tld;        ///< extension for names without a dot, without its dot; empty: the default
+    QStringList tlds;   ///< extensions for names without a dot, without their dot; empty: the default
     QString proxyHost;  ///< empty: no proxy
     int proxyPort = 0;
     std::optional<int> throttleMs; ///< replaces the throttle of every TLD row
     QString resumeFile;            ///< position file; empty: start at the first name and keep no position
     bool profileFiles = false;
     std::optional<double> timeoutSeconds; ///< time a query may take before it is given up
+    int tries = 5;                        ///< times a name is asked of a server that refuses it
     bool json = false;
     bool quiet = false;
 };
@@ -39,5 +40,7 @@ QString usageText();
 /// Longest and shortest time limits accepted by --timeout, in seconds.
 inline constexpr double minTimeoutSeconds = 0.1;
 inline constexpr double maxTimeoutSeconds = 86400;
+/// Most tries accepted by --tries.
+inline constexpr int maxTries = 100;
 
 } // namespace cli

@@ -116,7 +116,6 @@ void CheckRun::applyTimings()
     // The pause counts ticks and lasts at least one; without a tick the next query follows at once.
     if (m_options.throttleMs == 0)
         intervals.throttleTickMs = 0;
-    m_throttle.setCurrentThrottle(m_options.throttleMs.value_or(0));
     // The engine reconnects a silent server after a third of the watchdog and gives up at its end, as the
     // desktop program does after 10 and 30 seconds; the time limit scales the second they count in.
     if (m_options.timeoutSeconds) {
@@ -134,14 +133,12 @@ void CheckRun::start()
                  .arg(results::ResultClasses::overflowLimit + 1)
                  .arg(m_folder->path(QStringLiteral("overflow"))));
     });
-    m_engine = std::make_unique<engine::QueryEngine>(*m_tlds, m_throttle, *m_results, m_stream, 1);
-    if (!m_options.tld.isEmpty())
-        m_engine->setChosenTld([tld = m_options.tld] { return tld; });
+    m_engine = std::make_unique<engine::QueryEngine>(*m_tlds, *m_results, m_stream, engine::QueryEngine::defaultSlots);
+    m_engine->setChosenTlds([tlds = m_options.tlds] { return tlds; });
+    m_engine->setMaxTries(m_options.tries);
     connect(m_engine.get(), &engine::QueryEngine::outcome, this, &CheckRun::onOutcome);
     // The engine stops by itself once the last name has its outcome; a failed input is no success.
-    connect(m_engine.get(), &engine::QueryEngine::stopped, this, &CheckRun::onListEnded);
-    // Should the engine ever rest at the end marker, the end of the input still ends the run.
-    m_stream.setEndHandler([this] { QMetaObject::invokeMethod(this, &CheckRun::onListEnded, Qt::QueuedConnection); });
+    connect(m_engine.get(), &engine::QueryEngine::finished, this, &CheckRun::onListEnded);
     if (m_showProgress) {
         qint64 total = NameStream::countEntries(m_stream.inputs());
         if (total >= 0)
@@ -176,11 +173,10 @@ void CheckRun::onOutcome(const lookup::QueryOutcome &outcome)
 
 void CheckRun::outputFailed(int error)
 {
-    // This name's result reached no one: a rerun takes it again.
+    // This name's result reached no one: stopping now keeps the position at it, so a rerun takes it again.
+    m_engine->stop();
     QString text = QStringLiteral("cannot write the results: ") + errorText(error);
     if (m_positions) {
-        m_nextPosition -= 1;
-        m_positions->save(m_nextPosition);
         text += QStringLiteral("; rerun with --resume %1 to continue at name %2")
                     .arg(m_positions->path())
                     .arg(m_nextPosition);
@@ -227,8 +223,7 @@ void CheckRun::onListEnded()
         finish(BadInput);
         return;
     }
-    if (m_engine->listEnded())
-        finish(AllJudged);
+    finish(AllJudged);
 }
 
 void CheckRun::interrupt()

@@ -3,7 +3,6 @@
 #include "cli/CheckOptions.h"
 #include "cli/NameStream.h"
 #include "cli/PositionFile.h"
-#include "engine/ThrottleGate.h"
 #include "lookup/QueryOutcome.h"
 
 #include <QObject>
@@ -50,7 +49,8 @@ public:
     const tld::TldRegistry &tlds() const { return *m_tlds; }
 
     void start();
-    /// Ctrl+C: the query under way is abandoned; the saved position stays.
+    /// Ctrl+C: the questions under way are abandoned; the position stays at the first name without its
+    /// outcome, so a rerun asks it again.
     void interrupt();
 
     int exitStatus() const { return m_exitStatus; }
@@ -75,7 +75,6 @@ private:
     QString m_error;
     std::unique_ptr<platform::AppFolder> m_folder;
     std::unique_ptr<tld::TldRegistry> m_tlds;
-    engine::ThrottleGate m_throttle;
     std::unique_ptr<results::ResultClasses> m_results;
     NameStream m_stream;
     std::optional<PositionFile> m_positions;

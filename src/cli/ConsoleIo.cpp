@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -139,6 +140,14 @@ InputFile::Status InputFile::read(QByteArray &buffer)
         m_error = qt_error_string(error);
         return Status::Failed;
     }
+}
+
+bool InputFile::readable() const
+{
+    if (m_fd < 0)
+        return true;
+    pollfd waiting{m_fd, POLLIN, 0};
+    return ::poll(&waiting, 1, 0) != 0;
 }
 
 InterruptWatcher::InterruptWatcher(QObject *parent) : QObject(parent)

@@ -41,6 +41,9 @@ public:
     void close();
     /// Appends the next piece of at most pieceSize bytes to @p buffer.
     Status read(QByteArray &buffer);
+    /// Whether read() would return at once: always for a file, for a pipe or terminal only when bytes
+    /// (or its end) are waiting.
+    bool readable() const;
     QString errorText() const { return m_error; }
 
 private:

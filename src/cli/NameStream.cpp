@@ -130,6 +130,30 @@ QString NameStream::readEntry(int n)
     return m_last;
 }
 
+bool NameStream::lineWaiting() const
+{
+    const char *data = m_buffer.constData();
+    for (qsizetype i = m_start; i < m_buffer.size(); ++i) {
+        if (data[i] == '\r' || data[i] == '\n')
+            return true;
+    }
+    return m_buffer.size() - m_start > maxLineBytes;
+}
+
+bool NameStream::entryReady(int n)
+{
+    if (m_state != State::Reading || n != m_taken + 1 || m_current < 0)
+        return true;
+    // Whatever has arrived is taken in, without waiting for more.
+    while (!lineWaiting() && m_file.readable()) {
+        m_buffer.remove(0, m_start);
+        m_start = 0;
+        if (m_file.read(m_buffer) != InputFile::Status::Data)
+            return true; // the end of this input, or a failure: the next read says which
+    }
+    return lineWaiting();
+}
+
 void NameStream::savePositions(int next)
 {
     if (m_positionSink)

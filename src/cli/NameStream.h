@@ -16,7 +16,8 @@ namespace cli {
  * file to file. A line ends at CR LF, a lone CR or a lone LF; empty lines are no entries.
  *
  * The engine asks for entries 1, 2, 3 ... in order; a first request further on (a resumed run) skips
- * the entries before it.
+ * the entries before it. A pipe is read ahead only as far as its lines have arrived, so names already
+ * taken are checked while the next ones are still on their way.
  */
 class NameStream : public sources::EntrySource {
 public:
@@ -31,6 +32,7 @@ public:
     bool checkInputs();
 
     QString readEntry(int n) override;
+    bool entryReady(int n) override;
     void savePositions(int next) override;
 
     /// Called with the position of the next entry before the query of each name is begun.
@@ -47,6 +49,7 @@ public:
 
 private:
     bool nextEntry(QByteArray &entry);
+    bool lineWaiting() const;
     bool fillBuffer();
     bool openNextInput();
     QString inputName(qsizetype index) const;

@@ -125,6 +125,7 @@ QueryOutcome RdapQuery::judged(HttpExchange::End end) const
     const bool decided = status > 0 && status != 200 && (status < 300 || status >= 400);
     if (!decided && end != End::Complete) {
         outcome.kind = end == End::TimedOut ? Kind::TimedOut : Kind::Unknown;
+        outcome.dropped = end == End::Reset;
         // A server the question never reached is asked again later; one that got it has answered badly.
         outcome.unreachable = end == End::Refused || end == End::HostNotFound || (end == End::NetworkError && !m_sent);
         outcome.cause = m_exchange.describe(end);

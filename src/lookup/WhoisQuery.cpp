@@ -45,6 +45,7 @@ void WhoisQuery::onEnd(WhoisConnection::End end)
         // Nothing, a broken connection or an answer too long to be one: none of them says anything about
         // the name, whatever words they hold.
         outcome.answer = platform::decodeText(m_connection.answer());
+        outcome.dropped = end == End::Reset || end == End::EmptyAnswer;
         break;
     }
     if (end != End::Answered)

@@ -17,6 +17,9 @@ struct Intervals {
     int harvestStartTicks = 3;     ///< harvester ticks before the first page is fetched
     int harvestPagePauseMs = 500;  ///< pause between two result pages
     int downloadTimeoutMs = 30000; ///< limit for one page download
+    int positionSaveMs = 1000;     ///< least time between two writes of a run's resume position
+    int restUnitMs = 1000;         ///< one second of a server's rest (Retry-After, back-off after a refusal)
+    int longestBackoffSeconds = 300; ///< the longest rest after refusals in a row
 };
 
 Intervals &intervals();

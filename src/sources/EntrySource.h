@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 namespace sources {
 
@@ -10,7 +11,14 @@ public:
     virtual ~EntrySource() = default;
     /// The entry at 1-based position @p n, the end marker past the end, or an empty text after a failure.
     virtual QString readEntry(int n) = 0;
-    /// Records @p next as the position to resume from; called before the query of each name is begun.
+    /// Whether readEntry(@p n) would return at once; a pipe still waiting for its next line would not.
+    virtual bool entryReady(int n)
+    {
+        Q_UNUSED(n);
+        return true;
+    }
+    /// Records @p next as the position to resume from: every name before it has its outcome. Called at
+    /// most once a second during a run, and when the run stops or ends.
     virtual void savePositions(int next) = 0;
 };
 

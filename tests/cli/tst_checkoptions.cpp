@@ -17,16 +17,18 @@ private slots:
 void TestCheckOptions::valuesAndInputs()
 {
     const ParsedCommandLine parsed = cli::parseCommandLine(
-        {QStringLiteral("a.txt"), QStringLiteral("--data-dir"), QStringLiteral("/d"), QStringLiteral("--tld=.CO.UK"),
-         QStringLiteral("--proxy"), QStringLiteral("[::1]:4343"), QStringLiteral("--throttle"), QStringLiteral("0"),
-         QStringLiteral("--resume=pos"), QStringLiteral("--timeout"), QStringLiteral("2.5"), QStringLiteral("--json"),
-         QStringLiteral("--quiet"), QStringLiteral("--profile-files"), QStringLiteral("-"), QStringLiteral("--"),
+        {QStringLiteral("a.txt"), QStringLiteral("--data-dir"), QStringLiteral("/d"),
+         QStringLiteral("--tld=.CO.UK,net,co.uk"), QStringLiteral("--proxy"), QStringLiteral("[::1]:4343"),
+         QStringLiteral("--throttle"), QStringLiteral("0"), QStringLiteral("--resume=pos"), QStringLiteral("--timeout"),
+         QStringLiteral("2.5"), QStringLiteral("--tries=3"), QStringLiteral("--json"), QStringLiteral("--quiet"),
+         QStringLiteral("--profile-files"), QStringLiteral("-"), QStringLiteral("--"),
          QStringLiteral("--odd-name.txt")});
     QCOMPARE(parsed.action, ParsedCommandLine::Action::Run);
     const cli::CheckOptions &o = parsed.options;
     QCOMPARE(o.inputs, (QStringList{QStringLiteral("a.txt"), QStringLiteral("-"), QStringLiteral("--odd-name.txt")}));
     QCOMPARE(o.dataDir, QStringLiteral("/d"));
-    QCOMPARE(o.tld, QStringLiteral("co.uk"));
+    QCOMPARE(o.tlds, (QStringList{QStringLiteral("co.uk"), QStringLiteral("net")}));
+    QCOMPARE(o.tries, 3);
     QCOMPARE(o.proxyHost, QStringLiteral("::1"));
     QCOMPARE(o.proxyPort, 4343);
     QCOMPARE(o.throttleMs, std::optional<int>(0));
@@ -81,6 +83,8 @@ void TestCheckOptions::badCommandLines_data()
     row("proxy without host", {QStringLiteral("--proxy=:43")}, "--proxy needs HOST:PORT");
     row("tld empty", {QStringLiteral("--tld=.")}, "--tld needs an extension");
     row("tld with blank", {QStringLiteral("--tld=co uk")}, "--tld needs an extension");
+    row("tld list with a gap", {QStringLiteral("--tld=com,,net")}, "--tld needs an extension");
+    row("tries zero", {QStringLiteral("--tries=0")}, "--tries needs");
     row("empty data dir", {QStringLiteral("--data-dir=")}, "--data-dir needs a folder");
     row("empty resume", {QStringLiteral("--resume=")}, "--resume needs a file name");
 }

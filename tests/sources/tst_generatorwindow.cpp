@@ -130,7 +130,7 @@ void TestGeneratorWindow::generatedListIsWrittenAndChecked()
     QTest::keyClick(base, Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(server.queries().size() == 21 && !stop->isEnabled(), 10000);
     disconnect(stopAtThird);
-    QCOMPARE(program.find<QLineEdit>(QStringLiteral("txtWordNum"))->text(), QStringLiteral("4"));
+    QCOMPARE(program.find<QLineEdit>(QStringLiteral("txtWordNum"))->text(), QStringLiteral("3"));
     QTest::keyClick(base, Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(server.queries().size() >= 22, 10000);
     QCOMPARE(server.queries().at(21), QStringLiteral("example.com"));

@@ -16,6 +16,7 @@
 #include "sources/ui/HarvesterWindow.h"
 #include "sources/ui/SourcePanel.h"
 #include "sources/ui/SourceSelection.h"
+#include "sources/ui/TldChooser.h"
 #include "tld/TldRegistry.h"
 #include "tld/ui/BlockedNoticeWindow.h"
 #include "tld/ui/TldManagerWindow.h"
@@ -60,17 +61,17 @@ void MainWindow::buildEngine()
 {
     m_selection =
         new sources::SourceSelection(*m_sourcePanel, m_context.folder, m_context.settings, m_context.services, this);
-    m_engine = new engine::QueryEngine(m_context.tlds, m_context.throttle, *m_results, *m_selection, 1, this);
+    m_engine =
+        new engine::QueryEngine(m_context.tlds, *m_results, *m_selection, engine::QueryEngine::defaultSlots, this);
     m_engine->setMessageBoxes(m_context.services.messages);
-    // The first entry stands for the default extension and carries no extension of its own.
-    connect(m_sourcePanel->tldChooser(), &QComboBox::activated, this, [this] {
+    // The TLDs ticked last are kept for the next session.
+    connect(m_sourcePanel->tldChooser(), &sources::TldChooser::choiceChanged, this, [this] {
         m_context.settings.saveProduct(QStringLiteral("LastTLD"),
-                                       m_sourcePanel->tldChooser()->currentData().toString());
+                                       m_sourcePanel->tldChooser()->chosenTlds().join(QLatin1Char(',')));
     });
-    m_engine->setChosenTld(
-        [chooser = m_sourcePanel->tldChooser()] { return chooser->currentData().toString().trimmed(); });
+    m_engine->setChosenTlds([chooser = m_sourcePanel->tldChooser()] { return chooser->chosenTlds(); });
     m_runStatus = new RunStatus(
-        *statusBar(), *this, [this] { return m_engine->wordIndex(); }, this);
+        *statusBar(), *this, [this] { return m_engine->position(); }, this);
     connect(m_selection, &sources::SourceSelection::runRequested, m_runStatus, &RunStatus::runStarted);
     // While a run goes on the progress bar stands in the first panel's place; the panel comes back after.
     connect(m_selection, &sources::SourceSelection::runRequested, m_panels[0], &QWidget::hide);
@@ -82,6 +83,10 @@ void MainWindow::buildEngine()
     connect(m_selection, &sources::SourceSelection::runningChanged, this, &MainWindow::enableSourceItems);
     m_blockedNotice = new tld::BlockedNotice(this);
     connect(m_engine, &engine::QueryEngine::panelChanged, this, &MainWindow::setStatusPanel);
+    connect(m_engine, &engine::QueryEngine::pausesChanged, this, [this](const QString &text) {
+        m_pausedServers->setText(text);
+        m_pausedServers->setVisible(!text.isEmpty());
+    });
     connect(m_engine, &engine::QueryEngine::stopped, m_selection, &sources::SourceSelection::restoreAfterStop);
     connect(m_engine, &engine::QueryEngine::blocked, m_blockedNotice, &tld::BlockedNotice::show);
     connect(m_results, &results::ResultClasses::captionChanged, this,
@@ -177,6 +182,12 @@ void MainWindow::buildStatusBar()
     m_uncheckedCount->setObjectName(QStringLiteral("lblUnchecked"));
     m_uncheckedCount->setFrameShape(QFrame::StyledPanel);
     statusBar()->addPermanentWidget(m_uncheckedCount);
+    // Servers resting after refusals, and when they are asked again.
+    m_pausedServers = new QLabel(statusBar());
+    m_pausedServers->setObjectName(QStringLiteral("lblPaused"));
+    m_pausedServers->setFrameShape(QFrame::StyledPanel);
+    m_pausedServers->hide();
+    statusBar()->addPermanentWidget(m_pausedServers);
 }
 
 QMenu *MainWindow::addItems(const QString &title, const char *arrayName, const QStringList &captions)
@@ -273,17 +284,16 @@ void MainWindow::load()
 
 void MainWindow::loadTLDs()
 {
-    QComboBox *chooser = m_sourcePanel->tldChooser();
-    // The first fill takes the extension chosen in the last session.
-    const QString chosen = chooser->count() > 0 ? chooser->currentData().toString()
-                                                : m_context.settings.product(QStringLiteral("LastTLD"), QString());
-    chooser->clear();
-    chooser->addItem(QStringLiteral("(default: ") + m_context.tlds.defaultExt() + QLatin1Char(')'), QString());
-    for (const QString &extension : m_context.tlds.file().chooserItems())
-        chooser->addItem(extension, extension);
-    // A refresh keeps the extension the user chose while it is still offered.
-    const int kept = chosen.isEmpty() ? -1 : chooser->findData(chosen);
-    chooser->setCurrentIndex(kept < 0 ? 0 : kept);
+    sources::TldChooser *chooser = m_sourcePanel->tldChooser();
+    // The first fill takes the TLDs ticked in the last session; a refresh keeps those still offered.
+    if (chooser->count() == 0) {
+        const QString last = m_context.settings.product(QStringLiteral("LastTLD"), QString());
+        chooser->setExtensions(QString(), last.split(QLatin1Char(','), Qt::SkipEmptyParts));
+        for (const QString &tld : last.split(QLatin1Char(','), Qt::SkipEmptyParts))
+            chooser->setTicked(tld, true);
+    }
+    chooser->setExtensions(QStringLiteral("(default: ") + m_context.tlds.defaultExt() + QLatin1Char(')'),
+                           m_context.tlds.file().chooserItems());
 }
 
 void MainWindow::openTldManager()

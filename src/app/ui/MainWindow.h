@@ -140,6 +140,7 @@ private:
     std::array<QLabel *, 3> m_panels{};
     QLabel *m_uncheckedCount = nullptr;
     RunStatus *m_runStatus = nullptr;
+    QLabel *m_pausedServers = nullptr;
     results::ResultLog m_log;
     QPointer<tld::TldManagerWindow> m_tldManager;
     QPointer<tld::WhoisWindow> m_lookupWindow;

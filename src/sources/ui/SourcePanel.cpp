@@ -1,6 +1,7 @@
 #include "sources/ui/SourcePanel.h"
 
 #include "sources/SourceCatalog.h"
+#include "sources/ui/TldChooser.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -84,7 +85,7 @@ QWidget *SourcePanel::buildWordPanel()
     m_cmdDoSearch = named(new QPushButton(QStringLiteral("Start"), m_wordPanel), "cmdDoSearch");
     m_cmdDoSearch->setToolTip(QStringLiteral("Click here to start searching your list. (Ctrl+Return)"));
     m_cmdDoSearch->setEnabled(false);
-    m_cmbTlds = named(new QComboBox(m_wordPanel), "cmbTLDs");
+    m_cmbTlds = named(new TldChooser(m_wordPanel), "cmbTLDs");
     m_cmbTlds->setMinimumContentsLength(6);
 
     auto *layout = new QHBoxLayout(m_wordPanel);

@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace sources {
 
+class TldChooser;
+
 /// The source row of the main window: the source list, the word panel (start number, entry count,
 /// Start, TLD choice), the search panel (search string, result count, Search) and Stop.
 class SourcePanel : public QWidget {
@@ -20,7 +22,7 @@ public:
     static QStringList sourceNames();
 
     QComboBox *sourceList() const { return m_combo1; }
-    QComboBox *tldChooser() const { return m_cmbTlds; }
+    TldChooser *tldChooser() const { return m_cmbTlds; }
     QComboBox *resultCount() const { return m_combo2; }
     QLineEdit *startNumber() const { return m_txtWordNum; }
     QLineEdit *entryCount() const { return m_txtWordMax; }
@@ -44,7 +46,7 @@ private:
     QLineEdit *m_txtWordNum = nullptr;
     QLineEdit *m_txtWordMax = nullptr;
     QPushButton *m_cmdDoSearch = nullptr;
-    QComboBox *m_cmbTlds = nullptr;
+    TldChooser *m_cmbTlds = nullptr;
     QLineEdit *m_txtSearch = nullptr;
     QComboBox *m_combo2 = nullptr;
     QPushButton *m_cmdCreate = nullptr;
