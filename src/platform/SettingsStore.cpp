@@ -91,6 +91,15 @@ void SettingsStore::savePositions(const QString &key, const QString &value)
     saveSetting(QString::fromLatin1(positionsAppName), QString::fromLatin1(settingsSection), key, value);
 }
 
+void SettingsStore::savePositions(const QStringList &keys, const QString &value)
+{
+    QDir().mkpath(m_folder);
+    QSettings &settings = backend(QString::fromLatin1(positionsAppName));
+    for (const QString &key : keys)
+        settings.setValue(QString::fromLatin1(settingsSection) + QLatin1Char('/') + key, value);
+    settings.sync();
+}
+
 bool readInt(const QString &text, int &value)
 {
     bool ok = false;

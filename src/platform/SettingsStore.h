@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QSettings;
@@ -41,6 +42,8 @@ public:
     void saveProduct(const QString &key, const QString &value);
     QString positions(const QString &key, const QString &defaultValue) const;
     void savePositions(const QString &key, const QString &value);
+    /// Sets every key to @p value and writes the file once.
+    void savePositions(const QStringList &keys, const QString &value);
 
     QString folder() const { return m_folder; }
     QString fileFor(const QString &application) const;

@@ -311,11 +311,14 @@ void SourceSelection::savePositions(int next)
         return;
     const QString value = QString::number(next);
     // The key of the list the run reads, chosen at Start: what the source row shows meanwhile is no guide.
+    QStringList keys;
     if (!m_runPositionKey.isEmpty())
-        m_settings.savePositions(m_runPositionKey, value);
+        keys.append(m_runPositionKey);
     if (m_runIsCustom)
-        m_settings.savePositions(customPositionKey, value);
-    m_settings.savePositions(overallPositionKey, value);
+        keys.append(customPositionKey);
+    keys.append(overallPositionKey);
+    // One write of the file for all of them.
+    m_settings.savePositions(keys, value);
 }
 
 } // namespace sources

@@ -20,7 +20,7 @@ public:
     /// The ticked TLDs, in list order; empty: the default extension.
     QStringList chosenTlds() const;
     /// Ticks or unticks @p extension (a click on its line does the same).
-    void setTicked(const QString &extension, bool ticked);
+    Q_INVOKABLE void setTicked(const QString &extension, bool ticked);
     /// What the box shows: the ticked TLDs joined by ", ", or the default line.
     QString shownText() const;
 
