@@ -1,6 +1,7 @@
 #include "cli/CheckOptions.h"
 
 #include <QHash>
+#include <QHostAddress>
 
 #include <cmath>
 
@@ -53,6 +54,21 @@ std::optional<QString> setValue(CheckOptions &options, const QString &name, cons
             return QStringLiteral("--proxy needs HOST:PORT with a port from 1 to 65535, not ") + quoted(value);
         options.proxyHost = host;
         options.proxyPort = port;
+    } else if (name == QLatin1String("--dns-server")) {
+        const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
+        QString host = value.left(colon);
+        if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+            host = host.mid(1, host.size() - 2);
+        bool ok = false;
+        const int port = value.mid(colon + 1).toInt(&ok);
+        const QHostAddress address(host);
+        if (colon < 0 || address.isNull() || !ok || port < 1 || port > 65535)
+            return QStringLiteral("--dns-server needs ADDRESS:PORT (an IP address, a port from 1 to 65535), not ") +
+                   quoted(value);
+        const QString text = address.protocol() == QAbstractSocket::IPv6Protocol
+                                 ? QLatin1Char('[') + address.toString() + QLatin1Char(']')
+                                 : address.toString();
+        options.dnsServer = text + QLatin1Char(':') + QString::number(port);
     } else if (name == QLatin1String("--throttle")) {
         bool ok = false;
         const int ms = value.toInt(&ok);
@@ -91,10 +107,11 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     static const QStringList withValue = {QStringLiteral("--data-dir"), QStringLiteral("--tld"),
                                           QStringLiteral("--proxy"),    QStringLiteral("--throttle"),
                                           QStringLiteral("--resume"),   QStringLiteral("--timeout"),
-                                          QStringLiteral("--tries")};
-    static const QStringList flags = {
-        QStringLiteral("--json"), QStringLiteral("--quiet"), QStringLiteral("--profile-files"),
-        QStringLiteral("--help"), QStringLiteral("-h"),      QStringLiteral("--version")};
+                                          QStringLiteral("--tries"),    QStringLiteral("--dns-server")};
+    static const QStringList flags = {QStringLiteral("--json"),          QStringLiteral("--quiet"),
+                                      QStringLiteral("--profile-files"), QStringLiteral("--no-dns"),
+                                      QStringLiteral("--help"),          QStringLiteral("-h"),
+                                      QStringLiteral("--version")};
     ParsedCommandLine parsed;
     auto fail = [&parsed](const QString &error) {
         parsed.action = ParsedCommandLine::Action::Fail;
@@ -124,6 +141,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             parsed.options.json |= name == QLatin1String("--json");
             parsed.options.quiet |= name == QLatin1String("--quiet");
             parsed.options.profileFiles |= name == QLatin1String("--profile-files");
+            parsed.options.dns &= name != QLatin1String("--no-dns");
             continue;
         }
         if (!withValue.contains(name))
@@ -163,6 +181,9 @@ QString usageText()
         "  --tries N           ask a name at most N times of a server that refuses it; a refusing\n"
         "                      server rests 1 s, then 2, 4... up to 5 minutes, or as long as it asks\n"
         "                      (default 5)\n"
+        "  --no-dns            ask the registry about every name; by default a name that DNS shows\n"
+        "                      delegated is registered (\"dns\" in the server column) without a query\n"
+        "  --dns-server ADDRESS:PORT  the resolver to ask (default: the system's resolvers)\n"
         "  --json              print one JSON object per line\n"
         "  --quiet             no progress and no notes on standard error\n"
         "  -h, --help          show this help and exit\n"

@@ -19,6 +19,8 @@ struct CheckOptions {
     bool profileFiles = false;
     std::optional<double> timeoutSeconds; ///< time a query may take before it is given up
     int tries = 5;                        ///< times a name is asked of a server that refuses it
+    bool dns = true;                      ///< ask DNS first; a delegated name needs no registry question
+    QString dnsServer;                    ///< "address:port" of the resolver; empty: the system's resolvers
     bool json = false;
     bool quiet = false;
 };

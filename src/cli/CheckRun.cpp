@@ -4,6 +4,7 @@
 #include "cli/ProgressLine.h"
 #include "cli/ResultFormat.h"
 #include "engine/QueryEngine.h"
+#include "lookup/DnsCheck.h"
 #include "platform/AppFolder.h"
 #include "platform/Intervals.h"
 #include "platform/SettingsStore.h"
@@ -136,6 +137,14 @@ void CheckRun::start()
     m_engine = std::make_unique<engine::QueryEngine>(*m_tlds, *m_results, m_stream, engine::QueryEngine::defaultSlots);
     m_engine->setChosenTlds([tlds = m_options.tlds] { return tlds; });
     m_engine->setMaxTries(m_options.tries);
+    if (m_options.dns) {
+        m_dns = std::make_unique<lookup::DnsCheck>();
+        if (!m_options.dnsServer.isEmpty())
+            m_dns->setServer(m_options.dnsServer);
+        if (!m_dns->error().isEmpty())
+            note(QStringLiteral("DNS cannot be asked (%1); every name goes to its registry").arg(m_dns->error()));
+        m_engine->setDnsCheck(m_dns.get());
+    }
     connect(m_engine.get(), &engine::QueryEngine::outcome, this, &CheckRun::onOutcome);
     // The engine stops by itself once the last name has its outcome; a failed input is no success.
     connect(m_engine.get(), &engine::QueryEngine::finished, this, &CheckRun::onListEnded);

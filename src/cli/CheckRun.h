@@ -14,6 +14,9 @@
 namespace engine {
 class QueryEngine;
 }
+namespace lookup {
+class DnsCheck;
+}
 namespace results {
 class ResultClasses;
 }
@@ -76,6 +79,7 @@ private:
     std::unique_ptr<platform::AppFolder> m_folder;
     std::unique_ptr<tld::TldRegistry> m_tlds;
     std::unique_ptr<results::ResultClasses> m_results;
+    std::unique_ptr<lookup::DnsCheck> m_dns;
     NameStream m_stream;
     std::optional<PositionFile> m_positions;
     std::unique_ptr<engine::QueryEngine> m_engine;

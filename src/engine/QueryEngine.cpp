@@ -1,5 +1,6 @@
 #include "engine/QueryEngine.h"
 
+#include "lookup/DnsCheck.h"
 #include "lookup/RegistryLookup.h"
 #include "platform/DesktopServices.h"
 #include "platform/Intervals.h"
@@ -170,6 +171,8 @@ void QueryEngine::start(int wordIndex, int wordMax)
     m_savedPosition = wordIndex;
     m_sinceSave.start();
     m_runTlds = runTlds();
+    if (m_dns)
+        m_dns->clearCache(); // a name registered since the last run is asked again
     for (const auto &server : m_servers) {
         if (!server->restUntil.hasExpired())
             wakeAt(*server, server->restUntil);
@@ -267,8 +270,48 @@ void QueryEngine::addName(const QString &entry, int position)
         }
         lookup.row = *row;
         ++name.pending;
-        serverFor(serverKey(*row), *row).waiting.push_back(&lookup);
+        // The proxy is the user's chosen path: what goes there is asked nowhere else.
+        if (m_dns && row->extension != tld::proxyExtension) {
+            std::vector<Lookup *> &waiting = m_awaitingDns[lookup.domain];
+            waiting.push_back(&lookup);
+            if (waiting.size() == 1)
+                m_dns->ask(lookup.domain);
+            continue;
+        }
+        queueAtServer(lookup);
     }
+}
+
+void QueryEngine::queueAtServer(Lookup &lookup)
+{
+    serverFor(serverKey(lookup.row), lookup.row).waiting.push_back(&lookup);
+}
+
+void QueryEngine::setDnsCheck(lookup::DnsCheck *dns)
+{
+    if (m_dns)
+        disconnect(m_dns, nullptr, this, nullptr);
+    m_dns = dns;
+    if (m_dns)
+        connect(m_dns, &lookup::DnsCheck::answered, this, &QueryEngine::onDnsAnswer);
+}
+
+void QueryEngine::onDnsAnswer(const QString &domain, bool delegated)
+{
+    // Answers for a run that has ended find nobody waiting.
+    const std::vector<Lookup *> waiting = m_awaitingDns.take(domain);
+    if (waiting.empty() || m_stopRequested)
+        return;
+    for (Lookup *lookup : waiting) {
+        if (delegated) {
+            QueryOutcome registered{Kind::Registered, lookup->domain};
+            registered.fromDns = true;
+            finishLookup(*lookup, registered);
+        } else {
+            queueAtServer(*lookup);
+        }
+    }
+    scheduleAdvance();
 }
 
 QueryEngine::Server &QueryEngine::serverFor(const QString &key, const tld::TldRecord &row)
@@ -605,6 +648,7 @@ void QueryEngine::endRun()
         server->wake.stop();
     }
     m_busy = 0;
+    m_awaitingDns.clear();
     m_names.clear();
 }
 

@@ -31,6 +31,10 @@ namespace tld {
 class TldRegistry;
 }
 
+namespace lookup {
+class DnsCheck;
+}
+
 namespace engine {
 
 /**
@@ -69,6 +73,9 @@ public:
     void setMessageBoxes(platform::MessageBoxes *messages) { m_messages = messages; }
     /// The TLDs chosen for names without a dot, read at each start (none: the default extension).
     void setChosenTlds(std::function<QStringList()> chosenTlds) { m_chosenTlds = std::move(chosenTlds); }
+    /// Asks DNS about each domain first (null: never); a delegated domain is registered without a registry
+    /// question. Domains routed to the proxy row skip it.
+    void setDnsCheck(lookup::DnsCheck *dns);
     /// How often a name is asked of a refusing server (at least once).
     void setMaxTries(int tries) { m_maxTries = std::max(1, tries); }
 
@@ -133,6 +140,8 @@ private:
     void onLookupEnd(int slot, const lookup::QueryOutcome &result);
     void finishLookup(Lookup &lookup, const lookup::QueryOutcome &result);
     void rest(Server &server, const lookup::QueryOutcome &result);
+    void onDnsAnswer(const QString &domain, bool delegated);
+    void queueAtServer(Lookup &lookup);
     void serverAnswered(Server &server);
     void wakeAt(Server &server, const QDeadlineTimer &when);
     void updatePauses();
@@ -162,6 +171,8 @@ private:
     QHash<QString, Server *> m_serverByKey;
     std::size_t m_nextServer = 0; ///< where the next round of starts begins, so every server gets its turn
     std::deque<Name> m_names;     ///< names taken and not yet handed on, in list order
+    lookup::DnsCheck *m_dns = nullptr;
+    QHash<QString, std::vector<Lookup *>> m_awaitingDns; ///< domain -> its lookups waiting for DNS
     int m_busy = 0;
     bool m_stopRequested = true;
     bool m_listEnded = false;

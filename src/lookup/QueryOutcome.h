@@ -18,6 +18,7 @@ struct QueryOutcome {
     QString cause{};            ///< why no answer came, in words (connection refused, host not found...)
     bool unreachable = false;   ///< the server could not be reached at all
     bool dropped = false;       ///< the server broke off or closed the connection without an answer
+    bool fromDns = false;       ///< registered because DNS knows the name's servers; no registry was asked
     int httpStatus = 0;         ///< RDAP: the HTTP status of the answer (0: none, or a WHOIS lookup)
     int retryAfterSeconds = -1; ///< RDAP: how long the server asked not to be asked again (-1: it did not say)
 };

@@ -47,6 +47,8 @@ QString classWord(const lookup::QueryOutcome &outcome)
 
 QString serverText(const lookup::QueryOutcome &outcome)
 {
+    if (outcome.fromDns)
+        return QStringLiteral("dns");
     if (outcome.server.isEmpty())
         return QString();
     // An RDAP server is named by its base URL, which says all.

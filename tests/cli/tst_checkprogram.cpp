@@ -1,3 +1,4 @@
+#include "DnsFixtureServer.h"
 #include "HttpFixtureServer.h"
 #include "TestFolder.h"
 #include "WhoisFixtureServer.h"
@@ -37,6 +38,8 @@ private slots:
     void verdicts_data();
     void verdicts();
     void nameWithoutServerGivesStatusOne();
+    void delegatedNamesAreAnsweredByDns_data();
+    void delegatedNamesAreAnsweredByDns();
     void withoutDataDirTheTableComesFromThePerUserFolder();
     void namesFromFilesAndStandardInput();
     void interruptedRunResumesAtTheNameUnderWay();
@@ -89,7 +92,11 @@ void TestCheckProgram::start(QProcess &process, const QStringList &arguments)
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_folder->settingsFolder());
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(m_folder->appFolder());
-    process.start(QStringLiteral(QUARRYTIDE_CHECK_PROGRAM), arguments);
+    // The system's resolvers are never asked: DNS is off unless a test names its own responder.
+    const bool ownResolver = std::any_of(arguments.begin(), arguments.end(),
+                                         [](const QString &a) { return a.startsWith(QLatin1String("--dns-server")); });
+    process.start(QStringLiteral(QUARRYTIDE_CHECK_PROGRAM),
+                  ownResolver ? arguments : QStringList{QStringLiteral("--no-dns")} + arguments);
 }
 
 bool TestCheckProgram::waitFor(QProcess &process, Finished &finished)
@@ -118,6 +125,45 @@ bool TestCheckProgram::run(const QStringList &arguments, Finished &finished, con
     process.write(input);
     process.closeWriteChannel();
     return waitFor(process, finished);
+}
+
+void TestCheckProgram::delegatedNamesAreAnsweredByDns_data()
+{
+    QTest::addColumn<bool>("noDns");
+    QTest::addColumn<QStringList>("registryAsked");
+    QTest::addColumn<QByteArray>("takenServer");
+    QTest::newRow("dns first") << false << QStringList{QStringLiteral("free.com")} << QByteArray("dns");
+    QTest::newRow("--no-dns") << true << QStringList{QStringLiteral("taken.com"), QStringLiteral("free.com")}
+                              << QByteArray();
+}
+
+void TestCheckProgram::delegatedNamesAreAnsweredByDns()
+{
+    QFETCH(bool, noDns);
+    QFETCH(QStringList, registryAsked);
+    QFETCH(QByteArray, takenServer);
+    testing::DnsFixtureServer resolver;
+    QVERIFY(resolver.listen());
+    resolver.setResponder([](const QString &name) {
+        return name == QLatin1String("taken.com") ? testing::DnsFixtureServer::Reply::Delegated
+                                                  : testing::DnsFixtureServer::Reply::NxDomain;
+    });
+    m_server->setResponder([](const QString &query) {
+        return query == QLatin1String("taken.com") ? testing::registeredAnswer(query) : testing::availableAnswer(query);
+    });
+    QStringList arguments = withData({QStringLiteral("--dns-server"), resolver.address()});
+    if (noDns)
+        arguments.append(QStringLiteral("--no-dns"));
+    Finished finished;
+    QVERIFY(run(arguments, finished, "taken\nfree\n"));
+    QCOMPARE(finished.status, 0);
+    QCOMPARE(m_server->queries(), registryAsked);
+    QCOMPARE(resolver.questions().size(), noDns ? 0 : 2);
+    QCOMPARE(finished.lines().size(), 2);
+    const QList<QByteArray> taken = finished.lines().at(0).split('\t');
+    QCOMPARE(taken.mid(0, 2), (QList<QByteArray>{"taken.com", "registered"}));
+    QCOMPARE(taken.at(3), takenServer.isEmpty() ? m_serverField.toUtf8() : takenServer);
+    QVERIFY(finished.lines().at(1).startsWith("free.com\tavailable"));
 }
 
 void TestCheckProgram::verdicts_data()
@@ -162,7 +208,9 @@ void TestCheckProgram::verdicts()
     else if (server == QLatin1String("closed"))
         m_server->setMode(WhoisFixtureServer::Mode::CloseAtOnce);
     m_folder->write(QStringLiteral("list.txt"), "abcdefgh\r\n");
-    QStringList arguments = withData({QStringLiteral("--timeout"), QStringLiteral("0.6"), QStringLiteral("list.txt")});
+    // One try: a refusing server's rests are another test's matter.
+    QStringList arguments = withData(
+        {QStringLiteral("--timeout"), QStringLiteral("0.6"), QStringLiteral("--tries=1"), QStringLiteral("list.txt")});
     if (json)
         arguments.append(QStringLiteral("--json"));
     Finished finished;

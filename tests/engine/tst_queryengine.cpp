@@ -1,7 +1,9 @@
+#include "DnsFixtureServer.h"
 #include "HttpFixtureServer.h"
 #include "TestFolder.h"
 #include "WhoisFixtureServer.h"
 #include "engine/QueryEngine.h"
+#include "lookup/DnsCheck.h"
 #include "platform/AppFolder.h"
 #include "platform/Intervals.h"
 #include "results/ResultClasses.h"
@@ -97,6 +99,8 @@ private slots:
     void refusingServerRests();
     void retryAfterHoldsTheServerBack();
     void nameWithoutServerIsSkipped();
+    void delegatedNamesNeverReachTheRegistry_data();
+    void delegatedNamesNeverReachTheRegistry();
     void domainPreparation_data();
     void domainPreparation();
 };
@@ -457,6 +461,64 @@ void TestQueryEngine::domainPreparation()
     Rig rig(43);
     rig.engine.setChosenTlds([chosen] { return chosen; });
     QCOMPARE(rig.engine.prepareDomains(name), domains);
+}
+
+void TestQueryEngine::delegatedNamesNeverReachTheRegistry_data()
+{
+    QTest::addColumn<bool>("proxy");
+    QTest::addColumn<QStringList>("registryAsked");
+    QTest::addColumn<int>("dnsAsked");
+    QTest::newRow("dns first") << false << QStringList{QStringLiteral("free.com"), QStringLiteral("slow.com")} << 4;
+    // The proxy is the user's chosen path: every name goes there and DNS is not asked.
+    QTest::newRow("over the proxy") << true
+                                    << QStringList{QStringLiteral("free.com"), QStringLiteral("slow.com"),
+                                                   QStringLiteral("taken1.com"), QStringLiteral("taken2.net")}
+                                    << 0;
+}
+
+void TestQueryEngine::delegatedNamesNeverReachTheRegistry()
+{
+    QFETCH(bool, proxy);
+    QFETCH(QStringList, registryAsked);
+    QFETCH(int, dnsAsked);
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setResponder([](const QString &query) {
+        return query.startsWith(QLatin1String("taken")) ? testing::registeredAnswer(query)
+                                                        : testing::availableAnswer(query);
+    });
+    testing::DnsFixtureServer resolver;
+    QVERIFY(resolver.listen());
+    resolver.setResponder([](const QString &name) {
+        using Reply = testing::DnsFixtureServer::Reply;
+        return name.startsWith(QLatin1String("taken"))  ? Reply::Delegated
+               : name.startsWith(QLatin1String("slow")) ? Reply::Silent
+                                                        : Reply::NxDomain;
+    });
+    Rig rig(server.port());
+    if (proxy) {
+        rig.tlds.setTable({row("com", server.port()), row("net", server.port()), row("proxy", server.port())});
+        rig.tlds.setUseProxy(true);
+    }
+    lookup::DnsCheck dns;
+    QVERIFY(dns.setServer(resolver.address()));
+    dns.setTimeoutMs(200);
+    rig.engine.setDnsCheck(&dns);
+    rig.source.names = {QStringLiteral("taken1.com"), QStringLiteral("slow.com"), QStringLiteral("taken2.net"),
+                        QStringLiteral("free.com")};
+    rig.engine.start(1, 4);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.engine.stopRequested(), 5000);
+    QCOMPARE(rig.domains(), rig.source.names);
+    QStringList asked = server.queries();
+    asked.sort();
+    QCOMPARE(asked, registryAsked);
+    QCOMPARE(resolver.questions().size(), dnsAsked);
+    QCOMPARE(rig.outcomes.at(0).kind, Kind::Registered);
+    QCOMPARE(rig.outcomes.at(0).fromDns, !proxy);
+    QCOMPARE(rig.outcomes.at(1).kind, Kind::Available);
+    QCOMPARE(rig.outcomes.at(1).fromDns, false);
+    QCOMPARE(rig.results.list(results::RegisteredList)->entries(),
+             (QStringList{QStringLiteral("taken1.com"), QStringLiteral("taken2.net")}));
 }
 
 QTEST_GUILESS_MAIN(TestQueryEngine)

@@ -1,9 +1,12 @@
+#include "DnsFixtureServer.h"
 #include "StartedProgram.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
 #include "app/ui/MainWindow.h"
 #include "engine/QueryEngine.h"
+#include "lookup/DnsCheck.h"
 #include "platform/Intervals.h"
+#include "platform/SettingsStore.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
 #include "sources/ui/TldChooser.h"
@@ -48,6 +51,7 @@ private slots:
     void uncheckedNamesAreCheckedAgainAndExported();
     void wordListResumesAfterARestart();
     void threeTickedTldsCheckEachBareName();
+    void checkDnsFirstSkipsTheRegistryForDelegatedNames();
     void silentServerShowsTheWatchdogNotice();
     void closingTheWindowStopsTheSearchFirst();
 };
@@ -294,6 +298,37 @@ void TestSearchRun::threeTickedTldsCheckEachBareName()
     QCOMPARE(desk.list(3), QStringList());
     QCOMPARE(desk.list(1), QStringList());
     QCOMPARE(desk.context->settings.positions(QStringLiteral("CustWordNum"), QString()), QStringLiteral("3"));
+}
+
+void TestSearchRun::checkDnsFirstSkipsTheRegistryForDelegatedNames()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    testing::DnsFixtureServer resolver;
+    QVERIFY(resolver.listen());
+    resolver.setResponder([](const QString &name) {
+        return name.startsWith(QLatin1String("taken")) ? testing::DnsFixtureServer::Reply::Delegated
+                                                       : testing::DnsFixtureServer::Reply::NxDomain;
+    });
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    folder.write(QStringLiteral("mine.txt"), "takenone\r\nfreeone\r\n");
+    platform::SettingsStore(folder.settingsFolder()).saveProduct(QStringLiteral("CheckDNS"), QStringLiteral("1"));
+    Desk desk(folder);
+    QAction *dnsFirst = desk.window->menuItem(QStringLiteral("mnuCheckDns"));
+    QCOMPARE(dnsFirst->text(), QStringLiteral("Check DNS first"));
+    QVERIFY(dnsFirst->isChecked());
+    QVERIFY(desk.window->dnsCheck()->setServer(resolver.address()));
+    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
+    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
+    QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
+                              QStringLiteral("Finished: 2 checked, 1 available, 1 registered, 0 unchecked"), 5000);
+    QCOMPARE(server.queries(), QStringList{QStringLiteral("freeone.com")});
+    QCOMPARE(desk.list(2), QStringList{QStringLiteral("takenone.com")});
+    dnsFirst->setChecked(false);
+    QCOMPARE(desk.context->settings.product(QStringLiteral("CheckDNS"), QString()), QStringLiteral("0"));
 }
 
 void TestSearchRun::silentServerShowsTheWatchdogNotice()

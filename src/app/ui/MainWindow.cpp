@@ -6,6 +6,7 @@
 #include "app/ui/RunStatus.h"
 #include "browse/ui/BrowseWindow.h"
 #include "engine/QueryEngine.h"
+#include "lookup/DnsCheck.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
 #include "results/ui/DeskController.h"
@@ -69,6 +70,10 @@ void MainWindow::buildEngine()
         m_context.settings.saveProduct(QStringLiteral("LastTLD"),
                                        m_sourcePanel->tldChooser()->chosenTlds().join(QLatin1Char(',')));
     });
+    // Delegated names are registered without a registry question; the option turns it off.
+    m_dns = new lookup::DnsCheck(this);
+    if (menuItem(QStringLiteral("mnuCheckDns"))->isChecked())
+        m_engine->setDnsCheck(m_dns);
     m_engine->setChosenTlds([chooser = m_sourcePanel->tldChooser()] { return chooser->chosenTlds(); });
     m_runStatus = new RunStatus(
         *statusBar(), *this, [this] { return m_engine->position(); }, this);
@@ -219,8 +224,18 @@ void MainWindow::buildMenus()
     QAction *recheck = tools->addAction(QStringLiteral("Check unchecked names"));
     recheck->setObjectName(QStringLiteral("mnuCheckUnchecked"));
     connect(recheck, &QAction::triggered, this, &MainWindow::checkUncheckedNames);
-    addItems(QStringLiteral("&Options"), "mnuOptionsItem",
-             {QStringLiteral("Setup"), QStringLiteral("Purchase Links...")});
+    QMenu *options = addItems(QStringLiteral("&Options"), "mnuOptionsItem",
+                              {QStringLiteral("Setup"), QStringLiteral("Purchase Links...")});
+    options->addSeparator();
+    QAction *dnsFirst = options->addAction(QStringLiteral("Check DNS first"));
+    dnsFirst->setObjectName(QStringLiteral("mnuCheckDns"));
+    dnsFirst->setCheckable(true);
+    dnsFirst->setChecked(m_context.settings.product(QStringLiteral("CheckDNS"), QStringLiteral("1")) !=
+                         QLatin1String("0"));
+    connect(dnsFirst, &QAction::toggled, this, [this](bool on) {
+        m_context.settings.saveProduct(QStringLiteral("CheckDNS"), on ? QStringLiteral("1") : QStringLiteral("0"));
+        m_engine->setDnsCheck(on ? m_dns : nullptr);
+    });
     addItems(QStringLiteral("&Help"), "mnuHelpItem", {QStringLiteral("View Help")});
     addItems(QStringLiteral("&About"), "mnuAboutItem", {QStringLiteral("About this software")});
 

@@ -21,6 +21,9 @@ class QAction;
 namespace engine {
 class QueryEngine;
 }
+namespace lookup {
+class DnsCheck;
+}
 namespace browse {
 class BrowseWindow;
 }
@@ -77,6 +80,7 @@ public:
     void setLookupServer(const lookup::WhoisServer &server) { m_lookupServer = server; }
     results::DomainListModel *listModel(int number) const { return m_models.at(number - 1); }
     engine::QueryEngine *queryEngine() const { return m_engine; }
+    lookup::DnsCheck *dnsCheck() const { return m_dns; }
     results::ResultClasses *resultClasses() const { return m_results; }
     /// Opens the name generator without blocking, or brings the open one forward.
     void openGenerator();
@@ -150,6 +154,7 @@ private:
     results::ResultClasses *m_results = nullptr;
     sources::SourceSelection *m_selection = nullptr;
     engine::QueryEngine *m_engine = nullptr;
+    lookup::DnsCheck *m_dns = nullptr;
     tld::BlockedNotice *m_blockedNotice = nullptr;
     QPointer<browse::BrowseWindow> m_browseWindow;
     QString m_browseHome;
