@@ -189,7 +189,8 @@ int main(int argc, char **argv)
                                  rdap ? rdapDir : dir.path(),
                                  QStringLiteral("--throttle"),
                                  QStringLiteral("0"),
-                                 QStringLiteral("--quiet")};
+                                 QStringLiteral("--quiet"),
+                                 QStringLiteral("--no-dns")}; // every name goes to the server under test
         if (profileFiles)
             arguments.append(QStringLiteral("--profile-files"));
         arguments.append(list);
