@@ -27,6 +27,7 @@ void TestDnsCheck::answerDecidesDelegation_data()
     QTest::newRow("delegated") << int(Reply::Delegated) << true << once;
     QTest::newRow("nxdomain") << int(Reply::NxDomain) << false << once;
     QTest::newRow("nodata") << int(Reply::NoData) << false << once;
+    QTest::newRow("ns of the parent only") << int(Reply::NsAbove) << false << once;
     QTest::newRow("servfail") << int(Reply::ServFail) << false << once;
     QTest::newRow("silence") << int(Reply::Silent) << false << once;
     QTest::newRow("junk") << int(Reply::Junk) << false << once;

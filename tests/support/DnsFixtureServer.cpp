@@ -64,18 +64,23 @@ QByteArray DnsFixtureServer::reply(const QByteArray &question, bool overTcp)
     QByteArray out = question.left(2);
     put16(out, 0x8180 | (truncate ? 0x0200 : 0) | rcode); // response, recursion desired and available
     put16(out, 1);
-    put16(out, kind == Reply::Delegated ? 2 : 0);
+    const bool records = kind == Reply::Delegated || kind == Reply::NsAbove;
+    put16(out, records ? 2 : 0);
     put16(out, 0);
     put16(out, 0);
     out.append(question.mid(12, end - 12));
-    if (kind == Reply::Delegated) {
+    if (records) {
+        // The question's name (a pointer to it), or its parent: the name without its first label.
+        const int firstLabel = quint8(question.at(12));
+        const QByteArray owner = kind == Reply::Delegated ? QByteArray("\xc0\x0c", 2)
+                                                          : question.mid(13 + firstLabel, end - 4 - 13 - firstLabel);
         for (const char *server : {"\x03ns1\x07"
                                    "example\x03net",
                                    "\x03ns2\x07"
                                    "example\x03net"}) {
-            put16(out, 0xc00c); // the question's name
-            put16(out, 2);      // NS
-            put16(out, 1);      // IN
+            out.append(owner);
+            put16(out, 2); // NS
+            put16(out, 1); // IN
             put16(out, 0);
             put16(out, 3600);
             const QByteArray target = QByteArray(server) + '\0';

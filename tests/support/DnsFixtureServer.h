@@ -19,6 +19,7 @@ class DnsFixtureServer : public QObject {
 public:
     enum class Reply {
         Delegated, ///< NS records at the name
+        NsAbove,   ///< an answer that holds only NS records of the name's parent
         NxDomain,  ///< the name does not exist
         NoData,    ///< the name exists, with no NS records
         ServFail,  ///< the server failed
