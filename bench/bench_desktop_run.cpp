@@ -95,6 +95,11 @@ int main(int argc, char **argv)
           runList(row("com", server.port(), 25), numbered(QStringLiteral("name"), 300)));
     print(out, QStringLiteral("throttle 0, one server"), 1500,
           runList(row("com", server.port(), 0), numbered(QStringLiteral("name"), 1500)));
+    // Taken names write no result file; free ones rewrite theirs each time.
+    server.setAnswer("Domain Name: NAME.COM\r\nRegistrar: Example\r\n");
+    print(out, QStringLiteral("throttle 0, one server, taken names"), 1500,
+          runList(row("com", server.port(), 0), numbered(QStringLiteral("name"), 1500)));
+    server.setAnswer("No match for NAME.COM\r\n");
 
     // Three servers at 100 ms: bare names ticked in com, net and org where the chooser ticks several TLDs,
     // else the same 90 domains written out in one list.
