@@ -40,9 +40,15 @@ DnsFixtureServer::DnsFixtureServer(QObject *parent) : QObject(parent)
 
 bool DnsFixtureServer::listen()
 {
-    if (!m_udp.bind(QHostAddress::LocalHost, 0))
-        return false;
-    return m_tcp.listen(QHostAddress::LocalHost, m_udp.localPort());
+    // A free UDP port may be taken for TCP: another one is tried then.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (!m_udp.bind(QHostAddress::LocalHost, 0))
+            return false;
+        if (m_tcp.listen(QHostAddress::LocalHost, m_udp.localPort()))
+            return true;
+        m_udp.close();
+    }
+    return false;
 }
 
 QByteArray DnsFixtureServer::reply(const QByteArray &question, bool overTcp)
