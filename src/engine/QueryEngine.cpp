@@ -167,6 +167,7 @@ void QueryEngine::start(int wordIndex, int wordMax)
     m_listEnded = false;
     m_tally = {};
     m_next = wordIndex;
+    m_reported = wordIndex;
     m_wordMax = wordMax;
     m_savedPosition = wordIndex;
     m_sinceSave.start();
@@ -338,7 +339,11 @@ bool QueryEngine::releaseFinished()
     bool released = false;
     const quint64 generation = m_generation;
     while (!m_names.empty() && m_names.front().pending == 0) {
-        for (const Lookup &lookup : m_names.front().lookups) {
+        const Name &name = m_names.front();
+        for (const Lookup &lookup : name.lookups) {
+            // The name counts as done for the progress once its last outcome goes out.
+            if (&lookup == &name.lookups.back())
+                m_reported = name.position + 1;
             report(lookup);
             // Whoever took the outcome may have stopped the run; the position then stays at this name.
             if (generation != m_generation)

@@ -92,6 +92,8 @@ public:
     /// The first name of the list whose outcomes are not all handed on yet (where a rerun starts).
     int position() const;
     int wordMax() const { return m_wordMax; }
+    /// The name after the last one whose outcomes have all been handed on (what progress counts).
+    int reportedPosition() const { return m_reported; }
     /// Questions under way now.
     int busySlots() const { return m_busy; }
     QString panel(int number) const { return m_panels.at(number - 1); }
@@ -178,6 +180,7 @@ private:
     bool m_listEnded = false;
     bool m_advanceQueued = false;
     int m_next = 0; ///< the next entry to take from the list
+    int m_reported = 0;
     int m_wordMax = 0;
     quint64 m_generation = 0;
     int m_savedPosition = 0;

@@ -6,6 +6,7 @@
 #include "platform/Intervals.h"
 #include "results/ui/ResultsDesk.h"
 #include "sources/ui/SourcePanel.h"
+#include "sources/ui/TldChooser.h"
 #include "tld/DefaultTlds.h"
 #include "tld/ui/TldManagerWindow.h"
 

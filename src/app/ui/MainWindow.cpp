@@ -76,7 +76,7 @@ void MainWindow::buildEngine()
         m_engine->setDnsCheck(m_dns);
     m_engine->setChosenTlds([chooser = m_sourcePanel->tldChooser()] { return chooser->chosenTlds(); });
     m_runStatus = new RunStatus(
-        *statusBar(), *this, [this] { return m_engine->position(); }, this);
+        *statusBar(), *this, [this] { return m_engine->reportedPosition(); }, this);
     connect(m_selection, &sources::SourceSelection::runRequested, m_runStatus, &RunStatus::runStarted);
     // While a run goes on the progress bar stands in the first panel's place; the panel comes back after.
     connect(m_selection, &sources::SourceSelection::runRequested, m_panels[0], &QWidget::hide);
