@@ -174,6 +174,7 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
             unreadable.append(QFileInfo(context.tlds.file().path()).fileName() +
                               QStringLiteral(": it holds no row that can be read"));
         context.tlds.setTable(tld::parseTable(tld::defaultTldRows().join(QStringLiteral("\r\n"))));
+        host.loadTLDs();
     }
     showFirstUseMessage(context);
     if (!unreadable.isEmpty() && context.services.messages)

@@ -184,4 +184,14 @@ QStringList TldFile::generatorItems() const
     return items;
 }
 
+QStringList enabledExtensions(const TldTable &table)
+{
+    QStringList extensions;
+    for (const TldRecord &row : table) {
+        if (row.enabled && row.extension != proxyExtension)
+            extensions.append(row.extension);
+    }
+    return extensions;
+}
+
 } // namespace tld

@@ -60,6 +60,9 @@ private:
 /// Parses table text (any line ends) into records, skipping blank and malformed rows.
 TldTable parseTable(const QString &text);
 
+/// The extensions of the enabled rows of @p table, the proxy row left out, in table order.
+QStringList enabledExtensions(const TldTable &table);
+
 /// One non-blank line of the table file as the TLD manager lists it.
 struct ListedRow {
     QString text;       ///< the line exactly as stored

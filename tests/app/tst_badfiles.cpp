@@ -1,5 +1,6 @@
 #include "StartedProgram.h"
 #include "TestFolder.h"
+#include "sources/ui/TldChooser.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -107,6 +108,9 @@ void TestBadFiles::programStartsAndLeavesWhatItCouldNotRead()
         testing::StartedProgram second(folder);
         QVERIFY(second.window);
         QVERIFY(!second.context->tlds.table().isEmpty());
+        // Beside the default line the chooser offers the TLDs of the rows that serve.
+        const auto *chooser = second.window->findChild<sources::TldChooser *>();
+        QVERIFY(chooser && chooser->count() > 1);
         for (const platform::MessageRequest &message : second.fakes.messages.shown) {
             if (message.text.contains(QLatin1String("could not be read")))
                 told.append(message.text);

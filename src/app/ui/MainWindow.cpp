@@ -307,8 +307,11 @@ void MainWindow::loadTLDs()
         for (const QString &tld : last.split(QLatin1Char(','), Qt::SkipEmptyParts))
             chooser->setTicked(tld, true);
     }
-    chooser->setExtensions(QStringLiteral("(default: ") + m_context.tlds.defaultExt() + QLatin1Char(')'),
-                           m_context.tlds.file().chooserItems());
+    QStringList extensions = m_context.tlds.file().chooserItems();
+    // A table file that cannot be read leaves the built-in rows serving from memory: offer those.
+    if (extensions.isEmpty())
+        extensions = tld::enabledExtensions(m_context.tlds.table());
+    chooser->setExtensions(QStringLiteral("(default: ") + m_context.tlds.defaultExt() + QLatin1Char(')'), extensions);
 }
 
 void MainWindow::openTldManager()
