@@ -25,6 +25,25 @@ bool hasBlankOrControl(const QString &text)
     return false;
 }
 
+/// HOST:PORT with the host possibly in brackets ("[::1]:53"); the port is 0 when it is not 1 to 65535.
+struct HostPort {
+    QString host;
+    int port = 0;
+};
+
+HostPort splitHostPort(const QString &value)
+{
+    const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return {};
+    QString host = value.left(colon);
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+        host = host.mid(1, host.size() - 2);
+    bool ok = false;
+    const int port = value.mid(colon + 1).toInt(&ok);
+    return {host, ok && port >= 1 && port <= 65535 ? port : 0};
+}
+
 std::optional<QString> setValue(CheckOptions &options, const QString &name, const QString &value)
 {
     if (name == QLatin1String("--data-dir")) {
@@ -44,31 +63,21 @@ std::optional<QString> setValue(CheckOptions &options, const QString &name, cons
         }
         options.tlds = tlds;
     } else if (name == QLatin1String("--proxy")) {
-        const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
-        QString host = value.left(colon);
-        if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
-            host = host.mid(1, host.size() - 2);
-        bool ok = false;
-        const int port = value.mid(colon + 1).toInt(&ok);
-        if (colon < 0 || host.isEmpty() || hasBlankOrControl(host) || !ok || port < 1 || port > 65535)
+        const HostPort proxy = splitHostPort(value);
+        if (proxy.host.isEmpty() || hasBlankOrControl(proxy.host) || proxy.port == 0)
             return QStringLiteral("--proxy needs HOST:PORT with a port from 1 to 65535, not ") + quoted(value);
-        options.proxyHost = host;
-        options.proxyPort = port;
+        options.proxyHost = proxy.host;
+        options.proxyPort = proxy.port;
     } else if (name == QLatin1String("--dns-server")) {
-        const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
-        QString host = value.left(colon);
-        if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
-            host = host.mid(1, host.size() - 2);
-        bool ok = false;
-        const int port = value.mid(colon + 1).toInt(&ok);
-        const QHostAddress address(host);
-        if (colon < 0 || address.isNull() || !ok || port < 1 || port > 65535)
+        const HostPort server = splitHostPort(value);
+        const QHostAddress address(server.host);
+        if (address.isNull() || server.port == 0)
             return QStringLiteral("--dns-server needs ADDRESS:PORT (an IP address, a port from 1 to 65535), not ") +
                    quoted(value);
         const QString text = address.protocol() == QAbstractSocket::IPv6Protocol
                                  ? QLatin1Char('[') + address.toString() + QLatin1Char(']')
                                  : address.toString();
-        options.dnsServer = text + QLatin1Char(':') + QString::number(port);
+        options.dnsServer = text + QLatin1Char(':') + QString::number(server.port);
     } else if (name == QLatin1String("--throttle")) {
         bool ok = false;
         const int ms = value.toInt(&ok);
