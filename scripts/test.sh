@@ -2,7 +2,7 @@
 # Installs what is missing, checks formatting and the floors, builds everything with warnings as errors
 # and runs every test: the whole suite, then the cores (linted by clang-tidy) and their tests again
 # under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, and last every reader of outside
-# text under the fuzzer for 10 seconds (scripts/fuzz.sh runs them longer).
+# text under the fuzzer for 10 seconds, from the same sanitizer build (scripts/fuzz.sh runs them longer).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -21,4 +21,4 @@ cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
 
-scripts/fuzz.sh 10
+QUARRYTIDE_FUZZ_PRESET=asan QUARRYTIDE_FUZZ_JOBS=2 scripts/fuzz.sh 10
