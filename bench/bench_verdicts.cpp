@@ -9,6 +9,7 @@
 #include "WhoisFixtureServer.h"
 #include "lookup/RegistryLookup.h"
 #include "platform/TextCodec.h"
+#include "results/OutcomeWords.h"
 #include "tld/DefaultTlds.h"
 #include "tld/Routing.h"
 #include "tld/TldFile.h"
@@ -37,25 +38,6 @@ struct Sample {
     bool hasRow = true;
     QString detail;
 };
-
-QString outcomeWord(Kind kind)
-{
-    switch (kind) {
-    case Kind::Available:
-        return QStringLiteral("available");
-    case Kind::Registered:
-        return QStringLiteral("registered");
-    case Kind::Refused:
-        return QStringLiteral("refused");
-    case Kind::TimedOut:
-        return QStringLiteral("timeout");
-    case Kind::NoServer:
-        return QStringLiteral("no-server");
-    case Kind::Unknown:
-        break;
-    }
-    return QStringLiteral("unknown");
-}
 
 // The name the answer was given for: the name ending in the TLD that the answer repeats most often,
 // leaving out servers, web and mail addresses; "example.<tld>" when the answer never repeats it.
@@ -137,7 +119,7 @@ void replay(QList<Sample> &samples, const tld::TldTable &table)
                                        ? table.at(index)
                                        : tld::TldRecord{sample.tld, QString(), 43, true, 0, tld::defaultSuccessPhrases};
         const lookup::QueryOutcome outcome = ask(sample.domain, row, server);
-        sample.outcome = outcomeWord(outcome.kind);
+        sample.outcome = results::outcomeWord(outcome.kind);
         if (outcome.kind == Kind::Available)
             sample.detail = QStringLiteral(" phrase \"") + outcome.successWord + QLatin1Char('"');
         sample.detail += sample.hasRow ? QStringLiteral(" row ") + row.extension : QStringLiteral(" no row");
@@ -220,8 +202,8 @@ void hostile(QTextStream &out)
         server.setAnswer(c.answer);
         const tld::TldRecord row{QStringLiteral("com"), QString(), 43, true, 0, tld::defaultSuccessPhrases};
         const lookup::QueryOutcome outcome = ask(QStringLiteral("hostile.com"), row, server, 2000);
-        out << "  " << QString::fromLatin1(c.name).leftJustified(24) << outcomeWord(outcome.kind).leftJustified(11)
-            << outcome.cause << '\n';
+        out << "  " << QString::fromLatin1(c.name).leftJustified(24)
+            << results::outcomeWord(outcome.kind).leftJustified(11) << outcome.cause << '\n';
     }
 }
 
