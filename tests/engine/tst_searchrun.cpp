@@ -31,6 +31,17 @@ namespace {
 struct Desk : testing::StartedProgram {
     using StartedProgram::StartedProgram;
     QStringList list(int number) { return window->listModel(number)->entries(); }
+    /// Chooses "mine.txt" of @p folder as the custom list, as the user does through the file dialog.
+    void chooseCustomList(const testing::TestFolder &folder)
+    {
+        fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
+        find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
+    }
+    void startCustomList(const testing::TestFolder &folder)
+    {
+        chooseCustomList(folder);
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+    }
 };
 
 void writeTable(const testing::TestFolder &folder, quint16 port)
@@ -76,8 +87,7 @@ void TestSearchRun::customListRunFillsListsFilesAndPositions()
     writeTable(folder, server.port());
     folder.write(QStringLiteral("mine.txt"), "abc\r\n\r\nmidname\r\ntaken\r\nlongername\r\n");
     Desk desk(folder);
-    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
-    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
+    desk.chooseCustomList(folder);
     QCOMPARE(desk.find<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("4"));
     QCOMPARE(desk.fakes.dialogs.folders.value(0), folder.file(QStringLiteral("wordlists")));
     auto *start = desk.find<QPushButton>(QStringLiteral("cmdDoSearch"));
@@ -117,8 +127,7 @@ void TestSearchRun::progressBarAdvancesAndGivesWayToTheSummary()
     Desk desk(folder);
     desk.window->show();
     QVERIFY(QTest::qWaitForWindowActive(desk.window.get()));
-    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
-    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
+    desk.chooseCustomList(folder);
     auto *bar = desk.find<QProgressBar>(QStringLiteral("progressRun"));
     QVERIFY(bar && !bar->isVisible());
     QList<int> values;
@@ -148,9 +157,7 @@ void TestSearchRun::refusedServerEndsEachNameAtOnceAndIsListed()
     writeTable(folder, testing::WhoisFixtureServer::closedPort());
     folder.write(QStringLiteral("mine.txt"), "first\r\nsecond\r\nthird\r\n");
     Desk desk(folder);
-    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
-    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
-    QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+    desk.startCustomList(folder);
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
                               QStringLiteral("Finished: 3 checked, 0 available, 0 registered, 3 unchecked"), 3000);
     QCOMPARE(desk.window->resultLog().size(), 3);
@@ -172,9 +179,7 @@ void TestSearchRun::aSecondSessionKeepsTheFirstSessionsFinds()
     const auto session = [&folder](const QByteArray &names) {
         folder.write(QStringLiteral("mine.txt"), names);
         Desk desk(folder);
-        desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
-        desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
-        QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+        desk.startCustomList(folder);
         QTRY_VERIFY_WITH_TIMEOUT(desk.window->statusPanel(1)->text().startsWith(QLatin1String("Finished")), 5000);
     };
     session("firstfinds\r\n");
@@ -202,9 +207,7 @@ void TestSearchRun::uncheckedNamesAreCheckedAgainAndExported()
     writeTable(folder, server.port());
     folder.write(QStringLiteral("mine.txt"), "busyname\r\ntakenname\r\nnowhere.xyz\r\n");
     Desk desk(folder);
-    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
-    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
-    QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+    desk.startCustomList(folder);
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
                               QStringLiteral("Finished: 3 checked, 0 available, 1 registered, 2 unchecked"), 5000);
     QCOMPARE(folder.read(QStringLiteral("Unchecked.txt")), QByteArray("busyname.com\r\nnowhere.xyz\r\n"));
@@ -283,9 +286,7 @@ void TestSearchRun::threeTickedTldsCheckEachBareName()
     chooser->setTicked(QStringLiteral("net"), true);
     chooser->setTicked(QStringLiteral("org"), true);
     QCOMPARE(chooser->shownText(), QStringLiteral("com, net, org"));
-    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
-    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
-    QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+    desk.startCustomList(folder);
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
                               QStringLiteral("Finished: 4 checked, 3 available, 1 registered, 0 unchecked"), 5000);
     QStringList asked = server.queries();
@@ -320,9 +321,7 @@ void TestSearchRun::checkDnsFirstSkipsTheRegistryForDelegatedNames()
     QCOMPARE(dnsFirst->text(), QStringLiteral("Check DNS first"));
     QVERIFY(dnsFirst->isChecked());
     QVERIFY(desk.window->dnsCheck()->setServer(resolver.address()));
-    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
-    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
-    QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+    desk.startCustomList(folder);
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
                               QStringLiteral("Finished: 2 checked, 1 available, 1 registered, 0 unchecked"), 5000);
     QCOMPARE(server.queries(), QStringList{QStringLiteral("freeone.com")});
@@ -340,9 +339,7 @@ void TestSearchRun::silentServerShowsTheWatchdogNotice()
     writeTable(folder, server.port());
     folder.write(QStringLiteral("mine.txt"), "quiet\r\n");
     Desk desk(folder);
-    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
-    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
-    QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+    desk.startCustomList(folder);
     QTRY_VERIFY_WITH_TIMEOUT(desk.window->blockedNotice()->window(), 5000);
     tld::BlockedNoticeWindow *notice = desk.window->blockedNotice()->window();
     QCOMPARE(notice->objectName(), QStringLiteral("frmBlocked"));
@@ -362,9 +359,7 @@ void TestSearchRun::closingTheWindowStopsTheSearchFirst()
     writeTable(folder, server.port());
     folder.write(QStringLiteral("mine.txt"), "pending\r\n");
     Desk desk(folder);
-    desk.fakes.dialogs.nextOpen = folder.file(QStringLiteral("mine.txt"));
-    desk.find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(8);
-    QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
+    desk.startCustomList(folder);
     QSignalSpy query(&server, &testing::WhoisFixtureServer::queryReceived);
     QVERIFY(query.wait(3000));
     engine::QueryEngine *engine = desk.window->queryEngine();
