@@ -90,7 +90,7 @@ private:
     int m_nextPosition = 1;
     bool m_positionWarned = false;
     QSet<QString> m_refusingServers;
-    qint64 m_counts[6] = {};
+    qint64 m_counts[lookup::QueryOutcome::kindCount] = {};
     qint64 m_done = 0;
     bool m_finished = false;
     int m_exitStatus = AllJudged;

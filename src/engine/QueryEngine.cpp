@@ -306,7 +306,7 @@ void QueryEngine::onDnsAnswer(const QString &domain, bool delegated)
     for (Lookup *lookup : waiting) {
         if (delegated) {
             QueryOutcome registered{Kind::Registered, lookup->domain};
-            registered.fromDns = true;
+            registered.source = QueryOutcome::Source::Dns;
             finishLookup(*lookup, registered);
         } else {
             queueAtServer(*lookup);

@@ -20,6 +20,10 @@ QString outcomeWord(Kind kind)
         return QStringLiteral("timeout");
     case Kind::Unknown:
         return QStringLiteral("unknown");
+    case Kind::Invalid:
+        return QStringLiteral("invalid");
+    case Kind::LikelyAvailable:
+        return QStringLiteral("likely-available");
     case Kind::NoServer:
         break;
     }
@@ -47,7 +51,7 @@ QString classWord(const lookup::QueryOutcome &outcome)
 
 QString serverText(const lookup::QueryOutcome &outcome)
 {
-    if (outcome.fromDns)
+    if (outcome.source == lookup::QueryOutcome::Source::Dns)
         return QStringLiteral("dns");
     if (outcome.server.isEmpty())
         return QString();

@@ -6,7 +6,7 @@
 
 namespace results {
 
-/// available, registered, refused, unknown, timeout or no-server.
+/// available, registered, refused, unknown, timeout, no-server, invalid or likely-available.
 QString outcomeWord(lookup::QueryOutcome::Kind kind);
 /// High, Mid or Low for an available name, Registered for a registered one; empty when the result
 /// classes take no such name.

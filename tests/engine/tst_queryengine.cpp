@@ -514,9 +514,9 @@ void TestQueryEngine::delegatedNamesNeverReachTheRegistry()
     QCOMPARE(asked, registryAsked);
     QCOMPARE(resolver.questions().size(), dnsAsked);
     QCOMPARE(rig.outcomes.at(0).kind, Kind::Registered);
-    QCOMPARE(rig.outcomes.at(0).fromDns, !proxy);
+    QCOMPARE(rig.outcomes.at(0).source == QueryOutcome::Source::Dns, !proxy);
     QCOMPARE(rig.outcomes.at(1).kind, Kind::Available);
-    QCOMPARE(rig.outcomes.at(1).fromDns, false);
+    QCOMPARE(rig.outcomes.at(1).source, QueryOutcome::Source::Registry);
     QCOMPARE(rig.results.list(results::RegisteredList)->entries(),
              (QStringList{QStringLiteral("taken1.com"), QStringLiteral("taken2.net")}));
 }
