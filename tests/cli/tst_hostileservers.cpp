@@ -162,6 +162,8 @@ QString TestHostileServers::kindWord(QueryOutcome::Kind kind)
     case Kind::NoServer:
         return QStringLiteral("NoServer");
     case Kind::Unknown:
+    case Kind::Invalid:
+    case Kind::LikelyAvailable:
         break;
     }
     return QStringLiteral("Unknown");
