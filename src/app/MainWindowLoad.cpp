@@ -115,7 +115,7 @@ static void readThrottle(AppContext &context)
 {
     int throttle = 0;
     platform::readInt(context.settings.product(QStringLiteral("Throttle"), QStringLiteral("25")), throttle);
-    context.throttle.setCurrentThrottle(throttle);
+    context.startPauseTicks = throttle;
 }
 
 static void showHelpOnFirstStart(AppContext &context, LoadHost &host)

@@ -3,7 +3,6 @@
 #include "engine/SchedulerClock.h"
 #include "engine/ServerPace.h"
 #include "lookup/RegistryLookup.h"
-#include "platform/Intervals.h"
 
 #include <QUrl>
 
@@ -20,13 +19,11 @@ namespace {
 
 constexpr qint64 nsPerMs = 1'000'000;
 
-Trouble rateSignalOf(const QueryOutcome &outcome)
+QueryOutcome unanswered(const QString &domain, const tld::TldRecord &row, const char *cause)
 {
-    if (outcome.httpStatus == 429)
-        return Trouble::TooManyRequests;
-    if (outcome.httpStatus == 503)
-        return Trouble::Unavailable;
-    return outcome.retryAfterSeconds > 0 ? Trouble::RetryAfter : Trouble::Refusal;
+    QueryOutcome outcome{Kind::TimedOut, domain, row.server, row.port};
+    outcome.cause = QString::fromLatin1(cause);
+    return outcome;
 }
 
 } // namespace
@@ -36,7 +33,7 @@ struct LookupScheduler::Job {
     QString domain;
     tld::TldRecord row;
     int tries = 0;
-    qint64 giveUpAt = -1; ///< the name's time limit, from its first question on
+    qint64 giveUpAt = 0; ///< the time limit of the try under way
 };
 
 struct LookupScheduler::Server {
@@ -114,7 +111,6 @@ LookupScheduler::Ticket LookupScheduler::submit(const QString &domain, const tld
 
 void LookupScheduler::cancelAll()
 {
-    ++m_generation;
     m_later.clear();
     for (const auto &slot : m_slots) {
         if (slot->lookup)
@@ -134,7 +130,6 @@ void LookupScheduler::pump()
 {
     const qint64 now = m_clock->nowNs();
     checkDeadlines(now);
-    updatePhases(now);
     dispatch(now);
     armWake(now);
     flush();
@@ -163,23 +158,16 @@ bool LookupScheduler::mayAsk(const Server &server, qint64 now) const
            now >= server.pace.askableAt() && now >= m_holdUntil;
 }
 
-void LookupScheduler::updatePhases(qint64 now)
-{
-    for (const auto &server : m_servers) {
-        const ServerState::Phase phase = server->pace.phase();
-        if (phase == ServerState::Phase::Unresponsive)
-            giveUp(*server);
-        else if (phase == ServerState::Phase::Resting && now >= server->pace.restUntil())
-            report(*server, ServerState::Phase::Pacing);
-    }
-}
-
 void LookupScheduler::dispatch(qint64 now)
 {
     const std::size_t count = m_servers.size();
-    for (std::size_t step = 0; step < count && m_busy < slotCount(); ++step) {
+    for (std::size_t step = 0; step < count; ++step) {
         Server &server = *m_servers.at((m_nextServer + step) % count);
-        if (!mayAsk(server, now))
+        if (server.pace.phase() == ServerState::Phase::Unresponsive)
+            giveUp(server);
+        else if (server.pace.phase() == ServerState::Phase::Resting && now >= server.pace.restUntil())
+            report(server, ServerState::Phase::Pacing);
+        if (m_busy == slotCount() || !mayAsk(server, now))
             continue;
         const auto free = std::find_if(m_slots.begin(), m_slots.end(), [](const auto &slot) { return !slot->job; });
         ask(server, std::size_t(free - m_slots.begin()), now);
@@ -193,21 +181,12 @@ void LookupScheduler::ask(Server &server, std::size_t index, qint64 now)
     Slot &slot = *m_slots.at(index);
     Job job = std::move(server.waiting.front());
     server.waiting.pop_front();
-    const tld::TldRecord &row = job.row;
-    if (row.server.isEmpty() || row.port <= 0 || row.port > 65535) {
-        QueryOutcome failed{Kind::Unknown, job.domain, row.server, row.port};
-        failed.cause = QStringLiteral("the row names no server to ask");
-        endJob(job, failed);
-        return;
-    }
-    if (job.giveUpAt < 0) {
-        job.giveUpAt = now + qint64(m_limits.timeLimitMs) * nsPerMs;
+    if (job.tries == 0)
         later([this, ticket = job.ticket, domain = job.domain] { emit started(ticket, domain); });
-    }
+    // Each try has the whole time limit; a rest in between does not use it up.
+    job.giveUpAt = now + qint64(m_limits.timeLimitMs) * nsPerMs;
     ++job.tries;
-    // The pace counts from the start of one question to the start of the next.
-    server.pace.questionStarted(now,
-                                qint64(std::max(row.throttle, 0) + 1) * platform::intervals().throttleTickMs * nsPerMs);
+    server.pace.questionStarted(now, job.row.throttle);
     server.busy = true;
     slot.server = &server;
     slot.job = std::move(job);
@@ -237,8 +216,9 @@ void LookupScheduler::onLookupEnd(std::size_t index, const QueryOutcome &outcome
     Job job = std::move(*slot.job);
     freeSlot(slot);
     judge(server, std::move(job), outcome);
-    // The next question goes out now, not a timer tick later: at throttle 0 that tick is the whole pace.
-    pump();
+    // The next question starts from the event loop, not from inside the end of this one.
+    m_clock->wakeAt(m_clock->nowNs());
+    flush();
 }
 
 void LookupScheduler::judge(Server &server, Job job, const QueryOutcome &outcome)
@@ -246,10 +226,10 @@ void LookupScheduler::judge(Server &server, Job job, const QueryOutcome &outcome
     if (outcome.kind == Kind::TimedOut) {
         timedOut(server, std::move(job));
     } else if (outcome.kind == Kind::Refused) {
-        rest(server, rateSignalOf(outcome), outcome);
+        rest(server, ServerPace::rateSignalOf(outcome), outcome);
         retryOrEnd(server, std::move(job), outcome);
     } else if (outcome.unreachable) {
-        later([this, host = server.host] { emit troubled(host, Trouble::Unreachable); });
+        tell(server, Trouble::Unreachable);
         endJob(job, outcome);
     } else if (outcome.dropped) {
         if (failedInARow(server, Trouble::Closed, job.domain))
@@ -257,10 +237,8 @@ void LookupScheduler::judge(Server &server, Job job, const QueryOutcome &outcome
         retryOrEnd(server, std::move(job), outcome);
     } else {
         server.pace.answered();
-        if (outcome.kind == Kind::Unknown) {
-            const Trouble trouble = outcome.httpStatus >= 400 ? Trouble::HttpStatus : Trouble::NoVerdict;
-            later([this, host = server.host, trouble] { emit troubled(host, trouble); });
-        }
+        if (outcome.kind == Kind::Unknown)
+            tell(server, outcome.httpStatus >= 400 ? Trouble::HttpStatus : Trouble::NoVerdict);
         endJob(job, outcome);
     }
 }
@@ -275,25 +253,28 @@ void LookupScheduler::retryOrEnd(Server &server, Job job, const QueryOutcome &ou
 
 void LookupScheduler::timedOut(Server &server, Job job)
 {
-    QueryOutcome outcome{Kind::TimedOut, job.domain, job.row.server, job.row.port};
-    outcome.cause = QStringLiteral("no answer in time");
-    endJob(job, outcome);
+    endJob(job, unanswered(job.domain, job.row, "no answer in time"));
     if (failedInARow(server, Trouble::TimedOut, job.domain)) {
         report(server, ServerState::Phase::Unresponsive);
         giveUp(server);
     }
 }
 
-bool LookupScheduler::failedInARow(Server &server, Trouble trouble, const QString &domain)
+void LookupScheduler::tell(const Server &server, Trouble trouble)
 {
     later([this, host = server.host, trouble] { emit troubled(host, trouble); });
+}
+
+bool LookupScheduler::failedInARow(Server &server, Trouble trouble, const QString &domain)
+{
+    tell(server, trouble);
     return server.pace.failedInARow(trouble, domain);
 }
 
 void LookupScheduler::rest(Server &server, Trouble trouble, const QueryOutcome &outcome)
 {
     if (isRateSignal(trouble))
-        later([this, host = server.host, trouble] { emit troubled(host, trouble); });
+        tell(server, trouble);
     server.pace.rest(trouble, outcome, m_clock->nowNs());
     // Every rest is told, also one that follows another: its length and cause may differ.
     server.pace.setPhase(ServerState::Phase::Pacing);
@@ -305,10 +286,8 @@ void LookupScheduler::giveUp(Server &server)
     while (!server.waiting.empty()) {
         const Job job = std::move(server.waiting.front());
         server.waiting.pop_front();
-        QueryOutcome outcome{Kind::TimedOut, job.domain, job.row.server, job.row.port};
-        outcome.cause = QStringLiteral("not asked: the server stopped answering");
-        later([this, host = server.host] { emit troubled(host, Trouble::NotAsked); });
-        endJob(job, outcome);
+        tell(server, Trouble::NotAsked);
+        endJob(job, unanswered(job.domain, job.row, "not asked: the server stopped answering"));
     }
 }
 
@@ -353,27 +332,16 @@ void LookupScheduler::armWake(qint64 now)
         m_clock->wakeAt(std::max(next, now));
 }
 
-void LookupScheduler::later(std::function<void()> signal)
-{
-    m_later.push_back(std::move(signal));
-}
-
 void LookupScheduler::flush()
 {
-    // Signals go out once the state they tell of is whole; a receiver may submit or cancel meanwhile.
-    if (m_flushing)
+    // Signals go out once the state they tell of is whole. A receiver may submit meanwhile, or cancel,
+    // which drops what is still to be told.
+    if (std::exchange(m_flushing, true))
         return;
-    m_flushing = true;
     while (!m_later.empty()) {
-        // What a cancelAll() dropped is not told; what was queued after it is.
-        const quint64 generation = m_generation;
-        std::vector<std::function<void()>> batch = std::move(m_later);
-        m_later.clear();
-        for (const auto &signal : batch) {
-            if (generation != m_generation)
-                break;
-            signal();
-        }
+        const std::function<void()> signal = std::move(m_later.front());
+        m_later.pop_front();
+        signal();
     }
     m_flushing = false;
 }

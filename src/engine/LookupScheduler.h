@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/SchedulerClock.h"
 #include "engine/ServerState.h"
 #include "lookup/QueryOutcome.h"
 #include "tld/TldRecord.h"
@@ -7,6 +8,7 @@
 #include <QHash>
 #include <QObject>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -17,13 +19,11 @@ class RegistryLookup;
 
 namespace engine {
 
-class SchedulerClock;
-
 /// How long and how often one name may be asked.
 struct LookupLimits {
     int tries = 5;            ///< questions to a server that refuses the name or breaks off without an answer
     int silenceMs = 10'000;   ///< a connection without its whole answer this long is dropped and asked again
-    int timeLimitMs = 30'000; ///< the name is given up this long after its first question
+    int timeLimitMs = 30'000; ///< a try without its answer this long after it began ends the name
 };
 
 /**
@@ -87,7 +87,6 @@ private:
     Server &serverFor(const tld::TldRecord &row);
     void pump();
     void checkDeadlines(qint64 now);
-    void updatePhases(qint64 now);
     void dispatch(qint64 now);
     bool mayAsk(const Server &server, qint64 now) const;
     void ask(Server &server, std::size_t slot, qint64 now);
@@ -103,7 +102,8 @@ private:
     void report(Server &server, ServerState::Phase phase);
     void freeSlot(Slot &slot);
     void armWake(qint64 now);
-    void later(std::function<void()> signal);
+    void tell(const Server &server, Trouble trouble);
+    void later(std::function<void()> signal) { m_later.push_back(std::move(signal)); }
     void flush();
 
     std::unique_ptr<SchedulerClock> m_clock;
@@ -116,8 +116,7 @@ private:
     Ticket m_lastTicket = 0;
     qint64 m_holdUntil = 0;
     int m_busy = 0;
-    quint64 m_generation = 0;                   ///< counts cancelAll(): signals of a dropped run go nowhere
-    std::vector<std::function<void()>> m_later; ///< signals held until the state they tell of is whole
+    std::deque<std::function<void()>> m_later; ///< signals held until the state they tell of is whole
     bool m_flushing = false;
 };
 

@@ -8,10 +8,20 @@ namespace {
 constexpr qint64 nsPerMs = 1'000'000;
 }
 
-void ServerPace::questionStarted(qint64 now, qint64 paceNs)
+Trouble ServerPace::rateSignalOf(const lookup::QueryOutcome &outcome)
 {
+    if (outcome.httpStatus == 429)
+        return Trouble::TooManyRequests;
+    if (outcome.httpStatus == 503)
+        return Trouble::Unavailable;
+    return outcome.retryAfterSeconds > 0 ? Trouble::RetryAfter : Trouble::Refusal;
+}
+
+void ServerPace::questionStarted(qint64 now, int throttle)
+{
+    const qint64 pace = qint64(std::max(throttle, 0) + 1) * platform::intervals().throttleTickMs * nsPerMs;
     const qint64 due = m_nextStart;
-    m_nextStart = (now - due <= nsPerMs ? due : now) + paceNs;
+    m_nextStart = (now - due <= nsPerMs ? due : now) + pace;
 }
 
 void ServerPace::rest(Trouble cause, const lookup::QueryOutcome &outcome, qint64 now)

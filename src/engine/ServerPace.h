@@ -20,9 +20,13 @@ public:
     qint64 askableAt() const { return std::max(m_nextStart, m_restUntil); }
     qint64 restUntil() const { return m_restUntil; }
 
-    /// A question starts at @p now; the next may start @p paceNs after it. A start at most a millisecond
-    /// late (a timer's rounding) does not push the next one back, so the pace holds over a long run.
-    void questionStarted(qint64 now, qint64 paceNs);
+    /// The rate signal in @p outcome, a refused question.
+    static Trouble rateSignalOf(const lookup::QueryOutcome &outcome);
+
+    /// A question starts at @p now; the next may start when the row's @p throttle is over: throttle + 1
+    /// ticks from this start. A start at most a millisecond late (a timer's rounding) does not push the
+    /// next one back, so the pace holds over a long run.
+    void questionStarted(qint64 now, int throttle);
     /// The server gave a rate signal (@p outcome refused the question): it rests, as long as it asked or
     /// else twice as long as last time, from one second up to the longest back-off.
     void rest(Trouble cause, const lookup::QueryOutcome &outcome, qint64 now);

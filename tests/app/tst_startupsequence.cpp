@@ -55,7 +55,7 @@ void TestStartupSequence::stepsRunInOrder()
                           QStringLiteral("website"), QStringLiteral("frame"), QStringLiteral("help"),
                           QStringLiteral("idle"), QStringLiteral("remembered"), QStringLiteral("maximize")}));
     QCOMPARE(context.tlds.table().size(), 179);
-    QCOMPARE(context.throttle.currentThrottle(), 25);
+    QCOMPARE(context.startPauseTicks, 25);
 }
 
 void TestStartupSequence::throttleThatIsNotANumberLeavesZero()
@@ -66,7 +66,7 @@ void TestStartupSequence::throttleThatIsNotANumberLeavesZero()
     context.settings.saveProduct(QStringLiteral("Throttle"), QStringLiteral("fast"));
     RecordingHost host;
     runMainWindowLoad(context, host);
-    QCOMPARE(context.throttle.currentThrottle(), 0);
+    QCOMPARE(context.startPauseTicks, 0);
     QCOMPARE(context.tlds.table().size(), 179); // the load went on after the bad values
 }
 
@@ -82,7 +82,7 @@ void TestStartupSequence::sharedValuesAreReadFromSettings()
     runMainWindowLoad(context, host);
     QVERIFY(context.tlds.useProxy());
     QCOMPARE(context.tlds.defaultExt(), QStringLiteral(".net"));
-    QCOMPARE(context.throttle.currentThrottle(), 40);
+    QCOMPARE(context.startPauseTicks, 40);
     context.settings.saveProduct(QStringLiteral("chkProxy"), QStringLiteral("yes"));
     runMainWindowLoad(context, host);
     QVERIFY(!context.tlds.useProxy());

@@ -4,13 +4,13 @@
 #include "app/AppContext.h"
 #include "app/ui/MainWindow.h"
 #include "engine/QueryEngine.h"
+#include "engine/ui/ServerProblemsWindow.h"
 #include "lookup/DnsCheck.h"
 #include "platform/Intervals.h"
 #include "platform/SettingsStore.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
 #include "sources/ui/TldChooser.h"
-#include "tld/ui/BlockedNoticeWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace app;
@@ -98,7 +99,7 @@ void TestSearchRun::customListRunFillsListsFilesAndPositions()
     QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 4, 5000);
     // The run stops by itself with the last name and says how it went.
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
-                              QStringLiteral("Finished: 4 checked, 3 available, 1 registered, 0 unchecked"), 3000);
+                              QStringLiteral("Finished: 4 names - 3 available, 1 registered, 0 unchecked"), 3000);
     QCOMPARE(desk.window->statusPanel(2)->text(), QString());
     QCOMPARE(desk.list(3), QStringList{QStringLiteral("abc.com")});
     QCOMPARE(desk.list(4), QStringList{QStringLiteral("midname.com")});
@@ -145,7 +146,7 @@ void TestSearchRun::progressBarAdvancesAndGivesWayToTheSummary()
     QTRY_VERIFY_WITH_TIMEOUT(!bar->isVisible(), 3000);
     QVERIFY(desk.window->statusPanel(1)->isVisible());
     QCOMPARE(desk.window->statusPanel(1)->text(),
-             QStringLiteral("Finished: 4 checked, 4 available, 0 registered, 0 unchecked"));
+             QStringLiteral("Finished: 4 names - 4 available, 0 registered, 0 unchecked"));
 }
 
 void TestSearchRun::refusedServerEndsEachNameAtOnceAndIsListed()
@@ -159,14 +160,20 @@ void TestSearchRun::refusedServerEndsEachNameAtOnceAndIsListed()
     Desk desk(folder);
     desk.startCustomList(folder);
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
-                              QStringLiteral("Finished: 3 checked, 0 available, 0 registered, 3 unchecked"), 3000);
+                              QStringLiteral("Finished: 3 names - 0 available, 0 registered, 3 unchecked"), 3000);
     QCOMPARE(desk.window->resultLog().size(), 3);
-    // The one server is listed once, with the cause in words.
-    tld::BlockedNoticeWindow *notice = desk.window->blockedNotice()->window();
-    QVERIFY2(notice, "no blocked notice");
-    QCOMPARE(notice->servers(), QStringList{QStringLiteral("127.0.0.1")});
-    QVERIFY2(notice->response().contains(QLatin1String("refused"), Qt::CaseInsensitive),
-             qPrintable(notice->response()));
+    // The one server is listed once, with the cause in words, behind a button that takes no focus.
+    auto *button = desk.find<QToolButton>(QStringLiteral("cmdProblems"));
+    QVERIFY(!button->isHidden());
+    QCOMPARE(button->text(), QStringLiteral("1 server with problems"));
+    QVERIFY(!desk.window->serverProblemsWindow());
+    button->click();
+    engine::ServerProblemsWindow *problems = desk.window->serverProblemsWindow();
+    QVERIFY2(problems && problems->isVisible(), "the button opens no window");
+    QCOMPARE(problems->objectName(), QStringLiteral("frmBlocked"));
+    QCOMPARE(problems->windowTitle(), QStringLiteral("Servers with problems"));
+    QVERIFY(problems->testAttribute(Qt::WA_ShowWithoutActivating));
+    QCOMPARE(problems->lines(), QStringList{QStringLiteral("127.0.0.1 | could not be reached | 3 | asked")});
 }
 
 void TestSearchRun::aSecondSessionKeepsTheFirstSessionsFinds()
@@ -209,7 +216,7 @@ void TestSearchRun::uncheckedNamesAreCheckedAgainAndExported()
     Desk desk(folder);
     desk.startCustomList(folder);
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
-                              QStringLiteral("Finished: 3 checked, 0 available, 1 registered, 2 unchecked"), 5000);
+                              QStringLiteral("Finished: 3 names - 0 available, 1 registered, 2 unchecked"), 5000);
     QCOMPARE(folder.read(QStringLiteral("Unchecked.txt")), QByteArray("busyname.com\r\nnowhere.xyz\r\n"));
     QCOMPARE(desk.find<QLabel>(QStringLiteral("lblUnchecked"))->text(), QStringLiteral("Unchecked: 2"));
     // Five tries of the refused name, one of the taken one; nobody is asked about nowhere.xyz.
@@ -217,10 +224,13 @@ void TestSearchRun::uncheckedNamesAreCheckedAgainAndExported()
 
     refusing = false;
     desk.window->menuItem(QStringLiteral("mnuCheckUnchecked"))->trigger();
+    // The row counts the list being checked, and the custom list's count comes back after.
+    QCOMPARE(desk.find<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("2"));
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
-                              QStringLiteral("Finished: 2 checked, 1 available, 0 registered, 1 unchecked"), 5000);
+                              QStringLiteral("Finished: 2 names - 1 available, 0 registered, 1 unchecked"), 5000);
     QCOMPARE(folder.read(QStringLiteral("Unchecked.txt")), QByteArray("nowhere.xyz\r\n"));
     QCOMPARE(desk.find<QLabel>(QStringLiteral("lblUnchecked"))->text(), QStringLiteral("Unchecked: 1"));
+    QCOMPARE(desk.find<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("3"));
     QCOMPARE(desk.list(1), QStringList{QStringLiteral("busyname.com")});
     // The custom list keeps its own resume position.
     QCOMPARE(desk.context->settings.positions(QStringLiteral("CustWordNum"), QString()), QStringLiteral("4"));
@@ -254,6 +264,8 @@ void TestSearchRun::wordListResumesAfterARestart()
         QTest::mouseClick(first.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(server.queries().size() >= 3, 5000);
         QTest::mouseClick(first.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+        QVERIFY2(first.window->statusPanel(1)->text().startsWith(QLatin1String("Stopped: ")),
+                 qPrintable(first.window->statusPanel(1)->text()));
     }
     const int begun = int(server.queries().size());
     Desk second(folder);
@@ -288,7 +300,7 @@ void TestSearchRun::threeTickedTldsCheckEachBareName()
     QCOMPARE(chooser->shownText(), QStringLiteral("com, net, org"));
     desk.startCustomList(folder);
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
-                              QStringLiteral("Finished: 4 checked, 3 available, 1 registered, 0 unchecked"), 5000);
+                              QStringLiteral("Finished: 4 names - 3 available, 1 registered, 0 unchecked"), 5000);
     QStringList asked = server.queries();
     asked.sort();
     QCOMPARE(asked, (QStringList{QStringLiteral("apple.com"), QStringLiteral("apple.net"), QStringLiteral("apple.org"),
@@ -323,7 +335,7 @@ void TestSearchRun::checkDnsFirstSkipsTheRegistryForDelegatedNames()
     QVERIFY(desk.window->dnsCheck()->setServer(resolver.address()));
     desk.startCustomList(folder);
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
-                              QStringLiteral("Finished: 2 checked, 1 available, 1 registered, 0 unchecked"), 5000);
+                              QStringLiteral("Finished: 2 names - 1 available, 1 registered, 0 unchecked"), 5000);
     QCOMPARE(server.queries(), QStringList{QStringLiteral("freeone.com")});
     QCOMPARE(desk.list(2), QStringList{QStringLiteral("takenone.com")});
     dnsFirst->setChecked(false);
@@ -340,14 +352,14 @@ void TestSearchRun::silentServerShowsTheWatchdogNotice()
     folder.write(QStringLiteral("mine.txt"), "quiet\r\n");
     Desk desk(folder);
     desk.startCustomList(folder);
-    QTRY_VERIFY_WITH_TIMEOUT(desk.window->blockedNotice()->window(), 5000);
-    tld::BlockedNoticeWindow *notice = desk.window->blockedNotice()->window();
-    QCOMPARE(notice->objectName(), QStringLiteral("frmBlocked"));
-    QCOMPARE(notice->registrar(), QStringLiteral("127.0.0.1"));
-    QCOMPARE(notice->response(), QStringLiteral("Connection Timed Out"));
+    QTRY_VERIFY_WITH_TIMEOUT(!desk.window->serverProblems()->rows().isEmpty(), 5000);
+    desk.window->openServerProblems();
+    QCOMPARE(desk.window->serverProblemsWindow()->lines(),
+             QStringList{QStringLiteral("127.0.0.1 | did not answer in time | 1 | asked")});
     QVERIFY(server.connections() >= 2);
     QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
-    notice->close();
+    QCOMPARE(desk.window->statusPanel(1)->text(),
+             QStringLiteral("Finished: 1 name - 0 available, 0 registered, 1 unchecked"));
 }
 
 void TestSearchRun::closingTheWindowStopsTheSearchFirst()
@@ -368,7 +380,7 @@ void TestSearchRun::closingTheWindowStopsTheSearchFirst()
     // Nothing of the run goes on: no reconnect, no notice, no result.
     QTest::qWait(300);
     QCOMPARE(server.connections(), 1);
-    QVERIFY(!desk.window->blockedNotice()->window());
+    QVERIFY(desk.window->serverProblems()->rows().isEmpty());
     QCOMPARE(desk.window->resultClasses()->counter(results::RegisteredList), 0);
 }
 

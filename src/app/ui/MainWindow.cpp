@@ -3,10 +3,15 @@
 #include "app/AppContext.h"
 #include "app/ui/AboutWindow.h"
 #include "app/ui/HelpLauncherWindow.h"
+#include "app/ui/RunPanels.h"
 #include "app/ui/RunStatus.h"
+#include "browse/BrowseChecker.h"
 #include "browse/ui/BrowseWindow.h"
 #include "engine/QueryEngine.h"
+#include "engine/ui/ServerProblemsWindow.h"
 #include "lookup/DnsCheck.h"
+#include "platform/Intervals.h"
+#include "platform/ui/ElidingLabel.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
 #include "results/ui/DeskController.h"
@@ -19,7 +24,6 @@
 #include "sources/ui/SourceSelection.h"
 #include "sources/ui/TldChooser.h"
 #include "tld/TldRegistry.h"
-#include "tld/ui/BlockedNoticeWindow.h"
 #include "tld/ui/TldManagerWindow.h"
 #include "tld/ui/WhoisWindow.h"
 
@@ -32,6 +36,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace app {
@@ -64,7 +70,7 @@ void MainWindow::buildEngine()
         new sources::SourceSelection(*m_sourcePanel, m_context.folder, m_context.settings, m_context.services, this);
     m_engine =
         new engine::QueryEngine(m_context.tlds, *m_results, *m_selection, engine::QueryEngine::defaultSlots, this);
-    m_engine->setMessageBoxes(m_context.services.messages);
+    m_engine->setStartPauseMs(m_context.startPauseTicks * platform::intervals().throttleTickMs);
     // The TLDs ticked last are kept for the next session.
     connect(m_sourcePanel->tldChooser(), &sources::TldChooser::choiceChanged, this, [this] {
         m_context.settings.saveProduct(QStringLiteral("LastTLD"),
@@ -77,6 +83,8 @@ void MainWindow::buildEngine()
     m_engine->setChosenTlds([chooser = m_sourcePanel->tldChooser()] { return chooser->chosenTlds(); });
     m_runStatus = new RunStatus(
         *statusBar(), *this, [this] { return m_engine->reportedPosition(); }, this);
+    m_runPanels->follow(*m_engine);
+    connect(m_selection, &sources::SourceSelection::runRequested, m_runPanels, &RunPanels::runStarted);
     connect(m_selection, &sources::SourceSelection::runRequested, m_runStatus, &RunStatus::runStarted);
     // While a run goes on the progress bar stands in the first panel's place; the panel comes back after.
     connect(m_selection, &sources::SourceSelection::runRequested, m_panels[0], &QWidget::hide);
@@ -86,27 +94,30 @@ void MainWindow::buildEngine()
     connect(m_selection, &sources::SourceSelection::harvesterRequested, this, &MainWindow::openHarvester);
     connect(m_selection, &sources::SourceSelection::browserRequested, this, &MainWindow::openBrowseWindow);
     connect(m_selection, &sources::SourceSelection::runningChanged, this, &MainWindow::enableSourceItems);
-    m_blockedNotice = new tld::BlockedNotice(this);
-    connect(m_engine, &engine::QueryEngine::panelChanged, this, &MainWindow::setStatusPanel);
-    connect(m_engine, &engine::QueryEngine::pausesChanged, this, [this](const QString &text) {
-        m_pausedServers->setText(text);
-        m_pausedServers->setVisible(!text.isEmpty());
-    });
     connect(m_engine, &engine::QueryEngine::stopped, m_selection, &sources::SourceSelection::restoreAfterStop);
-    connect(m_engine, &engine::QueryEngine::blocked, m_blockedNotice, &tld::BlockedNotice::show);
     connect(m_results, &results::ResultClasses::captionChanged, this,
             [this](int number, const QString &caption) { m_desk->caption(number)->setText(caption); });
     connect(m_results, &results::ResultClasses::spilled, this, &MainWindow::showFileBackupNotice);
     connect(this, &MainWindow::shuttingDown, m_engine, &engine::QueryEngine::shutdown);
     connect(m_engine, &engine::QueryEngine::outcome, this, [this](const lookup::QueryOutcome &o) { m_log.record(o); });
     connect(m_engine, &engine::QueryEngine::outcome, m_runStatus, &RunStatus::refresh);
-    connect(m_engine, &engine::QueryEngine::stopped, m_runStatus, &RunStatus::runStopped);
+    connect(m_engine, &engine::QueryEngine::stopped, m_runStatus, &RunStatus::runEnded);
     connect(m_engine, &engine::QueryEngine::stopped, m_panels[0], &QWidget::show);
-    connect(m_engine, &engine::QueryEngine::finished, m_runStatus, &RunStatus::runFinished);
+    connect(m_engine, &engine::QueryEngine::stopped, this, &MainWindow::sayWhyTheListEnded);
     // Names that got their verdict leave "Unchecked.txt" once no run reads it.
     connect(m_engine, &engine::QueryEngine::stopped, m_results, &results::ResultClasses::compactUnchecked);
     connect(m_results, &results::ResultClasses::uncheckedChanged, this, &MainWindow::showUncheckedCount);
     showUncheckedCount(m_results->uncheckedCount());
+}
+
+void MainWindow::sayWhyTheListEnded(const engine::RunEnd &end)
+{
+    if (end.reason != engine::RunEnd::Reason::ListUnreadable || !m_context.services.messages)
+        return;
+    // Said once the run has stopped, from the event loop: the engine is never inside a message box.
+    QTimer::singleShot(0, this, [this, path = m_selection->unreadableList()] {
+        m_context.services.messages->inform(tr("File %1 not found.").arg(path));
+    });
 }
 
 void MainWindow::showUncheckedCount(int count)
@@ -171,28 +182,49 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildStatusBar()
 {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    const QStringList names = {QStringLiteral("Entry status"), QStringLiteral("Open connections"),
-                               QStringLiteral("Connection status")};
+    const QStringList names = {tr("Entry status"), tr("Open connections"), tr("Connection status")};
+    std::array<platform::ElidingLabel *, 3> panels{};
     for (int i = 0; i < 3; ++i) {
-        auto *panel = new QLabel(statusBar());
+        auto *panel = new platform::ElidingLabel(statusBar());
         panel->setAccessibleName(names.at(i));
         panel->setObjectName(QStringLiteral("StatusBar1_") + QString::number(i + 1));
         panel->setFrameShape(QFrame::StyledPanel);
-        panel->setMinimumWidth(160);
-        // The first panel holds the last run's summary, the third the connection's words: both get room.
+        // The first panel holds the last run's summary, the third what the connection does: both get room.
         statusBar()->addWidget(panel, i == 1 ? 1 : 3);
-        m_panels[i] = panel;
+        m_panels[i] = panels[i] = panel;
     }
     m_uncheckedCount = new QLabel(statusBar());
     m_uncheckedCount->setObjectName(QStringLiteral("lblUnchecked"));
     m_uncheckedCount->setFrameShape(QFrame::StyledPanel);
     statusBar()->addPermanentWidget(m_uncheckedCount);
-    // Servers resting after refusals, and when they are asked again.
-    m_pausedServers = new QLabel(statusBar());
-    m_pausedServers->setObjectName(QStringLiteral("lblPaused"));
-    m_pausedServers->setFrameShape(QFrame::StyledPanel);
-    m_pausedServers->hide();
-    statusBar()->addPermanentWidget(m_pausedServers);
+    // Servers resting or given up, and when they are asked again.
+    auto *servers = new platform::ElidingLabel(statusBar());
+    servers->setObjectName(QStringLiteral("lblPaused"));
+    servers->setFrameShape(QFrame::StyledPanel);
+    statusBar()->addPermanentWidget(servers, 2);
+    auto *problems = new QToolButton(statusBar());
+    problems->setObjectName(QStringLiteral("cmdProblems"));
+    problems->setAutoRaise(true);
+    problems->setToolTip(tr("Which servers failed in this run, and how"));
+    connect(problems, &QToolButton::clicked, this, &MainWindow::openServerProblems);
+    statusBar()->addPermanentWidget(problems);
+    m_serverProblems = new engine::ServerProblems(this);
+    m_runPanels = new RunPanels(panels, servers, problems, *m_serverProblems, this);
+}
+
+void MainWindow::openServerProblems()
+{
+    if (!m_serverProblemsWindow) {
+        m_serverProblemsWindow = new engine::ServerProblemsWindow(*m_serverProblems, this);
+        m_serverProblemsWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_serverProblemsWindow->show();
+    m_serverProblemsWindow->raise();
+}
+
+engine::ServerProblemsWindow *MainWindow::serverProblemsWindow() const
+{
+    return m_serverProblemsWindow;
 }
 
 QMenu *MainWindow::addItems(const QString &title, const char *arrayName, const QStringList &captions)
@@ -235,6 +267,8 @@ void MainWindow::buildMenus()
     connect(dnsFirst, &QAction::toggled, this, [this](bool on) {
         m_context.settings.saveProduct(QStringLiteral("CheckDNS"), on ? QStringLiteral("1") : QStringLiteral("0"));
         m_engine->setDnsCheck(on ? m_dns : nullptr);
+        if (m_browseWindow)
+            m_browseWindow->checker().setDnsCheck(on ? m_dns : nullptr);
     });
     addItems(QStringLiteral("&Help"), "mnuHelpItem", {QStringLiteral("View Help")});
     addItems(QStringLiteral("&About"), "mnuAboutItem", {QStringLiteral("About this software")});
@@ -282,13 +316,6 @@ void MainWindow::addShortcuts()
 QAction *MainWindow::menuItem(const QString &objectName) const
 {
     return findChild<QAction *>(objectName);
-}
-
-void MainWindow::setStatusPanel(int number, const QString &text)
-{
-    // At rest a panel is empty, or shows how the last run ended.
-    const bool resting = text == engine::QueryEngine::restingPanels().at(number - 1);
-    m_panels.at(number - 1)->setText(resting ? QString() : text);
 }
 
 void MainWindow::load()
@@ -405,18 +432,17 @@ sources::HarvesterWindow *MainWindow::harvesterWindow() const
 void MainWindow::openBrowseWindow()
 {
     if (!m_browseWindow) {
-        const browse::BrowseContext context{
-            m_context.folder,
-            m_context.tlds,
-            m_context.throttle,
-            *m_results,
-            m_context.links,
-            m_context.links.productName,
-            m_context.selectedDomain,
-            m_context.services,
-            [this](const QString &host, const QString &text) { m_blockedNotice->show(host, text); },
-            [this](const QString &domain) { openLookupWindow(domain); }};
+        const browse::BrowseContext context{m_context.folder,
+                                            m_context.tlds,
+                                            *m_results,
+                                            m_context.links,
+                                            m_context.links.productName,
+                                            m_context.selectedDomain,
+                                            m_context.services,
+                                            *m_serverProblems,
+                                            [this](const QString &domain) { openLookupWindow(domain); }};
         m_browseWindow = new browse::BrowseWindow(context, this);
+        m_browseWindow->checker().setDnsCheck(menuItem(QStringLiteral("mnuCheckDns"))->isChecked() ? m_dns : nullptr);
         m_browseWindow->load(m_browseHome);
     }
     m_browseWindow->show();

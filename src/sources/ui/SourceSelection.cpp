@@ -244,7 +244,10 @@ void SourceSelection::startListRun(const QString &path)
     lockForRun();
     m_listRun = true;
     m_sourcePath = m_list.path();
+    m_sourceCount = m_panel.entryCount()->text();
     m_list.setPath(path);
+    // The row shows the list being checked, not the chosen source's.
+    m_panel.entryCount()->setText(QString::number(m_list.countListEntries()));
     m_runPositionKey.clear();
     m_runIsCustom = false;
     m_panel.stopButton()->setEnabled(true);
@@ -273,8 +276,10 @@ void SourceSelection::startRun()
 void SourceSelection::restoreAfterStop()
 {
     setRunning(false);
-    if (std::exchange(m_listRun, false))
+    if (std::exchange(m_listRun, false)) {
         m_list.setPath(m_sourcePath);
+        m_panel.entryCount()->setText(m_sourceCount);
+    }
     m_panel.sourceList()->setEnabled(true);
     const int index = m_panel.sourceList()->currentIndex();
     const Source source = Source(index);
@@ -299,8 +304,8 @@ QString SourceSelection::readEntry(int n)
     case ListFile::Read::Failed:
         break;
     }
-    if (m_services.messages)
-        m_services.messages->inform(QStringLiteral("File ") + m_list.path() + QStringLiteral(" not found."));
+    // The run stops; the window says why once it has stopped.
+    m_unreadableList = m_list.path();
     return QString();
 }
 
@@ -319,6 +324,29 @@ void SourceSelection::savePositions(int next)
     keys.append(overallPositionKey);
     // One write of the file for all of them.
     m_settings.savePositions(keys, value);
+}
+
+void SourceSelection::saveRecordedAhead(int next, const QStringList &domains)
+{
+    if (m_listRun || m_runPositionKey.isEmpty())
+        return;
+    // Kept with the position they belong to: a run started anywhere else asks every name.
+    const QString key = m_runPositionKey + recordedAheadSuffix;
+    if (domains.isEmpty() && m_settings.positions(key, QString()).isEmpty())
+        return;
+    m_settings.savePositions(
+        key, domains.isEmpty() ? QString() : QString::number(next) + QLatin1Char('|') + domains.join(QLatin1Char(',')));
+}
+
+QStringList SourceSelection::recordedAhead(int next)
+{
+    if (m_listRun || m_runPositionKey.isEmpty())
+        return {};
+    const QString value = m_settings.positions(m_runPositionKey + recordedAheadSuffix, QString());
+    const qsizetype bar = value.indexOf(QLatin1Char('|'));
+    if (bar < 0 || value.left(bar) != QString::number(next))
+        return {};
+    return value.mid(bar + 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
 }
 
 } // namespace sources

@@ -50,6 +50,13 @@ public:
 
     QString readEntry(int n) override;
     void savePositions(int next) override;
+    void saveRecordedAhead(int next, const QStringList &domains) override;
+    QStringList recordedAhead(int next) override;
+    /// The list that could not be read last (a run stopped at it).
+    QString unreadableList() const { return m_unreadableList; }
+
+    /// Added to a list's position key: the domains recorded ahead of that position at the last stop.
+    static constexpr QLatin1StringView recordedAheadSuffix{"Ahead"};
 
 signals:
     /// Start: a run over the chosen list from @p wordIndex, of @p wordMax entries.
@@ -82,7 +89,9 @@ private:
     platform::Services m_services;
     ListFile m_list;
     QString m_customPath;
-    QString m_sourcePath; ///< the chosen source's list while a run reads another list
+    QString m_sourcePath;  ///< the chosen source's list while a run reads another list
+    QString m_sourceCount; ///< and its entry count
+    QString m_unreadableList;
     bool m_listRun = false;
     int m_appliedIndex = -1;
     bool m_running = false;

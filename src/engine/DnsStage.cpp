@@ -1,0 +1,36 @@
+#include "engine/DnsStage.h"
+
+#include "lookup/DnsCheck.h"
+
+namespace engine {
+
+void DnsStage::setCheck(lookup::DnsCheck *dns)
+{
+    if (m_dns)
+        disconnect(m_dns, nullptr, this, nullptr);
+    m_dns = dns;
+    if (m_dns)
+        connect(m_dns, &lookup::DnsCheck::answered, this, &DnsStage::onAnswer);
+}
+
+void DnsStage::ask(const QString &domain, Answer answer)
+{
+    std::vector<Answer> &waiting = m_waiting[domain];
+    waiting.push_back(std::move(answer));
+    if (waiting.size() == 1)
+        m_dns->ask(domain);
+}
+
+void DnsStage::forgetAnswers()
+{
+    if (m_dns)
+        m_dns->clearCache();
+}
+
+void DnsStage::onAnswer(const QString &domain, bool delegated)
+{
+    for (const Answer &answer : m_waiting.take(domain))
+        answer(delegated);
+}
+
+} // namespace engine
