@@ -34,11 +34,12 @@ public:
 
     qint64 nowNs() const override { return m_clock.nsecsElapsed(); }
     void wakeAt(qint64 atNs) override;
-    void cancelWake() override { m_timer.stop(); }
+    void cancelWake() override;
 
 private:
     QElapsedTimer m_clock;
     QTimer m_timer;
+    bool m_duePosted = false; ///< due at once: told from the event loop by a posted call
 };
 
 } // namespace engine
