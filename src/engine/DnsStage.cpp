@@ -6,11 +6,11 @@ namespace engine {
 
 void DnsStage::setCheck(lookup::DnsCheck *dns)
 {
-    if (m_dns)
-        disconnect(m_dns, nullptr, this, nullptr);
+    // The check switched off (or changed) mid-run still answers the domains that wait for it: a run does
+    // not stall on them.
+    if (dns)
+        connect(dns, &lookup::DnsCheck::answered, this, &DnsStage::onAnswer, Qt::UniqueConnection);
     m_dns = dns;
-    if (m_dns)
-        connect(m_dns, &lookup::DnsCheck::answered, this, &DnsStage::onAnswer);
 }
 
 void DnsStage::ask(const QString &domain, Answer answer)

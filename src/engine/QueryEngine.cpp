@@ -218,6 +218,7 @@ void QueryEngine::route(Lookup &lookup)
 void QueryEngine::settle(Lookup &lookup, const QueryOutcome &result)
 {
     lookup.result = result;
+    lookup.result.domain = lookup.domain;
     lookup.done = true;
     --lookup.name->pending;
     scheduleAdvance();

@@ -130,6 +130,7 @@ private slots:
     void nameWithoutServerIsSkipped();
     void unreadableListStopsTheRunWithItsReason();
     void screensSettleDomainsInTheirOrder();
+    void dnsSwitchedOffMidRunStillEndsTheRun();
     void delegatedNamesNeverReachTheRegistry_data();
     void delegatedNamesNeverReachTheRegistry();
     void domainPreparation_data();
@@ -519,6 +520,26 @@ void TestQueryEngine::screensSettleDomainsInTheirOrder()
     // Neither DNS nor the registry hears of a screened domain.
     QCOMPARE(resolver.questions().size(), 1);
     QCOMPARE(server.queries(), QStringList{QStringLiteral("asked.com")});
+}
+
+void TestQueryEngine::dnsSwitchedOffMidRunStillEndsTheRun()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    testing::DnsFixtureServer resolver;
+    QVERIFY(resolver.listen());
+    resolver.setResponder([](const QString &) { return testing::DnsFixtureServer::Reply::Silent; });
+    Rig rig(server.port());
+    lookup::DnsCheck dns;
+    QVERIFY(dns.setServer(resolver.address()));
+    dns.setTimeoutMs(200);
+    rig.engine.setDnsCheck(&dns);
+    rig.source.names = {QStringLiteral("waiting.com")};
+    rig.engine.start(1, 1);
+    // The option is switched off while the name waits for DNS: the run goes on to its end.
+    rig.engine.setDnsCheck(nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.engine.stopRequested(), 5000);
+    QCOMPARE(server.queries(), QStringList{QStringLiteral("waiting.com")});
 }
 
 void TestQueryEngine::domainPreparation_data()
