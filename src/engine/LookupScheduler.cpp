@@ -83,7 +83,8 @@ LookupScheduler::Server &LookupScheduler::serverFor(const tld::TldRecord &row)
         return *known;
     m_servers.push_back(std::make_unique<Server>());
     Server &added = *m_servers.back();
-    added.host = row.server;
+    // Named as the lists and the export name it: host:port, or an RDAP service by its address.
+    added.host = tld::isRdapServer(row.server) ? row.server : row.server + QLatin1Char(':') + QString::number(row.port);
     m_serverByKey.insert(key, &added);
     return added;
 }

@@ -74,7 +74,7 @@ signals:
     /// The first question about the name went out.
     void started(engine::LookupScheduler::Ticket ticket, const QString &domain);
     void finished(engine::LookupScheduler::Ticket ticket, const lookup::QueryOutcome &outcome);
-    /// A question failed on @p host (the server as its row names it); the name may be asked again.
+    /// A question failed on @p host (host:port, or an RDAP address); the name may be asked again.
     void troubled(const QString &host, engine::Trouble trouble);
     void serverChanged(const engine::ServerState &state);
     void connectionsChanged(int open);

@@ -32,8 +32,10 @@ void ServerPace::rest(Trouble cause, const lookup::QueryOutcome &outcome, qint64
     if (m_restAskedFor) {
         ms = qint64(outcome.retryAfterSeconds) * times.restUnitMs;
     } else {
+        // Doubled while the same signal goes on; another kind of signal starts again at one second.
         const qint64 longest = qint64(times.longestBackoffSeconds) * times.restUnitMs;
-        m_backoffMs = m_backoffMs == 0 ? times.restUnitMs : std::min(m_backoffMs * 2, longest);
+        const bool goesOn = m_backoffMs > 0 && cause == m_restCause;
+        m_backoffMs = goesOn ? std::min(m_backoffMs * 2, longest) : times.restUnitMs;
         ms = m_backoffMs;
     }
     m_restUntil = now + ms * nsPerMs;
@@ -49,10 +51,10 @@ bool ServerPace::failedInARow(Trouble trouble, const QString &domain)
         m_streakLast.clear();
     }
     // The same name asked again is no further evidence against the server.
-    if (domain.compare(m_streakLast, Qt::CaseInsensitive) != 0) {
-        ++m_streakNames;
-        m_streakLast = domain;
-    }
+    if (domain.compare(m_streakLast, Qt::CaseInsensitive) == 0)
+        return false;
+    ++m_streakNames;
+    m_streakLast = domain;
     return m_streakNames >= namesInARow;
 }
 

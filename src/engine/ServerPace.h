@@ -28,9 +28,11 @@ public:
     /// next one back, so the pace holds over a long run.
     void questionStarted(qint64 now, int throttle);
     /// The server gave a rate signal (@p outcome refused the question): it rests, as long as it asked or
-    /// else twice as long as last time, from one second up to the longest back-off.
+    /// else twice as long as after the last signal of the same kind, from one second up to the longest
+    /// back-off.
     void rest(Trouble cause, const lookup::QueryOutcome &outcome, qint64 now);
-    /// @p domain failed with @p trouble; true when namesInARow different names in a row failed so.
+    /// @p domain failed with @p trouble; true when it is the namesInARow-th (or a later) different name in
+    /// a row to fail so. The same name failing again adds nothing.
     bool failedInARow(Trouble trouble, const QString &domain);
     /// The server answered: the rests stop doubling and the failures in a row are forgotten.
     void answered();

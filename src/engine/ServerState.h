@@ -34,7 +34,7 @@ struct ServerState {
         Resting,     ///< asked nothing until the rest is over
         Unresponsive ///< asked nothing more in this run
     };
-    QString host{}; ///< the server as the TLD row names it
+    QString host{}; ///< host:port of a WHOIS server, the address of an RDAP service
     Phase phase = Phase::Pacing;
     Trouble cause = Trouble::Refusal; ///< why it rests or was given up (not for Pacing)
     int inARow = 0;                   ///< Closed or TimedOut: names in a row that failed so

@@ -169,7 +169,7 @@ void TestBrowseWindow::closingTheWindowWhileAServerRestsLeavesNothingBehind()
     QPointer<browse::BrowseWindow> browser = window.browseWindow();
     QVERIFY2(browser, "the browse window did not open");
     // The server refused busyname.com: it rests, and the window is closed in the rest.
-    QTRY_COMPARE_WITH_TIMEOUT(window.serverProblems()->state(QStringLiteral("127.0.0.1")).phase,
+    QTRY_COMPARE_WITH_TIMEOUT(window.serverProblems()->state(QStringLiteral("127.0.0.1:%1").arg(whois.port())).phase,
                               engine::ServerState::Phase::Resting, 60000);
     browser->close();
     QTRY_VERIFY_WITH_TIMEOUT(browser.isNull(), 5000);

@@ -230,10 +230,10 @@ void TestLookupScheduler::threeNamesClosingInARowRest()
         return domain.startsWith(QLatin1String("ok")) ? outcomeOf(Kind::Registered) : closed();
     };
     rig.submit({QStringLiteral("a.com"), QStringLiteral("ok1.com"), QStringLiteral("b.com"), QStringLiteral("c.com"),
-                QStringLiteral("d.com"), QStringLiteral("ok2.com")});
+                QStringLiteral("d.com"), QStringLiteral("e.com"), QStringLiteral("ok2.com")});
     rig.pass(60'000);
-    // a.com fails alone: its two tries, no rest. b, c, d in a row: the third rests the server, and its
-    // second try doubles the rest.
+    // a.com fails alone: its two tries, no rest. b, c, d in a row: the third rests the server; its own
+    // second try is no further evidence, and e.com, the fourth in a row, doubles the rest.
     QCOMPARE(rig.timesAsked(QStringLiteral("a.com")), (QList<qint64>{0, 1}));
     QCOMPARE(rig.rests(), (QList<qint64>{1000, 2000}));
     QCOMPARE(rig.states.first().cause, Trouble::Closed);

@@ -155,7 +155,8 @@ void TestSearchRun::refusedServerEndsEachNameAtOnceAndIsListed()
     platform::intervals().watchdogSeconds = 1000;
     const auto restore = qScopeGuard([] { platform::intervals().watchdogSeconds = 8; });
     testing::TestFolder folder;
-    writeTable(folder, testing::WhoisFixtureServer::closedPort());
+    const quint16 closedPort = testing::WhoisFixtureServer::closedPort();
+    writeTable(folder, closedPort);
     folder.write(QStringLiteral("mine.txt"), "first\r\nsecond\r\nthird\r\n");
     Desk desk(folder);
     desk.startCustomList(folder);
@@ -173,7 +174,8 @@ void TestSearchRun::refusedServerEndsEachNameAtOnceAndIsListed()
     QCOMPARE(problems->objectName(), QStringLiteral("frmBlocked"));
     QCOMPARE(problems->windowTitle(), QStringLiteral("Servers with problems"));
     QVERIFY(problems->testAttribute(Qt::WA_ShowWithoutActivating));
-    QCOMPARE(problems->lines(), QStringList{QStringLiteral("127.0.0.1 | could not be reached | 3 | asked")});
+    QCOMPARE(problems->lines(),
+             QStringList{QStringLiteral("127.0.0.1:%1 | could not be reached | 3 | asked").arg(closedPort)});
 }
 
 void TestSearchRun::aSecondSessionKeepsTheFirstSessionsFinds()
@@ -358,7 +360,7 @@ void TestSearchRun::silentServerShowsTheWatchdogNotice()
     QTRY_VERIFY_WITH_TIMEOUT(!desk.window->serverProblems()->rows().isEmpty(), 5000);
     desk.window->openServerProblems();
     QCOMPARE(desk.window->serverProblemsWindow()->lines(),
-             QStringList{QStringLiteral("127.0.0.1 | did not answer in time | 1 | asked")});
+             QStringList{QStringLiteral("127.0.0.1:%1 | did not answer in time | 1 | asked").arg(server.port())});
     QVERIFY(server.connections() >= 2);
     QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
     QCOMPARE(desk.window->statusPanel(1)->text(),

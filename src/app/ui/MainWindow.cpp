@@ -189,6 +189,7 @@ void MainWindow::buildStatusBar()
         panel->setAccessibleName(names.at(i));
         panel->setObjectName(QStringLiteral("StatusBar1_") + QString::number(i + 1));
         panel->setFrameShape(QFrame::StyledPanel);
+        panel->setMinimumWidth(160);
         // The first panel holds the last run's summary, the third what the connection does: both get room.
         statusBar()->addWidget(panel, i == 1 ? 1 : 3);
         m_panels[i] = panels[i] = panel;
