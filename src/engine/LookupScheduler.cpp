@@ -149,7 +149,7 @@ void LookupScheduler::checkDeadlines(qint64 now)
         Server &server = *slot->server;
         Job job = std::move(*slot->job);
         freeSlot(*slot);
-        timedOut(server, std::move(job));
+        timedOut(server, job);
     }
 }
 
@@ -201,7 +201,7 @@ void LookupScheduler::ask(Server &server, std::size_t index, qint64 now)
     reconnect(slot, now);
 }
 
-void LookupScheduler::reconnect(Slot &slot, qint64 now)
+void LookupScheduler::reconnect(Slot &slot, qint64 now) const
 {
     slot.deadline = std::min(now + qint64(m_limits.silenceMs) * nsPerMs, slot.job->giveUpAt);
     // The time limits are kept here, on this clock; the lookup has none of its own.
@@ -225,7 +225,7 @@ void LookupScheduler::onLookupEnd(std::size_t index, const QueryOutcome &outcome
 void LookupScheduler::judge(Server &server, Job job, const QueryOutcome &outcome)
 {
     if (outcome.kind == Kind::TimedOut) {
-        timedOut(server, std::move(job));
+        timedOut(server, job);
     } else if (outcome.kind == Kind::Refused) {
         rest(server, ServerPace::rateSignalOf(outcome), outcome);
         retryOrEnd(server, std::move(job), outcome);
@@ -252,7 +252,7 @@ void LookupScheduler::retryOrEnd(Server &server, Job job, const QueryOutcome &ou
         endJob(job, outcome);
 }
 
-void LookupScheduler::timedOut(Server &server, Job job)
+void LookupScheduler::timedOut(Server &server, const Job &job)
 {
     endJob(job, unanswered(job.domain, job.row, "no answer in time"));
     if (failedInARow(server, Trouble::TimedOut, job.domain)) {

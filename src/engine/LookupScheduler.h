@@ -90,11 +90,11 @@ private:
     void dispatch(qint64 now);
     bool mayAsk(const Server &server, qint64 now) const;
     void ask(Server &server, std::size_t slot, qint64 now);
-    void reconnect(Slot &slot, qint64 now);
+    void reconnect(Slot &slot, qint64 now) const;
     void onLookupEnd(std::size_t slot, const lookup::QueryOutcome &outcome);
     void judge(Server &server, Job job, const lookup::QueryOutcome &outcome);
     void retryOrEnd(Server &server, Job job, const lookup::QueryOutcome &outcome);
-    void timedOut(Server &server, Job job);
+    void timedOut(Server &server, const Job &job);
     bool failedInARow(Server &server, Trouble trouble, const QString &domain);
     void rest(Server &server, Trouble trouble, const lookup::QueryOutcome &outcome);
     void giveUp(Server &server);
