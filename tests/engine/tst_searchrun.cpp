@@ -65,6 +65,7 @@ private slots:
     void threeTickedTldsCheckEachBareName();
     void checkDnsFirstSkipsTheRegistryForDelegatedNames();
     void silentServerShowsTheWatchdogNotice();
+    void vanishedListEndsTheRunAndSaysSoAfterwards();
     void closingTheWindowStopsTheSearchFirst();
 };
 
@@ -365,6 +366,33 @@ void TestSearchRun::silentServerShowsTheWatchdogNotice()
     QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
     QCOMPARE(desk.window->statusPanel(1)->text(),
              QStringLiteral("Finished: 1 name - 0 available, 0 registered, 1 unchecked"));
+}
+
+void TestSearchRun::vanishedListEndsTheRunAndSaysSoAfterwards()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    QByteArray names;
+    for (int i = 1; i <= 300; ++i)
+        names += "name" + QByteArray::number(i) + "\r\n";
+    folder.write(QStringLiteral("mine.txt"), names);
+    Desk desk(folder);
+    // The list is deleted once the run has taken the first names (the engine reads 256 ahead).
+    connect(&server, &testing::WhoisFixtureServer::queryReceived, this,
+            [&folder] { QFile::remove(folder.file(QStringLiteral("mine.txt"))); });
+    desk.startCustomList(folder);
+    QTRY_VERIFY_WITH_TIMEOUT(desk.window->statusPanel(1)->text().startsWith(QLatin1String("Stopped")), 10000);
+    QCOMPARE(desk.window->statusPanel(1)->text(),
+             QStringLiteral("Stopped: 256 names - 256 available, 0 registered, 0 unchecked; the list could not be "
+                            "read to its end"));
+    // Said once the run has stopped, never from inside it.
+    QVERIFY(desk.fakes.messages.shown.isEmpty());
+    QTRY_COMPARE(
+        desk.fakes.messages.texts(),
+        QStringList{QStringLiteral("File ") + folder.file(QStringLiteral("mine.txt")) + QStringLiteral(" not found.")});
+    QCOMPARE(desk.context->settings.positions(QStringLiteral("CustWordNum"), QString()), QStringLiteral("257"));
 }
 
 void TestSearchRun::closingTheWindowStopsTheSearchFirst()
