@@ -95,7 +95,8 @@ int QueryEngine::position() const
 
 void QueryEngine::start(int wordIndex, int wordMax)
 {
-    endRun(RunEnd::Reason::Stopped, false, false);
+    if (!m_stopRequested)
+        abandon();
     m_runTlds = runTlds();
     m_stopRequested = false;
     m_listEnded = m_listUnreadable = false;
