@@ -43,6 +43,7 @@ private slots:
     void withoutDataDirTheTableComesFromThePerUserFolder();
     void namesFromFilesAndStandardInput();
     void interruptedRunResumesAtTheNameUnderWay();
+    void interruptPrintsLaterAnswersAndTheRerunSkipsThem();
     void interruptWhileWaitingForStandardInput();
     void badUsage_data();
     void badUsage();
@@ -324,6 +325,48 @@ void TestCheckProgram::interruptedRunResumesAtTheNameUnderWay()
     QCOMPARE(third.status, 0);
     QVERIFY(third.out.isEmpty());
     QCOMPARE(m_server->queries().size(), 6);
+}
+
+void TestCheckProgram::interruptPrintsLaterAnswersAndTheRerunSkipsThem()
+{
+    // .net has a server of its own that answers at once; .com's server keeps name1.com waiting.
+    WhoisFixtureServer net;
+    QVERIFY(net.listen());
+    net.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    m_folder->write(QStringLiteral("TLDs.txt"), "com|127.0.0.1|" + QByteArray::number(m_server->port()) +
+                                                    "|Enabled|0|No match\r\nnet|127.0.0.1|" +
+                                                    QByteArray::number(net.port()) + "|Enabled|0|No match\r\n");
+    m_folder->write(QStringLiteral("list.txt"), "name1\r\nname2\r\n");
+    m_server->setMode(WhoisFixtureServer::Mode::Silent);
+    const QStringList arguments =
+        withData({QStringLiteral("--tld"), QStringLiteral("com,net"), QStringLiteral("--resume"),
+                  QStringLiteral("list.pos"), QStringLiteral("list.txt")});
+    QProcess process;
+    start(process, arguments);
+    QTRY_COMPARE_WITH_TIMEOUT(net.queries().size(), 2, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->queries().size(), 1, 20000);
+    QTest::qWait(200); // the .net answers reach the program
+    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    Finished first;
+    QVERIFY(waitFor(process, first));
+    QCOMPARE(first.status, 130);
+    // What came in is printed, and kept with the position of the name still open.
+    QCOMPARE(first.lines().size(), 2);
+    QVERIFY(first.lines().at(0).startsWith("name1.net\tavailable"));
+    QVERIFY(first.lines().at(1).startsWith("name2.net\tavailable"));
+    QList<QByteArray> kept = m_folder->read(QStringLiteral("list.pos")).split('\n');
+    QCOMPARE(kept.takeFirst(), QByteArray("1\r"));
+    std::sort(kept.begin(), kept.end());
+    QCOMPARE(kept, (QList<QByteArray>{"", "name1.net\r", "name2.net\r"}));
+
+    m_server->setMode(WhoisFixtureServer::Mode::AnswerAtOnce);
+    Finished second;
+    QVERIFY(run(arguments, second));
+    QCOMPARE(second.status, 0);
+    QCOMPARE(m_server->queries().mid(1), (QStringList{QStringLiteral("name1.com"), QStringLiteral("name2.com")}));
+    QCOMPARE(net.queries().size(), 2);
+    QCOMPARE(second.lines().size(), 2);
+    QCOMPARE(m_folder->read(QStringLiteral("list.pos")), QByteArray("3\r\n"));
 }
 
 void TestCheckProgram::interruptWhileWaitingForStandardInput()
