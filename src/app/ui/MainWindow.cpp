@@ -70,7 +70,6 @@ void MainWindow::buildEngine()
         new sources::SourceSelection(*m_sourcePanel, m_context.folder, m_context.settings, m_context.services, this);
     m_engine =
         new engine::QueryEngine(m_context.tlds, *m_results, *m_selection, engine::QueryEngine::defaultSlots, this);
-    m_engine->setStartPauseMs(m_context.startPauseTicks * platform::intervals().throttleTickMs);
     // The TLDs ticked last are kept for the next session.
     connect(m_sourcePanel->tldChooser(), &sources::TldChooser::choiceChanged, this, [this] {
         m_context.settings.saveProduct(QStringLiteral("LastTLD"),
@@ -88,6 +87,10 @@ void MainWindow::buildEngine()
     connect(m_selection, &sources::SourceSelection::runRequested, m_runStatus, &RunStatus::runStarted);
     // While a run goes on the progress bar stands in the first panel's place; the panel comes back after.
     connect(m_selection, &sources::SourceSelection::runRequested, m_panels[0], &QWidget::hide);
+    // The "Throttle" setting, read at start-up, holds back a run's first question.
+    connect(m_selection, &sources::SourceSelection::runRequested, m_engine, [this] {
+        m_engine->setStartPauseMs(m_context.startPauseTicks * platform::intervals().throttleTickMs);
+    });
     connect(m_selection, &sources::SourceSelection::runRequested, m_engine, &engine::QueryEngine::start);
     connect(m_selection, &sources::SourceSelection::stopRequested, m_engine, &engine::QueryEngine::stop);
     connect(m_selection, &sources::SourceSelection::generatorRequested, this, &MainWindow::openGenerator);
