@@ -20,8 +20,9 @@ Trouble ServerPace::rateSignalOf(const lookup::QueryOutcome &outcome)
 void ServerPace::questionStarted(qint64 now, int throttle)
 {
     const qint64 pace = qint64(std::max(throttle, 0) + 1) * platform::intervals().throttleTickMs * nsPerMs;
-    const qint64 due = m_nextStart;
-    m_nextStart = (now - due <= nsPerMs ? due : now) + pace;
+    // A start that came late moves the next one back by at most its lateness less a millisecond; two
+    // starts are never closer than the pace less a millisecond, the throttle itself.
+    m_nextStart = std::max(m_nextStart + pace, now + pace - nsPerMs);
 }
 
 void ServerPace::rest(Trouble cause, const lookup::QueryOutcome &outcome, qint64 now)

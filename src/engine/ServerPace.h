@@ -24,8 +24,9 @@ public:
     static Trouble rateSignalOf(const lookup::QueryOutcome &outcome);
 
     /// A question starts at @p now; the next may start when the row's @p throttle is over: throttle + 1
-    /// ticks from this start. A start at most a millisecond late (a timer's rounding) does not push the
-    /// next one back, so the pace holds over a long run.
+    /// ticks after this one was due. A start that came late (a timer's rounding, a busy moment) pushes
+    /// the next one back by a millisecond less than its lateness, so the pace holds over a long run and
+    /// no two starts come closer than the throttle.
     void questionStarted(qint64 now, int throttle);
     /// The server gave a rate signal (@p outcome refused the question): it rests, as long as it asked or
     /// else twice as long as after the last signal of the same kind, from one second up to the longest
