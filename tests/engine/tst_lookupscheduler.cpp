@@ -151,6 +151,7 @@ class TestLookupScheduler : public QObject {
 private slots:
     void init();
     void eachServerKeepsItsRowsPace();
+    void aLateStartNeitherCrowdsNorDrifts();
     void onlyRateSignalsRest_data();
     void onlyRateSignalsRest();
     void threeNamesClosingInARowRest();
@@ -177,6 +178,18 @@ void TestLookupScheduler::eachServerKeepsItsRowsPace()
                                                        {QStringLiteral("c.com"), 52}}));
     QCOMPARE(rig.ended.size(), 4);
     QVERIFY(rig.states.isEmpty());
+}
+
+void TestLookupScheduler::aLateStartNeitherCrowdsNorDrifts()
+{
+    Rig rig;
+    rig.submit({QStringLiteral("a.com"), QStringLiteral("b.com"), QStringLiteral("c.com")}, row("whois.one", 25));
+    rig.pass(0);
+    rig.clock->setNow(31 * nsPerMs); // the wake-up due at 26 ms comes 5 ms late
+    rig.pass(100);
+    // c.com keeps as much of the pace as it can without coming closer to b.com than the throttle.
+    QCOMPARE(rig.timesAsked(QStringLiteral("b.com")), QList<qint64>{31});
+    QCOMPARE(rig.timesAsked(QStringLiteral("c.com")), QList<qint64>{56});
 }
 
 void TestLookupScheduler::onlyRateSignalsRest_data()
