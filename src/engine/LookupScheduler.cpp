@@ -1,12 +1,10 @@
 #include "engine/LookupScheduler.h"
 
-#include "engine/SchedulerClock.h"
 #include "engine/ServerPace.h"
 #include "lookup/RegistryLookup.h"
 
 #include <QUrl>
 
-#include <deque>
 #include <limits>
 #include <optional>
 
