@@ -29,8 +29,9 @@ char16_t foldCase(char16_t c)
     return QChar(c).toCaseFolded().unicode();
 }
 
-// Folds and merges blanks into @p out; returns how many control characters the text held.
-qsizetype fold(QStringView text, QString &out)
+// Folds and merges blanks into @p out, noting in @p tabs (when given) each blank that stood for a tab;
+// returns how many control characters the text held.
+qsizetype fold(QStringView text, QString &out, std::vector<qsizetype> *tabs = nullptr)
 {
     // Folded ASCII characters, with the top bit set for control characters.
     static const std::array<char16_t, 128> ascii = [] {
@@ -59,6 +60,11 @@ qsizetype fold(QStringView text, QString &out)
         }
         const bool blank = folded == u' ';
         chars[n] = folded; // kept unless it repeats a blank
+        if (u == u'\t' && tabs) [[unlikely]] {
+            const qsizetype at = lastBlank ? n - 1 : n;
+            if (tabs->empty() || tabs->back() != at)
+                tabs->push_back(at);
+        }
         n += !(blank & lastBlank);
         lastBlank = blank;
     }
@@ -84,7 +90,9 @@ QString foldedText(QStringView text)
 void AnswerText::assign(QStringView answer, QStringView domain)
 {
     m_originalSize = answer.size();
-    m_controls = fold(answer, m_text);
+    m_tabs.clear();
+    m_blocksBuilt = false;
+    m_controls = fold(answer, m_text, &m_tabs);
     m_names.clear();
     if (domain.isEmpty())
         return;
@@ -102,7 +110,18 @@ void AnswerText::removeName(const QString &name)
     const qsizetype n = m_text.size();
     qsizetype write = 0;
     qsizetype read = 0;
+    // The tabs move with the text; one in the blanks around the name becomes the name's blank.
+    std::size_t tab = 0;
+    std::size_t tabsKept = 0;
+    const auto moveTabs = [this, &tab, &tabsKept](qsizetype below, qsizetype shift, qsizetype to = -1) {
+        for (; tab < m_tabs.size() && m_tabs[tab] < below; ++tab) {
+            const qsizetype at = to >= 0 ? to : m_tabs[tab] - shift;
+            if (tabsKept == 0 || m_tabs[tabsKept - 1] != at)
+                m_tabs[tabsKept++] = at;
+        }
+    };
     for (qsizetype found = m_text.indexOf(name); found >= 0; found = QStringView(chars, n).indexOf(name, read)) {
+        moveTabs(found, read - write);
         std::copy(chars + read, chars + found, chars + write);
         write += found - read;
         if (write == 0 || chars[write - 1] != u' ')
@@ -111,7 +130,10 @@ void AnswerText::removeName(const QString &name)
         read = found + name.size();
         while (read < n && chars[read] == u' ')
             ++read;
+        moveTabs(read, 0, write - 1);
     }
+    moveTabs(n, read - write);
+    m_tabs.resize(tabsKept);
     std::copy(chars + read, chars + n, chars + write);
     m_text.resize(write + n - read);
 }
@@ -185,6 +207,86 @@ QString AnswerText::lettersOf(qsizetype from, qsizetype to) const
     if (words.endsWith(QLatin1Char(' ')))
         words.chop(1);
     return words;
+}
+
+qsizetype AnswerText::firstTab(qsizetype from, qsizetype to) const
+{
+    const auto found = std::lower_bound(m_tabs.begin(), m_tabs.end(), from);
+    return found != m_tabs.end() && *found < to ? *found : -1;
+}
+
+const std::vector<AnswerText::Block> &AnswerText::blocks() const
+{
+    if (m_blocksBuilt)
+        return m_blocks;
+    m_blocksBuilt = true;
+    m_blocks.clear();
+    const QStringView text = m_text;
+    qsizetype blockStart = -1;
+    qsizetype blockEnd = 0;
+    int words = 0;
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype end = lineEnd(start);
+        bool content = false;
+        bool inWord = false;
+        for (qsizetype i = start; i < end; ++i) {
+            const QChar c = text[i];
+            const bool letter = c.isLetter();
+            content = content || letter || c.isDigit();
+            words += letter && !inWord;
+            inWord = letter;
+        }
+        if (content) {
+            blockStart = blockStart < 0 ? start : blockStart;
+            blockEnd = end;
+        } else {
+            if (blockStart >= 0)
+                m_blocks.push_back({blockStart, blockEnd, words > paragraphWords});
+            blockStart = -1;
+            words = 0;
+        }
+        // One line end: LF, CR LF, or the CR CR LF some servers send.
+        start = end;
+        while (start < text.size() && text[start] == u'\r')
+            ++start;
+        if (start < text.size() && text[start] == u'\n')
+            ++start;
+    }
+    if (blockStart >= 0)
+        m_blocks.push_back({blockStart, blockEnd, words > paragraphWords});
+    return m_blocks;
+}
+
+const AnswerText::Block *AnswerText::blockOf(qsizetype pos) const
+{
+    const std::vector<Block> &all = blocks();
+    auto after = std::upper_bound(all.begin(), all.end(), pos, [](qsizetype p, const Block &b) { return p < b.start; });
+    if (after == all.begin() || pos >= std::prev(after)->end)
+        return nullptr;
+    return &*std::prev(after);
+}
+
+bool AnswerText::inParagraph(qsizetype pos) const
+{
+    const Block *block = blockOf(pos);
+    return block && block->paragraph;
+}
+
+bool AnswerText::paragraphBefore(qsizetype pos) const
+{
+    for (const Block &block : blocks()) {
+        if (block.end > pos)
+            return false;
+        if (block.paragraph)
+            return true;
+    }
+    return false;
+}
+
+bool AnswerText::onFirstLine(qsizetype pos) const
+{
+    const std::vector<Block> &all = blocks();
+    return !all.empty() && pos >= all.front().start && pos < lineEnd(all.front().start);
 }
 
 } // namespace tld
