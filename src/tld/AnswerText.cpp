@@ -29,15 +29,33 @@ char16_t foldCase(char16_t c)
     return QChar(c).toCaseFolded().unicode();
 }
 
+constexpr char16_t controlSeen = 0x8000;
+constexpr char16_t tabSeen = 0x4000;
+
+// Where the blanks that stood for a tab went when fold() merged the blanks of @p text.
+void findTabs(QStringView text, std::vector<qsizetype> &tabs)
+{
+    qsizetype n = 0;
+    bool lastBlank = false;
+    for (const QChar c : text) {
+        const bool blank = isBlank(c.unicode());
+        if (c == u'\t' && (tabs.empty() || tabs.back() != n - lastBlank))
+            tabs.push_back(n - lastBlank);
+        n += !(blank & lastBlank);
+        lastBlank = blank;
+    }
+}
+
 // Folds and merges blanks into @p out, noting in @p tabs (when given) each blank that stood for a tab;
 // returns how many control characters the text held.
 qsizetype fold(QStringView text, QString &out, std::vector<qsizetype> *tabs = nullptr)
 {
-    // Folded ASCII characters, with the top bit set for control characters.
+    // Folded ASCII characters, with a top bit set for control characters and for the tab.
     static const std::array<char16_t, 128> ascii = [] {
         std::array<char16_t, 128> table{};
         for (char16_t c = 0; c < 128; ++c)
-            table[c] = char16_t((isBlank(c) ? u' ' : foldCase(c)) | (isControl(c) ? 0x8000 : 0));
+            table[c] = char16_t((isBlank(c) ? u' ' : foldCase(c)) | (isControl(c) ? controlSeen : 0) |
+                                (c == u'\t' ? tabSeen : 0));
         return table;
     }();
     out.resize(text.size());
@@ -46,31 +64,28 @@ qsizetype fold(QStringView text, QString &out, std::vector<qsizetype> *tabs = nu
     const qsizetype size = text.size();
     qsizetype n = 0;
     bool lastBlank = false;
-    char16_t seen = 0; // the top bit tells whether any control character came
+    char16_t seen = 0; // the top bits tell whether any control character or tab came
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t u = source[i];
         char16_t folded = 0;
         if (u < 0x80) [[likely]] {
             folded = ascii[u];
             seen |= folded;
-            folded &= 0x7fff;
+            folded &= 0x3fff;
         } else {
             folded = isBlank(u) ? u' ' : foldCase(u);
-            seen |= isControl(u) ? 0x8000 : 0;
+            seen |= isControl(u) ? controlSeen : 0;
         }
         const bool blank = folded == u' ';
         chars[n] = folded; // kept unless it repeats a blank
-        if (u == u'\t' && tabs) [[unlikely]] {
-            const qsizetype at = lastBlank ? n - 1 : n;
-            if (tabs->empty() || tabs->back() != at)
-                tabs->push_back(at);
-        }
         n += !(blank & lastBlank);
         lastBlank = blank;
     }
     out.resize(n);
-    // Answers are text; only the rare one with control characters is counted through.
-    return seen & 0x8000 ? std::count_if(source, source + size, isControl) : 0;
+    // Most answers hold no tab and no control character; only the others are read again.
+    if (tabs && (seen & tabSeen))
+        findTabs(text, *tabs);
+    return seen & controlSeen ? std::count_if(source, source + size, isControl) : 0;
 }
 
 bool isLineEnd(char16_t c)
