@@ -49,8 +49,6 @@ public:
     /// A run begins: forgets every answer and tests the resolver again before the run's first question, with
     /// names under @p tlds (the run's TLDs; when empty, the TLD of the first name asked).
     void startRun(const QStringList &tlds);
-    /// True when this run's test found a resolver that claims names that cannot exist.
-    bool resolverLies() const { return m_canary == Canary::Lying; }
     int inFlight() const { return int(m_asked.size()); }
     /// Why the resolver could not be set up ("" when it works); every question then ends not delegated.
     QString error() const { return m_error; }
