@@ -164,8 +164,10 @@ bool isWordCharacter(QChar c)
  * (a block of more than AnswerText::paragraphWords words) its words say nothing about the query.
  *
  * A not-found statement on a line of its own (a row's phrase outside a paragraph, a built-in statement in its
- * place, a free status) then wins over a refusal that stands after it or after a paragraph; a refusal that
- * opens the answer, with nothing above it but short lines, stays a refusal whatever follows. For example:
+ * place, a free status) then wins over a refusal that stands after it. Below a refusal it wins only when it
+ * names the queried name and a paragraph stands above the refusal (a notice, a remark that the answer is cut
+ * short, then the verdict); a refusal that opens the answer, with nothing above it but short lines, stays a
+ * refusal whatever follows. For example:
  *
  *   refused:    %% Too many requests...
  *               %%
@@ -436,33 +438,27 @@ const CompiledList &compiled(const QString &successPhrases)
     return **cache.insert(successPhrases, std::move(list));
 }
 
-// Where the first not-found statement on a line of its own stands, or -1.
-qsizetype firstNotFoundLine(const RecordEvidence &fields, const PhraseSet::Hits &hits, const AnswerText &answer)
+// Whether the not-found statement at @p at, on a line of its own, wins over the refusal found.
+bool notFoundWins(qsizetype at, const PhraseSet::Hits &hits, const AnswerText &answer)
 {
-    qsizetype first = -1;
-    const auto take = [&first](qsizetype at) {
-        if (at >= 0 && (first < 0 || at < first))
-            first = at;
-    };
-    take(hits.notFoundAt);
-    take(fields.freeStatusAt);
-    for (int i = 0; i < hits.successCount; ++i) {
-        if (!answer.inParagraph(hits.successAt[i]))
-            take(hits.successAt[i]);
-    }
-    return first;
+    if (at < 0)
+        return false;
+    return at < hits.refusalAt || (!hits.refusalOpens && answer.mentionsName(answer.lineStart(at), answer.lineEnd(at)));
 }
 
-// A counted refusal decides unless a not-found line comes first, or the refusal stands after a paragraph
-// while a not-found line follows.
 bool refuses(const RecordEvidence &fields, const PhraseSet::Hits &hits, const AnswerText &answer)
 {
     if (hits.noDomains)
         return true;
     if (hits.refusalAt < 0)
         return false;
-    const qsizetype notFound = firstNotFoundLine(fields, hits, answer);
-    return notFound < 0 || (hits.refusalOpens && hits.refusalAt < notFound);
+    if (notFoundWins(hits.notFoundAt, hits, answer) || notFoundWins(fields.freeStatusAt, hits, answer))
+        return false;
+    for (int i = 0; i < hits.successCount; ++i) {
+        if (!answer.inParagraph(hits.successAt[i]) && notFoundWins(hits.successAt[i], hits, answer))
+            return false;
+    }
+    return true;
 }
 
 // The evidence weighed, strongest first; a record was looked for before.

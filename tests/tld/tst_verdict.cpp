@@ -388,9 +388,11 @@ void TestVerdict::refusalsCountWhereTheyAreStated_data()
         << Kind::ErrorBlocked;
     QTest::newRow("refusal line after the terms")
         << termsOfUse + QStringLiteral("%\r\n-3: IP address blocked\r\n") << Kind::ErrorBlocked;
-    QTest::newRow("terms, a limit remark, then a not-found line")
-        << termsOfUse + QStringLiteral("\r\n% Query rate limit exceeded. Reduced information.\r\n\r\n% ") + noMatch
-        << Kind::Available;
+    const QString limitRemark = QStringLiteral("\r\n% Query rate limit exceeded. Reduced information.\r\n\r\n% ");
+    QTest::newRow("terms, a limit remark, then the name not found")
+        << termsOfUse + limitRemark + noMatch << Kind::Available;
+    QTest::newRow("terms, a limit remark, then a not-found line without the name")
+        << termsOfUse + limitRemark + QStringLiteral("No entries found.\r\n") << Kind::ErrorBlocked;
     QTest::newRow("not-found line, then a limit remark")
         << noMatch + QStringLiteral("\r\n% Rate limit: 30 queries per minute, try again later.\r\n") << Kind::Available;
     QTest::newRow("refusal opening a paragraph")
