@@ -173,7 +173,7 @@ void QueryEngine::start(int wordIndex, int wordMax)
     m_sinceSave.start();
     m_runTlds = runTlds();
     if (m_dns)
-        m_dns->clearCache(); // a name registered since the last run is asked again
+        m_dns->startRun(m_runTlds); // asked anew, after a test of the resolver with names under the run's TLDs
     for (const auto &server : m_servers) {
         if (!server->restUntil.hasExpired())
             wakeAt(*server, server->restUntil);

@@ -40,8 +40,7 @@ const QString defaultSuccessPhrases =
 
 const QStringList &refusalStatements()
 {
-    // Explicit rate limits and refusals, and the answers of registries' address databases that hold no
-    // domain names at all (old tables still send country domains there).
+    // Explicit rate limits and refusals.
     static const QStringList statements = {
         QStringLiteral("Too many requests"),
         QStringLiteral("Too many connections"),
@@ -76,6 +75,15 @@ const QStringList &refusalStatements()
         QStringLiteral("Requests of this client are not permitted"),
         QStringLiteral("timed out"),
         QStringLiteral("Queried interval is too short"),
+    };
+    return statements;
+}
+
+const QStringList &noDomainsStatements()
+{
+    // The answers of registries' address databases, which hold no domain names at all (old tables still send
+    // country domains there).
+    static const QStringList statements = {
         QStringLiteral("No entries found in source RIPE"),
         QStringLiteral("No entries found in source APNIC"),
     };

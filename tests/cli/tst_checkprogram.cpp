@@ -130,23 +130,26 @@ bool TestCheckProgram::run(const QStringList &arguments, Finished &finished, con
 void TestCheckProgram::delegatedNamesAreAnsweredByDns_data()
 {
     QTest::addColumn<bool>("noDns");
+    QTest::addColumn<bool>("lyingResolver");
     QTest::addColumn<QStringList>("registryAsked");
     QTest::addColumn<QByteArray>("takenServer");
-    QTest::newRow("dns first") << false << QStringList{QStringLiteral("free.com")} << QByteArray("dns");
-    QTest::newRow("--no-dns") << true << QStringList{QStringLiteral("taken.com"), QStringLiteral("free.com")}
-                              << QByteArray();
+    const QStringList both = {QStringLiteral("taken.com"), QStringLiteral("free.com")};
+    QTest::newRow("dns first") << false << false << QStringList{QStringLiteral("free.com")} << QByteArray("dns");
+    QTest::newRow("--no-dns") << true << false << both << QByteArray();
+    QTest::newRow("resolver claiming every name") << false << true << both << QByteArray();
 }
 
 void TestCheckProgram::delegatedNamesAreAnsweredByDns()
 {
     QFETCH(bool, noDns);
+    QFETCH(bool, lyingResolver);
     QFETCH(QStringList, registryAsked);
     QFETCH(QByteArray, takenServer);
     testing::DnsFixtureServer resolver;
     QVERIFY(resolver.listen());
-    resolver.setResponder([](const QString &name) {
-        return name == QLatin1String("taken.com") ? testing::DnsFixtureServer::Reply::Delegated
-                                                  : testing::DnsFixtureServer::Reply::NxDomain;
+    resolver.setResponder([lyingResolver](const QString &name) {
+        return lyingResolver || name == QLatin1String("taken.com") ? testing::DnsFixtureServer::Reply::Delegated
+                                                                   : testing::DnsFixtureServer::Reply::NxDomain;
     });
     m_server->setResponder([](const QString &query) {
         return query == QLatin1String("taken.com") ? testing::registeredAnswer(query) : testing::availableAnswer(query);
@@ -158,7 +161,10 @@ void TestCheckProgram::delegatedNamesAreAnsweredByDns()
     QVERIFY(run(arguments, finished, "taken\nfree\n"));
     QCOMPARE(finished.status, 0);
     QCOMPARE(m_server->queries(), registryAsked);
-    QCOMPARE(resolver.questions().size(), noDns ? 0 : 2);
+    // Two questions test the resolver first; one that claims names that cannot exist is asked no more.
+    QCOMPARE(resolver.questions().size(), noDns ? 0 : lyingResolver ? 2 : 4);
+    QCOMPARE(finished.err.count("The DNS resolver claims names that cannot exist; every name goes to the registry.\n"),
+             lyingResolver ? 1 : 0);
     QCOMPARE(finished.lines().size(), 2);
     const QList<QByteArray> taken = finished.lines().at(0).split('\t');
     QCOMPARE(taken.mid(0, 2), (QList<QByteArray>{"taken.com", "registered"}));

@@ -21,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QtTest>
 
 using namespace app;
@@ -63,6 +64,7 @@ private slots:
     void wordListResumesAfterARestart();
     void threeTickedTldsCheckEachBareName();
     void checkDnsFirstSkipsTheRegistryForDelegatedNames();
+    void lyingResolverIsReportedInTheStatusBar();
     void silentServerShowsTheWatchdogNotice();
     void closingTheWindowStopsTheSearchFirst();
 };
@@ -328,6 +330,27 @@ void TestSearchRun::checkDnsFirstSkipsTheRegistryForDelegatedNames()
     QCOMPARE(desk.list(2), QStringList{QStringLiteral("takenone.com")});
     dnsFirst->setChecked(false);
     QCOMPARE(desk.context->settings.product(QStringLiteral("CheckDNS"), QString()), QStringLiteral("0"));
+}
+
+void TestSearchRun::lyingResolverIsReportedInTheStatusBar()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    testing::DnsFixtureServer resolver;
+    QVERIFY(resolver.listen());
+    resolver.setResponder([](const QString &) { return testing::DnsFixtureServer::Reply::Delegated; });
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    folder.write(QStringLiteral("mine.txt"), "takenone\r\nfreeone\r\n");
+    platform::SettingsStore(folder.settingsFolder()).saveProduct(QStringLiteral("CheckDNS"), QStringLiteral("1"));
+    Desk desk(folder);
+    QVERIFY(desk.window->dnsCheck()->setServer(resolver.address()));
+    desk.startCustomList(folder);
+    QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
+                              QStringLiteral("Finished: 2 checked, 2 available, 0 registered, 0 unchecked"), 5000);
+    QCOMPARE(desk.window->statusBar()->currentMessage(),
+             QStringLiteral("The DNS resolver claims names that cannot exist; every name goes to the registry."));
 }
 
 void TestSearchRun::silentServerShowsTheWatchdogNotice()

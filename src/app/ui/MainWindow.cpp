@@ -72,6 +72,10 @@ void MainWindow::buildEngine()
     });
     // Delegated names are registered without a registry question; the option turns it off.
     m_dns = new lookup::DnsCheck(this);
+    connect(m_dns, &lookup::DnsCheck::lyingResolverFound, this, [this] {
+        statusBar()->showMessage(
+            tr("The DNS resolver claims names that cannot exist; every name goes to the registry."), 15000);
+    });
     if (menuItem(QStringLiteral("mnuCheckDns"))->isChecked())
         m_engine->setDnsCheck(m_dns);
     m_engine->setChosenTlds([chooser = m_sourcePanel->tldChooser()] { return chooser->chosenTlds(); });
