@@ -127,7 +127,16 @@ bool ZoneIndex::containsHash(quint64 hash) const
     // A damaged table may point anywhere; the search stays inside the hashes whatever it says.
     const quint64 end = std::min<quint64>(m_table[entry + 1], m_info.count);
     const quint64 begin = std::min<quint64>(m_table[entry], end);
-    return std::binary_search(m_hashes + begin, m_hashes + end, hash);
+    if (begin == end)
+        return false;
+    // Without a branch on the data, look-ups of consecutive names overlap their waits for memory.
+    const quint64 *base = m_hashes + begin;
+    for (quint64 length = end - begin; length > 1;) {
+        const quint64 half = length / 2;
+        base = base[half] <= hash ? base + half : base;
+        length -= half;
+    }
+    return *base == hash;
 }
 
 ZoneIndexWriter::ZoneIndexWriter(const QString &path) : m_file(path) {}
