@@ -55,7 +55,8 @@ bool endsWithBareDot(std::string_view token)
 
 QString shown(std::string_view name)
 {
-    return name.empty() ? QStringLiteral(". (the root)") : QLatin1Char('.') + QString::fromLatin1(name);
+    return name.empty() ? QCoreApplication::translate("MasterFileReader", ". (the root)")
+                        : QLatin1Char('.') + QString::fromLatin1(name);
 }
 
 } // namespace
@@ -102,7 +103,7 @@ bool MasterFileReader::feed(std::string_view text)
         } else {
             m_carry.append(text.substr(start, end - start));
             if (m_carry.size() > maxRecordBytes) {
-                fail(QStringLiteral("line %1 is longer than 1 MiB: this is not zone text").arg(m_line + 1));
+                fail(tr("line %1 is longer than 1 MiB: this is not zone text").arg(m_line + 1));
                 break;
             }
             if (found) {
@@ -122,10 +123,10 @@ bool MasterFileReader::finish()
         m_carry.clear();
     }
     if (m_depth > 0)
-        fail(QStringLiteral("the file ends inside the record that begins on line %1: a parenthesis is not closed")
+        fail(tr("the file ends inside the record that begins on line %1: a parenthesis is not closed")
                  .arg(m_recordLine));
     if (!m_haveApex)
-        fail(QStringLiteral("this is not a zone file: it holds no SOA record"));
+        fail(tr("this is not a zone file: it holds no SOA record"));
     return !failed();
 }
 
@@ -175,8 +176,7 @@ void MasterFileReader::tokenize(std::string_view line)
             m_text.push_back(lower(line[k]));
     }
     if (m_text.size() > maxRecordBytes)
-        fail(QStringLiteral("the record that begins on line %1 is longer than 1 MiB: this is not zone text")
-                 .arg(m_recordLine));
+        fail(tr("the record that begins on line %1 is longer than 1 MiB: this is not zone text").arg(m_recordLine));
 }
 
 std::string_view MasterFileReader::token(size_t index) const
@@ -212,7 +212,7 @@ void MasterFileReader::takeDirective()
         m_origin = origin;
         m_haveOrigin = true;
     } else if (name == "$include") {
-        fail(QStringLiteral("line %1: $INCLUDE is not supported; import the zone as one file").arg(m_line));
+        fail(tr("line %1: $INCLUDE is not supported; import the zone as one file").arg(m_line));
     } else if (name != "$ttl") {
         ++m_skipped;
     }
@@ -253,11 +253,11 @@ void MasterFileReader::takeRecord()
     const std::string_view type = k < m_tokens.size() ? token(k) : std::string_view();
     if (!m_haveApex) {
         if (type != "soa")
-            fail(QStringLiteral("this is not a zone file: its first record (line %1) is not the zone's SOA record")
+            fail(tr("this is not a zone file: its first record (line %1) is not the zone's SOA record")
                      .arg(m_recordLine));
         else if (!ownerKnown)
-            fail(QStringLiteral("the SOA record on line %1 names the zone relative to an origin the file does not "
-                                "give: say which TLD the zone is of")
+            fail(tr("the SOA record on line %1 names the zone relative to an origin the file does not "
+                    "give: say which TLD the zone is of")
                      .arg(m_recordLine));
         else
             takeApex(m_owner, k + 1);
@@ -284,15 +284,15 @@ void MasterFileReader::takeRecord()
 void MasterFileReader::takeApex(std::string_view owner, size_t rdata)
 {
     if (!m_expected.empty() && owner != m_expected) {
-        fail(QStringLiteral("this is the zone of %1, not of %2").arg(shown(owner), shown(m_expected)));
+        fail(tr("this is the zone of %1, not of %2").arg(shown(owner), shown(m_expected)));
         return;
     }
     if (owner.empty()) {
-        fail(QStringLiteral("this is the root zone: it delegates TLDs, not names to screen"));
+        fail(tr("this is the root zone: it delegates TLDs, not names to screen"));
         return;
     }
     if (!isHostName(owner)) {
-        fail(QStringLiteral("the zone's name %1 is not a domain name").arg(shown(owner)));
+        fail(tr("the zone's name %1 is not a domain name").arg(shown(owner)));
         return;
     }
     m_apex.assign(owner);

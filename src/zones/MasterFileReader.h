@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -32,6 +33,8 @@ public:
  * zone text ends the reading with an error.
  */
 class MasterFileReader {
+    Q_DECLARE_TR_FUNCTIONS(MasterFileReader)
+
 public:
     /// Longest line, and longest record over several lines, the reader accepts.
     static constexpr size_t maxRecordBytes = 1024 * 1024;

@@ -69,7 +69,7 @@ bool ZoneImport::begin()
     m_clock.start();
     m_state = State::Reading;
     if (!m_input.open(m_zoneFile)) {
-        fail(QStringLiteral("the zone file could not be read: ") + m_input.error());
+        fail(tr("the zone file could not be read: ") + m_input.error());
         return false;
     }
     DelegationSink &sink = *this;
@@ -121,8 +121,7 @@ void ZoneImport::read(int budgetMs)
             if (!m_reader->finish())
                 fail(m_reader->error());
             else if (m_names == 0)
-                fail(
-                    QStringLiteral("the zone of .%1 delegates no names").arg(QString::fromStdString(m_reader->apex())));
+                fail(tr("the zone of .%1 delegates no names").arg(QString::fromStdString(m_reader->apex())));
             else
                 startWriting();
             break;
@@ -139,7 +138,7 @@ void ZoneImport::startWriting()
     m_info.serial = m_reader->serial();
     m_info.sourceDate = QFileInfo(m_zoneFile).lastModified().toUTC();
     if (!QDir().mkpath(m_folder)) {
-        fail(QStringLiteral("the folder %1 could not be made").arg(m_folder));
+        fail(tr("the folder %1 could not be made").arg(m_folder));
         return;
     }
     m_indexFile = indexPath(m_folder, m_info.tld);

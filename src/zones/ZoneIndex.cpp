@@ -90,30 +90,30 @@ QString ZoneIndex::load(const QString &tld)
 {
     const qint64 size = m_file.size();
     if (size < headerBytes)
-        return QStringLiteral("it is too short to be a zone index");
+        return tr("it is too short to be a zone index");
     const uchar *bytes = m_file.map(0, size);
     if (!bytes)
         return m_file.errorString();
     Header header;
     std::memcpy(&header, bytes, sizeof header);
     if (std::memcmp(header.magic, magic, sizeof magic) != 0)
-        return QStringLiteral("it is not a zone index");
+        return tr("it is not a zone index");
     if (header.version != formatVersion || header.headerBytes != headerBytes || header.hashKind != hashKind)
-        return QStringLiteral("it was made by another version of the program: import the zone again");
+        return tr("it was made by another version of the program: import the zone again");
     if (headerChecksum(header) != header.checksum)
-        return QStringLiteral("its header is damaged");
+        return tr("its header is damaged");
     const std::string name(header.tld, strnlen(header.tld, tldBytes));
     if (header.tableBits > 32 || header.count > quint64(size) / 8 || !isHostName(name) ||
         fileBytes(header.count, int(header.tableBits)) != size)
-        return QStringLiteral("it is damaged or cut short");
+        return tr("it is damaged or cut short");
     m_info.tld = QString::fromLatin1(name);
     if (!tld.isEmpty() && m_info.tld != tld)
-        return QStringLiteral("it holds the zone of .%1, not of .%2").arg(m_info.tld, tld);
+        return tr("it holds the zone of .%1, not of .%2").arg(m_info.tld, tld);
     m_tableBits = int(header.tableBits);
     m_hashes = reinterpret_cast<const quint64 *>(bytes + headerBytes);
     m_table = reinterpret_cast<const quint32 *>(bytes + headerBytes + qint64(header.count) * 8);
     if (m_table[0] != 0 || m_table[tableEntries(m_tableBits) - 1] != header.count)
-        return QStringLiteral("it is damaged");
+        return tr("it is damaged");
     m_info.serial = header.serial;
     m_info.count = header.count;
     m_info.sourceDate = QDateTime::fromMSecsSinceEpoch(header.sourceDateMs, Qt::UTC);
@@ -151,18 +151,18 @@ bool ZoneIndexWriter::fail(const QString &what)
 bool ZoneIndexWriter::open(quint64 mostNames)
 {
     if (mostNames >= 0xffffffffU) {
-        m_error = QStringLiteral("the zone has more names than an index can hold");
+        m_error = tr("the zone has more names than an index can hold");
         return false;
     }
     if (!m_file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("the index could not be created"));
+        return fail(tr("the index could not be created"));
     // About ten hashes to a table entry: a look-up reads one entry and a cache line or two of hashes,
     // and the table adds under half a byte a name.
     m_tableBits = mostNames >= 20 ? std::bit_width(mostNames / 10) - 1 : 0;
     m_table.assign(size_t(tableEntries(m_tableBits)), 0);
     const Header placeholder{};
     if (m_file.write(reinterpret_cast<const char *>(&placeholder), sizeof placeholder) != headerBytes)
-        return fail(QStringLiteral("the index could not be written"));
+        return fail(tr("the index could not be written"));
     return true;
 }
 
@@ -178,7 +178,7 @@ bool ZoneIndexWriter::write(const std::vector<quint64> &hashes)
     }
     const auto bytes = qint64(hashes.size() * sizeof(quint64));
     if (m_file.write(reinterpret_cast<const char *>(hashes.data()), bytes) != bytes)
-        return fail(QStringLiteral("the index could not be written"));
+        return fail(tr("the index could not be written"));
     return true;
 }
 
@@ -188,7 +188,7 @@ bool ZoneIndexWriter::commit(ZoneInfo info)
         m_table[m_nextEntry++] = quint32(m_written);
     const auto tableSize = qint64(m_table.size() * sizeof(quint32));
     if (m_file.write(reinterpret_cast<const char *>(m_table.data()), tableSize) != tableSize)
-        return fail(QStringLiteral("the index could not be written"));
+        return fail(tr("the index could not be written"));
     Header header{};
     std::memcpy(header.magic, magic, sizeof magic);
     header.version = formatVersion;
@@ -203,9 +203,9 @@ bool ZoneIndexWriter::commit(ZoneInfo info)
     std::memcpy(header.tld, tld.constData(), size_t(std::min<qsizetype>(tld.size(), tldBytes - 1)));
     header.checksum = headerChecksum(header);
     if (!m_file.seek(0) || m_file.write(reinterpret_cast<const char *>(&header), sizeof header) != headerBytes)
-        return fail(QStringLiteral("the index could not be written"));
+        return fail(tr("the index could not be written"));
     if (!m_file.commit()) {
-        m_error = QStringLiteral("the index could not be put in place: ") + m_file.errorString();
+        m_error = tr("the index could not be put in place: ") + m_file.errorString();
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QSaveFile>
@@ -35,6 +36,8 @@ QString indexPath(const QString &folder, const QString &tld);
  * delegated name's (about one in 10^11 for the largest zones) reads as delegated.
  */
 class ZoneIndex {
+    Q_DECLARE_TR_FUNCTIONS(ZoneIndex)
+
 public:
     ~ZoneIndex();
     ZoneIndex(const ZoneIndex &) = delete;
@@ -65,6 +68,8 @@ private:
  * disk, a cancelled import) leaves the old index as it was.
  */
 class ZoneIndexWriter {
+    Q_DECLARE_TR_FUNCTIONS(ZoneIndexWriter)
+
 public:
     explicit ZoneIndexWriter(const QString &path);
 

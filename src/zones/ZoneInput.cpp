@@ -47,7 +47,7 @@ bool ZoneInput::open(const QString &path)
         m_inflater = std::make_unique<Inflater>();
         // 16 + 15: a gzip wrapper around the largest window.
         if (inflateInit2(&m_inflater->stream, 16 + 15) != Z_OK) {
-            m_error = QStringLiteral("zlib could not start");
+            m_error = tr("zlib could not start");
             return false;
         }
         m_inflater->ready = true;
@@ -107,22 +107,21 @@ ZoneInput::Read ZoneInput::readGzip(std::string_view &text)
         }
         if (z.avail_in == 0) {
             if (z.avail_out == m_out.size())
-                return fail(QStringLiteral("the gzip file is cut short: it ends before its compressed data does"));
+                return fail(tr("the gzip file is cut short: it ends before its compressed data does"));
             break;
         }
         const int status = inflate(&z, Z_NO_FLUSH);
         if (status == Z_STREAM_END)
             m_memberEnded = true;
         else if (status != Z_OK)
-            return fail(QStringLiteral("the gzip data is damaged (%1)")
-                            .arg(QString::fromLatin1(z.msg ? z.msg : "no progress")));
+            return fail(tr("the gzip data is damaged (%1)").arg(QString::fromLatin1(z.msg ? z.msg : "no progress")));
     }
     const size_t produced = m_out.size() - z.avail_out;
     text = std::string_view(m_out.data(), produced);
     if (produced > 0)
         return Read::Text;
     if (!m_memberEnded)
-        return fail(QStringLiteral("the gzip file is cut short: it ends before its compressed data does"));
+        return fail(tr("the gzip file is cut short: it ends before its compressed data does"));
     return Read::End;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 
@@ -15,6 +16,8 @@ namespace zones {
  * one after the other.
  */
 class ZoneInput {
+    Q_DECLARE_TR_FUNCTIONS(ZoneInput)
+
 public:
     enum class Read {
         Text,   ///< the next block of text

@@ -34,7 +34,7 @@ const ZoneScreen::Entry &ZoneScreen::entry(const QString &tld)
     if (isHostName(tld.toStdString()) && QFile::exists(path))
         entry.index = ZoneIndex::open(path, tld, &entry.problem);
     if (!entry.problem.isEmpty())
-        entry.problem = QStringLiteral("The zone index %1 cannot be used: %2.").arg(path, entry.problem);
+        entry.problem = tr("The zone index %1 cannot be used: %2.").arg(path, entry.problem);
     return m_entries.emplace(tld, std::move(entry)).first->second;
 }
 

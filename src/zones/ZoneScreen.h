@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zones/ZoneIndex.h"
+#include <QCoreApplication>
 
 #include <QDate>
 #include <QList>
@@ -22,6 +23,8 @@ namespace zones {
  * The folder is looked at again only on reload(): an index imported meanwhile is used from then on.
  */
 class ZoneScreen {
+    Q_DECLARE_TR_FUNCTIONS(ZoneScreen)
+
 public:
     enum class Verdict {
         NoIndex,   ///< no (usable) index for the domain's TLD
