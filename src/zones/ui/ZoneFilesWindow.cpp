@@ -8,6 +8,7 @@
 #include "zones/ui/CzdsPanel.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,9 +17,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-#include <algorithm>
-#include <climits>
 
 namespace zones {
 
@@ -139,15 +137,15 @@ void ZoneFilesWindow::importFile(const QString &file)
     connect(m_import, &ZoneImport::progressed, this, &ZoneFilesWindow::showImportProgress);
     connect(m_import, &ZoneImport::finished, this, &ZoneFilesWindow::importFinished);
     setBusy(true);
-    showProgress(tr("Reading %1").arg(file), 0, -1);
+    showProgress(tr("Reading %1").arg(QFileInfo(file).fileName()), 0, -1);
     m_import->start();
 }
 
 void ZoneFilesWindow::showImportProgress()
 {
     const ImportProgress progress = m_import->progress();
-    showProgress(tr("Reading %1: %n name(s) so far", nullptr, int(std::min<quint64>(progress.names, INT_MAX)))
-                     .arg(m_import->zoneFile()),
+    showProgress(tr("Reading %1: %2 names so far")
+                     .arg(QFileInfo(m_import->zoneFile()).fileName(), QLocale().toString(progress.names)),
                  progress.fraction, progress.etaSeconds);
 }
 
