@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QUrl>
 
+#include <utility>
+
 namespace zones {
 
 QString zonesFolder(const QString &appFolder)
@@ -21,6 +23,21 @@ void ZoneScreen::reload()
 {
     m_byName.clear();
     m_entries.clear();
+    for (const QString &path : std::exchange(m_added, {}))
+        addIndex(path);
+}
+
+bool ZoneScreen::addIndex(const QString &path, QString *error)
+{
+    std::unique_ptr<ZoneIndex> index = ZoneIndex::open(path, QString(), error);
+    if (!index)
+        return false;
+    const QString tld = index->info().tld;
+    m_byName.erase(tld.toStdString());
+    m_entries.insert_or_assign(tld, Entry{std::move(index), QString()});
+    if (!m_added.contains(path))
+        m_added.append(path);
+    return true;
 }
 
 const ZoneScreen::Entry &ZoneScreen::entry(const QString &tld)

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -57,7 +58,10 @@ public:
     bool isOutdated(const QString &tld, const QDateTime &now, int maxAgeDays);
     /// Every usable index in the folder, by TLD.
     QList<ZoneInfo> importedZones();
-    /// Forgets what was opened: the next question looks at the folder again.
+    /// Screens the names of its TLD against the index at @p path (outside the folder, for example one
+    /// named on the command line) rather than the folder's. False, with the reason, when it cannot be used.
+    bool addIndex(const QString &path, QString *error = nullptr);
+    /// Forgets what was opened: the next question looks at the folder (and the added indexes) again.
     void reload();
 
     QString folder() const { return m_folder; }
@@ -71,6 +75,7 @@ private:
     const ZoneIndex *indexFor(std::string_view tld);
 
     QString m_folder;
+    QStringList m_added;
     std::map<QString, Entry> m_entries;
     std::map<std::string, const ZoneIndex *, std::less<>> m_byName; ///< the same, for every screened name
 };

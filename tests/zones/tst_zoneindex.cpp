@@ -67,8 +67,17 @@ void TestZoneIndex::findsEveryDelegatedNameAndNoOther()
         QVERIFY2(index->containsLabel(name.toStdString()), qPrintable(name));
     for (const QString &name : generatedNames(30000, "other"))
         QVERIFY2(!index->containsLabel(name.toStdString()), qPrintable(name));
+    // An index kept elsewhere serves its TLD in place of the folder's.
+    const QString elsewhere = dir.filePath(QStringLiteral("com-copy.idx"));
+    QVERIFY(QFile::rename(indexPath(folder, QStringLiteral("com")), elsewhere));
+    ZoneScreen screen(folder);
+    QCOMPARE(screen.screen(QStringLiteral("name7919.com")).verdict, Verdict::NoIndex);
+    QVERIFY(screen.addIndex(elsewhere));
+    QCOMPARE(screen.screen(QStringLiteral("name7919.com")).verdict, Verdict::InZone);
+    screen.reload();
+    QCOMPARE(screen.screen(QStringLiteral("name7919.com")).verdict, Verdict::InZone);
     // Under 8.5 bytes a name, header and table included.
-    QVERIFY(QFileInfo(indexPath(folder, QStringLiteral("com"))).size() < qint64(names.size()) * 17 / 2);
+    QVERIFY(QFileInfo(elsewhere).size() < qint64(names.size()) * 17 / 2);
 }
 
 void TestZoneIndex::refusesAForeignOrDamagedIndex_data()
