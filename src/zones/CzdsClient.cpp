@@ -184,7 +184,8 @@ QList<CzdsZone> CzdsClient::zonesIn(const QByteArray &body) const
 {
     QList<CzdsZone> zones;
     const QUrl api = m_addresses.api;
-    for (const QJsonValue &value : QJsonDocument::fromJson(body).array()) {
+    const QJsonArray links = QJsonDocument::fromJson(body).array();
+    for (const QJsonValue value : links) {
         const QUrl link(value.toString());
         // The token goes only to the service's own host.
         if (link.scheme() != api.scheme() || link.host() != api.host() || link.port() != api.port())
