@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cmath>
+
 namespace zones {
 
 namespace {
@@ -186,7 +188,7 @@ ImportProgress ZoneImport::progress() const
         progress.fraction = readingShare + (1 - readingShare) * m_part / HashCollector::partCount;
     const qint64 elapsed = m_clock.isValid() ? m_clock.elapsed() : 0;
     if (progress.fraction >= 0.01 && elapsed >= 1000)
-        progress.etaSeconds = qint64(double(elapsed) * (1 - progress.fraction) / progress.fraction / 1000 + 0.5);
+        progress.etaSeconds = std::llround(double(elapsed) * (1 - progress.fraction) / progress.fraction / 1000);
     return progress;
 }
 

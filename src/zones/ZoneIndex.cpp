@@ -176,17 +176,17 @@ bool ZoneIndexWriter::write(const std::vector<quint64> &hashes)
             m_table[m_nextEntry++] = quint32(m_written);
         ++m_written;
     }
-    const auto bytes = qint64(hashes.size() * sizeof(quint64));
+    const auto bytes = qint64(hashes.size()) * qint64(sizeof(quint64));
     if (m_file.write(reinterpret_cast<const char *>(hashes.data()), bytes) != bytes)
         return fail(tr("the index could not be written"));
     return true;
 }
 
-bool ZoneIndexWriter::commit(ZoneInfo info)
+bool ZoneIndexWriter::commit(const ZoneInfo &info)
 {
     while (m_nextEntry < m_table.size())
         m_table[m_nextEntry++] = quint32(m_written);
-    const auto tableSize = qint64(m_table.size() * sizeof(quint32));
+    const auto tableSize = qint64(m_table.size()) * qint64(sizeof(quint32));
     if (m_file.write(reinterpret_cast<const char *>(m_table.data()), tableSize) != tableSize)
         return fail(tr("the index could not be written"));
     Header header{};

@@ -78,7 +78,7 @@ public:
     /// Appends @p hashes: ascending, distinct, each above every hash written before.
     bool write(const std::vector<quint64> &hashes);
     /// Completes the file with @p info (its count is the number of hashes written) and puts it in place.
-    bool commit(ZoneInfo info);
+    bool commit(const ZoneInfo &info);
     /// Drops the new file; the old index stays.
     void cancel() { m_file.cancelWriting(); }
 
