@@ -93,6 +93,9 @@ void CzdsDownload::request(const QUrl &url, bool withToken)
 
 void CzdsDownload::onHeaders()
 {
+    // Once a request: what was written since must not be thrown away by a second look at the headers.
+    if (m_status != 0)
+        return;
     m_status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (m_status == 200) {
         // The whole file: what was kept belongs to another copy, or the server ignores ranges.
