@@ -55,6 +55,8 @@ private slots:
     void rdapRowsAreJudgedByTheirServer();
     void nameWithoutARowAsksNoOne();
     void helpAndVersion();
+    void importZoneIndexesAZoneFile_data();
+    void importZoneIndexesAZoneFile();
 
 private:
     void start(QProcess &process, const QStringList &arguments);
@@ -570,6 +572,37 @@ void TestCheckProgram::helpAndVersion()
     QVERIFY(run({QStringLiteral("--version")}, version));
     QCOMPARE(version.status, 0);
     QCOMPARE(version.out, QByteArray("quarrytide-check " QUARRYTIDE_VERSION_TEXT "\n"));
+}
+
+void TestCheckProgram::importZoneIndexesAZoneFile_data()
+{
+    QTest::addColumn<QString>("tld");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("says");
+    const QByteArray zone = "com. 86400 IN SOA a.nic.com. h.nic.com. 7 1 1 1 1\n"
+                            "example.com. 172800 IN NS ns1.host.net.\nshop.com. 172800 IN NS ns1.host.net.\n";
+    QTest::newRow("a zone") << QString() << zone << QByteArray("com\t2 names\tzone of ");
+    QTest::newRow("the zone of the TLD asked for") << QStringLiteral("com") << zone << QByteArray("com\t2 names");
+    QTest::newRow("another TLD's zone") << QStringLiteral("net") << zone << QByteArray("not of .net");
+    QTest::newRow("a word list") << QString() << QByteArray("example\nshop\n") << QByteArray("not a zone file");
+}
+
+void TestCheckProgram::importZoneIndexesAZoneFile()
+{
+    QFETCH(QString, tld);
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, says);
+    m_folder->write(QStringLiteral("com.zone"), file);
+    QStringList arguments = {QStringLiteral("--import-zone"), QStringLiteral("com.zone")};
+    if (!tld.isEmpty())
+        arguments << QStringLiteral("--tld") << tld;
+    Finished finished;
+    QVERIFY(run(withData(arguments), finished));
+    const bool imported = says.startsWith("com");
+    QCOMPARE(finished.status, imported ? 0 : 2);
+    QVERIFY2((imported ? finished.out : finished.err).contains(says), (finished.out + finished.err).constData());
+    QCOMPARE(QFile::exists(m_folder->file(QStringLiteral("zones/com.idx"))), imported);
+    QCOMPARE(m_server->connections(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCheckProgram)

@@ -22,6 +22,7 @@
 #include "tld/ui/BlockedNoticeWindow.h"
 #include "tld/ui/TldManagerWindow.h"
 #include "tld/ui/WhoisWindow.h"
+#include "zones/ui/ZoneFilesWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -228,6 +229,9 @@ void MainWindow::buildMenus()
     QAction *recheck = tools->addAction(QStringLiteral("Check unchecked names"));
     recheck->setObjectName(QStringLiteral("mnuCheckUnchecked"));
     connect(recheck, &QAction::triggered, this, &MainWindow::checkUncheckedNames);
+    QAction *zoneFiles = tools->addAction(QStringLiteral("Zone Files..."));
+    zoneFiles->setObjectName(QStringLiteral("mnuZoneFiles"));
+    connect(zoneFiles, &QAction::triggered, this, &MainWindow::openZoneFilesWindow);
     QMenu *options = addItems(QStringLiteral("&Options"), "mnuOptionsItem",
                               {QStringLiteral("Setup"), QStringLiteral("Purchase Links...")});
     options->addSeparator();
@@ -333,6 +337,21 @@ void MainWindow::openTldManager()
     m_tldManager->show();
     m_tldManager->raise();
     m_tldManager->activateWindow();
+}
+
+void MainWindow::openZoneFilesWindow()
+{
+    if (!m_zoneFiles)
+        m_zoneFiles =
+            new zones::ZoneFilesWindow({m_context.folder.root(), m_context.settings, m_context.services}, this);
+    m_zoneFiles->show();
+    m_zoneFiles->raise();
+    m_zoneFiles->activateWindow();
+}
+
+zones::ZoneFilesWindow *MainWindow::zoneFilesWindow() const
+{
+    return m_zoneFiles;
 }
 
 tld::TldManagerWindow *MainWindow::tldManager() const

@@ -43,6 +43,9 @@ class HarvesterWindow;
 namespace tld {
 class BlockedNotice;
 }
+namespace zones {
+class ZoneFilesWindow;
+}
 
 namespace app {
 
@@ -95,6 +98,9 @@ public:
     /// Options > "Purchase Links...", without blocking; one instance.
     void openPurchaseLinksWindow();
     results::PurchaseLinksWindow *purchaseLinksWindow() const;
+    /// Tools > "Zone Files...", without blocking; one instance.
+    void openZoneFilesWindow();
+    zones::ZoneFilesWindow *zoneFilesWindow() const;
 
     /// Starts a run over the current source, as the Start button does.
     void startRun();
@@ -161,6 +167,7 @@ private:
     results::DeskController *m_deskController = nullptr;
     QPointer<QWidget> m_aboutWindow;
     QPointer<results::PurchaseLinksWindow> m_purchaseLinksWindow;
+    QPointer<zones::ZoneFilesWindow> m_zoneFiles;
 };
 
 } // namespace app
