@@ -18,6 +18,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace sources {
@@ -36,6 +37,9 @@ QString checkKey(int index)
 {
     return QStringLiteral("chkAdd") + QString::number(index);
 }
+
+// The TLDs the user unticked: a TLD enabled later is ticked like every new one.
+const QString untickedKey = QStringLiteral("MakeUnticked");
 
 } // namespace
 
@@ -87,6 +91,7 @@ GeneratorWindow::GeneratorWindow(const GeneratorHost &host, QWidget *parent)
     connect(m_generator, &NameGenerator::finished, this, &GeneratorWindow::runRequested);
     connect(m_generator, &NameGenerator::writeFailed, this, &GeneratorWindow::showWriteFailure);
     load();
+    connect(m_listView1, &QListWidget::itemChanged, this, &GeneratorWindow::saveTldTicks);
     connect(m_text1, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_host.settings.saveProduct(QStringLiteral("txtMake"), text); });
     resize(640, 560);
@@ -157,12 +162,24 @@ void GeneratorWindow::load()
 
 void GeneratorWindow::listGeneratorTlds()
 {
+    const QSignalBlocker quiet(m_listView1);
     m_listView1->clear();
+    const QStringList unticked = m_host.settings.product(untickedKey, QString()).split(QLatin1Char(','));
     for (const QString &text : m_host.tldFile.generatorItems()) {
         auto *item = new QListWidgetItem(text, m_listView1);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Checked);
+        item->setCheckState(unticked.contains(text, Qt::CaseInsensitive) ? Qt::Unchecked : Qt::Checked);
     }
+}
+
+void GeneratorWindow::saveTldTicks()
+{
+    QStringList unticked;
+    for (int row = 0; row < m_listView1->count(); ++row) {
+        if (m_listView1->item(row)->checkState() != Qt::Checked)
+            unticked.append(m_listView1->item(row)->text());
+    }
+    m_host.settings.saveProduct(untickedKey, unticked.join(QLatin1Char(',')));
 }
 
 void GeneratorWindow::setInputsEnabled(bool enabled)
