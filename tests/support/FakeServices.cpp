@@ -1,5 +1,8 @@
 #include "FakeServices.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 namespace testing {
 
 platform::MessageAnswer RecordingMessageBoxes::show(const platform::MessageRequest &request)
@@ -31,6 +34,11 @@ bool RecordingShell::openFile(const QString &path)
 QString ScriptedFileDialogs::openFile(const QString &folder, const QString &)
 {
     folders.append(folder);
+    if (runsEventLoop) {
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     return nextOpen;
 }
 

@@ -1,6 +1,7 @@
 #include "sources/ui/SourcePanel.h"
 
 #include "sources/SourceCatalog.h"
+#include "sources/ui/SourceList.h"
 #include "sources/ui/TldChooser.h"
 
 #include <QComboBox>
@@ -41,7 +42,8 @@ QStringList SourcePanel::sourceNames()
 }
 
 SourcePanel::SourcePanel(QWidget *parent)
-    : QWidget(parent), m_combo1(named(new QComboBox(this), "Combo1")),
+    : QWidget(parent), m_combo1(named(new SourceList(this), "Combo1")),
+      m_listFile(named(new QLabel(this), "lblListFile")),
       m_command3(named(new QPushButton(QStringLiteral("Stop"), this), "Command3"))
 {
     setObjectName(QStringLiteral("sourcePanel"));
@@ -55,6 +57,7 @@ SourcePanel::SourcePanel(QWidget *parent)
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(label("lblSearchType", QStringLiteral("Search T&ype:"), m_combo1, this));
     row->addWidget(m_combo1);
+    row->addWidget(m_listFile);
     row->addWidget(buildWordPanel());
     row->addWidget(buildSearchPanel());
     row->addWidget(m_command3);
