@@ -357,7 +357,8 @@ void TestResultsDesk::purchaseLinksAreSetInOptionsAndOfferedInMenus()
         options->findChild<QCheckBox *>(QStringLiteral("chkPurchaseLinks"))->setChecked(false);
         options->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
         QCOMPARE(p.window->desk()->title(), QStringLiteral("Domain Name Manager"));
-        QCOMPARE(p.window->desk()->websiteButton()->text(), QStringLiteral("Visit registrar.example"));
+        QCOMPARE(p.window->desk()->websiteButton()->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Visit registrar.example"));
     }
     // Kept for the next start: a double-click looks the name up; the menu offers buying and the record.
     Program p(folder);
@@ -375,7 +376,7 @@ void TestResultsDesk::purchaseLinksAreSetInOptionsAndOfferedInMenus()
         QApplication::sendEvent(view->viewport(), &event);
         auto *menu = view->findChild<QMenu *>(QStringLiteral("mnuEntry"));
         QAction *action = menu ? menu->findChild<QAction *>(item) : nullptr;
-        const QString caption = action ? action->text() : QString();
+        const QString caption = action ? action->text().remove(QLatin1Char('&')) : QString();
         if (action)
             action->trigger();
         delete menu;
@@ -393,7 +394,8 @@ void TestResultsDesk::visitHelpAndAboutOpenWhatTheyName()
 {
     testing::TestFolder folder;
     Program p(folder);
-    QCOMPARE(p.window->desk()->websiteButton()->text(), QStringLiteral("Visit www.namecheap.com"));
+    QCOMPARE(p.window->desk()->websiteButton()->text().remove(QLatin1Char('&')),
+             QStringLiteral("Visit www.namecheap.com"));
     p.window->desk()->websiteButton()->click();
     QCOMPARE(p.fakes.shell.openedUrls, QStringList{QStringLiteral("https://www.namecheap.com/")});
 
@@ -502,7 +504,7 @@ void TestResultsDesk::keysSaveCopyAndUndoOnAList()
     QVERIFY2(menu, "no context menu");
     QStringList captions;
     for (const QAction *action : menu->actions())
-        captions.append(action->text());
+        captions.append(action->text().remove(QLatin1Char('&')));
     QCOMPARE(captions, (QStringList{QStringLiteral("Save"), QStringLiteral("Copy"), QStringLiteral("Buy..."),
                                     QStringLiteral("WHOIS record..."), QStringLiteral("Delete")}));
     menu->findChild<QAction *>(QStringLiteral("mnuDelete"))->trigger();

@@ -7,6 +7,7 @@
 #include "browse/ui/BrowseWindow.h"
 #include "engine/QueryEngine.h"
 #include "lookup/DnsCheck.h"
+#include "platform/ui/WindowKeys.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
 #include "results/ui/DeskController.h"
@@ -241,6 +242,10 @@ void MainWindow::buildMenus()
 
     connect(menuItem(QStringLiteral("mnuFileItem_0")), &QAction::triggered, this, &QWidget::close);
     addShortcuts();
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+        platform::giveMnemonics(menu);
+    platform::giveMnemonics(this, {m_sourcePanel->startButton(), m_sourcePanel->stopButton(),
+                                   m_sourcePanel->searchButton(), m_desk->setupButton()});
     for (int i = 0; i < sources::SourcePanel::sourceNames().size(); ++i) {
         connect(menuItem(QStringLiteral("mnuToolsItem_") + QString::number(i)), &QAction::triggered, this, [this, i] {
             // Choosing the source that is already chosen applies it again (reopens its window).
@@ -440,7 +445,8 @@ void MainWindow::setTitle(const QString &title)
 
 void MainWindow::setWebsiteCaption(const QString &caption)
 {
-    m_desk->websiteButton()->setText(caption);
+    // Its own letter: the other letters of the caption are taken by the window's other controls.
+    m_desk->websiteButton()->setText(caption.isEmpty() ? caption : QLatin1Char('&') + caption);
 }
 
 void MainWindow::setFrameCaption(const QString &caption)

@@ -7,6 +7,8 @@
 #include "sources/NameGenerator.h"
 #include "tld/TldFile.h"
 
+#include "platform/ui/WindowKeys.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -66,7 +68,9 @@ GeneratorWindow::GeneratorWindow(const GeneratorHost &host, QWidget *parent)
     optionRow->addWidget(m_command1);
 
     auto *baseRow = new QHBoxLayout;
-    baseRow->addWidget(named(new QLabel(QStringLiteral("Base Word:"), this), QStringLiteral("Label1")));
+    auto *baseLabel = named(new QLabel(QStringLiteral("Base Word:"), this), QStringLiteral("Label1"));
+    baseLabel->setBuddy(m_text1);
+    baseRow->addWidget(baseLabel);
     baseRow->addWidget(m_text1, 1);
     auto *inputs = new QHBoxLayout;
     inputs->addWidget(buildTldFrame());
@@ -95,6 +99,11 @@ GeneratorWindow::GeneratorWindow(const GeneratorHost &host, QWidget *parent)
     connect(m_text1, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_host.settings.saveProduct(QStringLiteral("txtMake"), text); });
     resize(640, 560);
+    platform::closeOnEscape(this);
+    QList<QWidget *> keyed{baseLabel, findChild<QWidget *>(QStringLiteral("Frame1")), m_command1};
+    keyed << m_chkAdd[0] << m_chkAdd[1] << m_chkAdd[2] << findChild<QWidget *>(QStringLiteral("Label2")) << m_cmdAdd
+          << m_cmdSub << m_command2;
+    platform::giveMnemonics(this, keyed);
 }
 
 GeneratorWindow::~GeneratorWindow() = default;
@@ -120,7 +129,9 @@ QWidget *GeneratorWindow::buildAffixFrame()
                      QStringLiteral("Remove the selected word."));
     auto *grid = new QGridLayout(frame);
     grid->addWidget(m_list2, 0, 0, 1, 4);
-    grid->addWidget(named(new QLabel(QStringLiteral("Prefix/Suffix:"), frame), QStringLiteral("Label2")), 1, 0);
+    auto *affixLabel = named(new QLabel(QStringLiteral("Prefix/Suffix:"), frame), QStringLiteral("Label2"));
+    affixLabel->setBuddy(m_text2);
+    grid->addWidget(affixLabel, 1, 0);
     grid->addWidget(m_text2, 1, 1);
     grid->addWidget(m_cmdAdd, 1, 2);
     grid->addWidget(m_cmdSub, 1, 3);

@@ -119,7 +119,7 @@ QWidget *SourcePanel::buildSearchPanel()
 
     auto *layout = new QHBoxLayout(m_searchPanel);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(label("SLabel1", QStringLiteral("Search &String:"), m_txtSearch, m_searchPanel));
+    layout->addWidget(label("SLabel1", QStringLiteral("Search Strin&g:"), m_txtSearch, m_searchPanel));
     layout->addWidget(m_txtSearch);
     m_combo2->setAccessibleName(QStringLiteral("Number of domains to get"));
     layout->addWidget(label("SLabel2", QStringLiteral("Get"), m_combo2, m_searchPanel));

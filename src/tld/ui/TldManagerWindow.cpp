@@ -1,5 +1,6 @@
 #include "tld/ui/TldManagerWindow.h"
 
+#include "platform/ui/WindowKeys.h"
 #include "tld/Routing.h"
 #include "tld/ui/TestAnswerPanel.h"
 
@@ -121,6 +122,7 @@ TldManagerWindow::TldManagerWindow(const TldManagerContext &context, QWidget *pa
     });
     fillList();
     resize(820, 680);
+    platform::closeOnEscape(this);
 }
 
 QLineEdit *TldManagerWindow::addField(const char *name, QWidget *parent)

@@ -1,5 +1,7 @@
 #include "tld/ui/WhoisWindow.h"
 
+#include "platform/ui/WindowKeys.h"
+
 #include <QFontDatabase>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -20,6 +22,7 @@ WhoisWindow::WhoisWindow(const QString &domain, const lookup::WhoisServer &serve
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
     resize(640, 520);
+    platform::closeOnEscape(this);
 
     // Plain text: the record is shown as the server sent it, never interpreted as markup.
     if (!rdapBase.isEmpty()) {
