@@ -1,5 +1,6 @@
 #include "app/ui/MainWindow.h"
 
+#include "platform/ui/WindowFit.h"
 #include "app/AppContext.h"
 #include "app/ui/AboutWindow.h"
 #include "app/ui/HelpLauncherWindow.h"
@@ -56,7 +57,7 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     buildMenus();
     buildEngine();
     buildDeskController();
-    resize(1100, 700);
+    platform::resizeWithinScreen(this, QSize(1100, 700));
 }
 
 void MainWindow::buildEngine()

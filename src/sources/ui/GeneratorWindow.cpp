@@ -1,5 +1,6 @@
 #include "sources/ui/GeneratorWindow.h"
 
+#include "platform/ui/WindowFit.h"
 #include "platform/AppFolder.h"
 #include "platform/FileHelpers.h"
 #include "platform/SettingsStore.h"
@@ -98,7 +99,7 @@ GeneratorWindow::GeneratorWindow(const GeneratorHost &host, QWidget *parent)
     connect(m_listView1, &QListWidget::itemChanged, this, &GeneratorWindow::saveTldTicks);
     connect(m_text1, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_host.settings.saveProduct(QStringLiteral("txtMake"), text); });
-    resize(640, 560);
+    platform::resizeWithinScreen(this, QSize(640, 560));
     platform::closeOnEscape(this);
     QList<QWidget *> keyed{baseLabel, findChild<QWidget *>(QStringLiteral("Frame1")), m_command1};
     keyed << m_chkAdd[0] << m_chkAdd[1] << m_chkAdd[2] << findChild<QWidget *>(QStringLiteral("Label2")) << m_cmdAdd
