@@ -289,7 +289,7 @@ void TestTldManager::restoreDefaultsReplacesEditedFile()
     QVERIFY(!desk.manager->restoreDefaults());
     QCOMPARE(desk.file(), sampleTable);
     QCOMPARE(desk.messages.shown.constFirst().text,
-             QStringLiteral("Replace all 5 rows of the TLD table with the 179 built-in rows? The table as it is now "
+             QStringLiteral("Replace all 5 rows of the TLD table with the 134 built-in rows? The table as it is now "
                             "is kept in TLDs.bak."));
     QCOMPARE(desk.messages.shown.constFirst().buttons, platform::MessageRequest::Buttons::OkCancel);
     // A table that cannot be kept is not replaced.
@@ -300,9 +300,9 @@ void TestTldManager::restoreDefaultsReplacesEditedFile()
     QDir(desk.folder.appFolder()).rmdir(QStringLiteral("TLDs.bak"));
     QVERIFY(desk.manager->restoreDefaults());
     QCOMPARE(desk.folder.read(QStringLiteral("TLDs.bak")), sampleTable);
-    QCOMPARE(desk.rows().size(), 179);
-    QCOMPARE(desk.tlds.table().size(), 179);
-    QCOMPARE(desk.manager->rows().size(), 179);
+    QCOMPARE(desk.rows().size(), 134);
+    QCOMPARE(desk.tlds.table().size(), 134);
+    QCOMPARE(desk.manager->rows().size(), 134);
 }
 
 void TestTldManager::defaultExtensionFocusOutRule_data()
@@ -378,7 +378,7 @@ void TestTldManager::addCurrentTldsLeavesEveryRowAsItIs()
     QCOMPARE(desk.file(), file);
     QCOMPARE(desk.messages.shown.constLast().text, QStringLiteral("Every TLD of the root zone already has a row."));
     QVERIFY(desk.manager->restoreDefaults());
-    QCOMPARE(desk.manager->rows().size(), 179);
+    QCOMPARE(desk.manager->rows().size(), 134);
 }
 
 void TestTldManager::updateServersFromTheBootstrapFile_data()
