@@ -1,17 +1,22 @@
 #include "StartedProgram.h"
+#include "WhoisFixtureServer.h"
 #include "platform/ui/WindowKeys.h"
+#include "results/DomainListModel.h"
 #include "results/ui/FileBackupNotice.h"
 #include "results/ui/PurchaseLinksWindow.h"
 #include "sources/ui/GeneratorWindow.h"
+#include "sources/ui/TldChooser.h"
 #include "tld/ui/TldManagerWindow.h"
 #include "tld/ui/WhoisWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -67,6 +72,7 @@ private slots:
     void escapeClosesEachDialog();
     void returnPressesTheDefaultButton();
     void mnemonicsDoNotClash();
+    void aWholeRunByKeyboardAlone();
 };
 
 void TestKeyboard::escapeClosesEachDialog_data()
@@ -130,6 +136,79 @@ void TestKeyboard::mnemonicsDoNotClash()
         QVERIFY2(clashes(platform::mnemonicsOf(dialog)).isEmpty(),
                  qPrintable(name + QStringLiteral(": ") + platform::mnemonicsOf(dialog)));
     }
+}
+
+void TestKeyboard::aWholeRunByKeyboardAlone()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    testing::PreparedFolder prepared(testing::loopbackTable(server.port()),
+                                     {{QStringLiteral("wordlists/AllTwoLetter.txt"), "aa\r\nbb\r\ncc\r\n"}});
+    testing::StartedProgram p(prepared.folder);
+    QWidget *window = p.window.get();
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    const auto press = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget *target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()->focusWidget()
+                                                            : QApplication::focusWidget();
+        if (!target)
+            target =
+                QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::activeWindow();
+        QVERIFY(target);
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+    };
+
+    // Choose a list: Alt+Y reaches the source list, the arrows move to "All Two Letter".
+    press(Qt::Key_Y, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Combo1"));
+    for (int i = 0; i < 6; ++i)
+        press(Qt::Key_Down);
+    QCOMPARE(p.find<QComboBox>(QStringLiteral("Combo1"))->currentText(), QStringLiteral("All Two Letter"));
+    QCOMPARE(p.find<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("3"));
+    QVERIFY(!p.window->generatorWindow() && !p.window->browseWindow()); // passed on the way, not opened
+
+    // Tick two TLDs: Alt+L, Down opens the list, Space ticks, Return closes.
+    press(Qt::Key_L, Qt::AltModifier);
+    press(Qt::Key_Down);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    for (int i = 0; i < 2; ++i) {
+        press(Qt::Key_Down);
+        press(Qt::Key_Space);
+    }
+    press(Qt::Key_Return);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    // The offscreen platform leaves the closed list active; a desktop gives the window its keys back.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(p.find<sources::TldChooser>(QStringLiteral("cmbTLDs"))->chosenTlds(),
+             (QStringList{QStringLiteral("com"), QStringLiteral("net")}));
+
+    // Start: every name in both TLDs.
+    press(Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 6, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!p.find<QPushButton>(QStringLiteral("Command3"))->isEnabled(), 10000);
+
+    // Filter, then save the first name shown: Tab leads from the filter to the first list.
+    press(Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("bb"));
+    for (int i = 0; i < 5 && QApplication::focusWidget()->objectName() != QLatin1String("List3"); ++i)
+        press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("List3"));
+    press(Qt::Key_End); // the list starts out on its first entry, unselected: a move selects
+    press(Qt::Key_Home);
+    press(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(p.window->listModel(5)->entries(), QStringList{QStringLiteral("bb.com")});
+
+    // Export: Alt+F opens the File menu, the item's letter runs it.
+    p.fakes.dialogs.nextSave = prepared.folder.file(QStringLiteral("run.csv"));
+    press(Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    press(Qt::Key_E);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(prepared.folder.read(QStringLiteral("run.csv")).count('\n'), 7); // the header and six results
+    QVERIFY(p.fakes.messages.texts().constLast().startsWith(QStringLiteral("Exported 6 results to ")));
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -31,6 +31,8 @@ private slots:
     void secondStartChangesNothing();
     void chooserListsEnabledRowsFromTheFirstStart();
     void controlsCarryTheirNames();
+    void fitsASmallScreenWithNothingCutOff();
+    void listOrderIsRemembered();
     void splashHandsOverOnTheSeventyFifthTick();
     void readOnlyFolderStillStarts();
     void everyControlHasAnAccessibleName();
@@ -258,6 +260,50 @@ void TestMainWindowStart::windowSourceAndTldComeBackAfterARestart()
     QCOMPARE(second.window->sourcePanel()->sourceList()->currentIndex(), 5);
     QCOMPARE(second.window->sourcePanel()->entryCount()->text(), QStringLiteral("0")); // its list, still empty
     QCOMPARE(second.window->sourcePanel()->tldChooser()->currentData().toString(), QStringLiteral("net"));
+}
+
+void TestMainWindowStart::fitsASmallScreenWithNothingCutOff()
+{
+    // 1400 x 900 at twice the size, less the window's frame: what the window must fit into.
+    const QSize room(684, 402);
+    testing::TestFolder folder;
+    Started s;
+    start(s, folder);
+    s.window->menuItem(QStringLiteral("mnuToolsItem_2"))->trigger(); // the search panel, the wider one
+    s.window->setWindowState(Qt::WindowNoState); // a first start fills the screen
+    s.window->resize(room);
+    s.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+    QVERIFY2(s.window->minimumSizeHint().width() <= room.width() &&
+                 s.window->minimumSizeHint().height() <= room.height(),
+             qPrintable(QStringLiteral("needs %1 x %2")
+                            .arg(s.window->minimumSizeHint().width())
+                            .arg(s.window->minimumSizeHint().height())));
+    QCOMPARE(s.window->size(), room);
+    const auto buttons = s.window->findChildren<QPushButton *>();
+    for (const QPushButton *button : buttons) {
+        if (!button->isVisible())
+            continue;
+        const int needed = button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&')));
+        QVERIFY2(button->width() >= needed, qPrintable(button->objectName()));
+        // Inside the window, unless it stands in the columns that scroll sideways.
+        const QRect shown(button->mapTo(s.window.get(), QPoint(0, 0)), button->size());
+        const bool scrolls = s.window->findChild<QWidget *>(QStringLiteral("listColumns"))->isAncestorOf(button);
+        QVERIFY2(scrolls || s.window->rect().contains(shown), qPrintable(button->objectName()));
+    }
+}
+
+void TestMainWindowStart::listOrderIsRemembered()
+{
+    testing::TestFolder folder;
+    {
+        Started first;
+        start(first, folder);
+        first.window->desk()->orderChooser()->setCurrentIndex(2);
+    }
+    Started second;
+    start(second, folder);
+    QCOMPARE(second.window->desk()->orderChooser()->currentIndex(), 2);
 }
 
 QTEST_MAIN(TestMainWindowStart)

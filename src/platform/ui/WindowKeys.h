@@ -27,7 +27,8 @@ QString withMnemonic(const QString &caption, QString &taken);
 void giveMnemonics(QMenu *menu);
 
 /// Gives each of @p controls (buttons, group boxes, and labels that name a buddy) that the program has not hidden a
-/// mnemonic that no other control of @p window, and no title of its menu bar, uses. Controls of panels
+/// mnemonic that no other control of @p window, and no title of its menu bar, uses. A button's mnemonic
+/// replaces a shortcut set on the button: give such a key as a QShortcut of the window. Controls of panels
 /// that take turns count as taken too, so that none clashes whichever panel shows.
 void giveMnemonics(QWidget *window, const QList<QWidget *> &controls);
 

@@ -1,5 +1,6 @@
 #include "sources/ui/SourcePanel.h"
 
+#include "platform/ui/FlowLayout.h"
 #include "sources/SourceCatalog.h"
 #include "sources/ui/SourceList.h"
 #include "sources/ui/TldChooser.h"
@@ -53,15 +54,20 @@ SourcePanel::SourcePanel(QWidget *parent)
     m_combo1->setToolTip(QStringLiteral("Select the type of search you would like to run"));
     m_command3->setEnabled(false);
 
-    auto *row = new QHBoxLayout(this);
+    // One row that wraps where the window is narrow (a small screen, a large scale factor).
+    auto *row = new platform::FlowLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(label("lblSearchType", QStringLiteral("Search T&ype:"), m_combo1, this));
-    row->addWidget(m_combo1);
+    auto *source = new QWidget(this);
+    auto *sourceRow = new QHBoxLayout(source);
+    sourceRow->setContentsMargins(0, 0, 0, 0);
+    sourceRow->addWidget(label("lblSearchType", QStringLiteral("Search T&ype:"), m_combo1, source));
+    sourceRow->addWidget(m_combo1);
+    row->addWidget(source);
     row->addWidget(m_listFile);
     row->addWidget(buildWordPanel());
     row->addWidget(buildSearchPanel());
     row->addWidget(m_command3);
-    row->addStretch(1);
+    m_listFile->hide();
     hideSearchPanel();
     m_command3->setToolTip(QStringLiteral("Stop the search (Esc)"));
     // The order the controls stand in: the TLD is chosen before Start.
