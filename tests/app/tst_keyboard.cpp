@@ -133,6 +133,11 @@ void TestKeyboard::mnemonicsDoNotClash()
     for (const QString &name : dialogs) {
         QWidget *dialog = p.open(name);
         QVERIFY2(dialog, qPrintable(name));
+        for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
+            if (button->isVisible() && !button->text().isEmpty())
+                QVERIFY2(!platform::mnemonicOf(button->text()).isNull(),
+                         qPrintable(name + QLatin1Char(' ') + button->text()));
+        }
         QVERIFY2(clashes(platform::mnemonicsOf(dialog)).isEmpty(),
                  qPrintable(name + QStringLiteral(": ") + platform::mnemonicsOf(dialog)));
     }

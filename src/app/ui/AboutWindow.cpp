@@ -36,6 +36,7 @@ AboutWindow::AboutWindow(const app::PartnerLinks &links, QWidget *parent) : QWid
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     platform::closeOnEscape(this);
     platform::acceptOnReturn(ok);
+    platform::giveMnemonics(this, {ok});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(icon);
     layout->addWidget(text);

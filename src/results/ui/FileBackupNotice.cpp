@@ -27,6 +27,7 @@ FileBackupNotice::FileBackupNotice(QWidget *parent) : QWidget(parent, Qt::Window
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     platform::closeOnEscape(this);
     platform::acceptOnReturn(ok);
+    platform::giveMnemonics(this, {ok});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addWidget(ok, 0, Qt::AlignHCenter);

@@ -120,7 +120,11 @@ TldManagerWindow::TldManagerWindow(const TldManagerContext &context, QWidget *pa
     setTabOrder(m_filter, m_list);
     platform::resizeWithinScreen(this, QSize(880, 760));
     platform::closeOnEscape(this);
+    // The buttons choose their letters first: they are what the window is worked with.
     QList<QWidget *> keyed;
+    for (const char *name :
+         {"cmdTest", "cmdSave", "Command1", "cmdToggle", "Command2", "Command3", "cmdAddCurrent", "cmdUpdateServers"})
+        keyed.append(findChild<QWidget *>(QLatin1String(name)));
     for (QLabel *label : findChildren<QLabel *>())
         keyed.append(label);
     for (QAbstractButton *button : findChildren<QAbstractButton *>())
