@@ -1,5 +1,6 @@
 #include "tld/ui/TldManagerWindow.h"
 
+#include "platform/ui/FlowLayout.h"
 #include "platform/ui/WindowFit.h"
 #include "platform/ui/WindowKeys.h"
 #include "tld/Routing.h"
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTreeView>
@@ -92,11 +95,24 @@ TldManagerWindow::TldManagerWindow(const TldManagerContext &context, QWidget *pa
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildFilterRow());
-    // The list takes the height the window has to spare; the rest keep what they need.
+    // The list takes the height the window has to spare, and shows a few rows even on a small screen.
+    m_list->setMinimumHeight(m_list->fontMetrics().height() * 9);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_problems);
-    layout->addWidget(buildEditor());
-    layout->addWidget(buildSettings());
+    // Below the list, what does not fit a small screen (or a large scale factor) scrolls.
+    auto *lower = new QWidget(this);
+    auto *lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->addWidget(buildEditor());
+    lowerLayout->addWidget(buildSettings());
+    auto *scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(lower);
+    // Whole where the screen allows it, and never more than half of the screen.
+    const int screenHeight = screen() ? screen()->availableGeometry().height() : 800;
+    scroller->setMinimumHeight(std::min(lower->sizeHint().height(), screenHeight / 2));
+    layout->addWidget(scroller);
 
     m_test.setPhraseSource([this] { return m_success->text(); });
     m_test.setReportSink([this](const QString &text) { m_answer->showText(text); });
@@ -118,7 +134,7 @@ TldManagerWindow::TldManagerWindow(const TldManagerContext &context, QWidget *pa
     // Typing goes to the filter first: finding a TLD is what the window is opened for most.
     m_filter->setFocus();
     setTabOrder(m_filter, m_list);
-    platform::resizeWithinScreen(this, QSize(880, 760));
+    platform::resizeWithinScreen(this, QSize(920, 760));
     platform::closeOnEscape(this);
     // The buttons choose their letters first: they are what the window is worked with.
     QList<QWidget *> keyed;
@@ -191,7 +207,7 @@ QWidget *TldManagerWindow::buildEditor()
     form->addRow(buddyLabel(QStringLiteral("Throttle (ms):"), m_throttle, editor), m_throttle);
     form->addRow(buddyLabel(QStringLiteral("Success Indicators:"), m_success, editor), m_success);
 
-    auto *buttons = new QHBoxLayout;
+    auto *buttons = new platform::FlowLayout;
     const auto addButton = [&](const char *name, const QString &caption, void (TldManagerWindow::*handler)()) {
         auto *button = new QPushButton(caption, editor);
         button->setObjectName(QLatin1String(name));
@@ -208,7 +224,6 @@ QWidget *TldManagerWindow::buildEditor()
     m_updateServers = addButton("cmdUpdateServers", QStringLiteral("Update servers"), &TldManagerWindow::updateServers);
     addButton("Command4", QStringLiteral("DEBUG"), &TldManagerWindow::exportDebug)->setVisible(false);
     addButton("cmdTest", QStringLiteral("Test Selected"), &TldManagerWindow::testSelected);
-    buttons->addStretch(1);
 
     auto *fields = new QHBoxLayout;
     fields->addLayout(form, 1);
@@ -262,10 +277,10 @@ QWidget *TldManagerWindow::buildSettings()
     m_browsePause->setText(values.browsePause);
     m_testWord->setText(values.testWord);
 
-    auto *layout = new QHBoxLayout(box);
+    auto *layout = new platform::FlowLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(defaults, 2);
-    layout->addWidget(proxyBox, 1, Qt::AlignTop);
+    layout->addWidget(defaults);
+    layout->addWidget(proxyBox);
     return box;
 }
 
