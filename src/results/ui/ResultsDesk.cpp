@@ -66,6 +66,7 @@ ResultsDesk::ResultsDesk(QWidget *parent) : QGroupBox(QStringLiteral("Domain Nam
     // squeeze their buttons until the captions are cut off.
     auto *scroller = new QScrollArea(this);
     scroller->setObjectName(QStringLiteral("listColumns"));
+    scroller->setAccessibleName(tr("Result lists"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
     scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

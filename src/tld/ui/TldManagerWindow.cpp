@@ -109,6 +109,7 @@ TldManagerWindow::TldManagerWindow(const TldManagerContext &context, QWidget *pa
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
     scroller->setWidget(lower);
+    scroller->setAccessibleName(tr("Row editor and settings"));
     // Whole where the screen allows it, and never more than half of the screen.
     const int screenHeight = screen() ? screen()->availableGeometry().height() : 800;
     scroller->setMinimumHeight(std::min(lower->sizeHint().height(), screenHeight / 2));
