@@ -91,13 +91,13 @@ QString unreadableFilesText(const QStringList &files)
 
 QString firstUseText()
 {
-    return QCoreApplication::translate(
-               "app::MainWindowLoad",
-               "Since this is your first time using this program you should visit the Setup area to enable any Top "
-               "Level "
-               "Domains (TLDs) that you want to work with.\r\n\r\nBy default, .COM, .NET and the popular TLDs %1 are "
-               "enabled, but you can configure this program to work with any TLD.")
-        .arg(QLatin1Char('.') + tld::popularTlds().join(QStringLiteral(", .")).toUpper());
+    const QString popular = QLatin1Char('.') + tld::popularTlds().join(QStringLiteral(", .")).toUpper();
+    return QCoreApplication::translate("app::MainWindowLoad",
+                                       "Since this is your first time using this program you should visit the Setup "
+                                       "area to enable any Top Level Domains (TLDs) that you want to work with.\r\n"
+                                       "\r\nBy default, .COM, .NET and the popular TLDs %1 are enabled, but you can "
+                                       "configure this program to work with any TLD.")
+        .arg(popular);
 }
 
 void openHelp(AppContext &context, bool userAsked)
