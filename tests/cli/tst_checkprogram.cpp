@@ -555,9 +555,9 @@ void TestCheckProgram::nameWithoutARowAsksNoOne()
     }
     m_folder->write(QStringLiteral("TLDs.txt"), table);
     Finished finished;
-    QVERIFY(run(withData({QStringLiteral("-")}), finished, "example.xyz\n"));
+    QVERIFY(run(withData({QStringLiteral("-")}), finished, "example.invalid\n"));
     QCOMPARE(finished.status, 1);
-    QCOMPARE(finished.out, QByteArray("example.xyz\tno-server\t\t\t\n"));
+    QCOMPARE(finished.out, QByteArray("example.invalid\tno-server\t\t\t\n"));
     QCOMPARE(m_server->connections(), 0);
 }
 

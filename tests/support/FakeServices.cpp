@@ -1,5 +1,6 @@
 #include "FakeServices.h"
 
+#include <QEventLoop>
 #include <QTimer>
 
 namespace testing {
@@ -33,6 +34,11 @@ bool RecordingShell::openFile(const QString &path)
 QString ScriptedFileDialogs::openFile(const QString &folder, const QString &)
 {
     folders.append(folder);
+    if (runsEventLoop) {
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     return nextOpen;
 }
 

@@ -46,6 +46,8 @@ public:
 
     QString nextOpen;
     QString nextSave;
+    /// Like a modal dialog, the open dialog lets pending events run while it is "open".
+    bool runsEventLoop = false;
     QStringList folders;
     QStringList presets;
 };

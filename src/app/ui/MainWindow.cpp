@@ -7,6 +7,9 @@
 #include "browse/ui/BrowseWindow.h"
 #include "engine/QueryEngine.h"
 #include "lookup/DnsCheck.h"
+#include "platform/SettingsStore.h"
+#include "platform/ui/WindowFit.h"
+#include "platform/ui/WindowKeys.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
 #include "results/ui/DeskController.h"
@@ -28,10 +31,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -56,7 +61,7 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     buildMenus();
     buildEngine();
     buildDeskController();
-    resize(1100, 700);
+    platform::resizeWithinScreen(this, QSize(1100, 700));
 }
 
 void MainWindow::buildEngine()
@@ -140,9 +145,17 @@ void MainWindow::exportResults()
                                                               QStringLiteral("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
-    if (!m_log.exportTo(path) && m_context.services.messages)
+    if (!m_context.services.messages) {
+        m_log.exportTo(path);
+        return;
+    }
+    if (!m_log.exportTo(path))
         m_context.services.messages->inform(QStringLiteral("The results could not be written to ") + path +
                                             QStringLiteral("."));
+    else
+        m_context.services.messages->inform(
+            m_log.size() == 1 ? tr("Exported 1 result to %1.").arg(QDir::toNativeSeparators(path))
+                              : tr("Exported %1 results to %2.").arg(m_log.size()).arg(QDir::toNativeSeparators(path)));
 }
 
 void MainWindow::showFileBackupNotice()
@@ -183,7 +196,7 @@ void MainWindow::buildStatusBar()
         panel->setAccessibleName(names.at(i));
         panel->setObjectName(QStringLiteral("StatusBar1_") + QString::number(i + 1));
         panel->setFrameShape(QFrame::StyledPanel);
-        panel->setMinimumWidth(160);
+        panel->setMinimumWidth(100); // room for the counter beside them on a small screen
         // The first panel holds the last run's summary, the third the connection's words: both get room.
         statusBar()->addWidget(panel, i == 1 ? 1 : 3);
         m_panels[i] = panel;
@@ -249,6 +262,10 @@ void MainWindow::buildMenus()
 
     connect(menuItem(QStringLiteral("mnuFileItem_0")), &QAction::triggered, this, &QWidget::close);
     addShortcuts();
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+        platform::giveMnemonics(menu);
+    platform::giveMnemonics(this, {m_sourcePanel->startButton(), m_sourcePanel->stopButton(),
+                                   m_sourcePanel->searchButton(), m_desk->setupButton()});
     for (int i = 0; i < sources::SourcePanel::sourceNames().size(); ++i) {
         connect(menuItem(QStringLiteral("mnuToolsItem_") + QString::number(i)), &QAction::triggered, this, [this, i] {
             // Choosing the source that is already chosen applies it again (reopens its window).
@@ -283,8 +300,16 @@ void MainWindow::addShortcuts()
         m_desk->filterBox()->setFocus(Qt::ShortcutFocusReason);
         m_desk->filterBox()->selectAll();
     });
-    m_sourcePanel->startButton()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
-    m_sourcePanel->stopButton()->setShortcut(QKeySequence(Qt::Key_Escape));
+    // Shortcuts of their own beside their mnemonics (a button's shortcut would give way to its mnemonic).
+    const auto pressWith = [this](QPushButton *button, const QKeySequence &keys) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isVisible() && button->isEnabled())
+                button->click();
+        });
+    };
+    pressWith(m_sourcePanel->startButton(), QKeySequence(Qt::CTRL | Qt::Key_Return));
+    pressWith(m_sourcePanel->stopButton(), QKeySequence(Qt::Key_Escape));
 }
 
 QAction *MainWindow::menuItem(const QString &objectName) const
@@ -463,7 +488,8 @@ void MainWindow::setTitle(const QString &title)
 
 void MainWindow::setWebsiteCaption(const QString &caption)
 {
-    m_desk->websiteButton()->setText(caption);
+    // Its own letter: the other letters of the caption are taken by the window's other controls.
+    m_desk->websiteButton()->setText(caption.isEmpty() ? caption : QLatin1Char('&') + caption);
 }
 
 void MainWindow::setFrameCaption(const QString &caption)
@@ -498,6 +524,14 @@ void MainWindow::buildDeskController()
             [this] { openHelp(m_context, true); });
     connect(menuItem(QStringLiteral("mnuUndo")), &QAction::triggered, m_deskController, &results::DeskController::undo);
     connect(menuItem(QStringLiteral("mnuAboutItem_0")), &QAction::triggered, this, &MainWindow::openAboutWindow);
+    // The lists come back in the order the user chose last.
+    QComboBox *order = m_desk->orderChooser();
+    int chosen = 0;
+    if (platform::readInt(m_context.settings.product(QStringLiteral("ListOrder"), QString()), chosen) && chosen >= 0 &&
+        chosen < order->count())
+        order->setCurrentIndex(chosen);
+    connect(order, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_context.settings.saveProduct(QStringLiteral("ListOrder"), QString::number(index)); });
 }
 
 void MainWindow::openPurchaseLinksWindow()

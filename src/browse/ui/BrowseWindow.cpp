@@ -1,5 +1,6 @@
 #include "browse/ui/BrowseWindow.h"
 
+#include "platform/ui/WindowFit.h"
 #include "browse/BrowseChecker.h"
 #include "browse/PageScanJob.h"
 #include "platform/AppFolder.h"
@@ -153,7 +154,7 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
         m_lists[1]->append(domain);
         m_labels[1]->setText(QStringLiteral("Registered: (") + QString::number(m_lists[1]->count()) + QLatin1Char(')'));
     });
-    resize(1100, 720);
+    platform::resizeWithinScreen(this, QSize(1100, 720));
 }
 
 BrowseWindow::~BrowseWindow() = default;
