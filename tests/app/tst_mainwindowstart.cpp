@@ -270,7 +270,7 @@ void TestMainWindowStart::fitsASmallScreenWithNothingCutOff()
     Started s;
     start(s, folder);
     s.window->menuItem(QStringLiteral("mnuToolsItem_2"))->trigger(); // the search panel, the wider one
-    s.window->setWindowState(Qt::WindowNoState); // a first start fills the screen
+    s.window->setWindowState(Qt::WindowNoState);                     // a first start fills the screen
     s.window->resize(room);
     s.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));

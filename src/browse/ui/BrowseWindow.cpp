@@ -1,10 +1,10 @@
 #include "browse/ui/BrowseWindow.h"
 
-#include "platform/ui/WindowFit.h"
 #include "browse/BrowseChecker.h"
 #include "browse/PageScanJob.h"
 #include "platform/AppFolder.h"
 #include "platform/DesktopServices.h"
+#include "platform/ui/WindowFit.h"
 #include "results/DomainListModel.h"
 #include "results/ListActions.h"
 #include "results/PurchaseLinks.h"

@@ -1,9 +1,9 @@
 #include "sources/ui/GeneratorWindow.h"
 
-#include "platform/ui/WindowFit.h"
 #include "platform/AppFolder.h"
 #include "platform/FileHelpers.h"
 #include "platform/SettingsStore.h"
+#include "platform/ui/WindowFit.h"
 #include "sources/AffixFile.h"
 #include "sources/NameGenerator.h"
 #include "tld/TldFile.h"
