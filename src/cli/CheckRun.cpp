@@ -146,6 +146,9 @@ void CheckRun::start()
             m_dns->setServer(m_options.dnsServer);
         if (!m_dns->error().isEmpty())
             note(QStringLiteral("DNS cannot be asked (%1); every name goes to its registry").arg(m_dns->error()));
+        connect(m_dns.get(), &lookup::DnsCheck::lyingResolverFound, this, [this] {
+            note(QStringLiteral("The DNS resolver claims names that cannot exist; every name goes to the registry."));
+        });
         m_engine->setDnsCheck(m_dns.get());
     }
     connect(m_engine.get(), &engine::QueryEngine::outcome, this, &CheckRun::onOutcome);

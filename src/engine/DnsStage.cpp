@@ -21,10 +21,10 @@ void DnsStage::ask(const QString &domain, Answer answer)
         m_dns->ask(domain);
 }
 
-void DnsStage::forgetAnswers()
+void DnsStage::startRun(const QStringList &tlds)
 {
     if (m_dns)
-        m_dns->clearCache();
+        m_dns->startRun(tlds);
 }
 
 void DnsStage::onAnswer(const QString &domain, bool delegated)

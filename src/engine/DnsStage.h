@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -31,8 +32,8 @@ public:
     bool asksFor(const tld::TldRecord &row) const { return m_dns && row.extension != tld::proxyExtension; }
     /// Asks about @p domain; @p answer is called once DNS has answered (or given up).
     void ask(const QString &domain, Answer answer);
-    /// A new run: a name registered since the last one is asked again.
-    void forgetAnswers();
+    /// A new run under @p tlds: a name registered since the last one is asked again, and the resolver is tested first.
+    void startRun(const QStringList &tlds);
     /// The run ended: answers still to come reach nobody.
     void dropWaiting() { m_waiting.clear(); }
 

@@ -107,7 +107,7 @@ void QueryEngine::start(int wordIndex, int wordMax)
     m_recorded.clear();
     for (const QString &domain : m_source.recordedAhead(wordIndex))
         m_recorded.insert(keyOf(domain));
-    m_dns.forgetAnswers();
+    m_dns.startRun(m_runTlds); // asked anew, after a test of the resolver with names under the run's TLDs
     const platform::Intervals &times = platform::intervals();
     m_scheduler.setLimits({m_maxTries, times.silenceSeconds * times.secondMs, times.watchdogSeconds * times.secondMs});
     m_scheduler.beginRun(m_startPauseMs);

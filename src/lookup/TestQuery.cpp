@@ -43,7 +43,7 @@ void TestQuery::stop()
         m_lookup->abort();
 }
 
-bool TestQuery::startTestQuery(const QString &domain)
+bool TestQuery::startTestQuery(const QString &domain, const tld::TldRecord *chosen)
 {
     stop();
     m_testDomain = domain;
@@ -51,7 +51,7 @@ bool TestQuery::startTestQuery(const QString &domain)
     // An escaped line break must never reach the server as a second query line.
     if (!tld::isSafeQueryName(m_prepared))
         return false;
-    const tld::TldRecord *row = m_tlds.rowFor(m_prepared);
+    const tld::TldRecord *row = chosen && !m_tlds.useProxy() ? chosen : m_tlds.rowFor(m_prepared);
     if (!row)
         return false;
     if (!m_lookup) {

@@ -13,7 +13,8 @@ class MessageBoxes;
 
 namespace tld {
 class TldRegistry;
-}
+struct TldRecord;
+} // namespace tld
 
 namespace lookup {
 
@@ -44,7 +45,9 @@ public:
     static QString composeTestDomain(const QString &word, const QString &extension);
 
     /// Stops a running test and starts one for @p domain. False when no row serves it: nothing is sent.
-    bool startTestQuery(const QString &domain);
+    /// With @p row, that row is asked (the TLD manager tests the row it shows, also a later duplicate);
+    /// the proxy switch still sends the question to the proxy row.
+    bool startTestQuery(const QString &domain, const tld::TldRecord *row = nullptr);
 
     State state() const { return m_state; }
     QString testDomain() const { return m_testDomain; }

@@ -21,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -64,6 +65,7 @@ private slots:
     void wordListResumesAfterARestart();
     void threeTickedTldsCheckEachBareName();
     void checkDnsFirstSkipsTheRegistryForDelegatedNames();
+    void lyingResolverIsReportedInTheStatusBar();
     void silentServerShowsTheWatchdogNotice();
     void vanishedListEndsTheRunAndSaysSoAfterwards();
     void closingTheWindowStopsTheSearchFirst();
@@ -240,6 +242,9 @@ void TestSearchRun::uncheckedNamesAreCheckedAgainAndExported()
 
     desk.fakes.dialogs.nextSave = folder.file(QStringLiteral("exported.csv"));
     desk.window->menuItem(QStringLiteral("mnuExportResults"))->trigger();
+    QCOMPARE(desk.fakes.messages.texts().constLast(),
+             QStringLiteral("Exported 5 results to ") +
+                 QDir::toNativeSeparators(folder.file(QStringLiteral("exported.csv"))) + QLatin1Char('.'));
     const QList<QByteArray> rows = folder.read(QStringLiteral("exported.csv")).split('\n');
     QCOMPARE(rows.size(), 7); // header, five outcomes, nothing after the last line end
     QVERIFY(rows.at(1).startsWith("busyname.com,refused,,127.0.0.1:"));
@@ -336,7 +341,7 @@ void TestSearchRun::checkDnsFirstSkipsTheRegistryForDelegatedNames()
     platform::SettingsStore(folder.settingsFolder()).saveProduct(QStringLiteral("CheckDNS"), QStringLiteral("1"));
     Desk desk(folder);
     QAction *dnsFirst = desk.window->menuItem(QStringLiteral("mnuCheckDns"));
-    QCOMPARE(dnsFirst->text(), QStringLiteral("Check DNS first"));
+    QCOMPARE(dnsFirst->text().remove(QLatin1Char('&')), QStringLiteral("Check DNS first"));
     QVERIFY(dnsFirst->isChecked());
     QVERIFY(desk.window->dnsCheck()->setServer(resolver.address()));
     desk.startCustomList(folder);
@@ -346,6 +351,27 @@ void TestSearchRun::checkDnsFirstSkipsTheRegistryForDelegatedNames()
     QCOMPARE(desk.list(2), QStringList{QStringLiteral("takenone.com")});
     dnsFirst->setChecked(false);
     QCOMPARE(desk.context->settings.product(QStringLiteral("CheckDNS"), QString()), QStringLiteral("0"));
+}
+
+void TestSearchRun::lyingResolverIsReportedInTheStatusBar()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    testing::DnsFixtureServer resolver;
+    QVERIFY(resolver.listen());
+    resolver.setResponder([](const QString &) { return testing::DnsFixtureServer::Reply::Delegated; });
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    folder.write(QStringLiteral("mine.txt"), "takenone\r\nfreeone\r\n");
+    platform::SettingsStore(folder.settingsFolder()).saveProduct(QStringLiteral("CheckDNS"), QStringLiteral("1"));
+    Desk desk(folder);
+    QVERIFY(desk.window->dnsCheck()->setServer(resolver.address()));
+    desk.startCustomList(folder);
+    QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
+                              QStringLiteral("Finished: 2 names - 2 available, 0 registered, 0 unchecked"), 5000);
+    QCOMPARE(desk.window->statusBar()->currentMessage(),
+             QStringLiteral("The DNS resolver claims names that cannot exist; every name goes to the registry."));
 }
 
 void TestSearchRun::silentServerShowsTheWatchdogNotice()

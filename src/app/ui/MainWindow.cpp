@@ -11,7 +11,10 @@
 #include "engine/ui/ServerProblemsWindow.h"
 #include "lookup/DnsCheck.h"
 #include "platform/Intervals.h"
+#include "platform/SettingsStore.h"
 #include "platform/ui/ElidingLabel.h"
+#include "platform/ui/WindowFit.h"
+#include "platform/ui/WindowKeys.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
 #include "results/ui/DeskController.h"
@@ -26,15 +29,18 @@
 #include "tld/TldRegistry.h"
 #include "tld/ui/TldManagerWindow.h"
 #include "tld/ui/WhoisWindow.h"
+#include "zones/ui/ZoneFilesWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -61,7 +67,7 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     buildMenus();
     buildEngine();
     buildDeskController();
-    resize(1100, 700);
+    platform::resizeWithinScreen(this, QSize(1100, 700));
 }
 
 void MainWindow::buildEngine()
@@ -77,6 +83,10 @@ void MainWindow::buildEngine()
     });
     // Delegated names are registered without a registry question; the option turns it off.
     m_dns = new lookup::DnsCheck(this);
+    connect(m_dns, &lookup::DnsCheck::lyingResolverFound, this, [this] {
+        statusBar()->showMessage(
+            tr("The DNS resolver claims names that cannot exist; every name goes to the registry."), 15000);
+    });
     if (menuItem(QStringLiteral("mnuCheckDns"))->isChecked())
         m_engine->setDnsCheck(m_dns);
     m_engine->setChosenTlds([chooser = m_sourcePanel->tldChooser()] { return chooser->chosenTlds(); });
@@ -88,9 +98,8 @@ void MainWindow::buildEngine()
     // While a run goes on the progress bar stands in the first panel's place; the panel comes back after.
     connect(m_selection, &sources::SourceSelection::runRequested, m_panels[0], &QWidget::hide);
     // The "Throttle" setting, read at start-up, holds back a run's first question.
-    connect(m_selection, &sources::SourceSelection::runRequested, m_engine, [this] {
-        m_engine->setStartPauseMs(m_context.startPauseTicks * platform::intervals().throttleTickMs);
-    });
+    connect(m_selection, &sources::SourceSelection::runRequested, m_engine,
+            [this] { m_engine->setStartPauseMs(m_context.startPauseTicks * platform::intervals().throttleTickMs); });
     connect(m_selection, &sources::SourceSelection::runRequested, m_engine, &engine::QueryEngine::start);
     connect(m_selection, &sources::SourceSelection::stopRequested, m_engine, &engine::QueryEngine::stop);
     connect(m_selection, &sources::SourceSelection::generatorRequested, this, &MainWindow::openGenerator);
@@ -149,9 +158,17 @@ void MainWindow::exportResults()
                                                               QStringLiteral("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
-    if (!m_log.exportTo(path) && m_context.services.messages)
+    if (!m_context.services.messages) {
+        m_log.exportTo(path);
+        return;
+    }
+    if (!m_log.exportTo(path))
         m_context.services.messages->inform(QStringLiteral("The results could not be written to ") + path +
                                             QStringLiteral("."));
+    else
+        m_context.services.messages->inform(
+            m_log.size() == 1 ? tr("Exported 1 result to %1.").arg(QDir::toNativeSeparators(path))
+                              : tr("Exported %1 results to %2.").arg(m_log.size()).arg(QDir::toNativeSeparators(path)));
 }
 
 void MainWindow::showFileBackupNotice()
@@ -192,8 +209,8 @@ void MainWindow::buildStatusBar()
         panel->setAccessibleName(names.at(i));
         panel->setObjectName(QStringLiteral("StatusBar1_") + QString::number(i + 1));
         panel->setFrameShape(QFrame::StyledPanel);
-        panel->setMinimumWidth(160);
-        // The first panel holds the last run's summary, the third what the connection does: both get room.
+        panel->setMinimumWidth(100); // room for the counter beside them on a small screen
+        // The first panel holds the last run's summary, the third the connection's words: both get room.
         statusBar()->addWidget(panel, i == 1 ? 1 : 3);
         m_panels[i] = panels[i] = panel;
     }
@@ -260,6 +277,9 @@ void MainWindow::buildMenus()
     QAction *recheck = tools->addAction(QStringLiteral("Check unchecked names"));
     recheck->setObjectName(QStringLiteral("mnuCheckUnchecked"));
     connect(recheck, &QAction::triggered, this, &MainWindow::checkUncheckedNames);
+    QAction *zoneFiles = tools->addAction(QStringLiteral("Zone Files..."));
+    zoneFiles->setObjectName(QStringLiteral("mnuZoneFiles"));
+    connect(zoneFiles, &QAction::triggered, this, &MainWindow::openZoneFilesWindow);
     QMenu *options = addItems(QStringLiteral("&Options"), "mnuOptionsItem",
                               {QStringLiteral("Setup"), QStringLiteral("Purchase Links...")});
     options->addSeparator();
@@ -279,6 +299,10 @@ void MainWindow::buildMenus()
 
     connect(menuItem(QStringLiteral("mnuFileItem_0")), &QAction::triggered, this, &QWidget::close);
     addShortcuts();
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+        platform::giveMnemonics(menu);
+    platform::giveMnemonics(this, {m_sourcePanel->startButton(), m_sourcePanel->stopButton(),
+                                   m_sourcePanel->searchButton(), m_desk->setupButton()});
     for (int i = 0; i < sources::SourcePanel::sourceNames().size(); ++i) {
         connect(menuItem(QStringLiteral("mnuToolsItem_") + QString::number(i)), &QAction::triggered, this, [this, i] {
             // Choosing the source that is already chosen applies it again (reopens its window).
@@ -313,8 +337,16 @@ void MainWindow::addShortcuts()
         m_desk->filterBox()->setFocus(Qt::ShortcutFocusReason);
         m_desk->filterBox()->selectAll();
     });
-    m_sourcePanel->startButton()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
-    m_sourcePanel->stopButton()->setShortcut(QKeySequence(Qt::Key_Escape));
+    // Shortcuts of their own beside their mnemonics (a button's shortcut would give way to its mnemonic).
+    const auto pressWith = [this](QPushButton *button, const QKeySequence &keys) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isVisible() && button->isEnabled())
+                button->click();
+        });
+    };
+    pressWith(m_sourcePanel->startButton(), QKeySequence(Qt::CTRL | Qt::Key_Return));
+    pressWith(m_sourcePanel->stopButton(), QKeySequence(Qt::Key_Escape));
 }
 
 QAction *MainWindow::menuItem(const QString &objectName) const
@@ -360,6 +392,21 @@ void MainWindow::openTldManager()
     m_tldManager->show();
     m_tldManager->raise();
     m_tldManager->activateWindow();
+}
+
+void MainWindow::openZoneFilesWindow()
+{
+    if (!m_zoneFiles)
+        m_zoneFiles =
+            new zones::ZoneFilesWindow({m_context.folder.root(), m_context.settings, m_context.services}, this);
+    m_zoneFiles->show();
+    m_zoneFiles->raise();
+    m_zoneFiles->activateWindow();
+}
+
+zones::ZoneFilesWindow *MainWindow::zoneFilesWindow() const
+{
+    return m_zoneFiles;
 }
 
 tld::TldManagerWindow *MainWindow::tldManager() const
@@ -470,7 +517,8 @@ void MainWindow::setTitle(const QString &title)
 
 void MainWindow::setWebsiteCaption(const QString &caption)
 {
-    m_desk->websiteButton()->setText(caption);
+    // Its own letter: the other letters of the caption are taken by the window's other controls.
+    m_desk->websiteButton()->setText(caption.isEmpty() ? caption : QLatin1Char('&') + caption);
 }
 
 void MainWindow::setFrameCaption(const QString &caption)
@@ -505,6 +553,14 @@ void MainWindow::buildDeskController()
             [this] { openHelp(m_context, true); });
     connect(menuItem(QStringLiteral("mnuUndo")), &QAction::triggered, m_deskController, &results::DeskController::undo);
     connect(menuItem(QStringLiteral("mnuAboutItem_0")), &QAction::triggered, this, &MainWindow::openAboutWindow);
+    // The lists come back in the order the user chose last.
+    QComboBox *order = m_desk->orderChooser();
+    int chosen = 0;
+    if (platform::readInt(m_context.settings.product(QStringLiteral("ListOrder"), QString()), chosen) && chosen >= 0 &&
+        chosen < order->count())
+        order->setCurrentIndex(chosen);
+    connect(order, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_context.settings.saveProduct(QStringLiteral("ListOrder"), QString::number(index)); });
 }
 
 void MainWindow::openPurchaseLinksWindow()

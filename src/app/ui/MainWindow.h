@@ -43,6 +43,13 @@ class SourceSelection;
 class GeneratorWindow;
 class HarvesterWindow;
 } // namespace sources
+namespace tld {
+class BlockedNotice;
+}
+namespace zones {
+class ZoneFilesWindow;
+}
+
 namespace app {
 
 class AppContext;
@@ -98,6 +105,9 @@ public:
     /// Options > "Purchase Links...", without blocking; one instance.
     void openPurchaseLinksWindow();
     results::PurchaseLinksWindow *purchaseLinksWindow() const;
+    /// Tools > "Zone Files...", without blocking; one instance.
+    void openZoneFilesWindow();
+    zones::ZoneFilesWindow *zoneFilesWindow() const;
 
     /// Starts a run over the current source, as the Start button does.
     void startRun();
@@ -166,6 +176,7 @@ private:
     results::DeskController *m_deskController = nullptr;
     QPointer<QWidget> m_aboutWindow;
     QPointer<results::PurchaseLinksWindow> m_purchaseLinksWindow;
+    QPointer<zones::ZoneFilesWindow> m_zoneFiles;
 };
 
 } // namespace app

@@ -7,6 +7,7 @@
 #include "platform/AppFolder.h"
 #include "platform/DesktopServices.h"
 #include "platform/ui/ElidingLabel.h"
+#include "platform/ui/WindowFit.h"
 #include "results/DomainListModel.h"
 #include "results/ListActions.h"
 #include "results/PurchaseLinks.h"
@@ -156,7 +157,7 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
         if (state.phase != engine::ServerState::Phase::Pacing)
             setPanel(1, engine::EngineWords::serverState(state));
     });
-    resize(1100, 720);
+    platform::resizeWithinScreen(this, QSize(1100, 720));
 }
 
 BrowseWindow::~BrowseWindow() = default;

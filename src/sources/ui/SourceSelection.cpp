@@ -3,13 +3,15 @@
 #include "platform/AppFolder.h"
 #include "platform/SettingsStore.h"
 #include "sources/SourceCatalog.h"
+#include "sources/ui/SourceList.h"
 #include "sources/ui/SourcePanel.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -20,18 +22,21 @@ SourceSelection::SourceSelection(SourcePanel &panel, const platform::AppFolder &
                                  platform::SettingsStore &settings, platform::Services services, QObject *parent)
     : QObject(parent), m_panel(panel), m_folder(folder), m_settings(settings), m_services(services)
 {
-    QComboBox *list = panel.sourceList();
-    connect(list, &QComboBox::currentIndexChanged, this, [this](int index) {
-        // A choice by mouse or keyboard also reports itself as activated right after, in the same event.
-        m_justChanged = true;
-        QTimer::singleShot(0, this, [this] { m_justChanged = false; });
-        applySelection(index);
-    });
-    // Choosing the item that is already chosen applies it again (it reopens the generator, say).
-    connect(list, &QComboBox::activated, this, [this](int index) {
-        if (index == m_appliedIndex && !std::exchange(m_justChanged, false))
+    SourceList *list = panel.sourceList();
+    // A change made in code applies at once; the user's own changes are told apart below.
+    connect(list, &QComboBox::currentIndexChanged, this, [this, list](int index) {
+        if (!list->isMoving() && !list->isChoosing())
             applySelection(index);
     });
+    // A line chosen in the open list is applied, also when it is the one already chosen (it reopens the
+    // generator, say); a move with the keys or the wheel opens no window and no dialog until confirmed.
+    connect(list, &QComboBox::activated, this, [this, list](int index) {
+        if (list->isMoving())
+            moveTo(index);
+        else
+            applySelection(index);
+    });
+    connect(list, &SourceList::confirmed, this, &SourceSelection::confirmPending);
     // Checked once the typing is done: "136" cleared and 500 typed must not pass through "1" on the way.
     connect(panel.startNumber(), &QLineEdit::editingFinished, this, &SourceSelection::acceptStartNumber);
     connect(panel.searchString(), &QLineEdit::textChanged, this, &SourceSelection::updateSearchButton);
@@ -45,9 +50,56 @@ QString SourceSelection::currentSource() const
     return m_panel.sourceList()->currentText();
 }
 
+bool SourceSelection::opensWindow(int index)
+{
+    const Source source = Source(index);
+    return source == Source::Browse || source == Source::Generate || source == Source::Custom;
+}
+
+void SourceSelection::moveTo(int index)
+{
+    if (index < 0 || index >= sourceCatalog().size() || !opensWindow(index)) {
+        applySelection(index);
+        return;
+    }
+    // Shown, not applied: Start (or Return) opens the dialog or window the source needs.
+    m_pendingIndex = index;
+    m_panel.hideSearchPanel();
+    m_panel.showWordPanel();
+    m_panel.entryCount()->clear();
+    enableForChosenList();
+    m_panel.startNumber()->setEnabled(false);
+    static const char *const hints[] = {
+        QT_TR_NOOP("Press Return or Start to open the browser"),
+        QT_TR_NOOP("Press Return or Start to open the generator"),
+        QT_TR_NOOP("Press Return or Start to choose the file"),
+    };
+    const int hint = Source(index) == Source::Browse ? 0 : Source(index) == Source::Generate ? 1 : 2;
+    showListFile(tr(hints[hint]), QString());
+}
+
+bool SourceSelection::confirmPending()
+{
+    const int index = std::exchange(m_pendingIndex, -1);
+    if (index < 0)
+        return false;
+    applySelection(index);
+    return true;
+}
+
+void SourceSelection::showListFile(const QString &text, const QString &toolTip)
+{
+    QLabel *label = m_panel.listFileLabel();
+    label->setText(text);
+    label->setToolTip(toolTip);
+    label->setVisible(!text.isEmpty());
+}
+
 void SourceSelection::applySelection(int index)
 {
-    m_appliedIndex = index;
+    m_pendingIndex = -1;
+    if (Source(index) != Source::Custom)
+        showListFile(QString(), QString());
     if (index < 0 || index >= sourceCatalog().size())
         return;
     if (!m_quiet && Source(index) != Source::Browse)
@@ -139,11 +191,13 @@ void SourceSelection::applyCustomList()
     } else if (m_services.dialogs) {
         const QString chosen =
             m_services.dialogs->openFile(m_folder.path(QStringLiteral("wordlists")), QStringLiteral("*.txt"));
-        if (!chosen.isEmpty())
+        m_fileChosen = !chosen.isEmpty();
+        if (m_fileChosen)
             m_customPath = chosen;
     }
     if (!m_customPath.isEmpty())
         m_settings.saveProduct(QStringLiteral("LastCustomList"), m_customPath);
+    showListFile(QFileInfo(m_customPath).fileName(), QDir::toNativeSeparators(m_customPath));
     m_list.setPath(m_customPath);
     showEntryCount();
     enableForChosenList();
@@ -257,6 +311,12 @@ void SourceSelection::startListRun(const QString &path)
 
 void SourceSelection::startRun()
 {
+    // A source moved to with the keys is confirmed by Start: its window or dialog opens, and a custom list
+    // the user picks is checked at once.
+    const int pending = m_pendingIndex;
+    m_fileChosen = false;
+    if (confirmPending() && (Source(pending) != Source::Custom || !m_fileChosen))
+        return;
     // Start pressed with the keyboard while the number is still being typed: no editing end came first.
     const QString source = currentSource();
     if (source != QLatin1String("Yahoo Search") && source != QLatin1String("Google Search") && !acceptStartNumber())

@@ -1,5 +1,8 @@
 #include "tld/ui/WhoisWindow.h"
 
+#include "platform/ui/WindowFit.h"
+#include "platform/ui/WindowKeys.h"
+
 #include <QFontDatabase>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -19,7 +22,8 @@ WhoisWindow::WhoisWindow(const QString &domain, const lookup::WhoisServer &serve
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
-    resize(640, 520);
+    platform::resizeWithinScreen(this, QSize(640, 520));
+    platform::closeOnEscape(this);
 
     // Plain text: the record is shown as the server sent it, never interpreted as markup.
     if (!rdapBase.isEmpty()) {
