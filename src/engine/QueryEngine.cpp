@@ -276,11 +276,14 @@ void QueryEngine::report(Lookup &lookup)
         m_results.addAvailableName(result.domain);
     else if (result.kind == Kind::Registered)
         m_results.addRegisteredName(result.domain);
+    else if (result.kind == Kind::LikelyAvailable)
+        m_results.addLikelyAvailableName(result.domain, result.zoneDate);
     else // neither free nor taken: the name waits for another try
         m_results.addUncheckedName(result.domain);
     ++m_tally.names;
     m_tally.available += result.kind == Kind::Available;
     m_tally.registered += result.kind == Kind::Registered;
+    m_tally.likelyAvailable += result.kind == Kind::LikelyAvailable;
     const quint64 generation = m_generation;
     emit outcome(result);
     if (generation == m_generation)

@@ -9,7 +9,8 @@ struct RunTally {
     int names = 0;
     int available = 0;
     int registered = 0;
-    int unchecked() const { return names - available - registered; }
+    int likelyAvailable = 0; ///< not in the zone, not yet confirmed by the registry
+    int unchecked() const { return names - available - registered - likelyAvailable; }
 };
 
 /// How a run ended.

@@ -1,15 +1,23 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QDate>
+#include <QHash>
 #include <QStringList>
 
 namespace results {
 
 /// One result list: domain texts in the order they arrived. Views show it; the engine and the
 /// results desk change it. Sized for tens of thousands of entries.
+///
+/// An entry may be marked likely available: a zone file left it out, the registry has not confirmed it.
+/// The mark belongs to the domain, so a deleted entry keeps it for an undo; a confirmed entry loses it.
 class DomainListModel : public QAbstractListModel {
     Q_OBJECT
 public:
+    /// The date of the zone that left the entry out (a QDate), or nothing for a confirmed entry.
+    static constexpr int LikelyZoneDateRole = Qt::UserRole + 1;
+
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -22,6 +30,15 @@ public:
     QString entry(int row) const { return m_entries.value(row); }
 
     void append(const QString &domain);
+    /// Appends @p domain marked likely available, left out of the zone of @p zoneDate.
+    void appendLikely(const QString &domain, const QDate &zoneDate);
+    bool isLikely(const QString &domain) const { return m_likely.contains(domain); }
+    /// The marked entries in list order.
+    QStringList likelyEntries() const;
+    /// Takes the mark off @p domain; its rows, if any, now show a confirmed entry. False when unmarked.
+    bool unmark(const QString &domain);
+    /// Drops every mark (the entries they belonged to are gone for good).
+    void forgetMarks() { m_likely.clear(); }
     void appendMany(const QStringList &domains);
     bool removeEntry(int row);
     void removeEntries(QList<int> rows);
@@ -35,7 +52,10 @@ public:
     QString clipboardText() const;
 
 private:
+    void markChanged(const QString &domain);
+
     QStringList m_entries;
+    QHash<QString, QDate> m_likely;
 };
 
 } // namespace results

@@ -39,7 +39,8 @@ bool isBareExtension(const QString &domain)
 } // namespace
 
 ResultClasses::ResultClasses(const platform::AppFolder &folder, QObject *parent)
-    : QObject(parent), m_folder(folder), m_unchecked(folder.path(QStringLiteral("Unchecked.txt")))
+    : QObject(parent), m_folder(folder), m_unchecked(folder.path(QStringLiteral("Unchecked.txt"))),
+      m_likely(folder.path(QStringLiteral("LikelyAvailable.txt")))
 {
     for (int number = 1; number <= 4; ++number) {
         slot(number).model = new results::DomainListModel(this);
@@ -86,6 +87,8 @@ void ResultClasses::addAvailableName(const QString &domain)
     if (isBareExtension(domain))
         return;
     resolveUnchecked(domain);
+    if (confirmLikely(domain, true))
+        return;
     const int number = profileListFor(domain);
     count(number, 1);
     slot(number).model->append(domain);
@@ -97,6 +100,7 @@ void ResultClasses::addRegisteredName(const QString &domain)
     if (isBareExtension(domain))
         return;
     resolveUnchecked(domain);
+    confirmLikely(domain, false);
     results::DomainListModel *registered = slot(RegisteredList).model;
     if (registered->count() > registeredCap)
         registered->clear();
@@ -111,6 +115,40 @@ void ResultClasses::addUncheckedName(const QString &domain)
     // A name that cannot be written down is still counted; the status bar says how many wait.
     m_unchecked.add(domain);
     emit uncheckedChanged(m_unchecked.count());
+}
+
+void ResultClasses::addLikelyAvailableName(const QString &domain, const QDate &zoneDate)
+{
+    if (isBareExtension(domain))
+        return;
+    resolveUnchecked(domain);
+    m_likely.add(domain, zoneDate.toString(Qt::ISODate));
+    const int number = profileListFor(domain);
+    count(number, 1);
+    slot(number).model->appendLikely(domain, zoneDate);
+    saveProfileFiles();
+}
+
+bool ResultClasses::confirmLikely(const QString &domain, bool available)
+{
+    const int number = profileListFor(domain);
+    results::DomainListModel *model = slot(number).model;
+    if (!model->unmark(domain))
+        return false;
+    m_likely.resolve(domain);
+    QList<int> rows;
+    for (qsizetype row = 0; row < model->count(); ++row) {
+        if (model->entry(int(row)) == domain)
+            rows.append(int(row));
+    }
+    if (rows.isEmpty())
+        return false; // deleted meanwhile: a confirmed name is added as any other
+    if (!available)
+        deleteEntries(number, rows);
+    else if (const int index = seriesIndex(number); index >= 0)
+        m_seriesFiles.at(index).invalidate(); // the entry the file left out now belongs in it
+    saveProfileFiles();
+    return available;
 }
 
 void ResultClasses::resolveUnchecked(const QString &domain)
@@ -155,7 +193,8 @@ void ResultClasses::saveProfileFiles()
     }
     for (int i = 0; i < 3; ++i) {
         const SeriesName &series = seriesNames[i];
-        m_seriesFiles.at(i).sync(seriesPath(QString(), QLatin1String(series.base)), list(series.list)->entries());
+        m_seriesFiles.at(i).sync(seriesPath(QString(), QLatin1String(series.base)), list(series.list)->entries(),
+                                 [model = list(series.list)](const QString &entry) { return model->isLikely(entry); });
     }
 }
 
@@ -179,8 +218,11 @@ void ResultClasses::spillOverflowFiles()
     const QString suffix = freeSuffix(overflow);
     for (const SeriesName &series : seriesNames) {
         QString text;
-        for (const QString &entry : list(series.list)->entries())
-            text += entry + QStringLiteral("\r\n");
+        // Likely-available names wait in their own file for the registry's word.
+        for (const QString &entry : list(series.list)->entries()) {
+            if (!list(series.list)->isLikely(entry))
+                text += entry + QStringLiteral("\r\n");
+        }
         platform::writeFileAtomically(seriesPath(overflow, QLatin1String(series.base), suffix), text.toUtf8());
     }
 }
@@ -190,6 +232,7 @@ void ResultClasses::resetResultLists()
     // Captions keep their last count until their class receives its next domain.
     for (ClassSlot &target : m_slots) {
         target.model->clear();
+        target.model->forgetMarks();
         target.count = 0;
     }
     for (SeriesFile &file : m_seriesFiles)

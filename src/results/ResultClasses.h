@@ -45,6 +45,7 @@ public:
     {
         m_writesFiles = on;
         m_unchecked.setKeepsFile(on);
+        m_likely.setKeepsFile(on);
     }
     bool writesFiles() const { return m_writesFiles; }
 
@@ -57,11 +58,16 @@ public:
     void addRegisteredName(const QString &domain);
     /// @p domain ended without a verdict (refused, unknown answer, timed out, no server).
     void addUncheckedName(const QString &domain);
+    /// @p domain is not in the zone of @p zoneDate and the registry was not asked: it joins its profile
+    /// list marked, and "LikelyAvailable.txt", never the series files, until the registry's verdict
+    /// replaces the mark (available: the entry stays, unmarked; registered: it moves to Registered).
+    void addLikelyAvailableName(const QString &domain, const QDate &zoneDate);
+    QString likelyPath() const { return m_likely.path(); }
 
     int uncheckedCount() { return m_unchecked.count(); }
     QString uncheckedPath() const { return m_unchecked.path(); }
     /// Takes the names that got their verdict out of "Unchecked.txt"; call it when no run reads the file.
-    bool compactUnchecked() { return m_unchecked.compact(); }
+    bool compactUnchecked() { return m_unchecked.compact() && m_likely.compact(); }
 
     /// Spills and empties the lists when one profile list exceeds the limit; true when it did.
     bool checkOverflow();
@@ -102,6 +108,9 @@ private:
     void resetResultLists();
     void newSeriesStamp();
     void resolveUnchecked(const QString &domain);
+    /// The registry's verdict on a name marked likely available: true when it is available and its entry
+    /// shown already (now unmarked); a taken one leaves its profile list.
+    bool confirmLikely(const QString &domain, bool available);
     QString seriesPath(const QString &folder, const QString &base, const QString &suffix = QString()) const;
     /// "" or "-2", "-3"...: the first that names none of the series files in @p folder.
     QString freeSuffix(const QString &folder) const;
@@ -114,6 +123,7 @@ private:
     bool m_seriesChecked = false; ///< the session's first write looked for an earlier session's files
     bool m_writesFiles = true;
     UncheckedNames m_unchecked;
+    UncheckedNames m_likely;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 };
 

@@ -20,7 +20,7 @@ void UncheckedNames::load()
     }
 }
 
-bool UncheckedNames::add(const QString &domain)
+bool UncheckedNames::add(const QString &domain, const QString &note)
 {
     if (!m_keepsFile) {
         ++m_countOnly;
@@ -31,7 +31,7 @@ bool UncheckedNames::add(const QString &domain)
     // A name asked again and still without a verdict stays where it is.
     if (m_resolved.remove(name) || m_names.contains(name))
         return true;
-    QString line = domain + platform::crlf;
+    QString line = (note.isEmpty() ? domain : domain + QLatin1Char('\t') + note) + platform::crlf;
     if (m_needsLineEnd)
         line.prepend(platform::crlf);
     if (!platform::appendToFile(m_path, platform::encodeText(line)))
