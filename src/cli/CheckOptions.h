@@ -23,7 +23,9 @@ struct CheckOptions {
     QString dnsServer;                    ///< "address:port" of the resolver; empty: the system's resolvers
     bool json = false;
     bool quiet = false;
-    QString importZone; ///< a zone file to index for zone screening instead of checking names
+    QString importZone;    ///< a zone file to index for zone screening instead of checking names
+    QStringList zones;     ///< indexes or zone files to screen against, besides the data folder's indexes
+    bool zoneOnly = false; ///< names outside a zone end as likely available, unasked
 };
 
 /// The outcome of reading the command line.

@@ -3,6 +3,7 @@
 #include "cli/ConsoleIo.h"
 #include "cli/ProgressLine.h"
 #include "cli/ResultFormat.h"
+#include "cli/RunZones.h"
 #include "engine/QueryEngine.h"
 #include "lookup/DnsCheck.h"
 #include "platform/AppFolder.h"
@@ -47,6 +48,9 @@ bool CheckRun::prepare(const QString &defaultDataDir)
         return false;
     adjustTable();
     applyTimings();
+    m_zones = std::make_unique<RunZones>(dataDir, m_options.zoneOnly, [this](const QString &text) { note(text); });
+    if (!m_zones->add(m_options.zones, &m_error))
+        return false;
     if (m_options.profileFiles) {
         // The desktop program makes these folders at start-up; the spill and the series need them.
         QDir root(dataDir);
@@ -151,6 +155,7 @@ void CheckRun::start()
         });
         m_engine->setDnsCheck(m_dns.get());
     }
+    m_zones->install(*m_engine);
     connect(m_engine.get(), &engine::QueryEngine::outcome, this, &CheckRun::onOutcome);
     // The engine stops by itself once the last name has its outcome; a failed input is no success.
     connect(m_engine.get(), &engine::QueryEngine::stopped, this, [this](const engine::RunEnd &end) {
@@ -181,8 +186,11 @@ void CheckRun::onOutcome(const lookup::QueryOutcome &outcome)
     if (outcome.kind == Kind::Refused)
         noteRefusal(outcome);
     // Without files the profile lists serve nothing; emptying them keeps memory flat however long the list.
-    if (!m_options.profileFiles && outcome.kind == Kind::Available)
-        m_results->clearList(results::ResultClasses::profileListFor(outcome.domain));
+    if (!m_options.profileFiles && (outcome.kind == Kind::Available || outcome.kind == Kind::LikelyAvailable)) {
+        const int number = results::ResultClasses::profileListFor(outcome.domain);
+        m_results->clearList(number);
+        m_results->list(number)->forgetMarks();
+    }
     if (m_progress && m_stdoutIsTerminal)
         m_progress->clear();
     if (const int error = writeStandardOutput(m_options.json ? jsonLine(outcome) : tsvLine(outcome)))
@@ -270,14 +278,17 @@ void CheckRun::finish(int status)
                         .arg(m_nextPosition);
         note(text);
     } else if (m_showProgress) {
-        note(QStringLiteral("%1 names: %2 available, %3 registered, %4 refused, %5 unknown, %6 timeout, %7 no-server")
+        note(QStringLiteral("%1 names: %2 available, %3 registered, %4 refused, %5 unknown, %6 timeout, %7 no-server%8")
                  .arg(m_done)
                  .arg(m_counts[int(Kind::Available)])
                  .arg(m_counts[int(Kind::Registered)])
                  .arg(m_counts[int(Kind::Refused)])
                  .arg(m_counts[int(Kind::Unknown)])
                  .arg(m_counts[int(Kind::TimedOut)])
-                 .arg(m_counts[int(Kind::NoServer)]));
+                 .arg(m_counts[int(Kind::NoServer)])
+                 .arg(m_counts[int(Kind::LikelyAvailable)] > 0
+                          ? QStringLiteral(", %1 likely-available").arg(m_counts[int(Kind::LikelyAvailable)])
+                          : QString()));
     }
     m_exitStatus = status;
     emit finished(status);

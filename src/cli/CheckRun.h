@@ -30,6 +30,7 @@ class TldRegistry;
 namespace cli {
 
 class ProgressLine;
+class RunZones;
 
 /**
  * One run of quarrytide-check: the desktop program's engine, TLD table and result classes fed from a
@@ -80,6 +81,7 @@ private:
     std::unique_ptr<tld::TldRegistry> m_tlds;
     std::unique_ptr<results::ResultClasses> m_results;
     std::unique_ptr<lookup::DnsCheck> m_dns;
+    std::unique_ptr<RunZones> m_zones;
     NameStream m_stream;
     std::optional<PositionFile> m_positions;
     std::unique_ptr<engine::QueryEngine> m_engine;

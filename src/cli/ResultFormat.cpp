@@ -76,20 +76,29 @@ QString serverText(const lookup::QueryOutcome &outcome)
     return results::serverText(outcome);
 }
 
+// The last column tells what showed the name free: the success phrase, or the zone that left it out.
+static QString reasonText(const lookup::QueryOutcome &outcome)
+{
+    return outcome.kind == Kind::LikelyAvailable ? outcome.cause : outcome.successWord;
+}
+
 QByteArray tsvLine(const lookup::QueryOutcome &outcome)
 {
     const QStringList fields = {tsvField(outcome.domain), verdictWord(outcome.kind), classWord(outcome),
-                                tsvField(serverText(outcome)), tsvField(outcome.successWord)};
+                                tsvField(serverText(outcome)), tsvField(reasonText(outcome))};
     return (fields.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8();
 }
 
 QByteArray jsonLine(const lookup::QueryOutcome &outcome)
 {
-    const QString line = QStringLiteral("{\"domain\":") + jsonString(outcome.domain) + QStringLiteral(",\"verdict\":") +
-                         jsonString(verdictWord(outcome.kind)) + QStringLiteral(",\"class\":") +
-                         jsonString(classWord(outcome)) + QStringLiteral(",\"server\":") +
-                         jsonString(serverText(outcome)) + QStringLiteral(",\"success\":") +
-                         jsonString(outcome.successWord) + QStringLiteral("}\n");
+    const QString line =
+        QStringLiteral("{\"domain\":") + jsonString(outcome.domain) + QStringLiteral(",\"verdict\":") +
+        jsonString(verdictWord(outcome.kind)) + QStringLiteral(",\"class\":") + jsonString(classWord(outcome)) +
+        QStringLiteral(",\"server\":") + jsonString(serverText(outcome)) + QStringLiteral(",\"success\":") +
+        jsonString(outcome.successWord) +
+        (outcome.kind == Kind::LikelyAvailable ? QStringLiteral(",\"cause\":") + jsonString(outcome.cause)
+                                               : QString()) +
+        QStringLiteral("}\n");
     return line.toUtf8();
 }
 

@@ -37,7 +37,8 @@ QString classWord(const lookup::QueryOutcome &outcome)
         return QString();
     if (outcome.kind == Kind::Registered)
         return QStringLiteral("Registered");
-    if (outcome.kind != Kind::Available)
+    // A likely-available name waits in its profile list for the registry's word; its verdict says so.
+    if (outcome.kind != Kind::Available && outcome.kind != Kind::LikelyAvailable)
         return QString();
     switch (ResultClasses::profileListFor(outcome.domain)) {
     case HighList:
@@ -53,6 +54,8 @@ QString serverText(const lookup::QueryOutcome &outcome)
 {
     if (outcome.source == lookup::QueryOutcome::Source::Dns)
         return QStringLiteral("dns");
+    if (outcome.source == lookup::QueryOutcome::Source::Zone)
+        return QStringLiteral("zone");
     if (outcome.server.isEmpty())
         return QString();
     // An RDAP server is named by its base URL, which says all.
