@@ -5,6 +5,7 @@
 #include "app/ui/HelpLauncherWindow.h"
 #include "app/ui/RunPanels.h"
 #include "app/ui/RunStatus.h"
+#include "app/ui/ZoneScreening.h"
 #include "browse/BrowseChecker.h"
 #include "browse/ui/BrowseWindow.h"
 #include "engine/QueryEngine.h"
@@ -76,6 +77,7 @@ void MainWindow::buildEngine()
         new sources::SourceSelection(*m_sourcePanel, m_context.folder, m_context.settings, m_context.services, this);
     m_engine =
         new engine::QueryEngine(m_context.tlds, *m_results, *m_selection, engine::QueryEngine::defaultSlots, this);
+    buildZoneScreening();
     // The TLDs ticked last are kept for the next session.
     connect(m_sourcePanel->tldChooser(), &sources::TldChooser::choiceChanged, this, [this] {
         m_context.settings.saveProduct(QStringLiteral("LastTLD"),
@@ -120,6 +122,13 @@ void MainWindow::buildEngine()
     connect(m_engine, &engine::QueryEngine::stopped, m_results, &results::ResultClasses::compactUnchecked);
     connect(m_results, &results::ResultClasses::uncheckedChanged, this, &MainWindow::showUncheckedCount);
     showUncheckedCount(m_results->uncheckedCount());
+}
+
+void MainWindow::buildZoneScreening()
+{
+    // Made before the run's start is connected: the zones are made ready before the first name is taken.
+    m_zoneScreening = new ZoneScreening({m_context, *this, *m_engine, *m_selection, *m_desk, *m_results}, this);
+    m_zoneScreening->install();
 }
 
 void MainWindow::sayWhyTheListEnded(const engine::RunEnd &end)

@@ -55,6 +55,7 @@ namespace app {
 class AppContext;
 class RunPanels;
 class RunStatus;
+class ZoneScreening;
 
 /// The main window: source row, the results desk, three status panels and the menus. It owns the
 /// result lists; its behaviour lives in the controllers it connects.
@@ -75,6 +76,7 @@ public:
     QLabel *statusPanel(int number) const { return m_panels.at(number - 1); }
     QAction *menuItem(const QString &objectName) const;
     RunStatus *runStatus() const { return m_runStatus; }
+    ZoneScreening *zoneScreening() const { return m_zoneScreening; }
 
     /// Opens the TLD manager without blocking, or brings the open one forward.
     void openTldManager();
@@ -146,6 +148,7 @@ private:
     void buildMenus();
     void addShortcuts();
     void buildEngine();
+    void buildZoneScreening();
     void sayWhyTheListEnded(const engine::RunEnd &end);
     void buildDeskController();
     void showFileBackupNotice();
@@ -177,6 +180,7 @@ private:
     QPointer<QWidget> m_aboutWindow;
     QPointer<results::PurchaseLinksWindow> m_purchaseLinksWindow;
     QPointer<zones::ZoneFilesWindow> m_zoneFiles;
+    ZoneScreening *m_zoneScreening = nullptr;
 };
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "results/DomainListModel.h"
 #include "results/ListFilterModel.h"
+#include "results/ui/LikelyMarkDelegate.h"
 #include "results/ui/ResultListView.h"
 
 #include <QComboBox>
@@ -105,6 +106,7 @@ QWidget *ResultsDesk::buildColumn(int number, QWidget *parent)
     caption->setObjectName(QStringLiteral("Label") + QString::number(number));
     auto *list = new ResultListView(column);
     list->setObjectName(QStringLiteral("List") + QString::number(number));
+    list->setItemDelegate(new LikelyMarkDelegate(list));
     list->setToolTip(QLatin1String(text.hint));
     list->setAccessibleName(QLatin1String(text.caption));
     list->setAccessibleDescription(QLatin1String(text.hint));
