@@ -67,7 +67,11 @@ public:
     int uncheckedCount() { return m_unchecked.count(); }
     QString uncheckedPath() const { return m_unchecked.path(); }
     /// Takes the names that got their verdict out of "Unchecked.txt"; call it when no run reads the file.
-    bool compactUnchecked() { return m_unchecked.compact() && m_likely.compact(); }
+    bool compactUnchecked()
+    {
+        const bool unchecked = m_unchecked.compact();
+        return m_likely.compact() && unchecked;
+    }
 
     /// Spills and empties the lists when one profile list exceeds the limit; true when it did.
     bool checkOverflow();

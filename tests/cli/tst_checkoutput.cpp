@@ -14,6 +14,7 @@ private slots:
     void linesPerVerdict_data();
     void linesPerVerdict();
     void fieldsNeverBreakTheLine();
+    void likelyAvailableCarriesItsCause();
     void progress_data();
     void progress();
 };
@@ -72,6 +73,18 @@ void TestCheckOutput::linesPerVerdict()
     QCOMPARE(object.value(QLatin1String("class")).toString(), QString::fromUtf8(fields.at(2)));
     QCOMPARE(object.value(QLatin1String("server")).toString(), QString::fromUtf8(fields.at(3)));
     QCOMPARE(object.value(QLatin1String("success")).toString(), QString::fromUtf8(fields.at(4)));
+}
+
+void TestCheckOutput::likelyAvailableCarriesItsCause()
+{
+    QueryOutcome outcome{Kind::LikelyAvailable, QStringLiteral("abcd.com")};
+    outcome.source = QueryOutcome::Source::Zone;
+    outcome.cause = QStringLiteral("not in the zone of 2027-01-15");
+    QCOMPARE(cli::tsvLine(outcome),
+             QByteArray("abcd.com\tlikely-available\tHigh\tzone\tnot in the zone of 2027-01-15\n"));
+    const QJsonObject object = QJsonDocument::fromJson(cli::jsonLine(outcome)).object();
+    QCOMPARE(object.value(QLatin1String("verdict")).toString(), QStringLiteral("likely-available"));
+    QCOMPARE(object.value(QLatin1String("cause")).toString(), outcome.cause);
 }
 
 void TestCheckOutput::fieldsNeverBreakTheLine()

@@ -30,6 +30,7 @@
 #include "tld/TldRegistry.h"
 #include "tld/ui/TldManagerWindow.h"
 #include "tld/ui/WhoisWindow.h"
+#include "zones/ZoneScreen.h"
 #include "zones/ui/ZoneFilesWindow.h"
 
 #include <QAction>
@@ -396,6 +397,7 @@ void MainWindow::openTldManager()
                                              *m_context.services.clipboard,
                                              m_context.folder.path(QStringLiteral("debug.txt"))};
         m_tldManager = new tld::TldManagerWindow(context, this);
+        m_tldManager->setZonesFolder(zones::zonesFolder(m_context.folder.root()));
         connect(m_tldManager, &tld::TldManagerWindow::closed, this, &MainWindow::loadTLDs);
     }
     m_tldManager->show();

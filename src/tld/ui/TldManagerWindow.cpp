@@ -7,6 +7,7 @@
 #include "tld/TldRecord.h"
 #include "tld/TldTableModel.h"
 #include "tld/ui/TestAnswerPanel.h"
+#include "zones/ZoneScreen.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -207,6 +209,9 @@ QWidget *TldManagerWindow::buildEditor()
     form->addRow(buddyLabel(QStringLiteral("Port:"), m_port, editor), m_port);
     form->addRow(buddyLabel(QStringLiteral("Throttle (ms):"), m_throttle, editor), m_throttle);
     form->addRow(buddyLabel(QStringLiteral("Success Indicators:"), m_success, editor), m_success);
+    m_zone = new QLabel(editor);
+    m_zone->setObjectName(QStringLiteral("lblZone"));
+    form->addRow(tr("Zone:"), m_zone);
 
     auto *buttons = new platform::FlowLayout;
     const auto addButton = [&](const char *name, const QString &caption, void (TldManagerWindow::*handler)()) {
@@ -363,6 +368,29 @@ void TldManagerWindow::showRow(const QModelIndex &index)
         field->setText(text);
         field->setCursorPosition(0); // a long phrase list shows its beginning
     }
+    showZone(edit.extension);
+}
+
+void TldManagerWindow::setZonesFolder(const QString &folder)
+{
+    m_zones = std::make_unique<zones::ZoneScreen>(folder);
+}
+
+void TldManagerWindow::showZone(const QString &extension)
+{
+    if (!m_zones)
+        return;
+    m_zones->reload(); // a zone imported while the window is open
+    const QString tld = extension.startsWith(QLatin1Char('.')) ? extension.mid(1) : extension;
+    const std::optional<zones::ZoneInfo> info = m_zones->zoneInfo(tld);
+    if (!info) {
+        const QString problem = m_zones->problem(tld);
+        m_zone->setText(problem.isEmpty() ? tr("none imported") : problem);
+        return;
+    }
+    m_zone->setText(tr("%1, %2 names")
+                        .arg(QLocale().toString(info->sourceDate.date(), QLocale::ShortFormat),
+                             QLocale().toString(qulonglong(info->count))));
 }
 
 void TldManagerWindow::showServerKind(const QString &server)
