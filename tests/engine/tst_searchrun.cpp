@@ -11,6 +11,8 @@
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
 #include "sources/ui/TldChooser.h"
+#include "zones/ZoneImport.h"
+#include "zones/ZoneScreen.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -69,6 +71,7 @@ private slots:
     void silentServerShowsTheWatchdogNotice();
     void vanishedListEndsTheRunAndSaysSoAfterwards();
     void closingTheWindowStopsTheSearchFirst();
+    void screenOnlyMarksNamesThatConfirmingSettles();
 };
 
 void TestSearchRun::initTestCase()
@@ -444,6 +447,44 @@ void TestSearchRun::closingTheWindowStopsTheSearchFirst()
     QCOMPARE(server.connections(), 1);
     QVERIFY(desk.window->serverProblems()->rows().isEmpty());
     QCOMPARE(desk.window->resultClasses()->counter(results::RegisteredList), 0);
+}
+
+void TestSearchRun::screenOnlyMarksNamesThatConfirmingSettles()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    // "hidden" is registered without name servers, so the zone leaves it out.
+    server.setResponder([](const QString &query) {
+        return query.startsWith(QLatin1String("hidden")) ? testing::registeredAnswer(query)
+                                                         : testing::availableAnswer(query);
+    });
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    folder.write(QStringLiteral("com.zone"),
+                 "$ORIGIN com.\n@ 86400 IN SOA a. b. 7 1 1 1 1\nexample 1 IN NS ns.x.net.\n");
+    zones::ZoneImport import(folder.file(QStringLiteral("com.zone")), zones::zonesFolder(folder.appFolder()));
+    QVERIFY(import.run());
+    folder.write(QStringLiteral("mine.txt"), "example\r\nfree\r\nhidden\r\n");
+    Desk desk(folder);
+    desk.window->menuItem(QStringLiteral("mnuScreenOnly"))->setChecked(true);
+    QSignalSpy stopped(desk.window->queryEngine(), &engine::QueryEngine::stopped);
+    desk.startCustomList(folder);
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 5000); // a run the zone settles whole may end at once
+    QCOMPARE(server.queries(), QStringList());
+    QCOMPARE(desk.list(2), QStringList{QStringLiteral("example.com")});
+    QCOMPARE(desk.window->listModel(3)->likelyEntries(), QStringList{QStringLiteral("free.com")});
+    QCOMPARE(desk.window->listModel(4)->likelyEntries(), QStringList{QStringLiteral("hidden.com")});
+    QCOMPARE(folder.read(QStringLiteral("SuperHighProfile.txt")), QByteArray());
+
+    desk.window->menuItem(QStringLiteral("mnuConfirmLikely"))->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 2, 5000);
+    QCOMPARE(server.queries(), (QStringList{QStringLiteral("free.com"), QStringLiteral("hidden.com")}));
+    QCOMPARE(desk.list(3), QStringList{QStringLiteral("free.com")});
+    QCOMPARE(desk.window->listModel(3)->likelyEntries(), QStringList());
+    QCOMPARE(desk.list(4), QStringList());
+    QCOMPARE(desk.list(2), (QStringList{QStringLiteral("example.com"), QStringLiteral("hidden.com")}));
+    QCOMPARE(folder.read(QStringLiteral("SuperHighProfile.txt")), QByteArray("free.com\r\n"));
+    QCOMPARE(desk.context->settings.product(QStringLiteral("ScreenOnly"), QString()), QStringLiteral("1"));
 }
 
 QTEST_MAIN(TestSearchRun)
