@@ -471,6 +471,8 @@ void TestSearchRun::screenOnlyMarksNamesThatConfirmingSettles()
     desk.startCustomList(folder);
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 5000); // a run the zone settles whole may end at once
     QCOMPARE(server.queries(), QStringList());
+    QCOMPARE(desk.window->statusPanel(1)->text(),
+             QStringLiteral("Finished: 3 names - 0 available, 1 registered, 0 unchecked, 2 likely available"));
     QCOMPARE(desk.list(2), QStringList{QStringLiteral("example.com")});
     QCOMPARE(desk.window->listModel(3)->likelyEntries(), QStringList{QStringLiteral("free.com")});
     QCOMPARE(desk.window->listModel(4)->likelyEntries(), QStringList{QStringLiteral("hidden.com")});
