@@ -259,8 +259,13 @@ bool isBlankOrComment(QByteArrayView line)
 EntryName readEntry(const QString &entry)
 {
     const QStringView written = trimmedView(entry);
-    const QString unescaped = urlUnescape(written.toString());
-    QString name = correctName(hostPart(trimmedView(unescaped)).toString());
+    // Most entries are plain names already, which unescaping, the address rules and cleaning leave alone.
+    const bool plain = std::all_of(written.begin(), written.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return isAsciiLetter(u) || isDigit(u) || u == '-' || u == '.';
+    });
+    QString name =
+        plain ? written.toString() : correctName(hostPart(trimmedView(urlUnescape(written.toString()))).toString());
     if (name.endsWith(u'.'))
         name.chop(1);
     EntryName read = judge(name);
