@@ -8,7 +8,6 @@
 #include "results/ResultClasses.h"
 #include "sources/EntrySource.h"
 #include "sources/ListFile.h"
-#include "tld/NameCleaning.h"
 #include "tld/TldRegistry.h"
 
 #include <QUrl>
@@ -23,6 +22,7 @@ using Kind = QueryOutcome::Kind;
 /// One domain of a name, from the list to its outcome.
 struct QueryEngine::Lookup {
     QString domain;
+    QString entry; ///< the list entry, where it says more than the domain
     tld::TldRecord row;
     Name *name = nullptr;
     QueryOutcome result;
@@ -128,24 +128,12 @@ QStringList QueryEngine::runTlds() const
     return tlds;
 }
 
-QStringList QueryEngine::domainsFor(const QString &name, const QStringList &tlds) const
+QList<tld::EntryName> QueryEngine::domainsFor(const QString &name, const QStringList &tlds) const
 {
-    QString text = name;
-    const qsizetype colon = text.indexOf(QLatin1Char(':'));
-    if (colon >= 0)
-        text = text.mid(colon + 1);
-    const QString domain = tld::correctName(tld::urlUnescape(text));
-    if (domain.contains(QLatin1Char('.')))
-        return {domain};
-    if (tlds.isEmpty())
-        return {domain + m_tlds.defaultExt()};
-    QStringList domains;
-    for (const QString &tld : tlds)
-        domains.append(domain + QLatin1Char('.') + tld);
-    return domains;
+    return tld::domainsOfEntry(name, tlds.isEmpty() ? QStringList{m_tlds.defaultExt()} : tlds);
 }
 
-QStringList QueryEngine::prepareDomains(const QString &name) const
+QList<tld::EntryName> QueryEngine::prepareDomains(const QString &name) const
 {
     return domainsFor(name, runTlds());
 }
@@ -239,10 +227,7 @@ bool QueryEngine::takeNames(int &budget)
         QString name = m_source.readEntry(m_next);
         if (generation != m_generation)
             return took;
-        if (name.isEmpty())
-            name = sources::endMarker;
-        name = tld::correctName(name);
-        if (name == sources::endMarker) {
+        if (name.isEmpty() || name == sources::endMarker) {
             m_listEnded = true;
             break;
         }
@@ -257,12 +242,20 @@ void QueryEngine::addName(const QString &entry, int position)
 {
     Name &name = m_names.emplace_back();
     name.position = position;
-    const QStringList domains = domainsFor(entry, m_runTlds);
+    const QList<tld::EntryName> domains = domainsFor(entry, m_runTlds);
     name.lookups.resize(size_t(domains.size()));
     for (qsizetype i = 0; i < domains.size(); ++i) {
         Lookup &lookup = name.lookups.at(size_t(i));
-        lookup.domain = domains.at(i);
+        const tld::EntryName &read = domains.at(i);
+        lookup.domain = read.name;
+        lookup.entry = read.entry;
         lookup.name = &name;
+        if (read.problem != tld::NameProblem::None) {
+            // Not a name anyone could register: reported with its reason, asked of no server and no DNS.
+            lookup.result = {Kind::Invalid, lookup.domain};
+            lookup.result.cause = tld::problemText(read.problem);
+            continue;
+        }
         const tld::TldRecord *row = m_tlds.rowFor(lookup.domain);
         if (!row) {
             // No server serves this name (or it could not be sent as one line): kept unchecked, asked nowhere.
@@ -359,14 +352,17 @@ bool QueryEngine::releaseFinished()
 void QueryEngine::report(const Lookup &lookup)
 {
     // Copied: a receiver of the signals below may stop the run, which frees the lookup.
-    const QueryOutcome result = lookup.result;
+    QueryOutcome result = lookup.result;
+    result.entry = lookup.entry;
     const QString server = lookup.row.server;
     const bool timedOut = lookup.timedOut;
     const quint64 generation = m_generation;
     if (result.kind == Kind::Available) {
-        m_results.addAvailableName(result.domain);
+        m_results.addAvailableName(result.domain, result.entry);
     } else if (result.kind == Kind::Registered) {
-        m_results.addRegisteredName(result.domain);
+        m_results.addRegisteredName(result.domain, result.entry);
+    } else if (result.kind == Kind::Invalid) {
+        m_results.addSkippedEntry(result.domain, result.cause);
     } else if (result.kind == Kind::NoServer) {
         m_results.addUncheckedName(result.domain);
         setPanel(3, QStringLiteral("No WHOIS server for ") + result.domain);
@@ -621,15 +617,18 @@ void QueryEngine::count(const QueryOutcome &result)
     ++m_tally.checked;
     m_tally.available += result.kind == Kind::Available;
     m_tally.registered += result.kind == Kind::Registered;
+    m_tally.skipped += result.kind == Kind::Invalid;
 }
 
 void QueryEngine::finishRun()
 {
-    const QString summary = QStringLiteral("Finished: %1 checked, %2 available, %3 registered, %4 unchecked")
-                                .arg(m_tally.checked)
-                                .arg(m_tally.available)
-                                .arg(m_tally.registered)
-                                .arg(m_tally.checked - m_tally.available - m_tally.registered);
+    QString summary = QStringLiteral("Finished: %1 checked, %2 available, %3 registered, %4 unchecked")
+                          .arg(m_tally.checked - m_tally.skipped)
+                          .arg(m_tally.available)
+                          .arg(m_tally.registered)
+                          .arg(m_tally.checked - m_tally.skipped - m_tally.available - m_tally.registered);
+    if (m_tally.skipped > 0)
+        summary += QStringLiteral(", %1 skipped").arg(m_tally.skipped);
     stop();
     setPanel(1, summary);
     emit finished(summary);

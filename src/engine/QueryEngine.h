@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lookup/QueryOutcome.h"
+#include "tld/DomainRule.h"
 #include "tld/TldRecord.h"
 
 #include <QDateTime>
@@ -100,9 +101,9 @@ public:
     /// The servers resting now and when they are asked again ("" when none rests).
     QString pausedServers() const;
 
-    /// The domains a raw list entry becomes: text after the first colon, unescaped, cleaned, and completed
-    /// with each chosen TLD when it has no dot.
-    QStringList prepareDomains(const QString &name) const;
+    /// The domains a raw list entry becomes under the domain rule: its registrable domain, or for a word
+    /// one per chosen TLD (the default extension when none is chosen); each may carry a problem instead.
+    QList<tld::EntryName> prepareDomains(const QString &name) const;
     /// The queue a row's questions wait in: host:port, or the host (and port) of an RDAP address.
     static QString serverKey(const tld::TldRecord &row);
 
@@ -148,7 +149,7 @@ private:
     void wakeAt(Server &server, const QDeadlineTimer &when);
     void updatePauses();
     QStringList runTlds() const;
-    QStringList domainsFor(const QString &name, const QStringList &tlds) const;
+    QList<tld::EntryName> domainsFor(const QString &name, const QStringList &tlds) const;
     void notePosition();
     void savePosition();
     void finishRun();
@@ -192,6 +193,7 @@ private:
         int checked = 0;
         int available = 0;
         int registered = 0;
+        int skipped = 0;
     } m_tally; ///< outcomes of the run under way
 };
 

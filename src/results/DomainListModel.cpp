@@ -1,5 +1,7 @@
 #include "results/DomainListModel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace results {
@@ -15,6 +17,11 @@ QVariant DomainListModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return m_entries.at(index.row());
+    if (role == Qt::ToolTipRole) {
+        const QString entry = m_listEntries.value(m_entries.at(index.row()));
+        if (!entry.isEmpty())
+            return QCoreApplication::translate("results::DomainListModel", "From the entry \"%1\"").arg(entry);
+    }
     return {};
 }
 
@@ -37,6 +44,13 @@ void DomainListModel::append(const QString &domain)
     beginInsertRows(QModelIndex(), row, row);
     m_entries.append(domain);
     endInsertRows();
+}
+
+void DomainListModel::append(const QString &domain, const QString &entry)
+{
+    if (!entry.isEmpty())
+        m_listEntries.insert(domain, entry);
+    append(domain);
 }
 
 void DomainListModel::appendMany(const QStringList &domains)
@@ -84,6 +98,7 @@ void DomainListModel::clear()
         return;
     beginResetModel();
     m_entries.clear();
+    m_listEntries.clear();
     endResetModel();
 }
 

@@ -81,18 +81,18 @@ void ResultClasses::count(int number, int delta)
     emit captionChanged(number, m_captions.at(number - 1));
 }
 
-void ResultClasses::addAvailableName(const QString &domain)
+void ResultClasses::addAvailableName(const QString &domain, const QString &entry)
 {
     if (isBareExtension(domain))
         return;
     resolveUnchecked(domain);
     const int number = profileListFor(domain);
     count(number, 1);
-    slot(number).model->append(domain);
+    slot(number).model->append(domain, entry);
     saveProfileFiles();
 }
 
-void ResultClasses::addRegisteredName(const QString &domain)
+void ResultClasses::addRegisteredName(const QString &domain, const QString &entry)
 {
     if (isBareExtension(domain))
         return;
@@ -101,7 +101,7 @@ void ResultClasses::addRegisteredName(const QString &domain)
     if (registered->count() > registeredCap)
         registered->clear();
     count(RegisteredList, 1);
-    registered->append(domain);
+    registered->append(domain, entry);
 }
 
 void ResultClasses::addUncheckedName(const QString &domain)

@@ -289,4 +289,16 @@ EntryName completeWord(const EntryName &word, const QString &extension)
     return read;
 }
 
+QList<EntryName> domainsOfEntry(const QString &entry, const QStringList &extensions)
+{
+    EntryName read = readEntry(entry);
+    if (!read.isWord)
+        return {std::move(read)};
+    QList<EntryName> domains;
+    domains.reserve(extensions.size());
+    for (const QString &extension : extensions)
+        domains.append(completeWord(read, extension));
+    return domains;
+}
+
 } // namespace tld

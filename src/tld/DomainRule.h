@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace tld {
@@ -57,5 +59,9 @@ EntryName readEntry(const QString &entry);
 
 /// @p word (a word readEntry gave) completed with @p extension ("com", ".co.uk") and read by the rule.
 EntryName completeWord(const EntryName &word, const QString &extension);
+
+/// What a list entry becomes: its registrable domain (or its problem), or for a word one name per
+/// extension of @p extensions.
+QList<EntryName> domainsOfEntry(const QString &entry, const QStringList &extensions);
 
 } // namespace tld
