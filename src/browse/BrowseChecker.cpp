@@ -12,8 +12,7 @@ namespace browse {
 
 BrowseChecker::BrowseChecker(tld::TldRegistry &tlds, engine::ThrottleGate &throttle, results::ResultClasses &results,
                              QString queuePath, QObject *parent)
-    : QObject(parent), m_tlds(tlds), m_throttle(throttle), m_results(results),
-      m_queue(std::move(queuePath))
+    : QObject(parent), m_tlds(tlds), m_throttle(throttle), m_results(results), m_queue(std::move(queuePath))
 {
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     connect(&m_timer1, &QTimer::timeout, this, [this] {

@@ -86,6 +86,7 @@ private:
     QWidget *buildListColumn(int number);
     void setPanel(int number, const QString &text);
     void showQueueProgress();
+    void scanWhenLoaded(QWebEnginePage *page);
     void scanPage(QWebEnginePage *page);
     void pageScanned(int count);
     void goToTypedAddress();
