@@ -312,8 +312,11 @@ void BrowseWindow::scanWhenLoaded(QWebEnginePage *page)
     connect(page, &QWebEnginePage::loadingChanged, this, [this, page](const QWebEngineLoadingInfo &info) {
         if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus)
             return;
-        const bool loaded = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus &&
-                            info.errorDomain() == QWebEngineLoadingInfo::NoErrorDomain && !info.isErrorPage();
+        // A web page's success is its HTTP status; a file has none.
+        const bool httpSuccess = info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain &&
+                                 info.errorCode() >= 200 && info.errorCode() < 300;
+        const bool loaded = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus && !info.isErrorPage() &&
+                            (httpSuccess || info.errorDomain() == QWebEngineLoadingInfo::NoErrorDomain);
         if (isScannablePage(info.url(), page->url(), loaded))
             scanPage(page);
     });
@@ -321,25 +324,24 @@ void BrowseWindow::scanWhenLoaded(QWebEnginePage *page)
 
 void BrowseWindow::scanPage(QWebEnginePage *page)
 {
-    page->runJavaScript(QStringLiteral("document.body ? document.body.innerHTML : ''"),
-                        [self = QPointer<BrowseWindow>(this), page](const QVariant &html) {
-                            if (!self)
-                                return;
-                            auto *scan = new PageScanJob(self->m_context.tlds.matcher(), self->m_session,
-                                                         self->m_context.folder.path(queueFileName), self);
-                            connect(scan, &PageScanJob::statusChanged, self,
-                                    [self](const QString &text) { self->setPanel(2, text); });
-                            // A frame's source is read as the page wrote it: relative to the page.
-                            connect(scan, &PageScanJob::followFrame, self,
-                                    [self, base = page->url()](const QString &address) {
-                                        self->m_browser2->setUrl(base.resolved(QUrl(address)));
-                                    });
-                            connect(scan, &PageScanJob::finished, self, [self, scan](int count) {
-                                self->pageScanned(count);
-                                scan->deleteLater();
-                            });
-                            scan->start(html.toString());
-                        });
+    page->runJavaScript(
+        QStringLiteral("document.body ? document.body.innerHTML : ''"),
+        [self = QPointer<BrowseWindow>(this), page](const QVariant &html) {
+            if (!self)
+                return;
+            auto *scan = new PageScanJob(self->m_context.tlds.matcher(), self->m_session,
+                                         self->m_context.folder.path(queueFileName), self);
+            connect(scan, &PageScanJob::statusChanged, self, [self](const QString &text) { self->setPanel(2, text); });
+            // A frame's source is read as the page wrote it: relative to the page.
+            connect(scan, &PageScanJob::followFrame, self, [self, base = page->url()](const QString &address) {
+                self->m_browser2->setUrl(base.resolved(QUrl(address)));
+            });
+            connect(scan, &PageScanJob::finished, self, [self, scan](int count) {
+                self->pageScanned(count);
+                scan->deleteLater();
+            });
+            scan->start(html.toString());
+        });
 }
 
 void BrowseWindow::pageScanned(int count)
