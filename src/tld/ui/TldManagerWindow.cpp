@@ -1,5 +1,6 @@
 #include "tld/ui/TldManagerWindow.h"
 
+#include "tld/DomainRule.h"
 #include "tld/Routing.h"
 #include "tld/ui/TestAnswerPanel.h"
 
@@ -433,8 +434,9 @@ void TldManagerWindow::testSelected()
         lookup::TestQuery::composeTestDomain(m_testWord->text(), m_manager.rows().at(index).fields.at(0));
     if (m_test.startTestQuery(domain))
         m_answer->showText(QStringLiteral("Testing %1 ...").arg(domain));
-    else if (!isSafeQueryName(m_test.preparedDomain()))
-        m_answer->showText(QStringLiteral("Nothing was sent: %1 holds characters a query cannot carry.").arg(domain));
+    else if (m_test.problem() != NameProblem::None)
+        m_answer->showText(tr("Nothing was sent: %1 is no domain that can be registered (%2).")
+                               .arg(domain, problemText(m_test.problem())));
     else
         m_answer->showText(QStringLiteral("Nothing was sent: no row of the TLD table serves %1.").arg(domain));
 }
