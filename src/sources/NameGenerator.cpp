@@ -2,6 +2,8 @@
 
 #include "platform/TextCodec.h"
 #include "sources/AffixFile.h"
+#include "tld/DomainRule.h"
+#include "tld/PublicSuffixes.h"
 
 #include <QElapsedTimer>
 #include <QSaveFile>
@@ -18,6 +20,16 @@ constexpr qsizetype writePieceBytes = 8 * 1024 * 1024;
 QByteArray withoutBlanks(QByteArray text)
 {
     return text.replace(" ", "");
+}
+
+bool isAsciiName(QByteArrayView text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < 0x7f; });
+}
+
+bool isAsciiLabel(QByteArrayView label)
+{
+    return isAsciiName(label) && tld::asciiLabelProblem(label) == tld::NameProblem::None;
 }
 
 } // namespace
@@ -39,12 +51,16 @@ bool NameGenerator::start(const GeneratorRequest &request)
     m_names.clear();
     m_sinceStatus = 0;
     m_tlds.clear();
-    for (const QString &tld : request.tlds)
-        m_tlds.append(platform::encodeText(tld.toLower()));
+    for (const QString &tld : request.tlds) {
+        const QByteArray text = platform::encodeText(tld.toLower());
+        const QByteArrayView bare = QByteArrayView(text).sliced(text.startsWith('.') ? 1 : 0);
+        m_tlds.append({text, text.startsWith('.') && isAsciiName(bare) &&
+                                 tld::publicSuffixKind(bare) != tld::SuffixKind::NotSuffix});
+    }
     if (request.base.size() > 1) {
         const QByteArray base = platform::encodeText(request.base);
-        for (const QByteArray &tld : std::as_const(m_tlds))
-            m_names.add(base, tld);
+        for (const Ending &ending : std::as_const(m_tlds))
+            addByTheRule(base, ending);
         m_sinceStatus = m_names.count();
     }
     m_base = withoutBlanks(platform::encodeText(request.base));
@@ -129,8 +145,26 @@ void NameGenerator::addAffix(const QString &affix)
 
 void NameGenerator::addWithEveryTld(const QByteArray &stem)
 {
-    for (const QByteArray &tld : std::as_const(m_tlds))
-        m_names.add(stem, tld);
+    // Nearly every name is one ASCII label before a public suffix: the label is checked once for all
+    // TLDs, and each name needs only the list's word that it is no public suffix itself.
+    const QByteArray label = stem.toLower();
+    const bool plain = isAsciiLabel(label);
+    for (const Ending &ending : std::as_const(m_tlds)) {
+        if (!plain || !ending.isSuffix) {
+            addByTheRule(stem, ending);
+            continue;
+        }
+        const QByteArray name = label + ending.text;
+        if (name.size() <= 253 && tld::publicSuffixKind(name) == tld::SuffixKind::NotSuffix)
+            m_names.add(label, ending.text);
+    }
+}
+
+void NameGenerator::addByTheRule(const QByteArray &stem, const Ending &ending)
+{
+    const tld::EntryName read = tld::readEntry(platform::decodeText(stem + ending.text));
+    if (read.isDomain())
+        m_names.add(platform::encodeText(read.name), QByteArray());
 }
 
 void NameGenerator::writeSlice()

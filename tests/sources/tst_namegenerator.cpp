@@ -98,12 +98,17 @@ void TestNameGenerator::forms_data()
     QTest::addColumn<QStringList>("names");
 
     QTest::newRow("one-character base has no bare name") << "a" << QByteArray("b\r\n") << 1 << list({"ba.com"});
-    QTest::newRow("blanks stay in the bare name only")
-        << "two words" << QByteArray("my\r\n") << 1 << list({"two words.com", "mytwowords.com"});
+    QTest::newRow("blanks go, as from every entry")
+        << "Two words" << QByteArray("My\r\n") << 1 << list({"twowords.com", "mytwowords.com"});
     QTest::newRow("blanks in an affix go too") << "ab" << QByteArray("m y\r\n") << 2 << list({"ab.com", "abmy.com"});
     QTest::newRow("hyphens alone make only bare names")
         << "example" << QByteArray("my\r\n") << 4 << list({"example.com"});
-    QTest::newRow("empty base") << "" << QByteArray("my\r\n") << 5 << list({"my.com", "my-.com"});
+    // "my-.com" is no name: a label never ends in a hyphen.
+    QTest::newRow("empty base") << "" << QByteArray("my\r\n") << 5 << list({"my.com"});
+    QTest::newRow("labels longer than 63 characters are left out")
+        << QString(60, QLatin1Char('a')) << QByteArray("bcd\r\nbcdefg\r\n") << 2
+        << list({qPrintable(QString(60, QLatin1Char('a')) + QStringLiteral(".com")),
+                 qPrintable(QString(60, QLatin1Char('a')) + QStringLiteral("bcd.com"))});
     QTest::newRow("suffixes with hyphens")
         << "go" << QByteArray("x\r\n \r\ny\r\n") << 6 << list({"go.com", "gox.com", "go-x.com", "goy.com", "go-y.com"});
 }
