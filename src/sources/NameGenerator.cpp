@@ -27,9 +27,25 @@ bool isAsciiName(QByteArrayView text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < 0x7f; });
 }
 
-bool isAsciiLabel(QByteArrayView label)
+// A label of letters, digits and inner hyphens (none in the third and fourth place), 1 to 63 long:
+// a label the domain rule takes as it is, once in lower case. One pass, and no copy unless the label
+// holds capitals. Anything else is left to the rule itself.
+bool isPlainLabel(const QByteArray &stem, QByteArray &label)
 {
-    return isAsciiName(label) && tld::asciiLabelProblem(label) == tld::NameProblem::None;
+    const qsizetype size = stem.size();
+    if (size < 1 || size > 63 || stem.front() == '-' || stem.back() == '-' ||
+        (size >= 4 && stem.at(2) == '-' && stem.at(3) == '-'))
+        return false;
+    bool capitals = false;
+    for (const char c : stem) {
+        const bool lower = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+        const bool upper = c >= 'A' && c <= 'Z';
+        if (!lower && !upper)
+            return false;
+        capitals = capitals || upper;
+    }
+    label = capitals ? stem.toLower() : stem;
+    return true;
 }
 
 } // namespace
@@ -54,8 +70,9 @@ bool NameGenerator::start(const GeneratorRequest &request)
     for (const QString &tld : request.tlds) {
         const QByteArray text = platform::encodeText(tld.toLower());
         const QByteArrayView bare = QByteArrayView(text).sliced(text.startsWith('.') ? 1 : 0);
-        m_tlds.append({text, text.startsWith('.') && isAsciiName(bare) &&
-                                 tld::publicSuffixKind(bare) != tld::SuffixKind::NotSuffix});
+        const bool isSuffix =
+            text.startsWith('.') && isAsciiName(bare) && tld::publicSuffixKind(bare) != tld::SuffixKind::NotSuffix;
+        m_tlds.append({text, isSuffix, tld::hasRulesBelow(bare)});
     }
     if (request.base.size() > 1) {
         const QByteArray base = platform::encodeText(request.base);
@@ -145,17 +162,14 @@ void NameGenerator::addAffix(const QString &affix)
 
 void NameGenerator::addWithEveryTld(const QByteArray &stem)
 {
-    // Nearly every name is one ASCII label before a public suffix: the label is checked once for all
-    // TLDs, and each name needs only the list's word that it is no public suffix itself.
-    const QByteArray label = stem.toLower();
-    const bool plain = isAsciiLabel(label);
+    // Nearly every name is one ASCII label before a public suffix that has no rules below it (".com"):
+    // the label is checked once for all TLDs, and such a name is registrable as it stands.
+    QByteArray label;
+    const bool plain = isPlainLabel(stem, label);
     for (const Ending &ending : std::as_const(m_tlds)) {
-        if (!plain || !ending.isSuffix) {
+        if (!plain || !ending.isSuffix || label.size() + ending.text.size() > 253)
             addByTheRule(stem, ending);
-            continue;
-        }
-        const QByteArray name = label + ending.text;
-        if (name.size() <= 253 && tld::publicSuffixKind(name) == tld::SuffixKind::NotSuffix)
+        else if (!ending.hasRulesBelow || tld::publicSuffixKind(label + ending.text) == tld::SuffixKind::NotSuffix)
             m_names.add(label, ending.text);
     }
 }

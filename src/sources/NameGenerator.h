@@ -68,10 +68,12 @@ private:
     void step();
     void generateSlice();
     void addAffix(const QString &affix);
-    /// A ticked TLD as it ends a name (".com"), and whether the TLD is a public suffix by itself.
+    /// A ticked TLD as it ends a name (".com"); whether the TLD is a public suffix, and whether a label
+    /// before it can make a public suffix too ("co" before ".uk").
     struct Ending {
         QByteArray text;
         bool isSuffix = false;
+        bool hasRulesBelow = true;
     };
 
     void addWithEveryTld(const QByteArray &stem);

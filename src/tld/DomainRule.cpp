@@ -235,11 +235,6 @@ EntryName judge(QString name)
 
 } // namespace
 
-NameProblem asciiLabelProblem(QByteArrayView label)
-{
-    return checkLabel(label);
-}
-
 QString problemText(NameProblem problem)
 {
     return QCoreApplication::translate("tld::NameProblem", problemTexts[size_t(problem)]);

@@ -42,9 +42,6 @@ struct EntryName {
     bool isDomain() const { return problem == NameProblem::None && !isWord; }
 };
 
-/// Why @p label (lower-case ASCII) cannot stand in a domain name; None when it can.
-NameProblem asciiLabelProblem(QByteArrayView label);
-
 /// Lines holding only blanks and tabs, and lines whose first other character is "#", are no entries.
 bool isBlankOrComment(QStringView line);
 bool isBlankOrComment(QByteArrayView line);

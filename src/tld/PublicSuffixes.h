@@ -16,4 +16,8 @@ enum class SuffixKind {
 /// up to date (the "publicsuffix" package), else in the one libpsl carries.
 SuffixKind publicSuffixKind(QByteArrayView asciiName);
 
+/// Whether the list has rules right below @p asciiSuffix, so that some "label." + @p asciiSuffix is a
+/// public suffix itself ("co.uk" below "uk"); when it has none, any such name is registrable.
+bool hasRulesBelow(QByteArrayView asciiSuffix);
+
 } // namespace tld

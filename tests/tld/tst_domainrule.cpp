@@ -55,6 +55,9 @@ void TestDomainRule::entryGivesDomainOrReason_data()
     good("word", QStringLiteral("Apple"), QStringLiteral("apple"));
     good("words are joined", QStringLiteral("Apple Pie"), QStringLiteral("applepie"));
     good("word with a slash", QStringLiteral("AC/DC"), QStringLiteral("acdc"));
+    // A wildcard rule and its exception: every name below "ck" is a suffix, but "www.ck".
+    good("below a wildcard", QStringLiteral("shop.foo.ck"), QStringLiteral("shop.foo.ck"));
+    good("the wildcard's exception", QStringLiteral("a.www.ck"), QStringLiteral("www.ck"));
     good("unknown extension", QStringLiteral("www.example.notatld"), QStringLiteral("example.notatld"));
 
     row("blanks only", QStringLiteral("   "), QStringLiteral(""), NameProblem::NoName);
@@ -80,6 +83,7 @@ void TestDomainRule::entryGivesDomainOrReason_data()
         NameProblem::BadCharacter);
     row("public suffix", QStringLiteral("co.uk"), QStringLiteral("co.uk"), NameProblem::PublicSuffix);
     row("public suffix of two levels", QStringLiteral("com.au."), QStringLiteral("com.au."), NameProblem::PublicSuffix);
+    row("under a wildcard", QStringLiteral("foo.ck"), QStringLiteral("foo.ck"), NameProblem::PublicSuffix);
     row("address", QStringLiteral("192.168.0.1"), QStringLiteral("192.168.0.1"), NameProblem::NumericTld);
 }
 
