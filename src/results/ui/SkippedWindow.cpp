@@ -24,6 +24,7 @@ SkippedWindow::SkippedWindow(SkippedEntries &entries, platform::ClipboardText *c
     table->setModel(&entries);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setColumnWidth(SkippedEntries::EntryColumn, 280);
     auto *copy = new QPushButton(tr("Copy"), this);
