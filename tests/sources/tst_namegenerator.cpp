@@ -56,6 +56,7 @@ private slots:
     void baseWithTwoAffixesGivesTheDocumentedOrder();
     void forms_data();
     void forms();
+    void namesThatArePublicSuffixesAreLeftOut();
     void sixHundredAffixesReportProgressEveryThousandNames();
     void missingAffixFileStillGivesTheBareNames();
     void cancelWritesNothing();
@@ -130,6 +131,19 @@ void TestNameGenerator::forms()
     QCOMPARE(generator.names()->names(), names);
     QCOMPARE(folder.read(QStringLiteral("CreatedDomains.txt")), listText(names));
     QCOMPARE(run.finished, int(names.size()));
+}
+
+void TestNameGenerator::namesThatArePublicSuffixesAreLeftOut()
+{
+    // "c" and "o" make "co", and "co.uk" is a public suffix: nobody can register it.
+    testing::TestFolder folder;
+    folder.write(QStringLiteral("Appends.txt"), "o\r\n");
+    NameGenerator generator;
+    Run run;
+    watch(generator, run);
+    QVERIFY(generator.start(request(folder, QStringLiteral("c"), list({".uk", ".com"}), {false, true, false})));
+    QTRY_VERIFY_WITH_TIMEOUT(run.finished >= 0, 10000);
+    QCOMPARE(generator.names()->names(), list({"co.com"}));
 }
 
 void TestNameGenerator::sixHundredAffixesReportProgressEveryThousandNames()
