@@ -11,8 +11,8 @@ namespace browse {
 bool isScannablePage(const QUrl &loaded, const QUrl &shown, bool succeeded)
 {
     const QString scheme = loaded.scheme().toLower();
-    const bool userPage = scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-                          scheme == QLatin1String("file");
+    const bool userPage =
+        scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("file");
     return succeeded && userPage && loaded.adjusted(QUrl::RemoveFragment) == shown.adjusted(QUrl::RemoveFragment);
 }
 

@@ -519,8 +519,8 @@ void TestCheckProgram::proxyTakesEveryLookup()
                 finished));
     QCOMPARE(finished.status, 0);
     // The proxy is asked about the registrable domain, as a registry would be.
-    QCOMPARE(proxy.queries(), (QStringList{QStringLiteral("abc.com"), QStringLiteral("example.org"),
-                                           QStringLiteral("example.xyz")}));
+    QCOMPARE(proxy.queries(),
+             (QStringList{QStringLiteral("abc.com"), QStringLiteral("example.org"), QStringLiteral("example.xyz")}));
     QCOMPARE(m_server->connections(), 0);
     const QString proxyField = QStringLiteral("127.0.0.1:") + QString::number(proxy.port());
     for (const QByteArray &line : finished.lines())

@@ -77,9 +77,8 @@ void TestHarvestExtract::namesFromPages_data()
         << list({"myexample.com", "example.com"});
     QTest::newRow("deep hosts give their registrable domain")
         << "http://a.b.example.net/ http://www.example.net/" << comNet << list({"example.net"});
-    QTest::newRow("names in the text of the page")
-        << "<li>shop.textname.com, other.net;</li><td>cell.com</td>" << comNet
-        << list({"textname.com", "other.net", "cell.com"});
+    QTest::newRow("names in the text of the page") << "<li>shop.textname.com, other.net;</li><td>cell.com</td>"
+                                                   << comNet << list({"textname.com", "other.net", "cell.com"});
 }
 
 void TestHarvestExtract::namesFromPages()
