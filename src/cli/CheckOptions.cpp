@@ -99,6 +99,10 @@ std::optional<QString> setValue(CheckOptions &options, const QString &name, cons
                        .arg(maxTimeoutSeconds) +
                    quoted(value);
         options.timeoutSeconds = seconds;
+    } else if (name == QLatin1String("--import-zone")) {
+        if (value.isEmpty())
+            return QStringLiteral("--import-zone needs a zone file");
+        options.importZone = value;
     } else if (name == QLatin1String("--tries")) {
         bool ok = false;
         const int tries = value.toInt(&ok);
@@ -113,10 +117,10 @@ std::optional<QString> setValue(CheckOptions &options, const QString &name, cons
 
 ParsedCommandLine parseCommandLine(const QStringList &arguments)
 {
-    static const QStringList withValue = {QStringLiteral("--data-dir"), QStringLiteral("--tld"),
-                                          QStringLiteral("--proxy"),    QStringLiteral("--throttle"),
-                                          QStringLiteral("--resume"),   QStringLiteral("--timeout"),
-                                          QStringLiteral("--tries"),    QStringLiteral("--dns-server")};
+    static const QStringList withValue = {
+        QStringLiteral("--data-dir"), QStringLiteral("--tld"),        QStringLiteral("--proxy"),
+        QStringLiteral("--throttle"), QStringLiteral("--resume"),     QStringLiteral("--timeout"),
+        QStringLiteral("--tries"),    QStringLiteral("--dns-server"), QStringLiteral("--import-zone")};
     static const QStringList flags = {QStringLiteral("--json"),          QStringLiteral("--quiet"),
                                       QStringLiteral("--profile-files"), QStringLiteral("--no-dns"),
                                       QStringLiteral("--help"),          QStringLiteral("-h"),
@@ -166,6 +170,12 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         if (const std::optional<QString> error = setValue(parsed.options, name, value))
             return fail(*error);
     }
+    if (!parsed.options.importZone.isEmpty() && parsed.action == ParsedCommandLine::Action::Run) {
+        if (!parsed.options.inputs.isEmpty())
+            return fail(QStringLiteral("--import-zone checks no names: leave out the list files"));
+        if (parsed.options.tlds.size() > 1)
+            return fail(QStringLiteral("--import-zone takes one --tld, the zone the file must be of"));
+    }
     return parsed;
 }
 
@@ -193,6 +203,9 @@ QString usageText()
         "  --no-dns            ask the registry about every name; by default a name that DNS shows\n"
         "                      delegated is registered (\"dns\" in the server column) without a query\n"
         "  --dns-server ADDRESS:PORT  the resolver to ask (default: the system's resolvers)\n"
+        "  --import-zone FILE  index the zone file FILE (plain or gzip, as the zone data service delivers\n"
+        "                      it) for zone screening, and check nothing; with --tld the file must be the\n"
+        "                      zone of that TLD\n"
         "  --json              print one JSON object per line\n"
         "  --quiet             no progress and no notes on standard error\n"
         "  -h, --help          show this help and exit\n"

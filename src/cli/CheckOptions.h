@@ -23,6 +23,7 @@ struct CheckOptions {
     QString dnsServer;                    ///< "address:port" of the resolver; empty: the system's resolvers
     bool json = false;
     bool quiet = false;
+    QString importZone; ///< a zone file to index for zone screening instead of checking names
 };
 
 /// The outcome of reading the command line.

@@ -164,6 +164,12 @@ void NameStream::savePositions(int next)
         m_positionSink(next);
 }
 
+void NameStream::saveRecordedAhead(int next, const QStringList &domains)
+{
+    if (m_aheadSink)
+        m_aheadSink(next, domains);
+}
+
 qint64 NameStream::countEntries(const QStringList &inputs)
 {
     if (inputs.isEmpty())

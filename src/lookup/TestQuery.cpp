@@ -43,7 +43,7 @@ void TestQuery::stop()
         m_lookup->abort();
 }
 
-bool TestQuery::startTestQuery(const QString &domain)
+bool TestQuery::startTestQuery(const QString &domain, const tld::TldRecord *chosen)
 {
     stop();
     m_testDomain = domain;
@@ -53,7 +53,7 @@ bool TestQuery::startTestQuery(const QString &domain)
     m_problem = read.isWord ? tld::NameProblem::NoTld : read.problem;
     if (m_problem != tld::NameProblem::None)
         return false;
-    const tld::TldRecord *row = m_tlds.rowFor(m_prepared);
+    const tld::TldRecord *row = chosen && !m_tlds.useProxy() ? chosen : m_tlds.rowFor(m_prepared);
     if (!row)
         return false;
     if (!m_lookup) {

@@ -14,7 +14,8 @@ class MessageBoxes;
 
 namespace tld {
 class TldRegistry;
-}
+struct TldRecord;
+} // namespace tld
 
 namespace lookup {
 
@@ -46,7 +47,9 @@ public:
 
     /// Stops a running test and starts one for @p domain, read by the domain rule. False when it names
     /// no registrable domain (problem() says why) or no row serves it: nothing is sent.
-    bool startTestQuery(const QString &domain);
+    /// With @p row, that row is asked (the TLD manager tests the row it shows, also a later duplicate);
+    /// the proxy switch still sends the question to the proxy row.
+    bool startTestQuery(const QString &domain, const tld::TldRecord *row = nullptr);
 
     State state() const { return m_state; }
     QString testDomain() const { return m_testDomain; }

@@ -199,11 +199,9 @@ void ResultClasses::resetResultLists()
 
 QString ResultClasses::stampFor(const QDateTime &when)
 {
-    QString text = QLocale::c().toString(when, QStringLiteral("M/d/yyyy h:mm:ss AP"));
-    text.remove(QLatin1Char('/'));
-    text.remove(QLatin1Char(':'));
-    text.remove(QLatin1Char(' '));
-    return text;
+    // Read at a glance and listed in the order the series began ("LowProfile-2027-01-15-090503.txt"); no
+    // character a file name cannot hold on any system.
+    return QLocale::c().toString(when, QStringLiteral("-yyyy-MM-dd-HHmmss"));
 }
 
 void ResultClasses::newSeriesStamp()

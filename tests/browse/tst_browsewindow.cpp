@@ -4,6 +4,7 @@
 #include "app/ui/MainWindow.h"
 #include "browse/BrowseChecker.h"
 #include "browse/ui/BrowseWindow.h"
+#include "engine/ui/ServerProblemsWindow.h"
 #include "platform/Intervals.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
@@ -68,6 +69,7 @@ private slots:
     void initTestCase();
     void pageAndFrameNamesAreQueuedCheckedAndListed();
     void onlyPagesLoadedAsAskedAreScanned();
+    void closingTheWindowWhileAServerRestsLeavesNothingBehind();
 };
 
 void TestBrowseWindow::initTestCase()
@@ -205,6 +207,32 @@ void TestBrowseWindow::onlyPagesLoadedAsAskedAreScanned()
     asked.sort();
     QCOMPARE(asked, expected);
     QCOMPARE(browser->checker().foundTotal(), int(expected.size()));
+}
+
+void TestBrowseWindow::closingTheWindowWhileAServerRestsLeavesNothingBehind()
+{
+    testing::WhoisFixtureServer whois;
+    QVERIFY(whois.listen());
+    whois.setAnswer(testing::quotaAnswer());
+    PageServer web;
+    QVERIFY(web.listen());
+    web.pages.insert("/", "<html><body><p>busyname.com and othername.com</p></body></html>");
+    testing::PreparedFolder prepared(testing::loopbackTable(whois.port()));
+    testing::StartedProgram program(prepared.folder);
+    MainWindow &window = *program.window;
+    window.setBrowseHome(web.url("/"));
+    platform::intervals().restUnitMs = 500;
+    window.findChild<QComboBox *>(QStringLiteral("Combo1"))->setCurrentIndex(0);
+    QPointer<browse::BrowseWindow> browser = window.browseWindow();
+    QVERIFY2(browser, "the browse window did not open");
+    // The server refused busyname.com: it rests, and the window is closed in the rest.
+    QTRY_COMPARE_WITH_TIMEOUT(window.serverProblems()->state(QStringLiteral("127.0.0.1:%1").arg(whois.port())).phase,
+                              engine::ServerState::Phase::Resting, 60000);
+    browser->close();
+    QTRY_VERIFY_WITH_TIMEOUT(browser.isNull(), 5000);
+    const qsizetype asked = whois.queries().size();
+    QTest::qWait(4 * platform::intervals().restUnitMs);
+    QCOMPARE(whois.queries().size(), asked);
 }
 
 int main(int argc, char **argv)

@@ -44,6 +44,7 @@ private slots:
     void withoutDataDirTheTableComesFromThePerUserFolder();
     void namesFromFilesAndStandardInput();
     void interruptedRunResumesAtTheNameUnderWay();
+    void interruptPrintsLaterAnswersAndTheRerunSkipsThem();
     void interruptWhileWaitingForStandardInput();
     void badUsage_data();
     void badUsage();
@@ -56,6 +57,8 @@ private slots:
     void rdapRowsAreJudgedByTheirServer();
     void nameWithoutARowAsksNoOne();
     void helpAndVersion();
+    void importZoneIndexesAZoneFile_data();
+    void importZoneIndexesAZoneFile();
 
 private:
     void start(QProcess &process, const QStringList &arguments);
@@ -131,23 +134,26 @@ bool TestCheckProgram::run(const QStringList &arguments, Finished &finished, con
 void TestCheckProgram::delegatedNamesAreAnsweredByDns_data()
 {
     QTest::addColumn<bool>("noDns");
+    QTest::addColumn<bool>("lyingResolver");
     QTest::addColumn<QStringList>("registryAsked");
     QTest::addColumn<QByteArray>("takenServer");
-    QTest::newRow("dns first") << false << QStringList{QStringLiteral("free.com")} << QByteArray("dns");
-    QTest::newRow("--no-dns") << true << QStringList{QStringLiteral("taken.com"), QStringLiteral("free.com")}
-                              << QByteArray();
+    const QStringList both = {QStringLiteral("taken.com"), QStringLiteral("free.com")};
+    QTest::newRow("dns first") << false << false << QStringList{QStringLiteral("free.com")} << QByteArray("dns");
+    QTest::newRow("--no-dns") << true << false << both << QByteArray();
+    QTest::newRow("resolver claiming every name") << false << true << both << QByteArray();
 }
 
 void TestCheckProgram::delegatedNamesAreAnsweredByDns()
 {
     QFETCH(bool, noDns);
+    QFETCH(bool, lyingResolver);
     QFETCH(QStringList, registryAsked);
     QFETCH(QByteArray, takenServer);
     testing::DnsFixtureServer resolver;
     QVERIFY(resolver.listen());
-    resolver.setResponder([](const QString &name) {
-        return name == QLatin1String("taken.com") ? testing::DnsFixtureServer::Reply::Delegated
-                                                  : testing::DnsFixtureServer::Reply::NxDomain;
+    resolver.setResponder([lyingResolver](const QString &name) {
+        return lyingResolver || name == QLatin1String("taken.com") ? testing::DnsFixtureServer::Reply::Delegated
+                                                                   : testing::DnsFixtureServer::Reply::NxDomain;
     });
     m_server->setResponder([](const QString &query) {
         return query == QLatin1String("taken.com") ? testing::registeredAnswer(query) : testing::availableAnswer(query);
@@ -159,7 +165,10 @@ void TestCheckProgram::delegatedNamesAreAnsweredByDns()
     QVERIFY(run(arguments, finished, "taken\nfree\n"));
     QCOMPARE(finished.status, 0);
     QCOMPARE(m_server->queries(), registryAsked);
-    QCOMPARE(resolver.questions().size(), noDns ? 0 : 2);
+    // Two questions test the resolver first; one that claims names that cannot exist is asked no more.
+    QCOMPARE(resolver.questions().size(), noDns ? 0 : lyingResolver ? 2 : 4);
+    QCOMPARE(finished.err.count("The DNS resolver claims names that cannot exist; every name goes to the registry.\n"),
+             lyingResolver ? 1 : 0);
     QCOMPARE(finished.lines().size(), 2);
     const QList<QByteArray> taken = finished.lines().at(0).split('\t');
     QCOMPARE(taken.mid(0, 2), (QList<QByteArray>{"taken.com", "registered"}));
@@ -340,6 +349,48 @@ void TestCheckProgram::interruptedRunResumesAtTheNameUnderWay()
     QCOMPARE(third.status, 0);
     QVERIFY(third.out.isEmpty());
     QCOMPARE(m_server->queries().size(), 6);
+}
+
+void TestCheckProgram::interruptPrintsLaterAnswersAndTheRerunSkipsThem()
+{
+    // .net has a server of its own that answers at once; .com's server keeps name1.com waiting.
+    WhoisFixtureServer net;
+    QVERIFY(net.listen());
+    net.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    m_folder->write(QStringLiteral("TLDs.txt"), "com|127.0.0.1|" + QByteArray::number(m_server->port()) +
+                                                    "|Enabled|0|No match\r\nnet|127.0.0.1|" +
+                                                    QByteArray::number(net.port()) + "|Enabled|0|No match\r\n");
+    m_folder->write(QStringLiteral("list.txt"), "name1\r\nname2\r\n");
+    m_server->setMode(WhoisFixtureServer::Mode::Silent);
+    const QStringList arguments =
+        withData({QStringLiteral("--tld"), QStringLiteral("com,net"), QStringLiteral("--resume"),
+                  QStringLiteral("list.pos"), QStringLiteral("list.txt")});
+    QProcess process;
+    start(process, arguments);
+    QTRY_COMPARE_WITH_TIMEOUT(net.queries().size(), 2, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->queries().size(), 1, 20000);
+    QTest::qWait(200); // the .net answers reach the program
+    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    Finished first;
+    QVERIFY(waitFor(process, first));
+    QCOMPARE(first.status, 130);
+    // What came in is printed, and kept with the position of the name still open.
+    QCOMPARE(first.lines().size(), 2);
+    QVERIFY(first.lines().at(0).startsWith("name1.net\tavailable"));
+    QVERIFY(first.lines().at(1).startsWith("name2.net\tavailable"));
+    QList<QByteArray> kept = m_folder->read(QStringLiteral("list.pos")).split('\n');
+    QCOMPARE(kept.takeFirst(), QByteArray("1\r"));
+    std::sort(kept.begin(), kept.end());
+    QCOMPARE(kept, (QList<QByteArray>{"", "name1.net\r", "name2.net\r"}));
+
+    m_server->setMode(WhoisFixtureServer::Mode::AnswerAtOnce);
+    Finished second;
+    QVERIFY(run(arguments, second));
+    QCOMPARE(second.status, 0);
+    QCOMPARE(m_server->queries().mid(1), (QStringList{QStringLiteral("name1.com"), QStringLiteral("name2.com")}));
+    QCOMPARE(net.queries().size(), 2);
+    QCOMPARE(second.lines().size(), 2);
+    QCOMPARE(m_folder->read(QStringLiteral("list.pos")), QByteArray("3\r\n"));
 }
 
 void TestCheckProgram::interruptWhileWaitingForStandardInput()
@@ -564,9 +615,9 @@ void TestCheckProgram::nameWithoutARowAsksNoOne()
     }
     m_folder->write(QStringLiteral("TLDs.txt"), table);
     Finished finished;
-    QVERIFY(run(withData({QStringLiteral("-")}), finished, "example.xyz\n"));
+    QVERIFY(run(withData({QStringLiteral("-")}), finished, "example.invalid\n"));
     QCOMPARE(finished.status, 1);
-    QCOMPARE(finished.out, QByteArray("example.xyz\tno-server\t\t\t\n"));
+    QCOMPARE(finished.out, QByteArray("example.invalid\tno-server\t\t\t\n"));
     QCOMPARE(m_server->connections(), 0);
 }
 
@@ -581,6 +632,37 @@ void TestCheckProgram::helpAndVersion()
     QVERIFY(run({QStringLiteral("--version")}, version));
     QCOMPARE(version.status, 0);
     QCOMPARE(version.out, QByteArray("quarrytide-check " QUARRYTIDE_VERSION_TEXT "\n"));
+}
+
+void TestCheckProgram::importZoneIndexesAZoneFile_data()
+{
+    QTest::addColumn<QString>("tld");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("says");
+    const QByteArray zone = "com. 86400 IN SOA a.nic.com. h.nic.com. 7 1 1 1 1\n"
+                            "example.com. 172800 IN NS ns1.host.net.\nshop.com. 172800 IN NS ns1.host.net.\n";
+    QTest::newRow("a zone") << QString() << zone << QByteArray("com\t2 names\tzone of ");
+    QTest::newRow("the zone of the TLD asked for") << QStringLiteral("com") << zone << QByteArray("com\t2 names");
+    QTest::newRow("another TLD's zone") << QStringLiteral("net") << zone << QByteArray("not of .net");
+    QTest::newRow("a word list") << QString() << QByteArray("example\nshop\n") << QByteArray("not a zone file");
+}
+
+void TestCheckProgram::importZoneIndexesAZoneFile()
+{
+    QFETCH(QString, tld);
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, says);
+    m_folder->write(QStringLiteral("com.zone"), file);
+    QStringList arguments = {QStringLiteral("--import-zone"), QStringLiteral("com.zone")};
+    if (!tld.isEmpty())
+        arguments << QStringLiteral("--tld") << tld;
+    Finished finished;
+    QVERIFY(run(withData(arguments), finished));
+    const bool imported = says.startsWith("com");
+    QCOMPARE(finished.status, imported ? 0 : 2);
+    QVERIFY2((imported ? finished.out : finished.err).contains(says), (finished.out + finished.err).constData());
+    QCOMPARE(QFile::exists(m_folder->file(QStringLiteral("zones/com.idx"))), imported);
+    QCOMPARE(m_server->connections(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCheckProgram)

@@ -23,7 +23,7 @@ private slots:
     void aSecondSessionKeepsTheFirstSessionsFinds();
     void uncheckedNamesWaitForTheirVerdict();
     void resultLogExportsEveryOutcome();
-    void stampDropsSeparators();
+    void stampReadsAndSortsAsADate();
     void unwritableFolderKeepsTheLists();
     void withoutFilesClassesAndSpillWriteNothing();
 };
@@ -160,12 +160,12 @@ void TestResultClasses::spillSavesEmptiesAndStartsAStampedSeries()
         QCOMPARE(classes.counter(number), 0);
     }
     QCOMPARE(classes.caption(results::LowList), QStringLiteral("Low Profile (20000)"));
-    QCOMPARE(classes.seriesStamp(), QStringLiteral("126202694107PM"));
-    QCOMPARE(folder.read(QStringLiteral("backups/HighProfile126202694107PM.txt")), QByteArray(" \r\n \r\n"));
-    QCOMPARE(folder.read(QStringLiteral("backups/MidProfile126202694107PM.txt")), QByteArray(" \r\n"));
+    QCOMPARE(classes.seriesStamp(), QStringLiteral("-2026-12-06-214107"));
+    QCOMPARE(folder.read(QStringLiteral("backups/HighProfile-2026-12-06-214107.txt")), QByteArray(" \r\n \r\n"));
+    QCOMPARE(folder.read(QStringLiteral("backups/MidProfile-2026-12-06-214107.txt")), QByteArray(" \r\n"));
     classes.addAvailableName(QStringLiteral("midname.com"));
     QCOMPARE(classes.caption(results::MidList), QStringLiteral("Mid Profile (1)"));
-    QCOMPARE(folder.read(QStringLiteral("HighProfile126202694107PM.txt")), QByteArray("midname.com\r\n"));
+    QCOMPARE(folder.read(QStringLiteral("HighProfile-2026-12-06-214107.txt")), QByteArray("midname.com\r\n"));
 }
 
 void TestResultClasses::aSecondSessionKeepsTheFirstSessionsFinds()
@@ -182,12 +182,12 @@ void TestResultClasses::aSecondSessionKeepsTheFirstSessionsFinds()
     };
     QCOMPARE(session(QStringLiteral("firstfind")), QString());
     // Later sessions begin series of their own; two begun within one second still get files of their own.
-    QCOMPARE(session(QStringLiteral("secondfind")), QStringLiteral("115202790503AM"));
-    QCOMPARE(session(QStringLiteral("thirdfind")), QStringLiteral("115202790503AM-2"));
+    QCOMPARE(session(QStringLiteral("secondfind")), QStringLiteral("-2027-01-15-090503"));
+    QCOMPARE(session(QStringLiteral("thirdfind")), QStringLiteral("-2027-01-15-090503-2"));
     QCOMPARE(folder.read(QStringLiteral("LowProfile.txt")), QByteArray("firstfind\r\nfirstfind.net\r\n"));
-    QCOMPARE(folder.read(QStringLiteral("LowProfile115202790503AM.txt")),
+    QCOMPARE(folder.read(QStringLiteral("LowProfile-2027-01-15-090503.txt")),
              QByteArray("secondfind\r\nsecondfind.net\r\n"));
-    QCOMPARE(folder.read(QStringLiteral("LowProfile115202790503AM-2.txt")),
+    QCOMPARE(folder.read(QStringLiteral("LowProfile-2027-01-15-090503-2.txt")),
              QByteArray("thirdfind\r\nthirdfind.net\r\n"));
 }
 
@@ -245,9 +245,16 @@ void TestResultClasses::resultLogExportsEveryOutcome()
                         "'-a.com,invalid,,,2027-01-15T09:05:03+01:00,,label that starts or ends with a hyphen\r\n"));
 }
 
-void TestResultClasses::stampDropsSeparators()
+void TestResultClasses::stampReadsAndSortsAsADate()
 {
-    QCOMPARE(ResultClasses::stampFor(QDateTime(QDate(2027, 1, 15), QTime(9, 5, 3))), QStringLiteral("115202790503AM"));
+    QCOMPARE(ResultClasses::stampFor(QDateTime(QDate(2027, 1, 15), QTime(9, 5, 3))),
+             QStringLiteral("-2027-01-15-090503"));
+    // Later series list after earlier ones: December before January of the next year, morning before evening.
+    const QDateTime times[] = {QDateTime(QDate(2026, 12, 6), QTime(21, 41, 7)),
+                               QDateTime(QDate(2027, 1, 15), QTime(9, 5, 3)),
+                               QDateTime(QDate(2027, 1, 15), QTime(21, 0, 0))};
+    QVERIFY(ResultClasses::stampFor(times[0]) < ResultClasses::stampFor(times[1]));
+    QVERIFY(ResultClasses::stampFor(times[1]) < ResultClasses::stampFor(times[2]));
 }
 
 void TestResultClasses::unwritableFolderKeepsTheLists()

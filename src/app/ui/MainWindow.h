@@ -21,7 +21,10 @@ class QToolButton;
 
 namespace engine {
 class QueryEngine;
-}
+class ServerProblems;
+class ServerProblemsWindow;
+struct RunEnd;
+} // namespace engine
 namespace lookup {
 class DnsCheck;
 }
@@ -45,10 +48,14 @@ class HarvesterWindow;
 namespace tld {
 class BlockedNotice;
 }
+namespace zones {
+class ZoneFilesWindow;
+}
 
 namespace app {
 
 class AppContext;
+class RunPanels;
 class RunStatus;
 
 /// The main window: source row, the results desk, three status panels and the menus. It owns the
@@ -68,7 +75,6 @@ public:
     sources::SourcePanel *sourcePanel() const { return m_sourcePanel; }
     results::ResultsDesk *desk() const { return m_desk; }
     QLabel *statusPanel(int number) const { return m_panels.at(number - 1); }
-    void setStatusPanel(int number, const QString &text);
     QAction *menuItem(const QString &objectName) const;
     RunStatus *runStatus() const { return m_runStatus; }
 
@@ -90,7 +96,11 @@ public:
     /// Harvests the search panel's search in a new harvester window; a harvest under way stops.
     void openHarvester();
     sources::HarvesterWindow *harvesterWindow() const;
-    tld::BlockedNotice *blockedNotice() const { return m_blockedNotice; }
+    /// The servers that failed in the current run, and the window that lists them.
+    engine::ServerProblems *serverProblems() const { return m_serverProblems; }
+    /// Opens "Servers with problems" (the status bar's button does), or brings it forward.
+    void openServerProblems();
+    engine::ServerProblemsWindow *serverProblemsWindow() const;
     results::DeskController *deskController() const { return m_deskController; }
     /// Opens the about window without blocking, or brings the open one forward.
     void openAboutWindow();
@@ -100,6 +110,9 @@ public:
     /// The list of skipped entries ("Skipped: N" in the status bar), without blocking; one instance.
     void openSkippedWindow();
     results::SkippedWindow *skippedWindow() const;
+    /// Tools > "Zone Files...", without blocking; one instance.
+    void openZoneFilesWindow();
+    zones::ZoneFilesWindow *zoneFilesWindow() const;
 
     /// Starts a run over the current source, as the Start button does.
     void startRun();
@@ -139,6 +152,7 @@ private:
     void buildMenus();
     void addShortcuts();
     void buildEngine();
+    void sayWhyTheListEnded(const engine::RunEnd &end);
     void buildDeskController();
     void showFileBackupNotice();
     QMenu *addItems(const QString &title, const char *arrayName, const QStringList &captions);
@@ -151,7 +165,9 @@ private:
     QLabel *m_uncheckedCount = nullptr;
     QToolButton *m_skippedCount = nullptr;
     RunStatus *m_runStatus = nullptr;
-    QLabel *m_pausedServers = nullptr;
+    RunPanels *m_runPanels = nullptr;
+    engine::ServerProblems *m_serverProblems = nullptr;
+    QPointer<engine::ServerProblemsWindow> m_serverProblemsWindow;
     results::ResultLog m_log;
     QPointer<tld::TldManagerWindow> m_tldManager;
     QPointer<tld::WhoisWindow> m_lookupWindow;
@@ -162,13 +178,13 @@ private:
     sources::SourceSelection *m_selection = nullptr;
     engine::QueryEngine *m_engine = nullptr;
     lookup::DnsCheck *m_dns = nullptr;
-    tld::BlockedNotice *m_blockedNotice = nullptr;
     QPointer<browse::BrowseWindow> m_browseWindow;
     QString m_browseHome;
     results::DeskController *m_deskController = nullptr;
     QPointer<QWidget> m_aboutWindow;
     QPointer<results::PurchaseLinksWindow> m_purchaseLinksWindow;
     QPointer<results::SkippedWindow> m_skippedWindow;
+    QPointer<zones::ZoneFilesWindow> m_zoneFiles;
 };
 
 } // namespace app

@@ -68,6 +68,8 @@ public:
 
     void saveRememberedList();
     void loadRememberedList();
+    /// Adds @p entries to the saved list, each name once (its case aside); false when none was new.
+    bool addToSaved(const QStringList &entries);
 
 private:
     void connectList(int number);

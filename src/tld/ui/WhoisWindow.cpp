@@ -1,5 +1,7 @@
 #include "tld/ui/WhoisWindow.h"
 
+#include "platform/ui/WindowFit.h"
+#include "platform/ui/WindowKeys.h"
 #include "tld/DomainRule.h"
 
 #include <QFontDatabase>
@@ -21,7 +23,8 @@ WhoisWindow::WhoisWindow(const QString &domain, const lookup::WhoisServer &serve
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
-    resize(640, 520);
+    platform::resizeWithinScreen(this, QSize(640, 520));
+    platform::closeOnEscape(this);
 
     // A host is asked about as the domain it belongs to; what is no domain is asked nowhere.
     const EntryName read = readEntry(domain);
