@@ -221,8 +221,9 @@ QString usageText()
         "  -h, --help          show this help and exit\n"
         "  --version           show the version and exit\n"
         "\n"
-        "Outcomes: available, registered, likely-available, refused, unknown, timeout, no-server.\n"
-        "Exit status: 0 every name was judged, 1 some were refused, timed out or had no server,\n"
+        "Outcomes: available, registered, likely-available, refused, unknown, timeout, no-server, invalid\n"
+        "(an entry that names no domain that can be registered, with the reason; nothing is asked about it).\n"
+        "Exit status: 0 every name was judged, 1 some were refused, timed out, had no server or were invalid,\n"
         "2 bad usage, unreadable input or unwritable output, 130 stopped by Ctrl+C (the position is kept),\n"
         "141 the reader of the output went away.\n");
 }

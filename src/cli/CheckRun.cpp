@@ -267,7 +267,8 @@ void CheckRun::finish(int status)
         m_progress->stop();
     m_engine->stop();
     const qint64 notJudged = m_counts[int(Kind::Refused)] + m_counts[int(Kind::TimedOut)] +
-                             m_counts[int(Kind::NoServer)] + m_counts[int(Kind::Unknown)];
+                             m_counts[int(Kind::NoServer)] + m_counts[int(Kind::Unknown)] +
+                             m_counts[int(Kind::Invalid)];
     if (status == AllJudged && notJudged > 0)
         status = SomeNotJudged;
     if (status == Stopped) {
@@ -278,7 +279,8 @@ void CheckRun::finish(int status)
                         .arg(m_nextPosition);
         note(text);
     } else if (m_showProgress) {
-        note(QStringLiteral("%1 names: %2 available, %3 registered, %4 refused, %5 unknown, %6 timeout, %7 no-server%8")
+        note(QStringLiteral("%1 names: %2 available, %3 registered, %4 refused, %5 unknown, %6 timeout, "
+                            "%7 no-server, %8 invalid%9")
                  .arg(m_done)
                  .arg(m_counts[int(Kind::Available)])
                  .arg(m_counts[int(Kind::Registered)])
@@ -286,6 +288,7 @@ void CheckRun::finish(int status)
                  .arg(m_counts[int(Kind::Unknown)])
                  .arg(m_counts[int(Kind::TimedOut)])
                  .arg(m_counts[int(Kind::NoServer)])
+                 .arg(m_counts[int(Kind::Invalid)])
                  .arg(m_counts[int(Kind::LikelyAvailable)] > 0
                           ? QStringLiteral(", %1 likely-available").arg(m_counts[int(Kind::LikelyAvailable)])
                           : QString()));

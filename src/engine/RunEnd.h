@@ -10,6 +10,7 @@ struct RunTally {
     int available = 0;
     int registered = 0;
     int likelyAvailable = 0; ///< not in the zone, not yet confirmed by the registry
+    int skipped = 0;         ///< entries that named no domain anyone could register; not in names
     int unchecked() const { return names - available - registered - likelyAvailable; }
 };
 

@@ -1,5 +1,7 @@
 #include "results/DomainListModel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace results {
@@ -19,6 +21,11 @@ QVariant DomainListModel::data(const QModelIndex &index, int role) const
         const auto mark = m_likely.constFind(m_entries.at(index.row()));
         if (mark != m_likely.cend())
             return *mark;
+    }
+    if (role == Qt::ToolTipRole) {
+        const QString entry = m_listEntries.value(m_entries.at(index.row()));
+        if (!entry.isEmpty())
+            return QCoreApplication::translate("results::DomainListModel", "From the entry \"%1\"").arg(entry);
     }
     return {};
 }
@@ -44,10 +51,10 @@ void DomainListModel::append(const QString &domain)
     endInsertRows();
 }
 
-void DomainListModel::appendLikely(const QString &domain, const QDate &zoneDate)
+void DomainListModel::appendLikely(const QString &domain, const QDate &zoneDate, const QString &entry)
 {
     m_likely.insert(domain, zoneDate);
-    append(domain);
+    append(domain, entry);
 }
 
 QStringList DomainListModel::likelyEntries() const
@@ -76,6 +83,13 @@ void DomainListModel::markChanged(const QString &domain)
         if (m_entries.at(row) == domain)
             emit dataChanged(index(int(row)), index(int(row)), {LikelyZoneDateRole});
     }
+}
+
+void DomainListModel::append(const QString &domain, const QString &entry)
+{
+    if (!entry.isEmpty())
+        m_listEntries.insert(domain, entry);
+    append(domain);
 }
 
 void DomainListModel::appendMany(const QStringList &domains)
@@ -124,6 +138,7 @@ void DomainListModel::clear()
         return;
     beginResetModel();
     m_entries.clear();
+    m_listEntries.clear();
     endResetModel();
 }
 

@@ -30,8 +30,8 @@ public:
     QString entry(int row) const { return m_entries.value(row); }
 
     void append(const QString &domain);
-    /// Appends @p domain marked likely available, left out of the zone of @p zoneDate.
-    void appendLikely(const QString &domain, const QDate &zoneDate);
+    /// Appends @p domain (made from @p entry) marked likely available, left out of the zone of @p zoneDate.
+    void appendLikely(const QString &domain, const QDate &zoneDate, const QString &entry = QString());
     bool isLikely(const QString &domain) const { return m_likely.contains(domain); }
     /// The marked entries in list order.
     QStringList likelyEntries() const;
@@ -39,6 +39,8 @@ public:
     bool unmark(const QString &domain);
     /// Drops every mark (the entries they belonged to are gone for good).
     void forgetMarks() { m_likely.clear(); }
+    /// Appends @p domain, telling in its tooltip the list entry it was made from (none when empty).
+    void append(const QString &domain, const QString &entry);
     void appendMany(const QStringList &domains);
     bool removeEntry(int row);
     void removeEntries(QList<int> rows);
@@ -55,6 +57,7 @@ private:
     void markChanged(const QString &domain);
 
     QStringList m_entries;
+    QHash<QString, QString> m_listEntries; ///< domain -> the list entry it came from, where they differ
     QHash<QString, QDate> m_likely;
 };
 

@@ -82,7 +82,7 @@ void ResultClasses::count(int number, int delta)
     emit captionChanged(number, m_captions.at(number - 1));
 }
 
-void ResultClasses::addAvailableName(const QString &domain)
+void ResultClasses::addAvailableName(const QString &domain, const QString &entry)
 {
     if (isBareExtension(domain))
         return;
@@ -91,11 +91,11 @@ void ResultClasses::addAvailableName(const QString &domain)
         return;
     const int number = profileListFor(domain);
     count(number, 1);
-    slot(number).model->append(domain);
+    slot(number).model->append(domain, entry);
     saveProfileFiles();
 }
 
-void ResultClasses::addRegisteredName(const QString &domain)
+void ResultClasses::addRegisteredName(const QString &domain, const QString &entry)
 {
     if (isBareExtension(domain))
         return;
@@ -105,7 +105,7 @@ void ResultClasses::addRegisteredName(const QString &domain)
     if (registered->count() > registeredCap)
         registered->clear();
     count(RegisteredList, 1);
-    registered->append(domain);
+    registered->append(domain, entry);
 }
 
 void ResultClasses::addUncheckedName(const QString &domain)
@@ -117,7 +117,7 @@ void ResultClasses::addUncheckedName(const QString &domain)
     emit uncheckedChanged(m_unchecked.count());
 }
 
-void ResultClasses::addLikelyAvailableName(const QString &domain, const QDate &zoneDate)
+void ResultClasses::addLikelyAvailableName(const QString &domain, const QDate &zoneDate, const QString &entry)
 {
     if (isBareExtension(domain))
         return;
@@ -125,7 +125,7 @@ void ResultClasses::addLikelyAvailableName(const QString &domain, const QDate &z
     m_likely.add(domain, zoneDate.toString(Qt::ISODate));
     const int number = profileListFor(domain);
     count(number, 1);
-    slot(number).model->appendLikely(domain, zoneDate);
+    slot(number).model->appendLikely(domain, zoneDate, entry);
     saveProfileFiles();
 }
 

@@ -38,6 +38,7 @@ private slots:
     void verdicts_data();
     void verdicts();
     void nameWithoutServerGivesStatusOne();
+    void invalidEntryGivesStatusOne();
     void delegatedNamesAreAnsweredByDns_data();
     void delegatedNamesAreAnsweredByDns();
     void withoutDataDirTheTableComesFromThePerUserFolder();
@@ -253,8 +254,23 @@ void TestCheckProgram::nameWithoutServerGivesStatusOne()
     QVERIFY(run(withData({QStringLiteral("list.txt")}), finished));
     QCOMPARE(finished.status, 1);
     QCOMPARE(finished.lines().size(), 2);
-    QVERIFY2(finished.lines().at(1).startsWith("shop.example.xyz\tno-server\t"), finished.out.constData());
+    QVERIFY2(finished.lines().at(1).startsWith("example.xyz\tno-server\t"), finished.out.constData());
     QCOMPARE(m_server->received().size(), 1);
+}
+
+void TestCheckProgram::invalidEntryGivesStatusOne()
+{
+    m_folder->write(QStringLiteral("list.txt"), "# my names\r\nabcdefgh\r\n \t\r\n-bad\r\n");
+    Finished finished;
+    QVERIFY(run(withData({QStringLiteral("list.txt"), QStringLiteral("--json")}), finished));
+    QCOMPARE(finished.status, 1);
+    QCOMPARE(finished.lines().size(), 2);
+    const QJsonObject invalid = QJsonDocument::fromJson(finished.lines().at(1)).object();
+    QCOMPARE(invalid.value(QLatin1String("domain")).toString(), QStringLiteral("-bad"));
+    QCOMPARE(invalid.value(QLatin1String("verdict")).toString(), QStringLiteral("invalid"));
+    QCOMPARE(invalid.value(QLatin1String("reason")).toString(),
+             QStringLiteral("label that starts or ends with a hyphen"));
+    QCOMPARE(m_server->queries(), QStringList{QStringLiteral("abcdefgh.com")});
 }
 
 void TestCheckProgram::withoutDataDirTheTableComesFromThePerUserFolder()
@@ -269,7 +285,7 @@ void TestCheckProgram::withoutDataDirTheTableComesFromThePerUserFolder()
     table.close();
     Finished finished;
     QVERIFY(run({m_folder->file(QStringLiteral("list.txt"))}, finished));
-    QVERIFY2(finished.out.startsWith("shop.abcdefgh.qtest\tavailable\t"), finished.out.constData());
+    QVERIFY2(finished.out.startsWith("abcdefgh.qtest\tavailable\t"), finished.out.constData());
     QCOMPARE(finished.status, 0);
 }
 
@@ -555,8 +571,9 @@ void TestCheckProgram::proxyTakesEveryLookup()
                           QStringLiteral("list.txt")}),
                 finished));
     QCOMPARE(finished.status, 0);
-    QCOMPARE(proxy.queries(), (QStringList{QStringLiteral("abc.com"), QStringLiteral("example.org"),
-                                           QStringLiteral("shop.example.xyz")}));
+    // The proxy is asked about the registrable domain, as a registry would be.
+    QCOMPARE(proxy.queries(),
+             (QStringList{QStringLiteral("abc.com"), QStringLiteral("example.org"), QStringLiteral("example.xyz")}));
     QCOMPARE(m_server->connections(), 0);
     const QString proxyField = QStringLiteral("127.0.0.1:") + QString::number(proxy.port());
     for (const QByteArray &line : finished.lines())

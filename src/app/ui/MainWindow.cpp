@@ -22,6 +22,7 @@
 #include "results/ui/FileBackupNotice.h"
 #include "results/ui/PurchaseLinksWindow.h"
 #include "results/ui/ResultsDesk.h"
+#include "results/ui/SkippedWindow.h"
 #include "sources/ui/GeneratorWindow.h"
 #include "sources/ui/HarvesterWindow.h"
 #include "sources/ui/SourcePanel.h"
@@ -123,6 +124,27 @@ void MainWindow::buildEngine()
     connect(m_engine, &engine::QueryEngine::stopped, m_results, &results::ResultClasses::compactUnchecked);
     connect(m_results, &results::ResultClasses::uncheckedChanged, this, &MainWindow::showUncheckedCount);
     showUncheckedCount(m_results->uncheckedCount());
+    connect(m_results->skippedEntries(), &results::SkippedEntries::countChanged, this, &MainWindow::showSkippedCount);
+    showSkippedCount(0);
+}
+
+void MainWindow::showSkippedCount(int count)
+{
+    m_skippedCount->setText(tr("Skipped: %1").arg(count));
+}
+
+void MainWindow::openSkippedWindow()
+{
+    if (!m_skippedWindow)
+        m_skippedWindow = new results::SkippedWindow(*m_results->skippedEntries(), m_context.services.clipboard, this);
+    m_skippedWindow->show();
+    m_skippedWindow->raise();
+    m_skippedWindow->activateWindow();
+}
+
+results::SkippedWindow *MainWindow::skippedWindow() const
+{
+    return m_skippedWindow;
 }
 
 void MainWindow::buildZoneScreening()
@@ -228,6 +250,13 @@ void MainWindow::buildStatusBar()
     m_uncheckedCount->setObjectName(QStringLiteral("lblUnchecked"));
     m_uncheckedCount->setFrameShape(QFrame::StyledPanel);
     statusBar()->addPermanentWidget(m_uncheckedCount);
+    // Entries that name no registrable domain: counted here, listed with their reasons on a click.
+    m_skippedCount = new QToolButton(statusBar());
+    m_skippedCount->setObjectName(QStringLiteral("cmdSkipped"));
+    m_skippedCount->setAutoRaise(true);
+    m_skippedCount->setToolTip(tr("Entries that name no domain that can be registered: click for the list"));
+    connect(m_skippedCount, &QToolButton::clicked, this, &MainWindow::openSkippedWindow);
+    statusBar()->addPermanentWidget(m_skippedCount);
     // Servers resting or given up, and when they are asked again.
     auto *servers = new platform::ElidingLabel(statusBar());
     servers->setObjectName(QStringLiteral("lblPaused"));

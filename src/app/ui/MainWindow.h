@@ -17,6 +17,7 @@ class WhoisWindow;
 class QLabel;
 class QMenu;
 class QAction;
+class QToolButton;
 
 namespace engine {
 class QueryEngine;
@@ -36,6 +37,7 @@ class DomainListModel;
 class ResultsDesk;
 class DeskController;
 class PurchaseLinksWindow;
+class SkippedWindow;
 } // namespace results
 namespace sources {
 class SourcePanel;
@@ -107,6 +109,9 @@ public:
     /// Options > "Purchase Links...", without blocking; one instance.
     void openPurchaseLinksWindow();
     results::PurchaseLinksWindow *purchaseLinksWindow() const;
+    /// The list of skipped entries ("Skipped: N" in the status bar), without blocking; one instance.
+    void openSkippedWindow();
+    results::SkippedWindow *skippedWindow() const;
     /// Tools > "Zone Files...", without blocking; one instance.
     void openZoneFilesWindow();
     zones::ZoneFilesWindow *zoneFilesWindow() const;
@@ -144,6 +149,7 @@ private:
 
     void buildStatusBar();
     void showUncheckedCount(int count);
+    void showSkippedCount(int count);
     void enableSourceItems(bool running);
     void buildMenus();
     void addShortcuts();
@@ -160,6 +166,7 @@ private:
     std::array<results::DomainListModel *, 5> m_models{};
     std::array<QLabel *, 3> m_panels{};
     QLabel *m_uncheckedCount = nullptr;
+    QToolButton *m_skippedCount = nullptr;
     RunStatus *m_runStatus = nullptr;
     RunPanels *m_runPanels = nullptr;
     engine::ServerProblems *m_serverProblems = nullptr;
@@ -179,6 +186,7 @@ private:
     results::DeskController *m_deskController = nullptr;
     QPointer<QWidget> m_aboutWindow;
     QPointer<results::PurchaseLinksWindow> m_purchaseLinksWindow;
+    QPointer<results::SkippedWindow> m_skippedWindow;
     QPointer<zones::ZoneFilesWindow> m_zoneFiles;
     ZoneScreening *m_zoneScreening = nullptr;
 };

@@ -79,6 +79,8 @@ QString EngineWords::summary(const RunEnd &end)
     // Only runs that screened with zones have these; the others keep their usual words.
     if (tally.likelyAvailable > 0)
         counts += tr(", %1 likely available").arg(tally.likelyAvailable);
+    if (tally.skipped > 0)
+        counts += tr(", %1 skipped").arg(tally.skipped);
     switch (end.reason) {
     case RunEnd::Reason::ListDone:
         return tr("Finished: %1").arg(counts);
