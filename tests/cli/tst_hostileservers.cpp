@@ -161,6 +161,10 @@ QString TestHostileServers::kindWord(QueryOutcome::Kind kind)
         return QStringLiteral("TimedOut");
     case Kind::NoServer:
         return QStringLiteral("NoServer");
+    case Kind::Invalid:
+        return QStringLiteral("Invalid");
+    case Kind::LikelyAvailable:
+        return QStringLiteral("LikelyAvailable");
     case Kind::Unknown:
         break;
     }
