@@ -270,6 +270,10 @@ void QueryEngine::addName(const QString &entry, int position)
             continue;
         }
         lookup.row = *row;
+        if (std::optional<QueryOutcome> screened = m_screen ? m_screen(lookup.domain, *row) : std::nullopt) {
+            lookup.result = std::move(*screened);
+            continue;
+        }
         ++name.pending;
         // The proxy is the user's chosen path: what goes there is asked nowhere else.
         if (m_dns && row->extension != tld::proxyExtension) {

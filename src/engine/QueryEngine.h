@@ -16,6 +16,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace platform {
@@ -76,6 +77,9 @@ public:
     /// Asks DNS about each domain first (null: never); a delegated domain is registered without a registry
     /// question. Domains routed to the proxy row skip it.
     void setDnsCheck(lookup::DnsCheck *dns);
+    /// A look-up made before a domain is asked; an outcome it gives is the domain's, and nothing is sent.
+    using Screen = std::function<std::optional<lookup::QueryOutcome>(const QString &domain, const tld::TldRecord &row)>;
+    void setScreen(Screen screen) { m_screen = std::move(screen); }
     /// How often a name is asked of a refusing server (at least once).
     void setMaxTries(int tries) { m_maxTries = std::max(1, tries); }
 
@@ -165,6 +169,7 @@ private:
     sources::EntrySource &m_source;
     platform::MessageBoxes *m_messages = nullptr;
     std::function<QStringList()> m_chosenTlds;
+    Screen m_screen;
     QStringList m_runTlds; ///< the chosen TLDs of the run under way
     int m_maxTries = defaultTries;
 
