@@ -2,25 +2,17 @@
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStringList>
+
+#include <sqlite3.h>
 
 namespace results::history {
 
 namespace {
 
-constexpr int rowsAtOnce = 16; // several rows per statement: most of the cost is per statement
-constexpr int fieldsPerRow = 11;
-
-QString insertStatement(int rows)
-{
-    const QString values = QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    QStringList all;
-    for (int i = 0; i < rows; ++i)
-        all.append(values);
-    return QStringLiteral("INSERT INTO new_checks VALUES ") + all.join(QStringLiteral(", "));
-}
+const auto insertCheck = "INSERT INTO new_checks VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 
 QVariant textOrNull(const QString &text)
 {
@@ -54,10 +46,27 @@ bool Writer::openDatabase()
     // and the file stays whole even when the machine stops.
     query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
     query.exec(QStringLiteral("PRAGMA cache_size = -16384"));
-    m_one = std::make_unique<QSqlQuery>(db);
-    m_many = std::make_unique<QSqlQuery>(db);
-    m_open = m_one->prepare(insertStatement(1)) && m_many->prepare(insertStatement(rowsAtOnce));
+    m_query = std::make_unique<QSqlQuery>(db);
+    m_open = m_query->prepare(QLatin1String(insertCheck));
+    if (m_open)
+        prepareNativeInsert();
     return m_open;
+}
+
+void Writer::prepareNativeInsert()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return;
+    // Another build of SQLite inside the driver would not understand our calls.
+    QSqlQuery library(db);
+    if (!library.exec(QStringLiteral("SELECT sqlite_source_id()")) || !library.next() ||
+        library.value(0).toString() != QLatin1String(sqlite3_sourceid()))
+        return;
+    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
+    if (sqlite3_prepare_v2(connection, insertCheck, -1, &m_native, nullptr) != SQLITE_OK)
+        m_native = nullptr;
 }
 
 void Writer::write(Batch batch)
@@ -127,39 +136,66 @@ bool Writer::insertRows(QString *error)
         }
         m_runIds.insert(start.run, run.lastInsertId().toLongLong());
     }
-    const std::vector<CheckRow> &rows = m_waiting.rows;
-    for (std::size_t first = 0; first < rows.size();) {
-        const bool many = rows.size() - first >= std::size_t(rowsAtOnce);
-        QSqlQuery &insert = many ? *m_many : *m_one;
-        const std::size_t count = many ? rowsAtOnce : 1;
-        int field = 0;
-        for (std::size_t i = first; i < first + count; ++i) {
-            const CheckRow &row = rows.at(i);
-            const qint64 server = textId(row.server, error);
-            const qint64 phrase = textId(row.phrase, error);
-            if (server < 0 || phrase < 0)
-                return false;
-            const QVariant values[fieldsPerRow] = {row.domain,
-                                                   textOrNull(row.name),
-                                                   textOrNull(row.entry),
-                                                   row.outcome,
-                                                   row.listNumber,
-                                                   row.source,
-                                                   idOrNull(server),
-                                                   row.httpStatus > 0 ? QVariant(row.httpStatus) : QVariant(),
-                                                   idOrNull(phrase),
-                                                   row.time,
-                                                   idOrNull(m_runIds.value(row.run))};
-            for (const QVariant &value : values)
-                insert.bindValue(field++, value);
-        }
-        if (!insert.exec()) {
-            *error = insert.lastError().text();
+    for (const CheckRow &row : m_waiting.rows) {
+        const qint64 server = textId(row.server, error);
+        const qint64 phrase = textId(row.phrase, error);
+        if (server < 0 || phrase < 0 || !insertRow(row, server, phrase, error))
             return false;
-        }
-        first += count;
     }
     return true;
+}
+
+bool Writer::insertRow(const CheckRow &row, qint64 server, qint64 phrase, QString *error)
+{
+    const qint64 run = m_runIds.value(row.run);
+    if (!m_native) {
+        const QVariant values[] = {row.domain,
+                                   textOrNull(row.name),
+                                   textOrNull(row.entry),
+                                   row.outcome,
+                                   row.listNumber,
+                                   row.source,
+                                   idOrNull(server),
+                                   row.httpStatus > 0 ? QVariant(row.httpStatus) : QVariant(),
+                                   idOrNull(phrase),
+                                   row.time,
+                                   idOrNull(run)};
+        for (int i = 0; i < int(std::size(values)); ++i)
+            m_query->bindValue(i, values[i]);
+        if (m_query->exec())
+            return true;
+        *error = m_query->lastError().text();
+        return false;
+    }
+    const auto text = [this](int field, const QString &value) {
+        if (value.isEmpty())
+            sqlite3_bind_null(m_native, field);
+        else
+            sqlite3_bind_text16(m_native, field, value.utf16(), int(value.size() * 2), SQLITE_STATIC);
+    };
+    const auto number = [this](int field, qint64 value) {
+        if (value > 0)
+            sqlite3_bind_int64(m_native, field, value);
+        else
+            sqlite3_bind_null(m_native, field);
+    };
+    text(1, row.domain);
+    text(2, row.name);
+    text(3, row.entry);
+    sqlite3_bind_int(m_native, 4, row.outcome);
+    sqlite3_bind_int(m_native, 5, row.listNumber);
+    sqlite3_bind_int(m_native, 6, row.source);
+    number(7, server);
+    number(8, row.httpStatus);
+    number(9, phrase);
+    sqlite3_bind_int64(m_native, 10, row.time);
+    number(11, run);
+    const int status = sqlite3_step(m_native);
+    sqlite3_reset(m_native);
+    if (status == SQLITE_DONE)
+        return true;
+    *error = QString::fromUtf8(sqlite3_errstr(status));
+    return false;
 }
 
 qint64 Writer::textId(const QString &text, QString *error)
@@ -189,12 +225,14 @@ void Writer::close()
     QString error;
     if (!writeWaiting(&error))
         emit failed(error);
-    m_one.reset();
-    m_many.reset();
+    sqlite3_finalize(m_native);
+    m_native = nullptr;
+    m_query.reset();
     if (m_open)
         QSqlDatabase::database(m_connection, false).close();
     m_open = false;
-    QSqlDatabase::removeDatabase(m_connection);
+    if (QSqlDatabase::contains(m_connection))
+        QSqlDatabase::removeDatabase(m_connection);
 }
 
 } // namespace results::history

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QSqlQuery;
+struct sqlite3_stmt;
 
 namespace results::history {
 
@@ -17,6 +18,10 @@ namespace results::history {
  * a commit, and now and then a checkpoint that waits for the disk, must never hold up the window. A batch
  * that cannot be written (the disk is full, another program holds the file too long) is kept and written
  * with the next one.
+ *
+ * Checks go in through the handle of the SQLite connection that Qt SQL opened: binding a value through
+ * QSqlQuery costs more than the whole insert, and a long run records hundreds of thousands. When the
+ * driver does not use the SQLite library the program links, QSqlQuery does the work instead.
  */
 class Writer : public QObject {
     Q_OBJECT
@@ -39,6 +44,8 @@ private:
     bool openDatabase();
     bool writeWaiting(QString *error);
     bool insertRows(QString *error);
+    bool insertRow(const CheckRow &row, qint64 server, qint64 phrase, QString *error);
+    void prepareNativeInsert();
     qint64 textId(const QString &text, QString *error);
     void giveUpOldest();
 
@@ -46,10 +53,10 @@ private:
     QString m_connection;
     bool m_open = false;
     Batch m_waiting;
-    QHash<int, qint64> m_runIds;       ///< run number in this program -> its row in runs
-    QHash<QString, qint64> m_textIds;  ///< texts are never removed: ids stay valid
-    std::unique_ptr<QSqlQuery> m_one;  ///< inserts one check
-    std::unique_ptr<QSqlQuery> m_many; ///< inserts rowsAtOnce checks
+    QHash<int, qint64> m_runIds;        ///< run number in this program -> its row in runs
+    QHash<QString, qint64> m_textIds;   ///< texts are never removed: ids stay valid
+    sqlite3_stmt *m_native = nullptr;   ///< inserts one check, when the driver's library is ours
+    std::unique_ptr<QSqlQuery> m_query; ///< inserts one check otherwise
 };
 
 } // namespace results::history
