@@ -40,9 +40,9 @@ int resultListFor(const lookup::QueryOutcome &outcome)
     return outcome.kind == Kind::Available ? ResultClasses::profileListFor(outcome.domain) : 0;
 }
 
-QString classWord(const lookup::QueryOutcome &outcome)
+QString listClassWord(int listNumber)
 {
-    switch (resultListFor(outcome)) {
+    switch (listNumber) {
     case RegisteredList:
         return QStringLiteral("Registered");
     case HighList:
@@ -54,6 +54,26 @@ QString classWord(const lookup::QueryOutcome &outcome)
     default:
         return QString();
     }
+}
+
+QString classWord(const lookup::QueryOutcome &outcome)
+{
+    return listClassWord(resultListFor(outcome));
+}
+
+QString sourceWord(lookup::QueryOutcome::Source source)
+{
+    switch (source) {
+    case lookup::QueryOutcome::Source::Dns:
+        return QStringLiteral("dns");
+    case lookup::QueryOutcome::Source::Zone:
+        return QStringLiteral("zone");
+    case lookup::QueryOutcome::Source::History:
+        return QStringLiteral("history");
+    case lookup::QueryOutcome::Source::Registry:
+        break;
+    }
+    return QStringLiteral("registry");
 }
 
 QString serverText(const lookup::QueryOutcome &outcome)

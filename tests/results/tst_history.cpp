@@ -1,9 +1,11 @@
 #include "TestFolder.h"
+#include "results/HistoryModel.h"
 #include "results/HistorySchema.h"
 #include "results/HistoryScreen.h"
 #include "results/HistoryStore.h"
 #include "tld/TldRecord.h"
 
+#include <QBuffer>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -12,6 +14,8 @@
 using lookup::QueryOutcome;
 using Kind = QueryOutcome::Kind;
 using results::HistoryStore;
+
+Q_DECLARE_METATYPE(results::HistoryFilter)
 
 namespace {
 
@@ -33,6 +37,57 @@ QStringList rowsOf(const QSqlDatabase &db, const QString &sql)
     return rows;
 }
 
+// Fields of CSV text read by the rules of RFC 4180: quoted fields may hold commas, quotes and line ends.
+QList<QStringList> parseCsv(const QString &text)
+{
+    QList<QStringList> records;
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted && c == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
+            field += c;
+            ++i;
+        } else if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+        } else if (!quoted && c == QLatin1Char(',')) {
+            fields << std::exchange(field, {});
+        } else if (!quoted && c == QLatin1Char('\r') && text.mid(i, 2) == QLatin1String("\r\n")) {
+            fields << std::exchange(field, {});
+            records << std::exchange(fields, {});
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return records;
+}
+
+// a.com available and b.net registered on day one, c.com refused on day three, a.com registered on day
+// five: a.com has two checks, and its last is the registered one.
+void fillHistory(HistoryStore &store)
+{
+    QDateTime now = dayOne;
+    store.setClock([&now] { return now; });
+    const int run = store.startRun(results::Runner::MainWindow, QStringLiteral("Full Word List"));
+    store.record({Kind::Available, QStringLiteral("a.com")}, run);
+    store.record({Kind::Registered, QStringLiteral("b.net")}, run);
+    now = dayOne.addDays(2);
+    store.record({Kind::Refused, QStringLiteral("c.com")}, run);
+    now = dayOne.addDays(4);
+    store.record({Kind::Registered, QStringLiteral("a.com")}, run);
+    store.waitForWrites();
+}
+
+QStringList shownNames(const results::HistoryModel &model)
+{
+    QStringList names;
+    for (int row = 0; row < model.rowCount(); ++row)
+        names << model.name(row);
+    return names;
+}
+
 } // namespace
 
 class TestHistory : public QObject {
@@ -44,6 +99,9 @@ private slots:
     void fileThatIsNoHistoryIsLeftAsItIs();
     void screenTakesRecentVerdictsOnly_data();
     void screenTakesRecentVerdictsOnly();
+    void listFiltersAndSorts_data();
+    void listFiltersAndSorts();
+    void csvExportQuotesEveryField();
 };
 
 void TestHistory::recordsEveryOutcomeOfARun()
@@ -202,6 +260,75 @@ void TestHistory::screenTakesRecentVerdictsOnly()
     QCOMPARE(outcome->source, QueryOutcome::Source::History);
     QCOMPARE(outcome->cause, QStringLiteral("from history, 2026-12-01"));
     QCOMPARE(outcome->successWord, QStringLiteral("No match"));
+}
+
+void TestHistory::listFiltersAndSorts_data()
+{
+    QTest::addColumn<results::HistoryFilter>("filter");
+    QTest::addColumn<int>("sortColumn");
+    QTest::addColumn<QStringList>("names");
+    const QDate day = dayOne.toLocalTime().date();
+    const int byDomain = int(results::HistoryColumn::Domain);
+    QTest::newRow("all") << results::HistoryFilter{} << byDomain
+                         << QStringList{QStringLiteral("a.com"), QStringLiteral("b.net"), QStringLiteral("c.com")};
+    QTest::newRow("text, any case") << results::HistoryFilter{QStringLiteral(" B.")} << byDomain
+                                    << QStringList{QStringLiteral("b.net")};
+    QTest::newRow("last outcome") << results::HistoryFilter{{}, int(Kind::Registered)} << byDomain
+                                  << QStringList{QStringLiteral("a.com"), QStringLiteral("b.net")};
+    QTest::newRow("tld") << results::HistoryFilter{{}, -1, QStringLiteral(".com")} << byDomain
+                         << QStringList{QStringLiteral("a.com"), QStringLiteral("c.com")};
+    QTest::newRow("days") << results::HistoryFilter{{}, -1, {}, day, day.addDays(2)} << byDomain
+                          << QStringList{QStringLiteral("b.net"), QStringLiteral("c.com")};
+    QTest::newRow("last checked, newest first")
+        << results::HistoryFilter{} << -int(results::HistoryColumn::LastChecked)
+        << QStringList{QStringLiteral("a.com"), QStringLiteral("c.com"), QStringLiteral("b.net")};
+    QTest::newRow("checks, most first") << results::HistoryFilter{} << -int(results::HistoryColumn::Checks)
+                                        << QStringList{QStringLiteral("a.com"), QStringLiteral("c.com"),
+                                                       QStringLiteral("b.net")};
+}
+
+void TestHistory::listFiltersAndSorts()
+{
+    QFETCH(results::HistoryFilter, filter);
+    QFETCH(int, sortColumn);
+    QFETCH(QStringList, names);
+    testing::TestFolder folder;
+    HistoryStore store(folder.file(QStringLiteral("History.sqlite")));
+    QVERIFY(store.open());
+    fillHistory(store);
+    results::HistoryModel model(store);
+    model.sort(std::abs(sortColumn), sortColumn < 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
+    model.setFilter(filter);
+    QCOMPARE(shownNames(model), names);
+}
+
+void TestHistory::csvExportQuotesEveryField()
+{
+    testing::TestFolder folder;
+    HistoryStore store(folder.file(QStringLiteral("History.sqlite")));
+    QVERIFY(store.open());
+    store.setClock([] { return dayOne; });
+    const QString awkward = QStringLiteral("a,b \"c\"\r\nd\ne");
+    QueryOutcome outcome{Kind::Available, QStringLiteral("Q") + awkward + QStringLiteral(".com"), awkward, 43};
+    outcome.entry = awkward;
+    outcome.successWord = awkward;
+    store.record(outcome, store.startRun(results::Runner::CommandLine, awkward));
+    store.waitForWrites();
+    results::HistoryModel model(store);
+    QBuffer csv;
+    csv.open(QIODevice::WriteOnly);
+    QVERIFY(model.exportCsv(csv));
+
+    const QList<QStringList> records = parseCsv(QString::fromUtf8(csv.data()));
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records.at(0).size(), 11);
+    const QString domain = QStringLiteral("q") + awkward.toLower() + QStringLiteral(".com");
+    QCOMPARE(
+        records.at(1),
+        (QStringList{outcome.domain, domain, awkward, QStringLiteral("available"), QStringLiteral("Low"),
+                     QStringLiteral("registry"), awkward + QStringLiteral(":43"), awkward,
+                     dayOne.toLocalTime().toOffsetFromUtc(dayOne.toLocalTime().offsetFromUtc()).toString(Qt::ISODate),
+                     QStringLiteral("1"), QStringLiteral("quarrytide-check: ") + awkward}));
 }
 
 QTEST_GUILESS_MAIN(TestHistory)
