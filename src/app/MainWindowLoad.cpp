@@ -145,6 +145,15 @@ static void showFirstUseMessage(AppContext &context)
         context.services.messages->inform(firstUseText(), context.links.productName);
 }
 
+static void openHistory(AppContext &context, QStringList &unreadable)
+{
+    // A history file that cannot be used is named with the others and left exactly as it is; a missing one
+    // that cannot be made is told by the status bar (and, for a folder that cannot be written, at start).
+    if (!context.history.open() && QFileInfo::exists(context.history.path()))
+        unreadable.append(QFileInfo(context.history.path()).fileName() + QStringLiteral(": ") +
+                          context.history.error());
+}
+
 void runMainWindowLoad(AppContext &context, LoadHost &host)
 {
     // Looked at before anything is created, so that what could not be read is named once, at the end.
@@ -176,6 +185,7 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
         context.tlds.setTable(tld::parseTable(tld::defaultTldRows().join(QStringLiteral("\r\n"))));
         host.loadTLDs();
     }
+    openHistory(context, unreadable);
     showFirstUseMessage(context);
     if (!unreadable.isEmpty() && context.services.messages)
         context.services.messages->show(

@@ -54,6 +54,7 @@ void BrowseChecker::checkNextQueued()
 
 bool BrowseChecker::startDomainCheck(const QString &name)
 {
+    m_currentEntry = name;
     m_currentDomain = tld::correctName(tld::urlUnescape(name));
     if (!m_tlds.matcher().containsEnabledTld(m_currentDomain))
         return false;
@@ -62,6 +63,9 @@ bool BrowseChecker::startDomainCheck(const QString &name)
         // A name no registry of the table serves is asked nowhere, and kept unchecked.
         if (!tld::isPlaceholderName(m_currentDomain))
             m_results.addUncheckedName(m_currentDomain);
+        lookup::QueryOutcome noServer{lookup::QueryOutcome::Kind::NoServer, m_currentDomain};
+        noServer.entry = m_currentEntry;
+        emit outcome(noServer);
         return false;
     }
     m_server = row->server;
@@ -86,6 +90,9 @@ void BrowseChecker::onLookupEnd(const lookup::QueryOutcome &outcome)
     using Kind = lookup::QueryOutcome::Kind;
     if (m_state != State::Checking)
         return;
+    lookup::QueryOutcome ended = outcome;
+    ended.entry = m_currentEntry;
+    emit this->outcome(ended);
     if (outcome.kind == Kind::TimedOut) {
         abandonCheck(QStringLiteral("Connection Timed Out"));
         return;

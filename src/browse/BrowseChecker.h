@@ -55,6 +55,8 @@ signals:
     void unregistered(const QString &domain);
     void registered(const QString &domain);
     void blocked(const QString &host, const QString &text);
+    /// A check ended, whatever its end (the check history records it).
+    void outcome(const lookup::QueryOutcome &outcome);
 
 private:
     /// Starts the check of @p name; false when the name is skipped.
@@ -76,6 +78,7 @@ private:
     int m_foundTotal = 0;
     int m_pageFoundCount = 0;
     QString m_currentDomain;
+    QString m_currentEntry; ///< the queued text the domain was cleaned from
     QString m_server;
 };
 

@@ -13,8 +13,13 @@ QVariant DomainListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_entries.size())
         return {};
+    const QString &entry = m_entries.at(index.row());
+    if (role == Qt::DisplayRole && !m_notes.isEmpty()) {
+        if (const auto note = m_notes.constFind(entry); note != m_notes.constEnd())
+            return entry + QStringLiteral("  ") + *note;
+    }
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return m_entries.at(index.row());
+        return entry;
     return {};
 }
 
@@ -33,6 +38,7 @@ QStringList DomainListModel::mimeTypes() const
 
 void DomainListModel::append(const QString &domain)
 {
+    m_notes.remove(domain);
     const int row = int(m_entries.size());
     beginInsertRows(QModelIndex(), row, row);
     m_entries.append(domain);
@@ -84,6 +90,7 @@ void DomainListModel::clear()
         return;
     beginResetModel();
     m_entries.clear();
+    m_notes.clear();
     endResetModel();
 }
 
@@ -92,6 +99,14 @@ void DomainListModel::setEntries(const QStringList &domains)
     beginResetModel();
     m_entries = domains;
     endResetModel();
+}
+
+void DomainListModel::setNote(const QString &domain, const QString &note)
+{
+    m_notes.insert(domain, note);
+    const qsizetype row = m_entries.lastIndexOf(domain);
+    if (row >= 0)
+        emit dataChanged(index(int(row)), index(int(row)), {Qt::DisplayRole});
 }
 
 QString DomainListModel::clipboardText() const

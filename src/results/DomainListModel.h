@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QStringList>
 
 namespace results {
 
 /// One result list: domain texts in the order they arrived. Views show it; the engine and the
-/// results desk change it. Sized for tens of thousands of entries.
+/// results desk change it. Sized for tens of thousands of entries. An entry may carry a note that views
+/// show after it (Qt::DisplayRole); the entry itself is Qt::EditRole, and what copies, drags and files use.
 class DomainListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -30,12 +32,15 @@ public:
     void insertEntries(const QList<int> &rows, const QStringList &domains);
     void clear();
     void setEntries(const QStringList &domains);
+    /// Shows @p note after @p domain until the domain is added again without one.
+    void setNote(const QString &domain, const QString &note);
 
     /// Every entry followed by CR LF (empty for an empty list), as the clipboard receives it.
     QString clipboardText() const;
 
 private:
     QStringList m_entries;
+    QHash<QString, QString> m_notes;
 };
 
 } // namespace results

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/ui/AboutWindow.h"
 #include "app/ui/HelpLauncherWindow.h"
+#include "app/ui/MainWindowHistory.h"
 #include "app/ui/RunStatus.h"
 #include "browse/ui/BrowseWindow.h"
 #include "engine/QueryEngine.h"
@@ -37,7 +38,8 @@
 namespace app {
 
 MainWindow::MainWindow(AppContext &context, QWidget *parent)
-    : QMainWindow(parent), m_context(context), m_sourcePanel(new sources::SourcePanel), m_desk(new results::ResultsDesk)
+    : QMainWindow(parent), m_context(context), m_history(new MainWindowHistory(context, *this, this)),
+      m_sourcePanel(new sources::SourcePanel), m_desk(new results::ResultsDesk)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(context.links.productName);
@@ -77,6 +79,8 @@ void MainWindow::buildEngine()
     m_engine->setChosenTlds([chooser = m_sourcePanel->tldChooser()] { return chooser->chosenTlds(); });
     m_runStatus = new RunStatus(
         *statusBar(), *this, [this] { return m_engine->reportedPosition(); }, this);
+    m_history->watchEngine(*m_engine, *m_selection, *m_results,
+                           [this] { return m_sourcePanel->sourceList()->currentText(); });
     connect(m_selection, &sources::SourceSelection::runRequested, m_runStatus, &RunStatus::runStarted);
     // While a run goes on the progress bar stands in the first panel's place; the panel comes back after.
     connect(m_selection, &sources::SourceSelection::runRequested, m_panels[0], &QWidget::hide);
@@ -124,6 +128,7 @@ void MainWindow::checkUncheckedNames()
             m_context.services.messages->inform(QStringLiteral("There are no unchecked names."));
         return;
     }
+    m_history->setNextRunSource(tr("Unchecked names"));
     m_selection->startListRun(m_results->uncheckedPath());
 }
 
@@ -193,6 +198,7 @@ void MainWindow::buildStatusBar()
     m_pausedServers->setFrameShape(QFrame::StyledPanel);
     m_pausedServers->hide();
     statusBar()->addPermanentWidget(m_pausedServers);
+    m_history->addStatusLabel(*statusBar());
 }
 
 QMenu *MainWindow::addItems(const QString &title, const char *arrayName, const QStringList &captions)
@@ -227,6 +233,7 @@ void MainWindow::buildMenus()
     QMenu *options = addItems(QStringLiteral("&Options"), "mnuOptionsItem",
                               {QStringLiteral("Setup"), QStringLiteral("Purchase Links...")});
     options->addSeparator();
+    m_history->addMenuItems(*tools, *options);
     QAction *dnsFirst = options->addAction(QStringLiteral("Check DNS first"));
     dnsFirst->setObjectName(QStringLiteral("mnuCheckDns"));
     dnsFirst->setCheckable(true);
@@ -295,6 +302,7 @@ void MainWindow::load()
 {
     runMainWindowLoad(m_context, *this);
     m_selection->restoreLastSource();
+    m_history->showCount();
 }
 
 void MainWindow::loadTLDs()
@@ -417,6 +425,7 @@ void MainWindow::openBrowseWindow()
             [this](const QString &host, const QString &text) { m_blockedNotice->show(host, text); },
             [this](const QString &domain) { openLookupWindow(domain); }};
         m_browseWindow = new browse::BrowseWindow(context, this);
+        m_history->watchBrowseChecker(m_browseWindow->checker());
         m_browseWindow->load(m_browseHome);
     }
     m_browseWindow->show();
