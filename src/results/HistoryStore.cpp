@@ -163,7 +163,8 @@ void HistoryStore::stopWriter()
 {
     if (!m_writer)
         return;
-    QMetaObject::invokeMethod(m_writer, &history::Writer::close, Qt::QueuedConnection);
+    // Blocking: the batches handed over before are written first, and none is left behind by the quit.
+    QMetaObject::invokeMethod(m_writer, &history::Writer::close, Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
     m_writer = nullptr;
