@@ -86,8 +86,7 @@ void Writer::giveUpOldest()
         return;
     const std::size_t extra = m_waiting.rows.size() - mostWaiting;
     m_waiting.rows.erase(m_waiting.rows.begin(), m_waiting.rows.begin() + std::ptrdiff_t(extra));
-    emit failed(
-        QCoreApplication::translate("results::history", "%n earlier checks could not be kept", nullptr, int(extra)));
+    emit failed(QCoreApplication::translate("results::history", "%1 earlier checks could not be kept").arg(extra));
 }
 
 bool Writer::writeWaiting(QString *error)

@@ -3,6 +3,7 @@
 #include "platform/AppFolder.h"
 #include "platform/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSet>
@@ -76,8 +77,13 @@ void ResultClasses::count(int number, int delta)
 {
     ClassSlot &target = slot(number);
     target.count += delta;
-    m_captions.at(number - 1) =
-        restingCaption(number) + QStringLiteral(" (") + QString::number(target.count) + QLatin1Char(')');
+    // The Registered list keeps only the last names: its caption says how many of how many it shows.
+    const int shown = target.model->count();
+    const QString figure =
+        number == RegisteredList && shown < target.count
+            ? QCoreApplication::translate("results::ResultClasses", "last %1 of %2").arg(shown).arg(target.count)
+            : QString::number(target.count);
+    m_captions.at(number - 1) = restingCaption(number) + QStringLiteral(" (") + figure + QLatin1Char(')');
     emit captionChanged(number, m_captions.at(number - 1));
 }
 
@@ -98,10 +104,11 @@ void ResultClasses::addRegisteredName(const QString &domain)
         return;
     resolveUnchecked(domain);
     results::DomainListModel *registered = slot(RegisteredList).model;
-    if (registered->count() > registeredCap)
-        registered->clear();
-    count(RegisteredList, 1);
+    // The oldest name makes room: the list always shows the last names found taken.
+    if (registered->count() >= registeredCap)
+        registered->removeEntry(0);
     registered->append(domain);
+    count(RegisteredList, 1);
 }
 
 void ResultClasses::addUncheckedName(const QString &domain)

@@ -33,7 +33,7 @@ class ResultClasses : public QObject {
     Q_OBJECT
 public:
     static constexpr int overflowLimit = 19999; ///< a list holding more entries than this is spilled
-    static constexpr int registeredCap = 100;   ///< the Registered list is emptied when it holds more
+    static constexpr int registeredCap = 100;   ///< the Registered list shows the last this many names
 
     explicit ResultClasses(const platform::AppFolder &folder, QObject *parent = nullptr);
 

@@ -95,6 +95,7 @@ const QStringList highNames = {QStringLiteral("aa.com"), QStringLiteral("bb.com"
 class TestResultsDesk : public QObject {
     Q_OBJECT
 private slots:
+    void clearingProfileListsAsksFirst();
     void selectionIsDraggedOntoTheSavedList();
     void duplicateAndEmptyDropsAreWrittenToo();
     void foreignAndStaleDropsAreIgnored();
@@ -233,6 +234,28 @@ void TestResultsDesk::deletionsOfSavedDomainsSurviveARestart()
     QVERIFY(p.entries(5).isEmpty());
     QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray());
     QCOMPARE(folder.read(QStringLiteral("Remembered.bak")), two);
+}
+
+void TestResultsDesk::clearingProfileListsAsksFirst()
+{
+    testing::TestFolder folder;
+    Program p(folder);
+    p.addAvailable({QStringLiteral("aa.com"), QStringLiteral("bb.com"), QStringLiteral("middle.com"),
+                    QStringLiteral("lengthyname.com")});
+    p.fakes.messages.nextAnswers = {platform::MessageAnswer::Cancel};
+    p.window->desk()->clearButton(3)->click();
+    QCOMPARE(p.fakes.messages.texts(), QStringList{QStringLiteral("Clear 2 names from High Profile?\r\n\r\n"
+                                                                  "The names stay in the history (Tools > "
+                                                                  "History..., Ctrl+H).")});
+    QCOMPARE(p.fakes.messages.shown.constFirst().buttons, platform::MessageRequest::Buttons::OkCancel);
+    QCOMPARE(p.entries(3).size(), 2);
+    // Clear High/Mid/Low asks once for the three lists.
+    p.trigger(QStringLiteral("mnuEditItem_0"));
+    QCOMPARE(p.fakes.messages.shown.size(), 2);
+    QVERIFY2(p.fakes.messages.texts().constLast().startsWith(
+                 QStringLiteral("Clear 4 names from High Profile, Mid Profile, Low Profile?")),
+             qPrintable(p.fakes.messages.texts().constLast()));
+    QVERIFY(p.entries(1).isEmpty() && p.entries(3).isEmpty() && p.entries(4).isEmpty());
 }
 
 void TestResultsDesk::copyPutsEveryEntryWithCrLf()
@@ -512,12 +535,13 @@ void TestResultsDesk::keysSaveCopyAndUndoOnAList()
     // Deleting every entry of a list whose count outgrew it takes off only what was deleted.
     for (int i = 1; i <= 102; ++i)
         p.window->resultClasses()->addRegisteredName(QStringLiteral("taken%1.com").arg(i));
-    QCOMPARE(p.entries(2), QStringList{QStringLiteral("taken102.com")});
+    QCOMPARE(p.entries(2).size(), 100);
+    QCOMPARE(p.entries(2).constFirst(), QStringLiteral("taken3.com"));
     p.click(2, 0);
     QTest::keyClick(p.list(2), Qt::Key_Delete);
-    QCOMPARE(p.caption(2), QStringLiteral("Registered (101)"));
+    QCOMPARE(p.caption(2), QStringLiteral("Registered (last 99 of 101)"));
     QTest::keyClick(p.list(2), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(p.caption(2), QStringLiteral("Registered (102)"));
+    QCOMPARE(p.caption(2), QStringLiteral("Registered (last 100 of 102)"));
 }
 
 QTEST_MAIN(TestResultsDesk)

@@ -474,7 +474,8 @@ void MainWindow::buildDeskController()
 {
     results::DeskContext desk{m_context.links, m_context.selectedDomain, m_context.services,
                               m_context.folder.path(QStringLiteral("Remembered.txt")),
-                              [this](const QString &domain) { openLookupWindow(domain); }};
+                              [this](const QString &domain) { openLookupWindow(domain); },
+                              [this] { return m_context.history.isOpen(); }};
     m_deskController = new results::DeskController(*m_desk, *m_results, *m_models[4], desk, this);
     for (int i = 0; i < 10; ++i) {
         connect(menuItem(QStringLiteral("mnuEditItem_") + QString::number(i)), &QAction::triggered, m_deskController,

@@ -14,6 +14,7 @@
 
 #include <QActionGroup>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QStatusBar>
 
@@ -49,7 +50,8 @@ void MainWindowHistory::addMenuItems(QMenu &tools, QMenu &options)
         days.append(m_screen.days()); // set by hand in the settings file
     for (int i = 0; i < days.size(); ++i) {
         const int n = days.at(i);
-        QAction *choice = skip->addAction(n == 0 ? tr("Off (ask about every name)") : tr("%n day(s)", nullptr, n));
+        QAction *choice =
+            skip->addAction(n == 0 ? tr("Off (ask about every name)") : (n == 1 ? tr("1 day") : tr("%1 days").arg(n)));
         choice->setObjectName(QStringLiteral("mnuSkipChecked_") + QString::number(i));
         choice->setCheckable(true);
         choice->setChecked(n == m_screen.days());
@@ -85,7 +87,9 @@ void MainWindowHistory::showCount()
         return;
     }
     const int count = int(std::min<qint64>(history.domainCount(), std::numeric_limits<int>::max()));
-    m_label->setText(QStringLiteral("<a href=\"history\">") + tr("History: %Ln earlier result(s)", nullptr, count) +
+    m_label->setText(QStringLiteral("<a href=\"history\">") +
+                     (count == 1 ? tr("History: 1 earlier result")
+                                 : tr("History: %1 earlier results").arg(QLocale().toString(count))) +
                      QStringLiteral("</a>"));
 }
 

@@ -25,6 +25,8 @@ struct DeskContext {
     QString rememberedPath;
     /// Opens the lookup window for a domain (double-click with purchase links off).
     std::function<void(const QString &)> openLookup;
+    /// True while the check history keeps every find, so a cleared list loses none.
+    std::function<bool()> historyKeepsFinds = [] { return false; };
 };
 
 /**
@@ -73,6 +75,8 @@ private:
     void connectList(int number);
     /// Asks before @p count saved names go and keeps the file as it was; false when the user cancels.
     bool confirmSavedRemoval(int count);
+    /// Asks before the profile lists among @p numbers are emptied; false when the user cancels.
+    bool confirmProfileClear(const QList<int> &numbers);
     /// Takes @p rows (every row when @p wholeList: a Clear) out of list @p number and keeps them for undo.
     void removeRows(int number, const QList<int> &rows, bool wholeList);
 
@@ -87,6 +91,7 @@ private:
     /// One step per user action (Clear High/Mid/Low takes three lists at once).
     std::vector<std::vector<Removal>> m_undo;
     bool m_groupRemovals = false;
+    bool m_clearConfirmed = false; ///< the Edit menu asked once for all the lists it clears
 
     ResultsDesk &m_desk;
     results::ResultClasses &m_classes;

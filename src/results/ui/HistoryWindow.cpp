@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
@@ -157,7 +158,8 @@ void HistoryWindow::showCount()
         m_count->setText(tr("The history cannot be read: %1").arg(m_store.error()));
         return;
     }
-    m_count->setText(tr("%n domain(s)", nullptr, m_model->rowCount()));
+    m_count->setText(
+        (m_model->rowCount() == 1 ? tr("1 domain") : tr("%1 domains").arg(QLocale().toString(m_model->rowCount()))));
 }
 
 void HistoryWindow::checkSelected()
