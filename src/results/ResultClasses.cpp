@@ -116,7 +116,8 @@ void ResultClasses::addUncheckedName(const QString &domain)
     if (isBareExtension(domain))
         return;
     // A name that cannot be written down is still counted; the status bar says how many wait.
-    m_unchecked.add(domain);
+    if (!m_unchecked.add(domain))
+        emit cannotSave(m_unchecked.path());
     emit uncheckedChanged(m_unchecked.count());
 }
 
@@ -162,7 +163,9 @@ void ResultClasses::saveProfileFiles()
     }
     for (int i = 0; i < 3; ++i) {
         const SeriesName &series = seriesNames[i];
-        m_seriesFiles.at(i).sync(seriesPath(QString(), QLatin1String(series.base)), list(series.list)->entries());
+        const QString path = seriesPath(QString(), QLatin1String(series.base));
+        if (!m_seriesFiles.at(i).sync(path, list(series.list)->entries()))
+            emit cannotSave(path);
     }
 }
 
@@ -188,7 +191,9 @@ void ResultClasses::spillOverflowFiles()
         QString text;
         for (const QString &entry : list(series.list)->entries())
             text += entry + QStringLiteral("\r\n");
-        platform::writeFileAtomically(seriesPath(overflow, QLatin1String(series.base), suffix), text.toUtf8());
+        const QString path = seriesPath(overflow, QLatin1String(series.base), suffix);
+        if (!platform::writeFileAtomically(path, text.toUtf8()))
+            emit cannotSave(path);
     }
 }
 

@@ -89,6 +89,8 @@ signals:
     void spilled();
     /// The number of names waiting for a verdict changed.
     void uncheckedChanged(int count);
+    /// The file @p path could not be written; what it should hold stays in the lists.
+    void cannotSave(const QString &path);
 
 private:
     struct ClassSlot {

@@ -20,6 +20,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QTcpServer>
 #include <QtTest>
 
@@ -96,6 +98,8 @@ class TestResultsDesk : public QObject {
     Q_OBJECT
 private slots:
     void clearingProfileListsAsksFirst();
+    void unreadableSavedListIsNeverReplaced();
+    void readOnlyFolderSaysWhatIsNotSaved();
     void selectionIsDraggedOntoTheSavedList();
     void duplicateAndEmptyDropsAreWrittenToo();
     void foreignAndStaleDropsAreIgnored();
@@ -256,6 +260,52 @@ void TestResultsDesk::clearingProfileListsAsksFirst()
                  QStringLiteral("Clear 4 names from High Profile, Mid Profile, Low Profile?")),
              qPrintable(p.fakes.messages.texts().constLast()));
     QVERIFY(p.entries(1).isEmpty() && p.entries(3).isEmpty() && p.entries(4).isEmpty());
+}
+
+void TestResultsDesk::unreadableSavedListIsNeverReplaced()
+{
+    testing::TestFolder folder;
+    folder.write(QStringLiteral("Remembered.txt"), "only.com\r\n");
+    {
+        testing::UnreadableFile locked(folder.file(QStringLiteral("Remembered.txt")));
+        if (!locked.isValid())
+            QSKIP("this system cannot make a file unreadable for the test");
+        Program p(folder);
+        QSignalSpy said(p.window->statusBar(), &QStatusBar::messageChanged);
+        p.addAvailable({QStringLiteral("aa.com")});
+        p.click(3, 0);
+        QTest::keyClick(p.list(3), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY2(p.fakes.messages.texts().constLast().contains(folder.file(QStringLiteral("Remembered.txt"))),
+                 qPrintable(p.fakes.messages.texts().constLast()));
+        QVERIFY(!said.isEmpty() && said.constLast().at(0).toString().contains(QLatin1String("Remembered.txt")));
+    }
+    QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray("only.com\r\n"));
+    QVERIFY(!QFile::exists(folder.file(QStringLiteral("Remembered.bak"))));
+}
+
+void TestResultsDesk::readOnlyFolderSaysWhatIsNotSaved()
+{
+    testing::TestFolder folder;
+    Program p(folder);
+    p.addAvailable({QStringLiteral("aa.com")});
+    testing::ReadOnlyFolder readOnly(folder.appFolder());
+    if (!readOnly.isValid())
+        QSKIP("this system cannot make a folder read-only for the test");
+    QSignalSpy said(p.window->statusBar(), &QStatusBar::messageChanged);
+    const auto told = [&said](const char *file) {
+        return std::any_of(said.begin(), said.end(), [file](const QList<QVariant> &message) {
+            return message.at(0).toString().contains(QLatin1String(file));
+        });
+    };
+    p.click(3, 0);
+    QTest::keyClick(p.list(3), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(told("Remembered.txt"));
+    p.addAvailable({QStringLiteral("bb.com")});
+    QVERIFY(told("SuperHighProfile.txt"));
+    // A name without a verdict is counted all the same.
+    p.window->resultClasses()->addUncheckedName(QStringLiteral("slow.com"));
+    QCOMPARE(p.window->findChild<QLabel *>(QStringLiteral("lblUnchecked"))->text(), QStringLiteral("Unchecked: 1"));
+    QVERIFY(told("Unchecked.txt"));
 }
 
 void TestResultsDesk::copyPutsEveryEntryWithCrLf()

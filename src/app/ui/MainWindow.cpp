@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -110,6 +111,9 @@ void MainWindow::buildEngine()
     // Names that got their verdict leave "Unchecked.txt" once no run reads it.
     connect(m_engine, &engine::QueryEngine::stopped, m_results, &results::ResultClasses::compactUnchecked);
     connect(m_results, &results::ResultClasses::uncheckedChanged, this, &MainWindow::showUncheckedCount);
+    connect(m_results, &results::ResultClasses::cannotSave, this, [this](const QString &path) {
+        statusBar()->showMessage(tr("Not saved: %1 cannot be written.").arg(QDir::toNativeSeparators(path)));
+    });
     showUncheckedCount(m_results->uncheckedCount());
 }
 
@@ -472,11 +476,15 @@ void MainWindow::loadRememberedList()
 
 void MainWindow::buildDeskController()
 {
-    results::DeskContext desk{m_context.links, m_context.selectedDomain, m_context.services,
+    results::DeskContext desk{m_context.links,
+                              m_context.selectedDomain,
+                              m_context.services,
                               m_context.folder.path(QStringLiteral("Remembered.txt")),
                               [this](const QString &domain) { openLookupWindow(domain); },
                               [this] { return m_context.history.isOpen(); }};
     m_deskController = new results::DeskController(*m_desk, *m_results, *m_models[4], desk, this);
+    connect(m_deskController, &results::DeskController::cannotSave, this,
+            [this](const QString &text) { statusBar()->showMessage(text); });
     for (int i = 0; i < 10; ++i) {
         connect(menuItem(QStringLiteral("mnuEditItem_") + QString::number(i)), &QAction::triggered, m_deskController,
                 [this, i] { m_deskController->runEditMenuItem(i); });

@@ -6,6 +6,7 @@
 #include "results/ui/ResultListView.h"
 #include "results/ui/ResultsDesk.h"
 
+#include <QDir>
 #include <QPushButton>
 
 namespace results {
@@ -282,15 +283,28 @@ void DeskController::visitWebsite()
     platform::openOrSay(m_context.services.shell, m_context.services.messages, registrarHome(m_context.links));
 }
 
-void DeskController::saveRememberedList()
+bool DeskController::saveRememberedList()
 {
-    // A file that cannot be written is passed over; the list on screen stays as it is.
-    m_remembered.save(m_saved);
+    const QString file = QDir::toNativeSeparators(m_remembered.path());
+    if (m_rememberedUnreadable) {
+        const QString text = tr("%1 could not be read at start, so it is not replaced: the saved list is not "
+                                "saved.")
+                                 .arg(file);
+        if (!std::exchange(m_refusalShown, true) && m_context.services.messages)
+            m_context.services.messages->show({tr("Saved Domains"), text, platform::MessageRequest::Icon::Warning});
+        emit cannotSave(text);
+        return false;
+    }
+    // The list on screen stays as it is; the status bar says that the file did not follow.
+    if (m_remembered.save(m_saved))
+        return true;
+    emit cannotSave(tr("The saved list could not be written to %1.").arg(file));
+    return false;
 }
 
 void DeskController::loadRememberedList()
 {
-    m_remembered.loadInto(m_saved);
+    m_remembered.loadInto(m_saved, &m_rememberedUnreadable);
 }
 
 } // namespace results

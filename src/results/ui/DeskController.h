@@ -68,8 +68,14 @@ public:
     bool undo();
     bool canUndo() const { return !m_undo.empty(); }
 
-    void saveRememberedList();
+    /// Writes the saved list to its file, unless the file could not be read at start: that file is the
+    /// only copy of the names in it, and is never replaced. False when nothing was written.
+    bool saveRememberedList();
     void loadRememberedList();
+
+signals:
+    /// A save failed or was refused; @p text says what was not saved.
+    void cannotSave(const QString &text);
 
 private:
     void connectList(int number);
@@ -100,6 +106,8 @@ private:
     DomainOpener m_opener;
     RememberedList m_remembered;
     int m_lastClickedList = 0;
+    bool m_rememberedUnreadable = false; ///< Remembered.txt was there at start but could not be read
+    bool m_refusalShown = false;
 };
 
 } // namespace results
