@@ -137,9 +137,9 @@ void MainWindowHistory::watchBrowseChecker(browse::BrowseChecker &checker)
 
 void MainWindowHistory::openWindow()
 {
-    // What waits for the writer is written first, so the window shows every check made so far.
-    m_context.history.waitForWrites();
     if (!m_window) {
+        // What waits for the writer is written first, so the window shows every check made so far.
+        m_context.history.waitForWrites();
         m_window = new results::HistoryWindow(m_context.history, tld::enabledExtensions(m_context.tlds.table()),
                                               m_context.services, &m_mainWindow);
         connect(m_window, &results::HistoryWindow::checkRequested, this, &MainWindowHistory::checkNames);

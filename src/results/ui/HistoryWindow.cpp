@@ -141,6 +141,8 @@ QLayout *HistoryWindow::buildActionRow()
 void HistoryWindow::applyFilter()
 {
     m_typing.stop();
+    // The checks of the last second are still on their way to the file: they are shown too.
+    m_store.waitForWrites();
     HistoryFilter filter;
     filter.text = m_text->text();
     filter.outcome = m_outcome->currentData().toInt();
