@@ -8,11 +8,15 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
+
 namespace results::history {
 
 namespace {
 
 const auto insertCheck = "INSERT INTO new_checks VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+
+std::atomic<bool> nativeAllowed{true};
 
 QVariant textOrNull(const QString &text)
 {
@@ -53,8 +57,15 @@ bool Writer::openDatabase()
     return m_open;
 }
 
+void Writer::allowNativeInsert(bool allowed)
+{
+    nativeAllowed = allowed;
+}
+
 void Writer::prepareNativeInsert()
 {
+    if (!nativeAllowed)
+        return;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)

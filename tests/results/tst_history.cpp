@@ -3,6 +3,7 @@
 #include "results/HistorySchema.h"
 #include "results/HistoryScreen.h"
 #include "results/HistoryStore.h"
+#include "results/HistoryWriter.h"
 #include "tld/TldRecord.h"
 
 #include <QBuffer>
@@ -93,6 +94,7 @@ QStringList shownNames(const results::HistoryModel &model)
 class TestHistory : public QObject {
     Q_OBJECT
 private slots:
+    void recordsEveryOutcomeOfARun_data();
     void recordsEveryOutcomeOfARun();
     void olderLayoutIsBroughtUpToDate();
     void fileThatIsNoHistoryIsLeftAsItIs_data();
@@ -104,8 +106,18 @@ private slots:
     void csvExportQuotesEveryField();
 };
 
+void TestHistory::recordsEveryOutcomeOfARun_data()
+{
+    QTest::addColumn<bool>("native");
+    QTest::newRow("through the connection's handle") << true;
+    QTest::newRow("through QSqlQuery") << false;
+}
+
 void TestHistory::recordsEveryOutcomeOfARun()
 {
+    QFETCH(bool, native);
+    results::history::Writer::allowNativeInsert(native);
+    const auto restore = qScopeGuard([] { results::history::Writer::allowNativeInsert(true); });
     testing::TestFolder folder;
     HistoryStore store(folder.file(QStringLiteral("History.sqlite")));
     QVERIFY2(store.open(), qPrintable(store.error()));
