@@ -2,6 +2,7 @@
 
 #include "platform/TextCodec.h"
 #include "results/CsvText.h"
+#include "results/HistoryNative.h"
 #include "results/HistoryStore.h"
 #include "results/OutcomeWords.h"
 
@@ -116,15 +117,8 @@ void HistoryModel::reload()
     m_pageOrder.clear();
     if (m_store.isOpen()) {
         const HistoryQuery query(m_filter, m_sortColumn, m_descending);
-        QSqlQuery ids(m_store.database());
-        ids.setForwardOnly(true);
-        ids.prepare(query.idsInOrder());
-        for (const QVariant &value : query.values())
-            ids.addBindValue(value);
-        if (ids.exec()) {
-            while (ids.next())
-                m_ids.push_back(ids.value(0).toLongLong());
-        }
+        if (!history::collectIds(m_store.database(), query.idsInOrder(), query.values(), m_ids))
+            m_ids.clear();
     }
     endResetModel();
 }

@@ -1,22 +1,19 @@
 #include "results/HistoryWriter.h"
 
+#include "results/HistoryNative.h"
+
 #include <QCoreApplication>
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <sqlite3.h>
-
-#include <atomic>
 
 namespace results::history {
 
 namespace {
 
 const auto insertCheck = "INSERT INTO new_checks VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
-
-std::atomic<bool> nativeAllowed{true};
 
 QVariant textOrNull(const QString &text)
 {
@@ -57,26 +54,10 @@ bool Writer::openDatabase()
     return m_open;
 }
 
-void Writer::allowNativeInsert(bool allowed)
-{
-    nativeAllowed = allowed;
-}
-
 void Writer::prepareNativeInsert()
 {
-    if (!nativeAllowed)
-        return;
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return;
-    // Another build of SQLite inside the driver would not understand our calls.
-    QSqlQuery library(db);
-    if (!library.exec(QStringLiteral("SELECT sqlite_source_id()")) || !library.next() ||
-        library.value(0).toString() != QLatin1String(sqlite3_sourceid()))
-        return;
-    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
-    if (sqlite3_prepare_v2(connection, insertCheck, -1, &m_native, nullptr) != SQLITE_OK)
+    sqlite3 *connection = nativeConnection(QSqlDatabase::database(m_connection, false));
+    if (connection && sqlite3_prepare_v2(connection, insertCheck, -1, &m_native, nullptr) != SQLITE_OK)
         m_native = nullptr;
 }
 

@@ -20,8 +20,8 @@ namespace results::history {
  * with the next one.
  *
  * Checks go in through the handle of the SQLite connection that Qt SQL opened: binding a value through
- * QSqlQuery costs more than the whole insert, and a long run records hundreds of thousands. When the
- * driver does not use the SQLite library the program links, QSqlQuery does the work instead.
+ * QSqlQuery costs more than the whole insert, and a long run records hundreds of thousands (see
+ * nativeConnection()); QSqlQuery does the work where that handle cannot be used.
  */
 class Writer : public QObject {
     Q_OBJECT
@@ -30,8 +30,6 @@ public:
     static constexpr std::size_t mostWaiting = 200'000;
 
     Writer(QString path, QString connectionName);
-    /// Off: checks go in through QSqlQuery even where the handle could be used (tests take both paths).
-    static void allowNativeInsert(bool allowed);
     ~Writer() override;
 
     void write(Batch batch);

@@ -1,9 +1,9 @@
 #include "TestFolder.h"
 #include "results/HistoryModel.h"
+#include "results/HistoryNative.h"
 #include "results/HistorySchema.h"
 #include "results/HistoryScreen.h"
 #include "results/HistoryStore.h"
-#include "results/HistoryWriter.h"
 #include "tld/TldRecord.h"
 
 #include <QBuffer>
@@ -116,8 +116,8 @@ void TestHistory::recordsEveryOutcomeOfARun_data()
 void TestHistory::recordsEveryOutcomeOfARun()
 {
     QFETCH(bool, native);
-    results::history::Writer::allowNativeInsert(native);
-    const auto restore = qScopeGuard([] { results::history::Writer::allowNativeInsert(true); });
+    results::history::allowNative(native);
+    const auto restore = qScopeGuard([] { results::history::allowNative(true); });
     testing::TestFolder folder;
     HistoryStore store(folder.file(QStringLiteral("History.sqlite")));
     QVERIFY2(store.open(), qPrintable(store.error()));
@@ -279,24 +279,30 @@ void TestHistory::listFiltersAndSorts_data()
     QTest::addColumn<results::HistoryFilter>("filter");
     QTest::addColumn<int>("sortColumn");
     QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("native");
     const QDate day = dayOne.toLocalTime().date();
     const int byDomain = int(results::HistoryColumn::Domain);
     QTest::newRow("all") << results::HistoryFilter{} << byDomain
-                         << QStringList{QStringLiteral("a.com"), QStringLiteral("b.net"), QStringLiteral("c.com")};
+                         << QStringList{QStringLiteral("a.com"), QStringLiteral("b.net"), QStringLiteral("c.com")}
+                         << true;
     QTest::newRow("text, any case") << results::HistoryFilter{QStringLiteral(" B.")} << byDomain
-                                    << QStringList{QStringLiteral("b.net")};
+                                    << QStringList{QStringLiteral("b.net")} << true;
     QTest::newRow("last outcome") << results::HistoryFilter{{}, int(Kind::Registered)} << byDomain
-                                  << QStringList{QStringLiteral("a.com"), QStringLiteral("b.net")};
+                                  << QStringList{QStringLiteral("a.com"), QStringLiteral("b.net")} << true;
     QTest::newRow("tld") << results::HistoryFilter{{}, -1, QStringLiteral(".com")} << byDomain
-                         << QStringList{QStringLiteral("a.com"), QStringLiteral("c.com")};
+                         << QStringList{QStringLiteral("a.com"), QStringLiteral("c.com")} << true;
+    QTest::newRow("all, through QSqlQuery")
+        << results::HistoryFilter{} << byDomain
+        << QStringList{QStringLiteral("a.com"), QStringLiteral("b.net"), QStringLiteral("c.com")} << false;
     QTest::newRow("days") << results::HistoryFilter{{}, -1, {}, day, day.addDays(2)} << byDomain
-                          << QStringList{QStringLiteral("b.net"), QStringLiteral("c.com")};
+                          << QStringList{QStringLiteral("b.net"), QStringLiteral("c.com")} << true;
     QTest::newRow("last checked, newest first")
         << results::HistoryFilter{} << -int(results::HistoryColumn::LastChecked)
-        << QStringList{QStringLiteral("a.com"), QStringLiteral("c.com"), QStringLiteral("b.net")};
+        << QStringList{QStringLiteral("a.com"), QStringLiteral("c.com"), QStringLiteral("b.net")} << true;
     QTest::newRow("checks, most first") << results::HistoryFilter{} << -int(results::HistoryColumn::Checks)
                                         << QStringList{QStringLiteral("a.com"), QStringLiteral("c.com"),
-                                                       QStringLiteral("b.net")};
+                                                       QStringLiteral("b.net")}
+                                        << true;
 }
 
 void TestHistory::listFiltersAndSorts()
@@ -304,6 +310,9 @@ void TestHistory::listFiltersAndSorts()
     QFETCH(results::HistoryFilter, filter);
     QFETCH(int, sortColumn);
     QFETCH(QStringList, names);
+    QFETCH(bool, native);
+    results::history::allowNative(native);
+    const auto restore = qScopeGuard([] { results::history::allowNative(true); });
     testing::TestFolder folder;
     HistoryStore store(folder.file(QStringLiteral("History.sqlite")));
     QVERIFY(store.open());
