@@ -54,9 +54,23 @@ HistoryWindow::HistoryWindow(HistoryStore &store, const QStringList &tlds, platf
     // Sizes are never measured from the rows: that would read every page of a million domains.
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_table->setWordWrap(false);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setColumnWidth(int(HistoryColumn::Domain), 220);
+    // Each column as wide as its usual text.
+    const char *const usual[historyColumnCount] = {"quarrylane-example.com",
+                                                   "likely-available",
+                                                   "Registered",
+                                                   "2026-12-31 23:59",
+                                                   "Checks",
+                                                   "main window: Full Word List",
+                                                   "list entry",
+                                                   "registry",
+                                                   "whois.example-registry.net:43",
+                                                   "No match for"};
+    for (int column = 0; column < historyColumnCount; ++column)
+        m_table->setColumnWidth(column, fontMetrics().horizontalAdvance(QLatin1String(usual[column])) + 16);
     m_table->horizontalHeader()->setSortIndicator(int(HistoryColumn::Domain), Qt::AscendingOrder);
     m_table->setSortingEnabled(true);
     m_table->setAccessibleName(tr("Checked domains"));
@@ -72,7 +86,7 @@ HistoryWindow::HistoryWindow(HistoryStore &store, const QStringList &tlds, platf
     auto *refresh = new QShortcut(QKeySequence::Refresh, this);
     connect(refresh, &QShortcut::activated, this, &HistoryWindow::applyFilter);
     showCount();
-    resize(1000, 600);
+    resize(1200, 640);
 }
 
 QLayout *HistoryWindow::buildFilterRow(const QStringList &tlds)
