@@ -120,6 +120,9 @@ void CheckRun::watchHistory()
         });
     }
     if (m_options.history) {
+        connect(m_history.get(), &results::HistoryStore::writeFailed, this, [this](const QString &reason) {
+            note(QStringLiteral("the history %1 could not be written: %2").arg(m_history->path(), reason));
+        });
         const int run = m_history->startRun(results::Runner::CommandLine, sourceText());
         connect(m_engine.get(), &engine::QueryEngine::outcome, this,
                 [this, run](const lookup::QueryOutcome &outcome) { m_history->record(outcome, run); });
