@@ -360,6 +360,10 @@ void TestCheckProgram::badUsage_data()
                                       << QByteArray("is not a folder");
     QTest::newRow("bad position file") << QStringList{QStringLiteral("--resume"), QStringLiteral("TLDs.txt")}
                                        << QByteArray("holds no position");
+    QTest::newRow("bad days") << QStringList{QStringLiteral("--skip-checked-within"), QStringLiteral("soon")}
+                              << QByteArray("--skip-checked-within needs a whole number of days");
+    QTest::newRow("history that is no history")
+        << QStringList{QStringLiteral("--history"), QStringLiteral("TLDs.txt")} << QByteArray("cannot be used");
 }
 
 void TestCheckProgram::badUsage()
