@@ -33,7 +33,7 @@ std::optional<lookup::QueryOutcome> HistoryScreen::operator()(const QString &dom
     }
     QSqlQuery &query = *m_lastVerdict;
     query.bindValue(0, HistoryStore::domainKey(domain));
-    query.bindValue(1, m_store.now().toSecsSinceEpoch() - qint64(m_days) * 24 * 60 * 60);
+    query.bindValue(1, m_store.now() - qint64(m_days) * 24 * 60 * 60);
     if (!query.exec() || !query.next())
         return std::nullopt;
     lookup::QueryOutcome recorded{Kind(query.value(0).toInt()), domain};

@@ -95,7 +95,7 @@ int HistoryStore::startRun(Runner runner, const QString &source)
 {
     const int run = ++m_runs;
     // Written with its first check: a run that checked nothing leaves no trace.
-    m_runStarts.insert(run, {run, runner, m_clock().toSecsSinceEpoch(), source});
+    m_runStarts.insert(run, {run, runner, now(), source});
     return run;
 }
 
@@ -112,10 +112,17 @@ void HistoryStore::record(const lookup::QueryOutcome &outcome, int run)
     row.outcome = int(outcome.kind);
     row.listNumber = resultListFor(outcome);
     row.source = int(outcome.source);
-    row.server = serverText(outcome);
+    // A run asks a few servers thousands of times: their text is made once.
+    if (outcome.server != m_lastHost || outcome.port != m_lastPort ||
+        outcome.source != lookup::QueryOutcome::Source::Registry) {
+        m_lastHost = outcome.server;
+        m_lastPort = outcome.source == lookup::QueryOutcome::Source::Registry ? outcome.port : -1;
+        m_lastServer = serverText(outcome);
+    }
+    row.server = m_lastServer;
     row.httpStatus = outcome.httpStatus;
     row.phrase = outcome.successWord;
-    row.time = m_clock().toSecsSinceEpoch();
+    row.time = now();
     row.run = run;
     if (const auto start = m_runStarts.constFind(run); start != m_runStarts.constEnd()) {
         m_waiting.runs.push_back(*start);

@@ -45,7 +45,8 @@ public:
 
     /// Clock for the times of checks and runs (tests set a fixed one).
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
-    QDateTime now() const { return m_clock(); }
+    /// Seconds since 1970, UTC.
+    qint64 now() const { return m_clock ? m_clock().toSecsSinceEpoch() : QDateTime::currentSecsSinceEpoch(); }
 
     /// A run of @p runner begins; returns the number its outcomes are recorded under.
     int startRun(Runner runner, const QString &source);
@@ -82,7 +83,10 @@ private:
     QTimer m_handOver;
     QThread m_thread;
     history::Writer *m_writer = nullptr;
-    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
+    std::function<QDateTime()> m_clock; ///< none: the system's, read without a time zone
+    QString m_lastServer;               ///< the server text of the last check, made once per server and port
+    QString m_lastHost;
+    int m_lastPort = -1;
 };
 
 } // namespace results
