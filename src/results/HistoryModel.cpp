@@ -166,7 +166,7 @@ std::vector<HistoryModel::Row> HistoryModel::readPage(int page) const
         row.phrase = query.value(11).toString();
         row.runner = query.value(12).toInt();
         row.runSource = query.value(13).toString();
-        byId.insert(query.value(0).toLongLong(), std::move(row));
+        byId.emplace(query.value(0).toLongLong(), std::move(row));
     }
     std::vector<Row> rows;
     rows.reserve(last - first);
