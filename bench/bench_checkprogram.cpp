@@ -1,7 +1,13 @@
 // quarrytide-check against a loopback WHOIS server that answers at once, at throttle 0: names per second
-// and the program's peak memory for 1,000 and 10,000 names, next to the Debian whois client run once per
-// name against the same server. Then the same names against a loopback RDAP server (plain HTTP, the
-// connection kept open) in the same run. The servers listen on 127.0.0.1 only.
+// and the program's peak memory for 1,000 and 10,000 names, next to a plain blocking-socket loop in one
+// Python process (bench/whois_loop.py) and the Debian whois client run once per name against the same
+// server. Then the same names against a loopback RDAP server (plain HTTP, the connection kept open) in the
+// same run. The servers listen on 127.0.0.1 only.
+//
+//   bench_checkprogram [NAMES [WHOIS_NAMES]]
+//
+// QUARRYTIDE_BASELINE_CHECK names another quarrytide-check (say a release build of an earlier commit) to
+// measure in the same run; WHOIS_NAMES 0 leaves out the whois client.
 #include "HttpFixtureServer.h"
 #include "WhoisFixtureServer.h"
 
@@ -181,30 +187,31 @@ int main(int argc, char **argv)
     rdapTable.close();
     const QString program = QStringLiteral(QUARRYTIDE_CHECK_PROGRAM);
 
-    auto check = [&](int count, bool profileFiles, bool rdap = false) {
+    const QString baseline = qEnvironmentVariable("QUARRYTIDE_BASELINE_CHECK");
+    auto check = [&](int count, bool profileFiles, bool rdap = false, const QString &which = QString()) {
         const QString list = writeNames(QDir(dir.path()), count);
-        const QString output = dir.filePath(QStringLiteral("out%1%2%3.txt").arg(count).arg(profileFiles).arg(rdap));
-        QStringList arguments = {program,
-                                 QStringLiteral("--data-dir"),
-                                 rdap ? rdapDir : dir.path(),
-                                 QStringLiteral("--throttle"),
-                                 QStringLiteral("0"),
-                                 QStringLiteral("--quiet"),
-                                 QStringLiteral("--no-dns")}; // every name goes to the server under test
+        const QString output =
+            dir.filePath(QStringLiteral("out%1%2%3%4.txt").arg(count).arg(profileFiles).arg(rdap).arg(which.isEmpty()));
+        QStringList arguments = {
+            which.isEmpty() ? program : which, QStringLiteral("--data-dir"), rdap ? rdapDir : dir.path(),
+            QStringLiteral("--throttle"),      QStringLiteral("0"),          QStringLiteral("--quiet"),
+            QStringLiteral("--no-dns")}; // every name goes to the server under test
         if (profileFiles)
             arguments.append(QStringLiteral("--profile-files"));
         arguments.append(list);
         const Spawned run = spawnAndWait(arguments, output, configHome, true);
         const int lines = countLines(output);
-        out << "quarrytide-check" << (rdap ? " over RDAP" : " over WHOIS") << (profileFiles ? " --profile-files" : "")
-            << ": " << count << " names in " << run.seconds << " s = " << count / run.seconds << " names/s, max RSS "
-            << run.maxRssKb << " kB, CPU " << run.cpuSeconds << " s (" << 1e6 * run.cpuSeconds / count << " us/name)"
+        out << (which.isEmpty() ? "quarrytide-check" : "baseline quarrytide-check")
+            << (rdap ? " over RDAP" : " over WHOIS") << (profileFiles ? " --profile-files" : "") << ": " << count
+            << " names in " << run.seconds << " s = " << count / run.seconds << " names/s, max RSS " << run.maxRssKb
+            << " kB, CPU " << run.cpuSeconds << " s (" << 1e6 * run.cpuSeconds / count << " us/name)"
             << (run.ok && lines == count ? "" : "  [INCOMPLETE RUN]") << "\n";
         out.flush();
         return run;
     };
     check(1000, false);
     const Spawned many = check(names, false);
+    const Spawned before = baseline.isEmpty() ? Spawned{} : check(names, false, false, baseline);
     check(names, true);
     check(1000, false, true);
     const Spawned manyRdap = check(names, false, true);
@@ -216,23 +223,49 @@ int main(int argc, char **argv)
         << (names / manyRdap.seconds) / (names / many.seconds) << " times the rate over WHOIS\n";
     out.flush();
 
-    const QString whoisOutput = dir.filePath(QStringLiteral("whois.txt"));
-    QElapsedTimer wall;
-    wall.start();
-    int failures = 0;
-    for (int i = 1; i <= whoisNames; ++i) {
-        const QString name = QStringLiteral("candidate%1.com").arg(i);
-        const Spawned one = spawnAndWait({QStringLiteral("/usr/bin/whois"), QStringLiteral("-h"),
-                                          QStringLiteral("127.0.0.1"), QStringLiteral("-p"), port, name},
-                                         whoisOutput, configHome);
-        failures += one.ok ? 0 : 1;
+    // The yardstick: a blocking socket per name in one Python process, against the same server.
+    const QString loopOutput = dir.filePath(QStringLiteral("loop.txt"));
+    const Spawned loop =
+        spawnAndWait({QStringLiteral("/usr/bin/env"), QStringLiteral("python3"), QStringLiteral(QUARRYTIDE_WHOIS_LOOP),
+                      QStringLiteral("127.0.0.1"), port, QString::number(names)},
+                     loopOutput, configHome);
+    QFile loopFile(loopOutput);
+    const QList<QByteArray> loopFigures =
+        loopFile.open(QIODevice::ReadOnly) ? loopFile.readAll().trimmed().split(' ') : QList<QByteArray>();
+    const double loopSeconds = loopFigures.value(1).toDouble();
+    const double loopCpu = loopFigures.value(2).toDouble();
+    if (loop.ok && loopSeconds > 0) {
+        out << "python blocking loop: " << names << " names in " << loopSeconds << " s = " << names / loopSeconds
+            << " names/s, CPU " << 1e3 * loopCpu / names << " ms/name\n";
+        out << "ratio: quarrytide-check is " << loopSeconds / many.seconds << " times the python loop's rate, "
+            << 1e3 * many.cpuSeconds / names << " vs " << 1e3 * loopCpu / names << " CPU ms per name\n";
+        if (before.ok)
+            out << "ratio: the baseline quarrytide-check is " << loopSeconds / before.seconds
+                << " times the python loop's rate, " << 1e3 * before.cpuSeconds / names << " CPU ms per name\n";
+    } else {
+        out << "python blocking loop: did not run\n";
     }
-    const double whoisSeconds = double(wall.nsecsElapsed()) / 1e9;
-    const double whoisRate = whoisNames / whoisSeconds;
-    out << "whois once per name: " << whoisNames << " names in " << whoisSeconds << " s = " << whoisRate << " names/s"
-        << (failures ? "  [SOME CALLS FAILED]" : "") << "\n";
-    out << "ratio: quarrytide-check is " << (names / many.seconds) / whoisRate << " times the whois loop's rate\n";
     out.flush();
+
+    if (whoisNames > 0) {
+        const QString whoisOutput = dir.filePath(QStringLiteral("whois.txt"));
+        QElapsedTimer wall;
+        wall.start();
+        int failures = 0;
+        for (int i = 1; i <= whoisNames; ++i) {
+            const QString name = QStringLiteral("candidate%1.com").arg(i);
+            const Spawned one = spawnAndWait({QStringLiteral("/usr/bin/whois"), QStringLiteral("-h"),
+                                              QStringLiteral("127.0.0.1"), QStringLiteral("-p"), port, name},
+                                             whoisOutput, configHome);
+            failures += one.ok ? 0 : 1;
+        }
+        const double whoisSeconds = double(wall.nsecsElapsed()) / 1e9;
+        const double whoisRate = whoisNames / whoisSeconds;
+        out << "whois once per name: " << whoisNames << " names in " << whoisSeconds << " s = " << whoisRate
+            << " names/s" << (failures ? "  [SOME CALLS FAILED]" : "") << "\n";
+        out << "ratio: quarrytide-check is " << (names / many.seconds) / whoisRate << " times the whois loop's rate\n";
+        out.flush();
+    }
 
     QMetaObject::invokeMethod(
         &inServerThread,

@@ -22,7 +22,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(QUARRYTIDE_DEB_RUNTIME_DEPENDS
-    "libqt6webenginewidgets6 (>= 6.4), libqt6webenginecore6-bin (>= 6.4), qt6-qpa-plugins (>= 6.4), libqt6sql6-sqlite (>= 6.4), libc-ares2 (>= 1.18)")
+    "libqt6webenginewidgets6 (>= 6.4), libqt6webenginecore6-bin (>= 6.4), qt6-qpa-plugins (>= 6.4), libqt6sql6-sqlite (>= 6.4), libc-ares2 (>= 1.18), libpsl5, publicsuffix")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 find_program(QUARRYTIDE_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(QUARRYTIDE_DPKG_SHLIBDEPS)

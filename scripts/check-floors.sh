@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Fails when an #include or a library link runs from a lower floor to a higher one.
 #
-# Floors, lowest first: the widget-free cores platform < tld < lookup < sources < results < engine <
-# browse < cli < app, then the windows (<folder>/ui) in the same order above every core. A file may use
-# its own floor and the floors below it; a core never uses a window.
+# Floors, lowest first: the widget-free cores platform < tld < lookup < zones < sources < results <
+# engine < browse < cli < app, then the windows (<folder>/ui) in the same order above every core. A file
+# may use its own floor and the floors below it; a core never uses a window.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root/src"
 
-folders=(platform tld lookup sources results engine browse cli app)
+folders=(platform tld lookup zones sources results engine browse cli app)
 declare -A floor
 for i in "${!folders[@]}"; do
     floor[${folders[$i]}]=$i

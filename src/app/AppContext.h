@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/PartnerLinks.h"
-#include "engine/ThrottleGate.h"
 #include "platform/AppFolder.h"
 #include "platform/DesktopServices.h"
 #include "platform/SettingsStore.h"
@@ -12,8 +11,8 @@ namespace app {
 
 /**
  * What lives from start-up to shutdown and is shared by every window: the application folder, the
- * settings store, the TLD table with its proxy switch and default extension, the shared pause, the
- * partner-link configuration, the domain double-clicked last, the check history, and the desktop services.
+ * settings store, the TLD table with its proxy switch and default extension, the pause before a run's first question,
+ * the partner-link configuration, the domain double-clicked last, the check history, and the desktop services.
  */
 class AppContext {
 public:
@@ -24,7 +23,8 @@ public:
     platform::AppFolder folder;
     platform::SettingsStore settings;
     tld::TldRegistry tlds;
-    engine::ThrottleGate throttle;
+    /// The "Throttle" setting: ticks of the throttle timer before the first question of a run.
+    int startPauseTicks = 0;
     app::PartnerLinks links;
     platform::Services services;
     QString selectedDomain;

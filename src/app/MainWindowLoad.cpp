@@ -5,8 +5,10 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileHelpers.h"
 #include "results/PurchaseLinks.h"
+#include "tld/CurrentTlds.h"
 #include "tld/DefaultTlds.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -89,10 +91,13 @@ QString unreadableFilesText(const QStringList &files)
 
 QString firstUseText()
 {
-    return QStringLiteral("Since this is your first time using this program you should visit the Setup area to "
-                          "enable any Top Level Domains (TLDs) that you want to work with.\r\n\r\n"
-                          "By default, only .COM and .NET domains are enabled, but you can configure this program "
-                          "to work with any TLD.");
+    const QString popular = QLatin1Char('.') + tld::popularTlds().join(QStringLiteral(", .")).toUpper();
+    return QCoreApplication::translate("app::MainWindowLoad",
+                                       "Since this is your first time using this program you should visit the Setup "
+                                       "area to enable any Top Level Domains (TLDs) that you want to work with.\r\n"
+                                       "\r\nBy default, .COM, .NET and the popular TLDs %1 are enabled, but you can "
+                                       "configure this program to work with any TLD.")
+        .arg(popular);
 }
 
 void openHelp(AppContext &context, bool userAsked)
@@ -115,7 +120,7 @@ static void readThrottle(AppContext &context)
 {
     int throttle = 0;
     platform::readInt(context.settings.product(QStringLiteral("Throttle"), QStringLiteral("25")), throttle);
-    context.throttle.setCurrentThrottle(throttle);
+    context.startPauseTicks = throttle;
 }
 
 static void showHelpOnFirstStart(AppContext &context, LoadHost &host)
@@ -154,6 +159,43 @@ static void openHistory(AppContext &context, QStringList &unreadable)
                           context.history.error());
 }
 
+// Tables written by earlier versions lack the TLDs most hunted today. They are offered once; the user's
+// table is never changed unasked.
+static void offerPopularTlds(AppContext &context, LoadHost &host)
+{
+    const QString asked = QStringLiteral("PopularTLDsOffered");
+    if (!context.settings.product(asked, QString()).isEmpty() || !context.services.messages)
+        return;
+    QStringList lines;
+    if (!context.tlds.file().exists() || !context.tlds.file().readLines(lines))
+        return;
+    context.settings.saveProduct(asked, QStringLiteral("1"));
+    const QStringList rows = tld::missingPopularRows(lines);
+    if (rows.isEmpty())
+        return;
+    QStringList names;
+    for (const QString &row : rows)
+        names.append(row.section(QLatin1Char('|'), 0, 0));
+    const platform::MessageRequest question{
+        context.links.productName,
+        QCoreApplication::translate("app::MainWindowLoad",
+                                    "Your TLD table has no rows for these popular TLDs: %1.\r\n\r\nAdd them as "
+                                    "enabled rows at the end of the table? The rows you have stay as they are.")
+            .arg(names.join(QStringLiteral(", "))),
+        platform::MessageRequest::Icon::Question, platform::MessageRequest::Buttons::OkCancel};
+    if (context.services.messages->show(question) != platform::MessageAnswer::Ok)
+        return;
+    if (!context.tlds.file().saveLines(lines + rows)) {
+        context.services.messages->inform(
+            QCoreApplication::translate("app::MainWindowLoad", "The TLD table %1 could not be written; it was not "
+                                                               "changed.")
+                .arg(QDir::toNativeSeparators(context.tlds.file().path())));
+        return;
+    }
+    context.tlds.loadTldTable();
+    host.loadTLDs();
+}
+
 void runMainWindowLoad(AppContext &context, LoadHost &host)
 {
     // Looked at before anything is created, so that what could not be read is named once, at the end.
@@ -174,8 +216,12 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
     host.loadRememberedList();
     host.maximize();
     createMissingFolders(context);
+    const bool hadTable = context.tlds.file().exists();
     context.tlds.file().writeDefaultTlds(false);
     context.tlds.loadTldTable();
+    // The chooser was filled before the table existed: a new table's enabled TLDs are offered at once.
+    if (!hadTable && context.tlds.file().exists())
+        host.loadTLDs();
     // A folder that cannot be written holds no table, and a table that cannot be read, or holds no row that
     // can, serves nothing: the built-in rows serve from memory and the file stays as it is.
     if (context.tlds.table().isEmpty()) {
@@ -187,6 +233,10 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
     }
     openHistory(context, unreadable);
     showFirstUseMessage(context);
+    if (hadTable && unreadable.isEmpty())
+        offerPopularTlds(context, host);
+    else if (!hadTable)
+        context.settings.saveProduct(QStringLiteral("PopularTLDsOffered"), QStringLiteral("1"));
     if (!unreadable.isEmpty() && context.services.messages)
         context.services.messages->show(
             {context.links.productName, unreadableFilesText(unreadable), platform::MessageRequest::Icon::Warning});

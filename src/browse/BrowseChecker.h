@@ -1,16 +1,15 @@
 #pragma once
 
-#include "lookup/RegistryLookup.h"
+#include "engine/DnsStage.h"
+#include "engine/LookupScheduler.h"
+#include "lookup/QueryOutcome.h"
 #include "sources/ListFile.h"
 
-#include <QByteArray>
 #include <QObject>
 #include <QTimer>
 
-#include <memory>
-
-namespace engine {
-class ThrottleGate;
+namespace lookup {
+class DnsCheck;
 }
 namespace results {
 class ResultClasses;
@@ -22,24 +21,27 @@ class TldRegistry;
 namespace browse {
 
 /**
- * Checks the names queued by the page scans, one at a time over the window's own connection: a tick
- * of the queue timer takes the next queued name, the answer is judged when the server closes, and a
- * pause shared with the main window's engine follows every answer. Names that end without a verdict
- * join the unchecked names.
+ * Checks the names queued by the page scans, one at a time, on a lookup scheduler of its own (one
+ * connection, its own time limit): a tick of the queue timer, or a scanned page, takes the next queued
+ * name; DNS is asked first where the main run asks it; the scheduler keeps each server's pace and rests.
+ * Free and taken names go to the result classes; names that end without a verdict join the unchecked names.
  */
 class BrowseChecker : public QObject {
     Q_OBJECT
 public:
-    enum class State { Idle, Checking, Pausing };
+    enum class State { Idle, Checking };
 
-    BrowseChecker(tld::TldRegistry &tlds, engine::ThrottleGate &throttle, results::ResultClasses &results,
-                  QString queuePath, QObject *parent = nullptr);
+    BrowseChecker(tld::TldRegistry &tlds, results::ResultClasses &results, QString queuePath,
+                  QObject *parent = nullptr);
     ~BrowseChecker() override;
 
     /// Starts the queue timer.
     void start();
     /// Takes the next queued name, if any, and starts its check.
     void checkNextQueued();
+    /// Asks DNS about each name first (null: never).
+    void setDnsCheck(lookup::DnsCheck *dns) { m_dns.setCheck(dns); }
+    engine::LookupScheduler &scheduler() { return m_scheduler; }
 
     /// @p count more names were queued.
     void addQueued(int count) { m_foundTotal += count; }
@@ -51,35 +53,35 @@ public:
     State state() const { return m_state; }
 
 signals:
-    void panelChanged(int number, const QString &text);
-    void unregistered(const QString &domain);
-    void registered(const QString &domain);
-    void blocked(const QString &host, const QString &text);
-    /// A check ended, whatever its end (the check history records it).
+    /// The check of @p domain began.
+    void checking(const QString &domain);
+    /// A checked name's outcome, once it is in the result classes.
     void outcome(const lookup::QueryOutcome &outcome);
+    /// Every queued name is checked: @p checked names are in the lists; @p pageHadNames when the page did.
+    void queueDone(int checked, bool pageHadNames);
+    void troubled(const QString &host, engine::Trouble trouble);
+    void serverChanged(const engine::ServerState &state);
 
 private:
     /// Starts the check of @p name; false when the name is skipped.
     bool startDomainCheck(const QString &name);
-    void onLookupEnd(const lookup::QueryOutcome &outcome);
-    void abandonCheck(const QString &reason);
-    void record(bool available);
-    /// The name ended without a verdict: it waits with the unchecked names.
-    void keepUnchecked();
+    void ask(const tld::TldRecord &row);
+    void finish(lookup::QueryOutcome result);
+    bool record(const lookup::QueryOutcome &result);
 
     tld::TldRegistry &m_tlds;
-    engine::ThrottleGate &m_throttle;
     results::ResultClasses &m_results;
     sources::ListFile m_queue;
+    engine::LookupScheduler m_scheduler;
+    engine::DnsStage m_dns;
     QTimer m_timer1;
-    std::unique_ptr<lookup::RegistryLookup> m_lookup;
     State m_state = State::Idle;
+    engine::LookupScheduler::Ticket m_ticket = 0;
     int m_nextIndex = 0;
     int m_foundTotal = 0;
     int m_pageFoundCount = 0;
+    QString m_entry;
     QString m_currentDomain;
-    QString m_currentEntry; ///< the queued text the domain was cleaned from
-    QString m_server;
 };
 
 } // namespace browse

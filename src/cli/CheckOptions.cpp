@@ -111,6 +111,10 @@ std::optional<QString> setValue(CheckOptions &options, const QString &name, cons
                        .arg(maxSkipDays) +
                    quoted(value);
         options.skipCheckedDays = days;
+    } else if (name == QLatin1String("--import-zone")) {
+        if (value.isEmpty())
+            return QStringLiteral("--import-zone needs a zone file");
+        options.importZone = value;
     } else if (name == QLatin1String("--tries")) {
         bool ok = false;
         const int tries = value.toInt(&ok);
@@ -125,11 +129,17 @@ std::optional<QString> setValue(CheckOptions &options, const QString &name, cons
 
 ParsedCommandLine parseCommandLine(const QStringList &arguments)
 {
-    static const QStringList withValue = {QStringLiteral("--data-dir"), QStringLiteral("--tld"),
-                                          QStringLiteral("--proxy"),    QStringLiteral("--throttle"),
-                                          QStringLiteral("--resume"),   QStringLiteral("--timeout"),
-                                          QStringLiteral("--tries"),    QStringLiteral("--dns-server"),
-                                          QStringLiteral("--history"),  QStringLiteral("--skip-checked-within")};
+    static const QStringList withValue = {QStringLiteral("--data-dir"),
+                                          QStringLiteral("--tld"),
+                                          QStringLiteral("--proxy"),
+                                          QStringLiteral("--throttle"),
+                                          QStringLiteral("--resume"),
+                                          QStringLiteral("--timeout"),
+                                          QStringLiteral("--tries"),
+                                          QStringLiteral("--dns-server"),
+                                          QStringLiteral("--import-zone"),
+                                          QStringLiteral("--history"),
+                                          QStringLiteral("--skip-checked-within")};
     static const QStringList flags = {QStringLiteral("--json"),          QStringLiteral("--quiet"),
                                       QStringLiteral("--profile-files"), QStringLiteral("--no-dns"),
                                       QStringLiteral("--help"),          QStringLiteral("-h"),
@@ -180,6 +190,12 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         if (const std::optional<QString> error = setValue(parsed.options, name, value))
             return fail(*error);
     }
+    if (!parsed.options.importZone.isEmpty() && parsed.action == ParsedCommandLine::Action::Run) {
+        if (!parsed.options.inputs.isEmpty())
+            return fail(QStringLiteral("--import-zone checks no names: leave out the list files"));
+        if (parsed.options.tlds.size() > 1)
+            return fail(QStringLiteral("--import-zone takes one --tld, the zone the file must be of"));
+    }
     return parsed;
 }
 
@@ -213,13 +229,17 @@ QString usageText()
         "  --skip-checked-within DAYS  do not ask about a name whose last verdict in the history is\n"
         "                      at most DAYS days old: it takes that verdict, and the server column\n"
         "                      says \"(from history, DATE)\" (0: ask about every name, the default)\n"
+        "  --import-zone FILE  index the zone file FILE (plain or gzip, as the zone data service delivers\n"
+        "                      it) for zone screening, and check nothing; with --tld the file must be the\n"
+        "                      zone of that TLD\n"
         "  --json              print one JSON object per line\n"
         "  --quiet             no progress and no notes on standard error\n"
         "  -h, --help          show this help and exit\n"
         "  --version           show the version and exit\n"
         "\n"
-        "Outcomes: available, registered, refused, unknown, timeout, no-server.\n"
-        "Exit status: 0 every name was judged, 1 some were refused, timed out or had no server,\n"
+        "Outcomes: available, registered, refused, unknown, timeout, no-server, invalid (an entry that\n"
+        "names no domain that can be registered, with the reason; nothing is asked about it).\n"
+        "Exit status: 0 every name was judged, 1 some were refused, timed out, had no server or were invalid,\n"
         "2 bad usage, unreadable input or unwritable output, 130 stopped by Ctrl+C (the position is kept),\n"
         "141 the reader of the output went away.\n");
 }

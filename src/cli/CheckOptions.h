@@ -26,6 +26,7 @@ struct CheckOptions {
     QString historyFile;     ///< the check history; empty: History.sqlite in the data folder
     bool history = true;     ///< record every outcome in the history
     int skipCheckedDays = 0; ///< take the verdict of names checked in the last this many days; 0: ask all
+    QString importZone;      ///< a zone file to index for zone screening instead of checking names
 };
 
 /// The outcome of reading the command line.

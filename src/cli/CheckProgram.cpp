@@ -3,6 +3,7 @@
 #include "cli/CheckOptions.h"
 #include "cli/CheckRun.h"
 #include "cli/ConsoleIo.h"
+#include "cli/ZoneImportCommand.h"
 #include "platform/AppFolder.h"
 #include "platform/EarlierAppFolder.h"
 
@@ -57,6 +58,11 @@ int runCheckProgram(int argc, char **argv)
         break;
     }
 
+    if (!parsed.options.importZone.isEmpty()) {
+        const QString folder =
+            parsed.options.dataDir.isEmpty() ? defaultDataFolder(parsed.options) : parsed.options.dataDir;
+        return importZone(parsed.options, folder) ? CheckRun::AllJudged : CheckRun::BadInput;
+    }
     CheckRun run(parsed.options);
     if (!run.prepare(defaultDataFolder(parsed.options))) {
         fail(run.error());

@@ -63,9 +63,12 @@ bool CheckRun::prepare(const QString &defaultDataDir)
     }
     if (!m_options.resumeFile.isEmpty()) {
         m_positions.emplace(m_options.resumeFile);
-        if (!m_positions->load(m_startPosition, m_error))
+        QStringList ahead;
+        if (!m_positions->load(m_startPosition, ahead, m_error))
             return false;
+        m_stream.setRecordedAhead(m_startPosition, ahead);
         m_stream.setPositionSink([this](int next) { savePosition(next); });
+        m_stream.setRecordedAheadSink([this](int next, const QStringList &domains) { savePosition(next, domains); });
     }
     m_nextPosition = m_startPosition;
     if (!m_stream.checkInputs()) {
@@ -115,7 +118,7 @@ void CheckRun::watchHistory()
     if (m_options.skipCheckedDays > 0) {
         m_screen = std::make_unique<results::HistoryScreen>(*m_history);
         m_screen->setDays(m_options.skipCheckedDays);
-        m_engine->setScreen([screen = m_screen.get()](const QString &domain, const tld::TldRecord &row) {
+        m_engine->addScreen([screen = m_screen.get()](const QString &domain, const tld::TldRecord &row) {
             return (*screen)(domain, row);
         });
     }
@@ -201,12 +204,18 @@ void CheckRun::start()
             m_dns->setServer(m_options.dnsServer);
         if (!m_dns->error().isEmpty())
             note(QStringLiteral("DNS cannot be asked (%1); every name goes to its registry").arg(m_dns->error()));
+        connect(m_dns.get(), &lookup::DnsCheck::lyingResolverFound, this, [this] {
+            note(QStringLiteral("The DNS resolver claims names that cannot exist; every name goes to the registry."));
+        });
         m_engine->setDnsCheck(m_dns.get());
     }
     watchHistory();
     connect(m_engine.get(), &engine::QueryEngine::outcome, this, &CheckRun::onOutcome);
     // The engine stops by itself once the last name has its outcome; a failed input is no success.
-    connect(m_engine.get(), &engine::QueryEngine::finished, this, &CheckRun::onListEnded);
+    connect(m_engine.get(), &engine::QueryEngine::stopped, this, [this](const engine::RunEnd &end) {
+        if (end.reason != engine::RunEnd::Reason::Stopped)
+            onListEnded();
+    });
     if (m_showProgress) {
         qint64 total = NameStream::countEntries(m_stream.inputs());
         if (total >= 0)
@@ -241,8 +250,8 @@ void CheckRun::onOutcome(const lookup::QueryOutcome &outcome)
 
 void CheckRun::outputFailed(int error)
 {
-    // This name's result reached no one: stopping now keeps the position at it, so a rerun takes it again.
-    m_engine->stop();
+    // This name's result reached no one: ending now keeps the position at it, so a rerun takes it again.
+    m_engine->abandon();
     QString text = QStringLiteral("cannot write the results: ") + errorText(error);
     if (m_positions) {
         text += QStringLiteral("; rerun with --resume %1 to continue at name %2")
@@ -273,10 +282,10 @@ void CheckRun::noteRefusal(const lookup::QueryOutcome &outcome)
              .arg(serverText(outcome), said.left(160)));
 }
 
-void CheckRun::savePosition(int next)
+void CheckRun::savePosition(int next, const QStringList &ahead)
 {
     m_nextPosition = next;
-    if (m_positions->save(next) || std::exchange(m_positionWarned, true))
+    if (m_positions->save(next, ahead) || std::exchange(m_positionWarned, true))
         return;
     note(QStringLiteral("cannot write the position file %1; a rerun will start from the beginning")
              .arg(m_positions->path()));
@@ -309,7 +318,8 @@ void CheckRun::finish(int status)
         m_progress->stop();
     m_engine->stop();
     const qint64 notJudged = m_counts[int(Kind::Refused)] + m_counts[int(Kind::TimedOut)] +
-                             m_counts[int(Kind::NoServer)] + m_counts[int(Kind::Unknown)];
+                             m_counts[int(Kind::NoServer)] + m_counts[int(Kind::Unknown)] +
+                             m_counts[int(Kind::Invalid)];
     if (status == AllJudged && notJudged > 0)
         status = SomeNotJudged;
     if (status == Stopped) {
@@ -320,14 +330,16 @@ void CheckRun::finish(int status)
                         .arg(m_nextPosition);
         note(text);
     } else if (m_showProgress) {
-        note(QStringLiteral("%1 names: %2 available, %3 registered, %4 refused, %5 unknown, %6 timeout, %7 no-server")
+        note(QStringLiteral(
+                 "%1 names: %2 available, %3 registered, %4 refused, %5 unknown, %6 timeout, %7 no-server, %8 invalid")
                  .arg(m_done)
                  .arg(m_counts[int(Kind::Available)])
                  .arg(m_counts[int(Kind::Registered)])
                  .arg(m_counts[int(Kind::Refused)])
                  .arg(m_counts[int(Kind::Unknown)])
                  .arg(m_counts[int(Kind::TimedOut)])
-                 .arg(m_counts[int(Kind::NoServer)]));
+                 .arg(m_counts[int(Kind::NoServer)])
+                 .arg(m_counts[int(Kind::Invalid)]));
     }
     m_exitStatus = status;
     emit finished(status);

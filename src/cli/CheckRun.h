@@ -73,7 +73,7 @@ private:
     void onOutcome(const lookup::QueryOutcome &outcome);
     void onListEnded();
     void noteRefusal(const lookup::QueryOutcome &outcome);
-    void savePosition(int next);
+    void savePosition(int next, const QStringList &ahead = {});
     void outputFailed(int error);
     void finish(int status);
     void note(const QString &text) const;

@@ -13,7 +13,8 @@ namespace cli {
 /**
  * Names for the engine from list files and standard input, read as they are asked for, so memory does
  * not grow with the length of the list. The files are one list: their entries are numbered on from
- * file to file. A line ends at CR LF, a lone CR or a lone LF; empty lines are no entries.
+ * file to file. A line ends at CR LF, a lone CR or a lone LF; lines of blanks and tabs only, and "#"
+ * comment lines, are no entries.
  *
  * The engine asks for entries 1, 2, 3 ... in order; a first request further on (a resumed run) skips
  * the entries before it. A pipe is read ahead only as far as its lines have arrived, so names already
@@ -34,9 +35,19 @@ public:
     QString readEntry(int n) override;
     bool entryReady(int n) override;
     void savePositions(int next) override;
+    void saveRecordedAhead(int next, const QStringList &domains) override;
+    QStringList recordedAhead(int next) override { return next == m_aheadAt ? m_ahead : QStringList(); }
 
     /// Called with the position of the next entry before the query of each name is begun.
     void setPositionSink(std::function<void(int)> sink) { m_positionSink = std::move(sink); }
+    /// Called at a stop with the position and the domains after it that have their outcomes already.
+    void setRecordedAheadSink(std::function<void(int, const QStringList &)> sink) { m_aheadSink = std::move(sink); }
+    /// The domains a resumed run at @p next does not ask again.
+    void setRecordedAhead(int next, QStringList domains)
+    {
+        m_aheadAt = next;
+        m_ahead = std::move(domains);
+    }
     /// Called when the end marker has been handed out (end of the inputs, a stop or a read failure).
     void setEndHandler(std::function<void()> handler) { m_endHandler = std::move(handler); }
 
@@ -67,6 +78,9 @@ private:
     State m_state = State::Reading;
     QString m_error;
     std::function<void(int)> m_positionSink;
+    std::function<void(int, const QStringList &)> m_aheadSink;
+    int m_aheadAt = 0;
+    QStringList m_ahead;
     std::function<void()> m_endHandler;
 };
 

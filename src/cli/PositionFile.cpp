@@ -8,13 +8,15 @@
 
 namespace cli {
 
-bool PositionFile::load(int &next, QString &error) const
+bool PositionFile::load(int &next, QStringList &ahead, QString &error) const
 {
     next = 1;
+    ahead.clear();
     if (!QFileInfo::exists(m_path))
         return true;
     bool ok = false;
-    const QString text = platform::decodeText(platform::readWholeFile(m_path, &ok)).trimmed();
+    QStringList lines = platform::decodeText(platform::readWholeFile(m_path, &ok)).split(QLatin1Char('\n'));
+    const QString text = lines.takeFirst().trimmed();
     if (!ok) {
         error = QStringLiteral("cannot read the position file ") + m_path;
         return false;
@@ -25,12 +27,19 @@ bool PositionFile::load(int &next, QString &error) const
         return false;
     }
     next = value;
+    for (const QString &line : std::as_const(lines)) {
+        if (!line.trimmed().isEmpty())
+            ahead.append(line.trimmed());
+    }
     return true;
 }
 
-bool PositionFile::save(int next) const
+bool PositionFile::save(int next, const QStringList &ahead) const
 {
-    return platform::writeFileAtomically(m_path, platform::encodeText(QString::number(next) + platform::crlf));
+    QString text = QString::number(next) + platform::crlf;
+    for (const QString &domain : ahead)
+        text += domain + platform::crlf;
+    return platform::writeFileAtomically(m_path, platform::encodeText(text));
 }
 
 } // namespace cli

@@ -1,27 +1,23 @@
 #pragma once
 
+#include "engine/DnsStage.h"
+#include "engine/LookupScheduler.h"
+#include "engine/PositionSaver.h"
+#include "engine/RunEnd.h"
 #include "lookup/QueryOutcome.h"
+#include "tld/DomainRule.h"
 #include "tld/TldRecord.h"
 
-#include <QDateTime>
-#include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
-#include <QTimer>
 
-#include <algorithm>
-#include <array>
 #include <deque>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
-namespace platform {
-class MessageBoxes;
-}
 namespace results {
 class ResultClasses;
 }
@@ -31,7 +27,6 @@ class EntrySource;
 namespace tld {
 class TldRegistry;
 }
-
 namespace lookup {
 class DnsCheck;
 }
@@ -39,165 +34,126 @@ class DnsCheck;
 namespace engine {
 
 /**
- * The checking engine. Names are taken from the list a little ahead of the questions; each becomes one
- * domain per chosen TLD (a name with a dot stays one domain), and each domain waits in the queue of the
- * server its TLD row names. Every server is asked at its own row's pace, one question at a time, and
- * several servers are asked side by side, up to the slot count.
+ * The checking engine of a run over a list. Names are taken a little ahead of the questions; each becomes
+ * one domain per chosen TLD (a name with a dot stays one domain). A domain then passes the screens in
+ * order (checks that can settle it before any question), the DNS pre-check, and goes to the scheduler,
+ * which asks its registry.
  *
- * Outcomes are handed on in list order, whatever order the servers answer in, so the result lists,
- * counters and files are those of a run that asks one server after another; the resume position moves
- * past a name only once every domain of it has its outcome, and is written at most once a second.
+ * Outcomes are handed on in list order, whatever order they arrive in, so the lists, counters and files
+ * are those of a run that asks one name after another; the resume position moves past a name once every
+ * domain of it has its outcome, and is written at most once a second. Stop records every outcome that
+ * has arrived, also for names after one still open, and keeps those domains with the position, so that
+ * a run resumed there does not ask them again.
  *
- * A server that refuses (a refusal statement, HTTP 429/503, Retry-After, connections dropped twice in a
- * row) rests: as long as it asked, else one second, doubling up to five minutes while it goes on
- * refusing; the name goes back to the front of that server's queue, up to the number of tries. A silent
- * server is asked again on a new connection every silence period; a name without an answer for the
- * watchdog period is given up. A name that ends without a verdict is kept with the unchecked names, and
- * the run stops by itself once the last name has its outcome.
+ * It reports values (outcomes, tallies, the domain being asked, open connections, server states); the
+ * windows put them into words.
  */
 class QueryEngine : public QObject {
     Q_OBJECT
 public:
-    static constexpr int maxSlots = 101;
     /// Questions under way at once in the desktop program and the command line.
     static constexpr int defaultSlots = 8;
     /// Names taken from the list ahead of the first one still waiting for an outcome.
     static constexpr int lookahead = 256;
-    /// Times a name is asked of a server that refuses it before it is given up.
+    /// Times a name is asked of a server that refuses it or breaks off before it is given up.
     static constexpr int defaultTries = 5;
+
+    /// A check that may settle a domain before DNS and the registry are asked: an outcome, or nothing.
+    using Screen = std::function<std::optional<lookup::QueryOutcome>(const QString &domain, const tld::TldRecord &row)>;
 
     QueryEngine(tld::TldRegistry &tlds, results::ResultClasses &results, sources::EntrySource &source,
                 int slotCount = 1, QObject *parent = nullptr);
     ~QueryEngine() override;
 
-    /// Where failures of a query start are reported (may be null).
-    void setMessageBoxes(platform::MessageBoxes *messages) { m_messages = messages; }
     /// The TLDs chosen for names without a dot, read at each start (none: the default extension).
     void setChosenTlds(std::function<QStringList()> chosenTlds) { m_chosenTlds = std::move(chosenTlds); }
     /// Asks DNS about each domain first (null: never); a delegated domain is registered without a registry
     /// question. Domains routed to the proxy row skip it.
-    void setDnsCheck(lookup::DnsCheck *dns);
-    /// A look-up made before a domain is asked; an outcome it gives is the domain's, and nothing is sent.
-    using Screen = std::function<std::optional<lookup::QueryOutcome>(const QString &domain, const tld::TldRecord &row)>;
-    void setScreen(Screen screen) { m_screen = std::move(screen); }
+    void setDnsCheck(lookup::DnsCheck *dns) { m_dns.setCheck(dns); }
     /// How often a name is asked of a refusing server (at least once).
     void setMaxTries(int tries) { m_maxTries = std::max(1, tries); }
+    /// No question of a run goes out sooner than this after its start.
+    void setStartPauseMs(int ms) { m_startPauseMs = ms; }
+    /// Adds a screen after the ones added before; screens run in that order, before the DNS pre-check.
+    void addScreen(Screen screen) { m_screens.push_back(std::move(screen)); }
+    LookupScheduler &scheduler() { return m_scheduler; }
 
     /// Starts a run at @p wordIndex over a list of @p wordMax entries.
     void start(int wordIndex, int wordMax);
-    /// The Stop button: closes every connection, keeps the position and restores the status panels.
+    /// The Stop button: records the outcomes received, closes every connection and keeps the position.
     void stop();
-    /// The window is closing: the position is kept and late events only close their sockets.
+    /// The window is closing: as stop(), without telling anyone that the run stopped.
     void shutdown();
+    /// The outcomes could not be passed on: ends the run at once, the outcomes not yet handed on are dropped.
+    void abandon();
 
     bool stopRequested() const { return m_stopRequested; }
     bool listEnded() const { return m_listEnded; }
-    int slotCount() const { return int(m_slots.size()); }
     /// The first name of the list whose outcomes are not all handed on yet (where a rerun starts).
     int position() const;
     int wordMax() const { return m_wordMax; }
     /// The name after the last one whose outcomes have all been handed on (what progress counts).
     int reportedPosition() const { return m_reported; }
-    /// Questions under way now.
-    int busySlots() const { return m_busy; }
-    QString panel(int number) const { return m_panels.at(number - 1); }
-    /// The servers resting now and when they are asked again ("" when none rests).
-    QString pausedServers() const;
+    int openConnections() const { return m_scheduler.openConnections(); }
+    const RunTally &tally() const { return m_tally; }
 
-    /// The domains a raw list entry becomes: text after the first colon, unescaped, cleaned, and completed
-    /// with each chosen TLD when it has no dot.
-    QStringList prepareDomains(const QString &name) const;
-    /// The queue a row's questions wait in: host:port, or the host (and port) of an RDAP address.
-    static QString serverKey(const tld::TldRecord &row);
-
-    static const std::array<QString, 3> &restingPanels();
+    /// The domains a raw list entry becomes under the domain rule: its registrable domain, or for a word
+    /// one per chosen TLD (the default extension when none is chosen); each may carry a problem instead.
+    QList<tld::EntryName> prepareDomains(const QString &entry) const;
 
 signals:
-    void panelChanged(int number, const QString &text);
-    /// A name was refused to the end, or its server stayed silent for the watchdog period
-    /// ("Connection Timed Out").
-    void blocked(const QString &host, const QString &text);
-    /// One domain's check ended (in list order).
+    /// One domain's check ended and was recorded (in list order, except for what Stop records).
     void outcome(const lookup::QueryOutcome &outcome);
-    /// A server began or ended a rest; pausedServers() says which rest now.
-    void pausesChanged(const QString &pausedServers);
-    /// Stop ran (by the button or at the end of the list).
-    void stopped();
-    /// The last name of the list has its outcome; the run stopped by itself.
-    void finished(const QString &summary);
+    /// The first question about @p domain went out.
+    void checking(const QString &domain);
+    void connectionsChanged(int open);
+    void serverChanged(const engine::ServerState &state);
+    void troubled(const QString &host, engine::Trouble trouble);
+    /// The run ended, by Stop, by the end of its list or because the list could not be read.
+    void stopped(const engine::RunEnd &end);
 
 private:
     struct Name;
     struct Lookup;
-    struct Server;
-    struct Slot;
 
     void scheduleAdvance();
     void advance();
     bool takeNames(int &budget);
-    void addName(const QString &name, int position);
+    void addName(const QString &entry, int position);
+    void route(Lookup &lookup);
+    void settle(Lookup &lookup, const lookup::QueryOutcome &result);
+    void onDnsAnswer(Lookup &lookup, bool delegated);
+    void onAnswer(LookupScheduler::Ticket ticket, const lookup::QueryOutcome &result);
     bool releaseFinished();
-    void report(const Lookup &lookup);
-    void dispatch();
-    Server &serverFor(const QString &key, const tld::TldRecord &row);
-    void startLookup(Server &server, Lookup &lookup);
-    void askAgain(int slot);
-    void onConnected(int slot);
-    void onLookupEnd(int slot, const lookup::QueryOutcome &result);
-    void finishLookup(Lookup &lookup, const lookup::QueryOutcome &result);
-    void rest(Server &server, const lookup::QueryOutcome &result);
-    void onDnsAnswer(const QString &domain, bool delegated);
-    void queueAtServer(Lookup &lookup);
-    void serverAnswered(Server &server);
-    void wakeAt(Server &server, const QDeadlineTimer &when);
-    void updatePauses();
+    void report(Lookup &lookup);
     QStringList runTlds() const;
-    QStringList domainsFor(const QString &name, const QStringList &tlds) const;
-    void notePosition();
-    void savePosition();
-    void finishRun();
-    static int watchdogMs();
-    void count(const lookup::QueryOutcome &result);
-    void endRun();
-    void setPanel(int number, const QString &text);
-    void showOpen();
-    void reportStartFailure(const Lookup &lookup);
-    static int silenceMs();
+    void endRun(RunEnd::Reason reason, bool keepReceived, bool announce);
+    void recordReceived();
 
     tld::TldRegistry &m_tlds;
     results::ResultClasses &m_results;
     sources::EntrySource &m_source;
-    platform::MessageBoxes *m_messages = nullptr;
+    LookupScheduler m_scheduler;
     std::function<QStringList()> m_chosenTlds;
-    Screen m_screen;
     QStringList m_runTlds; ///< the chosen TLDs of the run under way
     int m_maxTries = defaultTries;
-
-    std::vector<std::unique_ptr<Slot>> m_slots;
-    std::vector<std::unique_ptr<Server>> m_servers; ///< every server asked since start-up, with its pace
-    QHash<QString, Server *> m_serverByKey;
-    std::size_t m_nextServer = 0; ///< where the next round of starts begins, so every server gets its turn
-    std::deque<Name> m_names;     ///< names taken and not yet handed on, in list order
-    lookup::DnsCheck *m_dns = nullptr;
-    QHash<QString, std::vector<Lookup *>> m_awaitingDns; ///< domain -> its lookups waiting for DNS
-    int m_busy = 0;
+    int m_startPauseMs = 0;
+    std::vector<Screen> m_screens;
+    DnsStage m_dns;
+    QHash<LookupScheduler::Ticket, Lookup *> m_asked;
+    std::deque<Name> m_names; ///< names taken and not yet handed on, in list order
+    QSet<QString> m_recorded; ///< domains after the position that an earlier run already recorded
     bool m_stopRequested = true;
+    bool m_keepReceived = true;
     bool m_listEnded = false;
+    bool m_listUnreadable = false;
     bool m_advanceQueued = false;
     int m_next = 0; ///< the next entry to take from the list
     int m_reported = 0;
     int m_wordMax = 0;
     quint64 m_generation = 0;
-    int m_savedPosition = 0;
-    QElapsedTimer m_sinceSave;
-    QTimer m_saveTimer;
-    std::array<QString, 3> m_panels;
-    QString m_pauseText;
-    struct Tally {
-        int checked = 0;
-        int available = 0;
-        int registered = 0;
-    } m_tally; ///< outcomes of the run under way
+    PositionSaver m_positionSaver;
+    RunTally m_tally;
 };
 
 } // namespace engine

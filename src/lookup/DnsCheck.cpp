@@ -1,5 +1,6 @@
 #include "lookup/DnsCheck.h"
 
+#include <QRandomGenerator>
 #include <QSocketNotifier>
 #include <QUrl>
 
@@ -174,8 +175,71 @@ void DnsCheck::clearCache()
     m_cache.clear();
 }
 
+void DnsCheck::startRun(const QStringList &tlds)
+{
+    clearCache();
+    m_runTlds = tlds;
+    // Questions of the last run that still wait are dropped; a test still under way belongs to it too.
+    m_waiting.clear();
+    m_queued.clear();
+    m_canaryNames.clear();
+    m_canary = Canary::Due;
+}
+
+void DnsCheck::askCanary(const QString &firstDomain)
+{
+    QStringList tlds = m_runTlds;
+    if (tlds.isEmpty() && firstDomain.contains(QLatin1Char('.')))
+        tlds.append(firstDomain.section(QLatin1Char('.'), -1, -1, QString::SectionSkipEmpty));
+    tlds.removeAll(QString());
+    if (tlds.isEmpty()) {
+        m_canary = Canary::Honest; // nothing to test with; a name without a TLD is never delegated anyway
+        return;
+    }
+    // 24 random letters and digits: a name nobody has registered.
+    static constexpr char16_t alphabet[] = u"abcdefghijklmnopqrstuvwxyz0123456789";
+    for (int i = 0; i < 2; ++i) {
+        QString name(24, Qt::Uninitialized);
+        for (QChar &c : name)
+            c = QChar(alphabet[QRandomGenerator::global()->bounded(36)]);
+        name += QLatin1Char('.') + tlds.at(std::min<qsizetype>(i, tlds.size() - 1));
+        m_canaryNames.insert(name);
+        m_waiting.push_front(name);
+    }
+    m_canary = Canary::Asked;
+}
+
+void DnsCheck::canaryAnswered(bool delegated)
+{
+    if (m_canary != Canary::Asked)
+        return; // the other test name has decided already
+    if (!delegated) {
+        if (m_canaryNames.isEmpty()) {
+            m_canary = Canary::Honest;
+            QMetaObject::invokeMethod(this, &DnsCheck::sendWaiting, Qt::QueuedConnection);
+        }
+        return;
+    }
+    m_canary = Canary::Lying;
+    // The names held for the test go to their registries.
+    std::deque<QString> held;
+    held.swap(m_waiting);
+    for (const QString &domain : held) {
+        m_queued.remove(domain);
+        if (!m_canaryNames.contains(domain))
+            finished(domain, false);
+    }
+    QMetaObject::invokeMethod(this, &DnsCheck::lyingResolverFound, Qt::QueuedConnection);
+}
+
 void DnsCheck::ask(const QString &domain)
 {
+    if (m_canary == Canary::Lying) {
+        finished(domain, false);
+        return;
+    }
+    if (m_canary == Canary::Due)
+        askCanary(domain);
     const auto known = m_cache.constFind(domain);
     if (known != m_cache.constEnd()) {
         QMetaObject::invokeMethod(
@@ -193,6 +257,9 @@ void DnsCheck::sendWaiting()
 {
     while (!m_waiting.empty() && m_asked.size() < maxInFlight) {
         const QString domain = m_waiting.front();
+        // The run's names wait until the resolver has passed its test.
+        if (m_canary == Canary::Asked && !m_canaryNames.contains(domain))
+            break;
         m_waiting.pop_front();
         m_queued.remove(domain);
         // DNS knows a name with letters beyond a to z by its ASCII form.
@@ -224,6 +291,10 @@ void DnsCheck::onAnswer(void *arg, int status, int timeouts, unsigned char *answ
 
 void DnsCheck::finished(const QString &domain, bool delegated)
 {
+    if (m_canaryNames.remove(domain)) {
+        canaryAnswered(delegated);
+        return;
+    }
     m_cache.insert(domain, delegated);
     // Handed on from the event loop: whoever hears it may ask again at once.
     QMetaObject::invokeMethod(

@@ -21,6 +21,10 @@ namespace lookup {
  * Runs on c-ares, driven from the event loop by socket notifiers and one timer: no threads, no blocking.
  * Up to maxInFlight questions are under way at once, the rest wait their turn. Answers are kept until
  * clearCache(), so a domain is asked once per run.
+ *
+ * Some resolvers (of ISPs, hotels, captive portals) answer name servers for any name. Before a run's first
+ * question, two names that cannot exist are asked; when either comes back delegated, the resolver is not
+ * asked again in that run and every name is reported not delegated, so that its registry decides.
  */
 class DnsCheck : public QObject {
     Q_OBJECT
@@ -42,17 +46,26 @@ public:
     void ask(const QString &domain);
     /// Forgets every answer (a new run asks again).
     void clearCache();
+    /// A run begins: forgets every answer and tests the resolver again before the run's first question, with
+    /// names under @p tlds (the run's TLDs; when empty, the TLD of the first name asked).
+    void startRun(const QStringList &tlds);
     int inFlight() const { return int(m_asked.size()); }
     /// Why the resolver could not be set up ("" when it works); every question then ends not delegated.
     QString error() const { return m_error; }
 
 signals:
     void answered(const QString &domain, bool delegated);
+    /// Once per run: the resolver claims names that cannot exist, so every name goes to its registry.
+    void lyingResolverFound();
 
 private:
     struct Channel;
     struct Request;
+    /// The test of the resolver: not asked for (no run started), due, under way, and its finding.
+    enum class Canary { Off, Due, Asked, Honest, Lying };
 
+    void askCanary(const QString &firstDomain);
+    void canaryAnswered(bool delegated);
     void reset();
     void sendWaiting();
     void finished(const QString &domain, bool delegated);
@@ -71,6 +84,9 @@ private:
     QSet<QString> m_queued; ///< waiting for a free place
     std::deque<QString> m_waiting;
     QHash<int, std::pair<QSocketNotifier *, QSocketNotifier *>> m_notifiers;
+    Canary m_canary = Canary::Off;
+    QStringList m_runTlds;
+    QSet<QString> m_canaryNames; ///< test names not answered yet
     QTimer m_timer;
     quint64 m_generation = 0;
 };

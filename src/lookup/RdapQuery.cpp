@@ -144,10 +144,15 @@ QueryOutcome RdapQuery::judged(HttpExchange::End end) const
         else
             outcome.kind = Kind::Registered;
     } else if (status >= 400 && status < 600) {
-        outcome.kind = Kind::Refused;
-        if (status == 429 || status == 503)
-            outcome.retryAfterSeconds =
-                retryAfterSeconds(m_exchange.header("Retry-After"), QDateTime::currentDateTimeUtc());
+        // Only rate signals are refusals: a server that is asked too often or is down for a while. Any other
+        // error (a gone or forbidden name, a query the server cannot answer) leaves the name unknown.
+        const QByteArray retryAfter = m_exchange.header("Retry-After");
+        if (status == 429 || status == 503 || !retryAfter.trimmed().isEmpty()) {
+            outcome.kind = Kind::Refused;
+            outcome.retryAfterSeconds = retryAfterSeconds(retryAfter, QDateTime::currentDateTimeUtc());
+        } else {
+            outcome.cause = QStringLiteral("HTTP %1").arg(status);
+        }
     } else {
         outcome.cause = QStringLiteral("HTTP status %1 %2").arg(status).arg(m_exchange.reason());
     }

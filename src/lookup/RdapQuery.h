@@ -28,8 +28,9 @@ QJsonObject rdapDomainObject(const QByteArray &body, const QString &asciiDomain,
 
 /**
  * A lookup over RDAP at the row's base URL. The HTTP status decides: 404 is a free name, a domain object
- * a registered one, 429 and 503 (with the server's Retry-After) and other 4xx and 5xx a refusal;
- * anything else leaves the name unknown. Asked through the program's one HTTP client, so that the
+ * a registered one, 429 and 503 and any other 4xx or 5xx with a Retry-After a refusal (with the server's
+ * Retry-After); every other status leaves the name unknown ("HTTP 410"). Asked through the program's one
+ * HTTP client, so that the
  * connection to a server is kept open from one name to the next.
  */
 class RdapQuery : public RegistryLookup {

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QObject;
+
 namespace platform {
 
 /// What a message box looks like and which buttons it offers.
@@ -50,6 +54,24 @@ public:
     virtual QString saveFile(const QString &folder, const QString &presetName, const QString &filter) = 0;
 };
 
+/**
+ * Secrets, such as the password of an account at a service, kept by the system's keychain and never in a
+ * file. Answers come later, on the event loop, and only while @p receiver lives.
+ */
+class SecretStore {
+public:
+    using ReadDone = std::function<void(const QString &secret, const QString &error)>;
+    using Done = std::function<void(const QString &error)>;
+
+    virtual ~SecretStore() = default;
+    /// @p done gets the secret kept under @p key ("" when there is none) and, when the keychain failed, why.
+    virtual void readSecret(const QString &key, QObject *receiver, ReadDone done) = 0;
+    /// Keeps @p secret under @p key; @p done gets "" or why it could not be kept.
+    virtual void writeSecret(const QString &key, const QString &secret, QObject *receiver, Done done) = 0;
+    /// Forgets the secret under @p key; @p done gets "" or why it could not be forgotten.
+    virtual void deleteSecret(const QString &key, QObject *receiver, Done done) = 0;
+};
+
 /// Opens @p address (a file path when @p isFile) with the system's handler; when that fails, a message
 /// box says what could not be opened. False when it could not.
 bool openOrSay(Shell *shell, MessageBoxes *messages, const QString &address, bool isFile = false);
@@ -60,6 +82,7 @@ struct Services {
     Shell *shell = nullptr;
     ClipboardText *clipboard = nullptr;
     FileDialogs *dialogs = nullptr;
+    SecretStore *secrets = nullptr;
 };
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "results/DomainListModel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace results {
@@ -20,6 +22,11 @@ QVariant DomainListModel::data(const QModelIndex &index, int role) const
     }
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return entry;
+    if (role == Qt::ToolTipRole) {
+        const QString listEntry = m_listEntries.value(entry);
+        if (!listEntry.isEmpty())
+            return QCoreApplication::translate("results::DomainListModel", "From the entry \"%1\"").arg(listEntry);
+    }
     return {};
 }
 
@@ -43,6 +50,13 @@ void DomainListModel::append(const QString &domain)
     beginInsertRows(QModelIndex(), row, row);
     m_entries.append(domain);
     endInsertRows();
+}
+
+void DomainListModel::append(const QString &domain, const QString &entry)
+{
+    if (!entry.isEmpty())
+        m_listEntries.insert(domain, entry);
+    append(domain);
 }
 
 void DomainListModel::appendMany(const QStringList &domains)
@@ -91,6 +105,7 @@ void DomainListModel::clear()
     beginResetModel();
     m_entries.clear();
     m_notes.clear();
+    m_listEntries.clear();
     endResetModel();
 }
 

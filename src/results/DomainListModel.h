@@ -24,6 +24,8 @@ public:
     QString entry(int row) const { return m_entries.value(row); }
 
     void append(const QString &domain);
+    /// Appends @p domain, telling in its tooltip the list entry it was made from (none when empty).
+    void append(const QString &domain, const QString &entry);
     void appendMany(const QStringList &domains);
     bool removeEntry(int row);
     void removeEntries(QList<int> rows);
@@ -41,6 +43,7 @@ public:
 private:
     QStringList m_entries;
     QHash<QString, QString> m_notes;
+    QHash<QString, QString> m_listEntries; ///< domain -> the list entry it came from, where they differ
 };
 
 } // namespace results

@@ -87,18 +87,18 @@ void ResultClasses::count(int number, int delta)
     emit captionChanged(number, m_captions.at(number - 1));
 }
 
-void ResultClasses::addAvailableName(const QString &domain)
+void ResultClasses::addAvailableName(const QString &domain, const QString &entry)
 {
     if (isBareExtension(domain))
         return;
     resolveUnchecked(domain);
     const int number = profileListFor(domain);
     count(number, 1);
-    slot(number).model->append(domain);
+    slot(number).model->append(domain, entry);
     saveProfileFiles();
 }
 
-void ResultClasses::addRegisteredName(const QString &domain)
+void ResultClasses::addRegisteredName(const QString &domain, const QString &entry)
 {
     if (isBareExtension(domain))
         return;
@@ -107,7 +107,7 @@ void ResultClasses::addRegisteredName(const QString &domain)
     // The oldest name makes room: the list always shows the last names found taken.
     if (registered->count() >= registeredCap)
         registered->removeEntry(0);
-    registered->append(domain);
+    registered->append(domain, entry);
     count(RegisteredList, 1);
 }
 
@@ -211,11 +211,9 @@ void ResultClasses::resetResultLists()
 
 QString ResultClasses::stampFor(const QDateTime &when)
 {
-    QString text = QLocale::c().toString(when, QStringLiteral("M/d/yyyy h:mm:ss AP"));
-    text.remove(QLatin1Char('/'));
-    text.remove(QLatin1Char(':'));
-    text.remove(QLatin1Char(' '));
-    return text;
+    // Read at a glance and listed in the order the series began ("LowProfile-2027-01-15-090503.txt"); no
+    // character a file name cannot hold on any system.
+    return QLocale::c().toString(when, QStringLiteral("-yyyy-MM-dd-HHmmss"));
 }
 
 void ResultClasses::newSeriesStamp()

@@ -36,11 +36,34 @@ public:
     /// The words of [@p from, @p to): its letters, one blank between words, nothing else.
     QString lettersOf(qsizetype from, qsizetype to) const;
 
+    /// The first blank in [@p from, @p to) that stood for a tab or a run of blanks with a tab; -1 if none.
+    qsizetype firstTab(qsizetype from, qsizetype to) const;
+
+    /// A block of lines holding more words than this is a paragraph: a notice, a disclaimer, terms of use.
+    static constexpr int paragraphWords = 25;
+    /// True when @p pos stands in a paragraph; blocks of lines are parted by lines without letters or digits.
+    bool inParagraph(qsizetype pos) const;
+    /// True when a paragraph ends before the block of @p pos.
+    bool paragraphBefore(qsizetype pos) const;
+    /// True when @p pos stands on the first line that holds letters or digits.
+    bool onFirstLine(qsizetype pos) const;
+
 private:
+    struct Block {
+        qsizetype start;
+        qsizetype end;
+        bool paragraph;
+    };
+
     void removeName(const QString &name);
+    const std::vector<Block> &blocks() const;
+    const Block *blockOf(qsizetype pos) const;
 
     QString m_text;
-    std::vector<qsizetype> m_names; ///< where the queried name stood, in ascending order
+    std::vector<qsizetype> m_names;      ///< where the queried name stood, in ascending order
+    std::vector<qsizetype> m_tabs;       ///< where a tab stood, as the blank it became, in ascending order
+    mutable std::vector<Block> m_blocks; ///< built when first asked for
+    mutable bool m_blocksBuilt = false;
     qsizetype m_controls = 0;
     qsizetype m_originalSize = 0;
 };

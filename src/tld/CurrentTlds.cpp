@@ -11,13 +11,35 @@
 
 namespace tld {
 
-CurrentTldRows currentTldRows(const QStringList &lines)
+namespace {
+
+QSet<QString> namedExtensions(const QStringList &lines)
 {
     QSet<QString> named;
     for (const QString &line : lines) {
         if (line.contains(QLatin1Char('|')))
             named.insert(line.section(QLatin1Char('|'), 0, 0).trimmed().toLower());
     }
+    return named;
+}
+
+} // namespace
+
+QStringList missingPopularRows(const QStringList &lines)
+{
+    const QSet<QString> named = namedExtensions(lines);
+    QStringList rows;
+    for (const QString &row : defaultTldRows()) {
+        const QString extension = row.section(QLatin1Char('|'), 0, 0);
+        if (popularTlds().contains(extension) && !named.contains(extension))
+            rows.append(row);
+    }
+    return rows;
+}
+
+CurrentTldRows currentTldRows(const QStringList &lines)
+{
+    QSet<QString> named = namedExtensions(lines);
     CurrentTldRows added;
     for (const RootZoneTld &tld : rootZone()) {
         if (named.contains(tld.extension))

@@ -19,6 +19,10 @@ struct CurrentTldRows {
 /// by its first field, whatever the rest holds, so a hand-edited row is never doubled.
 CurrentTldRows currentTldRows(const QStringList &lines);
 
+/// The built-in rows (enabled) of the popular TLDs that no line of @p lines names yet, in the built-in
+/// table's order. A line counts by its first field, whatever its status.
+QStringList missingPopularRows(const QStringList &lines);
+
 /// IANA's RDAP bootstrap file for DNS, read: lower-case TLD -> the base URL the program may use.
 struct RdapBootstrap {
     QHash<QString, QString> bases;

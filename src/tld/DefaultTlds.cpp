@@ -40,8 +40,7 @@ const QString defaultSuccessPhrases =
 
 const QStringList &refusalStatements()
 {
-    // Explicit rate limits and refusals, and the answers of registries' address databases that hold no
-    // domain names at all (old tables still send country domains there).
+    // Explicit rate limits and refusals.
     static const QStringList statements = {
         QStringLiteral("Too many requests"),
         QStringLiteral("Too many connections"),
@@ -76,6 +75,15 @@ const QStringList &refusalStatements()
         QStringLiteral("Requests of this client are not permitted"),
         QStringLiteral("timed out"),
         QStringLiteral("Queried interval is too short"),
+    };
+    return statements;
+}
+
+const QStringList &noDomainsStatements()
+{
+    // The answers of registries' address databases, which hold no domain names at all (old tables still send
+    // country domains there).
+    static const QStringList statements = {
         QStringLiteral("No entries found in source RIPE"),
         QStringLiteral("No entries found in source APNIC"),
     };
@@ -84,14 +92,8 @@ const QStringList &refusalStatements()
 
 namespace {
 
-// Notes for the manager's Success column: operators of alternative roots that are gone, and countries
-// whose registry runs no public WHOIS server (the address registry's server answers no domain query).
-const QString operatorA = QStringLiteral("#ALTROOT-ALPHA.NET APPEARS DEFUNCT#");
-const QString operatorB = QStringLiteral("#ALTROOT-BRAVO.NET APPEARS TO BE DEFUNCT#");
-const QString operatorBGone = QStringLiteral("#ALTROOT-BRAVO.NET APPEARS DEFUNCT#");
-const QString operatorC = QStringLiteral("#ALTROOT-CHARLIE.NET APPEARS DEFUNCT#");
-const QString operatorD = QStringLiteral("#ALTROOT-DELTA.NET APPEARS DEFUNCT#");
-const QString operatorE = QStringLiteral("#ALTROOT-ECHO.NET APPEARS DEFUNCT#");
+// A note for the manager's Success column: the country's registry runs no public WHOIS server (the address
+// registry's server answers no domain query).
 const QString noServer = QStringLiteral("#NO WHOIS SERVER#");
 
 // One built-in row as first written for WHOIS; the row in the file may name an RDAP service instead.
@@ -130,199 +132,165 @@ QString marked(const QString &marker)
 
 const QList<BuiltInRow> &builtInRows()
 {
-    // Row order matters: lookups take the first matching row. Country rows name their own registry's
-    // server; rows of countries without a public WHOIS server and of operators that are gone carry a note.
+    // Every row is a TLD of the root zone (and the proxy row), in alphabetical order. Country rows name their
+    // own registry's server; rows of countries without a public WHOIS server carry a note. The WHOIS hosts of
+    // TLDs that began in alternative roots are those the table once named; the registry's servers replace them.
     static const QList<BuiltInRow> rows = {
-        row("0", "whois.arin.net", defaultSuccessPhrases),
-        row("128", "whois.arin.net", defaultSuccessPhrases),
-        row("192", "whois.arin.net", defaultSuccessPhrases),
-        row("64", "whois.arin.net", defaultSuccessPhrases),
-        row("800", "whois.altroot-bravo.net", marked(operatorB)),
-        row("888", "whois.altroot-bravo.net", marked(operatorB)),
         row("ac", "whois.nic.ac", QStringLiteral("NOT FOUND,is available for purchase")),
         row("af", "whois.nic.af", marked(QStringLiteral("#SERVER DOWN#"))),
+        row("ai", "whois.nic.ai", defaultSuccessPhrases),
         row("al", "whois.ripe.net", noServer),
         row("am", "whois.amnic.net", QStringLiteral("No match")),
-        row("art", "whois.altroot-charlie.net", marked(operatorC)),
-        row("arts", "whois.altroot-charlie.net", marked(operatorC)),
+        row("app", "whois.nic.google", defaultSuccessPhrases),
+        row("art", "whois.altroot-charlie.net", defaultSuccessPhrases),
         row("as", "whois.nic.as", defaultSuccessPhrases),
         row("at", "whois.nic.at", QStringLiteral("nothing found,No entries found")),
         row("au", "whois.auda.org.au", QStringLiteral("NOT FOUND,No Data Found")),
-        row("ave", "whois.altroot-alpha.net", marked(operatorA)),
         row("az", "whois.ripe.net", noServer),
         row("ba", "whois.ripe.net", noServer),
-        row("bank", "whois.altroot-charlie.net", marked(operatorC)),
+        row("bank", "whois.altroot-charlie.net", defaultSuccessPhrases),
         row("be", "whois.dns.be", QStringLiteral("Status: AVAILABLE")),
         row("bg", "whois.register.bg", QStringLiteral("does not exist in database")),
         row("biz", "whois.nic.biz", QStringLiteral("No Data Found,object does not exist")),
-        row("blues", "whois.altroot-alpha.net", marked(operatorA)),
-        row("blues", "whois.altroot-alpha.net", marked(operatorA)),
-        row("bot", "whois.altroot-alpha.net", marked(operatorA)),
+        row("bot", "whois.altroot-alpha.net", defaultSuccessPhrases),
         row("br", "whois.registro.br", QStringLiteral("No match for")),
         row("bt", "whois.nic.bt", marked(noServer)),
         row("by", "whois.cctld.by", QStringLiteral("Object does not exist")),
         row("ca", "whois.cira.ca", QStringLiteral("Not found:,Domain status: available")),
         row("cc", "ccwhois.verisign-grs.com", QStringLiteral("No match for \"")),
-        row("cdn", "whois.altroot-bravo.net", marked(operatorB)),
-        row("cgi", "whois.altroot-alpha.net", marked(operatorA)),
         row("ch", "whois.nic.ch",
             QStringLiteral(
                 "We do not have an entry in our database matching your query,The queried object does not exist")),
         row("ck", "whois.nic.ck", marked(noServer)),
         row("cl", "whois.nic.cl", QStringLiteral(": no existe")),
         row("cn", "whois.cnnic.cn", QStringLiteral("no matching record")),
+        row("co", "whois.nic.co", defaultSuccessPhrases),
         row("com", "whois.verisign-grs.com", defaultSuccessPhrases, true),
-        row("corp", "whois.altroot-echo.net", marked(operatorE)),
         row("cx", "whois.nic.cx", QStringLiteral("No Object Found,Status: Not Registered")),
         row("cy", "whois.ripe.net", noServer),
         row("cz", "whois.nic.cz", QStringLiteral("No entries found")),
-        row("dds", "whois.altroot-bravo.net", marked(operatorB)),
+        row("dds", "whois.altroot-bravo.net", defaultSuccessPhrases),
         row("de", "whois.denic.de", QStringLiteral("Status: free")),
-        row("depot", "whois.altroot-bravo.net", marked(operatorB)),
-        row("dev", "whois.altroot-alpha.net", marked(operatorA)),
-        row("dir", "whois.altroot-charlie.net", marked(operatorC)),
+        row("dev", "whois.altroot-alpha.net", defaultSuccessPhrases),
         row("dk", "whois.punktum.dk", QStringLiteral("No entries found for the selected source")),
         row("dz", "whois.nic.dz", defaultSuccessPhrases),
-        row("earth", "whois.altroot-delta.net", marked(operatorD)),
+        row("earth", "whois.altroot-delta.net", defaultSuccessPhrases),
         row("edu", "whois.educause.edu", QStringLiteral("No Match")),
         row("ee", "whois.tld.ee", QStringLiteral("Domain not found")),
         row("eg", "whois.ripe.net", noServer),
         row("es", "whois.nic.es",
             QStringLiteral("#ONLY AUTHORISED IP ADDRESSES#,There is no information available on the domain")),
-        row("event", "whois.altroot-alpha.net", marked(operatorA)),
-        row("faq", "whois.altroot-bravo.net", marked(operatorB)),
         row("fi", "whois.fi", QStringLiteral("Domain not found")),
-        row("film", "whois.altroot-charlie.net", marked(operatorC)),
-        row("florida", "whois.altroot-alpha.net", marked(operatorA)),
+        row("film", "whois.altroot-charlie.net", defaultSuccessPhrases),
         row("fo", "whois.nic.fo", defaultSuccessPhrases),
         row("fr", "whois.nic.fr", QStringLiteral("No entries found in the AFNIC Database,NOT FOUND")),
-        row("fund", "whois.altroot-charlie.net", marked(operatorC)),
-        row("gallery", "whois.altroot-bravo.net", marked(operatorB)),
+        row("fund", "whois.altroot-charlie.net", defaultSuccessPhrases),
+        row("gallery", "whois.altroot-bravo.net", defaultSuccessPhrases),
         row("gb", "whois.ripe.net", noServer),
         row("ge", "whois.nic.ge", defaultSuccessPhrases),
         row("gm", "whois.ripe.net", noServer),
-        row("gmbh", "whois.altroot-bravo.net", marked(operatorB)),
+        row("gmbh", "whois.altroot-bravo.net", defaultSuccessPhrases),
         row("gov", "whois.dotgov.gov", QStringLiteral("No match for \"")),
         row("gr", "whois.ripe.net", noServer),
         row("gs", "whois.nic.gs", QStringLiteral("No Object Found,Status: Not Registered")),
-        row("heck", "whois.altroot-alpha.net", marked(operatorA)),
-        row("help", "whois.altroot-charlie.net", marked(operatorC)),
-        row("here", "whois.altroot-alpha.net", marked(operatorA)),
-        row("here", "whois.altroot-alpha.net", marked(operatorA)),
+        row("help", "whois.altroot-charlie.net", defaultSuccessPhrases),
+        row("here", "whois.altroot-alpha.net", defaultSuccessPhrases),
         row("hk", "whois.hkirc.hk", QStringLiteral("The domain has not been registered")),
-        row("hosts", "whois.altroot-alpha.net", marked(operatorA)),
-        row("hotel", "whois.altroot-charlie.net", marked(operatorC)),
         row("hr", "whois.dns.hr", QStringLiteral("No entries found")),
         row("hu", "whois.nic.hu", QStringLiteral("No match")),
-        row("humanrights", "whois.altroot-bravo.net", marked(operatorB)),
-        row("hwy", "whois.altroot-alpha.net", marked(operatorA)),
         row("ie", "whois.weare.ie", QStringLiteral("Not Registered - The domain you have requested,NOT FOUND")),
         row("il", "whois.isoc.org.il", QStringLiteral("No data was found to match the request criteria")),
         row("info", "whois.nic.info", QStringLiteral("NOT FOUND")),
-        row("ins", "whois.altroot-alpha.net", marked(operatorA)),
         row("int", "whois.iana.org", QStringLiteral("#SERVER DOWN#,This query returned 0 objects")),
-        row("iq", "whois2.altroot-bravo.net", marked(operatorBGone)),
+        row("io", "whois.nic.io", defaultSuccessPhrases),
+        row("iq", "whois2.altroot-bravo.net", defaultSuccessPhrases),
         row("is", "whois.isnic.is", QStringLiteral("No entries found for query")),
-        row("isp", "whois.altroot-charlie.net", marked(operatorC)),
         row("it", "whois.nic.it", QStringLiteral("Status: AVAILABLE")),
-        row("java", "whois.altroot-alpha.net", marked(operatorA)),
+        row("java", "whois.altroot-alpha.net", defaultSuccessPhrases),
         row("jp", "whois.jprs.jp", QStringLiteral("#APPEARS TO RETURN UNRECOGNIZABLE CHARACTERS#,No match!!")),
         row("kg", "whois.kg", marked(QStringLiteral("#SERVER DOWN#"))),
         row("kr", "whois.kr", QStringLiteral("is not registered to KRNIC,not found")),
         row("li", "whois.nic.li",
             QStringLiteral(
                 "We do not have an entry in our database matching your query,The queried object does not exist")),
-        row("life", "whois.altroot-alpha.net", marked(operatorA)),
-        row("List", "whois.altroot-bravo.net", defaultSuccessPhrases),
-        row("list", "whois.altroot-bravo.net", marked(operatorB)),
-        row("llb", "whois.altroot-bravo.net", marked(operatorB)),
-        row("lol", "whois.altroot-alpha.net", marked(operatorA)),
+        row("life", "whois.altroot-alpha.net", defaultSuccessPhrases),
+        row("lol", "whois.altroot-alpha.net", defaultSuccessPhrases),
         row("lt", "whois.domreg.lt", QStringLiteral("Status: available")),
         row("lu", "whois.dns.lu", QStringLiteral("No such domain")),
-        row("luv", "whois.altroot-alpha.net", marked(operatorA)),
         row("lv", "whois.nic.lv", QStringLiteral("Status: free")),
         row("ma", "whois.registre.ma", QStringLiteral("No Objects Found")),
-        row("mart", "whois.altroot-alpha.net", marked(operatorA)),
-        row("mbx", "whois.altroot-alpha.net", marked(operatorA)),
         row("md", "whois.nic.md", QStringLiteral("No match for")),
-        row("med", "whois.altroot-charlie.net", marked(operatorC)),
+        row("me", "whois.nic.me", defaultSuccessPhrases),
+        row("med", "whois.altroot-charlie.net", defaultSuccessPhrases),
         row("mil", "whois.nic.mil", marked(QStringLiteral("#APPEARS TO BE OFFLINE#"))),
         row("mk", "whois.marnet.mk", defaultSuccessPhrases),
-        row("moi", "whois.altroot-alpha.net", marked(operatorA)),
+        row("moi", "whois.altroot-alpha.net", defaultSuccessPhrases),
         row("ms", "whois.nic.ms", QStringLiteral("No Object Found,Status: Not Registered")),
         row("mt", "whois.ripe.net", noServer),
-        row("music", "whois.altroot-charlie.net", marked(operatorC)),
+        row("music", "whois.altroot-charlie.net", defaultSuccessPhrases),
         row("mx", "whois.mx", QStringLiteral("Object_Not_Found")),
         row("net", "whois.verisign-grs.com", defaultSuccessPhrases, true),
-        row("nic", "whois.altroot-bravo.net", marked(operatorB)),
         row("nl", "whois.domain-registry.nl", QStringLiteral("is free")),
         row("no", "whois.norid.no", QStringLiteral("No match")),
-        row("npo", "whois.altroot-echo.net", marked(operatorE)),
         row("nu", "whois.iis.nu", QStringLiteral("not found.")),
-        row("org", "whois.pir.org", QStringLiteral("#VERY LOW QUERY LIMIT#,NOT FOUND")),
-        row("php", "whois.altroot-alpha.net", marked(operatorA)),
-        row("pics", "whois.altroot-alpha.net", marked(operatorA)),
-        row("pka", "whois.pka-pta.net", marked(QStringLiteral("#SERVER DOWN#"))),
+        row("online", "whois.nic.online", defaultSuccessPhrases),
+        row("org", "whois.pir.org", QStringLiteral("NOT FOUND")),
+        row("pics", "whois.altroot-alpha.net", defaultSuccessPhrases),
         row("pl", "whois.dns.pl", QStringLiteral("No information available about domain name")),
-        row("plan", "whois.altroot-alpha.net", marked(operatorA)),
-        row("prices", "whois.altroot-bravo.net", marked(operatorB)),
         row("proxy", "127.0.0.1", defaultSuccessPhrases),
         row("pt", "whois.dns.pt", QStringLiteral("No match,No entries found")),
-        row("pta", "whois.pka-pta.net", marked(QStringLiteral("#SERVER DOWN#"))),
-        row("radio", "whois.altroot-charlie.net", marked(operatorC)),
+        row("radio", "whois.altroot-charlie.net", defaultSuccessPhrases),
         row("ro", "whois.rotld.ro", QStringLiteral("No entries found for the selected source")),
-        row("rofl", "whois.altroot-alpha.net", marked(operatorA)),
         row("ru", "whois.ripn.net", QStringLiteral("No entries found for the selected source")),
-        row("safe", "whois3.altroot-bravo.net", marked(operatorB)),
-        row("Script", "whois.altroot-alpha.net", defaultSuccessPhrases),
-        row("script", "whois.altroot-alpha.net", marked(operatorA)),
+        row("safe", "whois3.altroot-bravo.net", defaultSuccessPhrases),
         row("se", "whois.iis.se", QStringLiteral("not found.")),
         row("sex", "whois.nic.sex", marked(QStringLiteral("#TLD MAY HAVE BEEN ABANDONED#"))),
         row("sg", "whois.sgnic.sg", QStringLiteral("Domain Not Found,NOMATCH")),
         row("sh", "whois.nic.sh", QStringLiteral("NOT FOUND,is available for purchase")),
+        row("shop", "whois.nic.shop", defaultSuccessPhrases),
         row("si", "whois.register.si", QStringLiteral("No entries found for the selected source")),
+        row("site", "whois.nic.site", defaultSuccessPhrases),
         row("sk", "whois.sk-nic.sk", QStringLiteral("Domain not found,Not found.")),
-        row("sky", "whois.altroot-charlie.net", marked(operatorC)),
+        row("sky", "whois.altroot-charlie.net", defaultSuccessPhrases),
         row("sm", "whois.nic.sm", defaultSuccessPhrases),
-        row("speed", "whois.altroot-alpha.net", marked(operatorA)),
-        row("sql", "whois.altroot-bravo.net", marked(operatorB)),
         row("st", "whois.nic.st", defaultSuccessPhrases),
+        row("store", "whois.nic.store", defaultSuccessPhrases),
         row("su", "whois.tcinet.ru", QStringLiteral("No entries found for the selected source")),
-        row("swap", "whois.altroot-bravo.net", marked(operatorB)),
         row("tc", "whois.nic.tc", defaultSuccessPhrases),
-        row("texas", "whois.altroot-alpha.net", marked(operatorA)),
+        row("tech", "whois.nic.tech", defaultSuccessPhrases),
         row("tf", "whois.nic.tf", QStringLiteral("No entries found in the AFNIC Database,NOT FOUND")),
         row("th", "whois.thnic.co.th", QStringLiteral("No match for")),
-        row("this", "whois.altroot-alpha.net", marked(operatorA)),
-        row("this", "whois.altroot-alpha.net", marked(operatorA)),
         row("tj", "whois.nic.tj", marked(QStringLiteral("#SERVER DOWN#"))),
         row("tm", "whois.nic.tm", defaultSuccessPhrases),
         row("tn", "whois.ati.tn", defaultSuccessPhrases),
         row("to", "whois.tonic.to", QStringLiteral("No match for")),
         row("tr", "whois.trabis.gov.tr", defaultSuccessPhrases),
-        row("tux", "whois.altroot-alpha.net", marked(operatorA)),
         row("tw", "whois.twnic.net.tw", QStringLiteral("No Found")),
         row("ua", "whois.ua", QStringLiteral("No entries found for")),
         row("uk", "whois.nic.uk",
             QStringLiteral("No match for,This domain name has not been registered,No such domain")),
         row("us", "whois.nic.us", QStringLiteral("No Data Found,Not found:")),
-        row("usa", "whois.altroot-delta.net", marked(operatorD)),
         row("va", "whois.ripe.net", noServer),
         row("ve", "whois.nic.ve", marked(QStringLiteral("#WHOIS SERVER SEEMS DOWN#"))),
         row("vg", "whois.nic.vg", defaultSuccessPhrases),
-        row("video", "whois.altroot-charlie.net", marked(operatorC)),
-        row("whois", "whois.nic.whois", marked(QStringLiteral("#SERVER DOWN#"))),
-        row("xxx", "whois.altroot-charlie.net", marked(operatorC)),
-        row("y3k", "whois.altroot-alpha.net", marked(operatorA)),
-        row("yu", "whois.ripe.net", QStringLiteral("#TLD NO LONGER EXISTS#")),
-        row("z", "whois.altroot-delta.net", marked(operatorD)),
-        row("zine", "whois.altroot-charlie.net", marked(operatorC)),
-        row("zoo", "whois.altroot-bravo.net", marked(operatorB)),
+        row("video", "whois.altroot-charlie.net", defaultSuccessPhrases),
+        row("xxx", "whois.altroot-charlie.net", defaultSuccessPhrases),
+        row("xyz", "whois.nic.xyz", defaultSuccessPhrases),
     };
     return rows;
 }
 
 } // namespace
+
+const QStringList &popularTlds()
+{
+    static const QStringList tlds = {QStringLiteral("io"),    QStringLiteral("ai"),   QStringLiteral("app"),
+                                     QStringLiteral("dev"),   QStringLiteral("co"),   QStringLiteral("me"),
+                                     QStringLiteral("xyz"),   QStringLiteral("shop"), QStringLiteral("online"),
+                                     QStringLiteral("store"), QStringLiteral("site"), QStringLiteral("tech"),
+                                     QStringLiteral("info"),  QStringLiteral("biz")};
+    return tlds;
+}
 
 const QStringList &defaultTldRows()
 {
@@ -331,7 +299,8 @@ const QStringList &defaultTldRows()
         for (const BuiltInRow &entry : builtInRows()) {
             const QString server = serverFor(entry);
             const QString port = isRdapServer(server) ? QString::number(rdapPort) : QStringLiteral("43");
-            texts.append(rowText(entry.extension, server, port, entry.enabled ? enabledStatus : disabledStatus,
+            const bool enabled = entry.enabled || popularTlds().contains(entry.extension);
+            texts.append(rowText(entry.extension, server, port, enabled ? enabledStatus : disabledStatus,
                                  QStringLiteral("25"), entry.successPhrases));
         }
         return texts;

@@ -177,11 +177,11 @@ struct FieldLine {
 };
 
 /**
- * The field a line holds, in the spellings registries use: "Key: value", "Key#. . . value",
+ * The field a line holds, in the spellings registries use: "Key: value", "Key<TAB>value", "Key#. . . value",
  * "[Key] value" (also after a letter, as in "a [Key] value"), "object:Key:value", and a single
- * hyphenated key before a blank ("dns_name ns1.example.net").
+ * hyphenated key before a blank ("dns_name ns1.example.net"). @p line starts at @p lineStart of @p answer.
  */
-FieldLine readField(QStringView line, std::array<char16_t, 48> &buffer)
+FieldLine readField(QStringView line, qsizetype lineStart, const AnswerText &answer, std::array<char16_t, 48> &buffer)
 {
     constexpr std::u16string_view marks = u" %#>*;";
     qsizetype i = 0;
@@ -197,6 +197,13 @@ FieldLine readField(QStringView line, std::array<char16_t, 48> &buffer)
         return {fieldOf(head.mid(open + 1, close - open - 1), buffer), line.mid(i + close + 1)};
     }
     qsizetype split = head.indexOf(QLatin1Char(':'));
+    // "Registrar<TAB>Example Inc.", "Created<TAB>2001-01-01 10:00:00": a tab parts key and value, and the
+    // value may hold colons of its own.
+    if (const qsizetype tab = answer.firstTab(lineStart + i, lineStart + i + head.size()) - lineStart - i;
+        tab > 0 && (split < 0 || tab < split)) {
+        if (const Key *key = fieldOf(head.left(tab), buffer))
+            return {key, line.mid(i + tab + 1)};
+    }
     // "Registrar#. . . . value": a few servers put a "#" where others put the colon.
     if (const qsizetype hash = head.left(split).indexOf(QLatin1Char('#')); hash >= 0)
         split = hash;
@@ -219,12 +226,15 @@ FieldLine readField(QStringView line, std::array<char16_t, 48> &buffer)
     return {fieldOf(head.left(blank), buffer), line.mid(i + blank + 1)};
 }
 
-void readValue(const Key &key, QStringView value, RecordEvidence &evidence)
+void readValue(const Key &key, QStringView value, qsizetype lineStart, RecordEvidence &evidence)
 {
-    if (key.second == Field::Status)
+    if (key.second == Field::Status) {
         readStatus(value, evidence);
-    else if (saysSomething(value))
+        if (evidence.freeStatus && evidence.freeStatusAt < 0)
+            evidence.freeStatusAt = lineStart;
+    } else if (saysSomething(value)) {
         evidence.record = true;
+    }
 }
 
 } // namespace
@@ -239,14 +249,15 @@ RecordEvidence findRecordFields(const AnswerText &answer)
         qsizetype end = text.indexOf(QLatin1Char('\n'), start);
         if (end < 0)
             end = text.size();
+        const qsizetype lineStart = start;
         QStringView line = text.mid(start, end - start);
         start = end + 1;
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        const FieldLine field = readField(line, buffer);
+        const FieldLine field = readField(line, lineStart, answer, buffer);
         // "Name servers:" with the hosts below, indented or not, but not after an empty line.
         if (awaiting && !field.key)
-            readValue(*awaiting, trimmedValue(line), evidence);
+            readValue(*awaiting, trimmedValue(line), lineStart, evidence);
         awaiting = nullptr;
         if (!field.key)
             continue;
@@ -254,7 +265,7 @@ RecordEvidence findRecordFields(const AnswerText &answer)
         if (value.isEmpty())
             awaiting = field.key;
         else
-            readValue(*field.key, value, evidence);
+            readValue(*field.key, value, lineStart, evidence);
     }
     return evidence;
 }

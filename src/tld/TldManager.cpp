@@ -8,6 +8,10 @@
 #include "tld/DefaultTlds.h"
 #include "tld/TldRegistry.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 #include <limits>
 #include <optional>
@@ -40,7 +44,7 @@ QString fieldName(EditField field)
     case EditField::Extension:
         return QStringLiteral("Extension");
     case EditField::Server:
-        return QStringLiteral("Whois Server");
+        return QStringLiteral("Server");
     case EditField::Port:
         return QStringLiteral("Port");
     case EditField::Throttle:
@@ -85,12 +89,11 @@ void TldManager::refresh()
         m_selected = -1;
 }
 
-bool TldManager::rowMatches(const ListedRow &row, const QString &filter)
+int TldManager::rowOf(const QString &extension) const
 {
-    const QString wanted = filter.trimmed();
-    return wanted.isEmpty() || std::any_of(row.fields.begin(), row.fields.end(), [&wanted](const QString &field) {
-               return field.contains(wanted, Qt::CaseInsensitive);
-           });
+    const auto found = std::find_if(m_rows.begin(), m_rows.end(),
+                                    [&extension](const ListedRow &row) { return row.fields.at(0) == extension; });
+    return found == m_rows.end() ? -1 : int(found - m_rows.begin());
 }
 
 void TldManager::changed()
@@ -230,13 +233,34 @@ bool TldManager::deleteRow(int rowIndex)
     return deleted;
 }
 
+QString TldManager::backupPath() const
+{
+    return QFileInfo(m_tlds.file().path()).dir().filePath(QStringLiteral("TLDs.bak"));
+}
+
+bool TldManager::backUpTable()
+{
+    bool read = false;
+    const QByteArray table = platform::readWholeFile(m_tlds.file().path(), &read);
+    if (!m_tlds.file().exists() || (read && platform::writeFileAtomically(backupPath(), table)))
+        return true;
+    m_messages.inform(QCoreApplication::translate("tld::TldManager",
+                                                  "The TLD table could not be copied to %1, so it was not replaced.")
+                          .arg(QDir::toNativeSeparators(backupPath())));
+    return false;
+}
+
 bool TldManager::restoreDefaults()
 {
     if (!ask(QStringLiteral("Restore Defaults?"),
-             QStringLiteral("Replace all %1 rows of the TLD table with the %2 built-in rows? Rows you added or "
-                            "changed will be lost.")
+             QCoreApplication::translate("tld::TldManager",
+                                         "Replace all %1 rows of the TLD table with the %2 built-in rows? The table "
+                                         "as it is now is kept in TLDs.bak.")
                  .arg(m_rows.size())
                  .arg(defaultTldRows().size())))
+        return false;
+    // The user's table is the only record of the rows they added and changed.
+    if (!backUpTable())
         return false;
     const bool written = m_tlds.file().writeDefaultTlds(true);
     m_selected = -1;

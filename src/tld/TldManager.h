@@ -53,9 +53,8 @@ public:
     /// exactly as stored, unreadable ones with their problem.
     const QList<ListedRow> &rows() const { return m_rows; }
     void refresh();
-    /// True when @p row shows @p filter (without regard to case) in any of its fields; an empty filter
-    /// shows every row.
-    static bool rowMatches(const ListedRow &row, const QString &filter);
+    /// The first row whose extension is exactly @p extension; -1 when there is none.
+    int rowOf(const QString &extension) const;
 
     /// The status "Add/Save" gives a row.
     bool newRowEnabled() const { return m_newRowEnabled; }
@@ -75,8 +74,11 @@ public:
     bool toggle(int rowIndex);
     /// "Delete Selected" after an OK to the question; every other line stays as it is.
     bool deleteRow(int rowIndex);
-    /// "Restore Defaults" after an OK to the question.
+    /// "Restore Defaults" after an OK to the question; the table as it was is kept in TLDs.bak first (a
+    /// table that cannot be kept is not replaced).
     bool restoreDefaults();
+    /// Where Restore Defaults keeps the table it replaces: TLDs.bak beside it.
+    QString backupPath() const;
     /// "Add current TLDs": a disabled row for every root-zone TLD the table does not name yet, appended
     /// after the rows there are, which stay exactly as they are. Says what was added.
     bool addCurrentTlds();
@@ -109,6 +111,7 @@ private:
     bool refuse(const QString &text, EditField field = EditField::None);
     bool ask(const QString &title, const QString &text);
     void changed();
+    bool backUpTable();
     bool readTable(QStringList &lines);
     bool writeTable(const QStringList &lines);
     /// Reads the file, lets @p edit change its lines (false: nothing to write) and writes them back.

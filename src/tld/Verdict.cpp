@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -21,19 +22,18 @@ const QStringList &errorWords()
 
 namespace {
 
-enum class Group { Refusal, Success, NotFound, Taken, Error };
+enum class Group { Refusal, NoDomains, Success, NotFound, Taken, Error };
 
 // Where a built-in statement must stand to count. Registries put their verdict on a line of its own,
 // often with the name, a comment mark or an error code around it; prose that merely holds the same words
 // in mid-sentence is not a statement.
 enum Place : quint8 {
     Anywhere = 0,
-    Opens = 1,      ///< nothing but marks before it on its line
-    Closes = 2,     ///< nothing but punctuation after it on its line
-    Alone = 4,      ///< both
-    NamesIt = 8,    ///< its line holds the queried name ("example.nl is free")
-    ShortLine = 16, ///< its line is a statement, not a paragraph
-    AfterName = 32  ///< only the name, or words for it, stand before it ("The requested domain was not found in...")
+    Opens = 1,     ///< nothing but marks before it on its line
+    Closes = 2,    ///< nothing but punctuation after it on its line
+    Alone = 4,     ///< both
+    NamesIt = 8,   ///< its line holds the queried name ("example.nl is free")
+    AfterName = 16 ///< only the name, or words for it, stand before it ("The requested domain was not found in...")
 };
 
 struct Statement {
@@ -102,31 +102,31 @@ constexpr Statement takenStatements[] = {
 };
 
 // Refusals and rate limits in their usual words, besides the fixed refusal statements.
-constexpr Statement refusalPatterns[] = {
-    {u"limit exceeded", ShortLine},
-    {u"quota exceeded", ShortLine},
-    {u"queries exceeded", ShortLine},
-    {u"has been exceeded", ShortLine},
-    {u"has exceeded", ShortLine},
-    {u"rate exceeded", ShortLine},
-    {u"rate limit", ShortLine},
-    {u"limit reached", ShortLine},
-    {u"too many queries", ShortLine},
-    {u"too many lookups", ShortLine},
-    {u"try again", ShortLine},
-    {u"slow down", ShortLine},
-    {u"go away", ShortLine},
-    {u"grace period", ShortLine},
-    {u"temporarily unavailable", ShortLine},
-    {u"too busy", ShortLine},
-    {u"access denied", ShortLine},
-    {u"request denied", ShortLine},
-    {u"address blocked", ShortLine},
-    {u"been blocked", ShortLine},
-    {u"is blocked", ShortLine},
-    {u"not permitted", ShortLine},
-    {u"could not be performed", ShortLine},
-    {u"attempt failed", ShortLine},
+constexpr const char16_t *refusalPatterns[] = {
+    u"limit exceeded",
+    u"quota exceeded",
+    u"queries exceeded",
+    u"has been exceeded",
+    u"has exceeded",
+    u"rate exceeded",
+    u"rate limit",
+    u"limit reached",
+    u"too many queries",
+    u"too many lookups",
+    u"try again",
+    u"slow down",
+    u"go away",
+    u"grace period",
+    u"temporarily unavailable",
+    u"too busy",
+    u"access denied",
+    u"request denied",
+    u"address blocked",
+    u"been blocked",
+    u"is blocked",
+    u"not permitted",
+    u"could not be performed",
+    u"attempt failed",
 };
 
 constexpr qsizetype statementLineLimit = 200;
@@ -157,6 +157,33 @@ bool isWordCharacter(QChar c)
     return c.isLetterOrNumber();
 }
 
+/*
+ * Where a refusal counts. Registries append notices, disclaimers and terms of use to every answer, and their
+ * sentences forbid misuse of the data, mention limits and blocked access. A refusal counts only where it is the
+ * answer's statement: in a short block of lines of its own, or on the answer's first line. Inside a paragraph
+ * (a block of more than AnswerText::paragraphWords words) its words say nothing about the query.
+ *
+ * A not-found statement on a line of its own (a row's phrase outside a paragraph, a built-in statement in its
+ * place, a free status) then wins over a refusal that stands after it. Below a refusal it wins only when it
+ * names the queried name and a paragraph stands above the refusal (a notice, a remark that the answer is cut
+ * short, then the verdict); a refusal that opens the answer, with nothing above it but short lines, stays a
+ * refusal whatever follows. For example:
+ *
+ *   refused:    %% Too many requests...
+ *               %%
+ *               %% No entries found in the database.
+ *
+ *   available:  No match for "EXAMPLE.XY".
+ *
+ *               % By submitting a query you agree that the data is used for lawful purposes only; its
+ *               % use for advertising, or any use without the prior written consent of the registry, is
+ *               % not permitted. Bulk access is not permitted and will be blocked.
+ */
+bool isStatement(const AnswerText &answer, qsizetype at)
+{
+    return answer.onFirstLine(at) || !answer.inParagraph(at);
+}
+
 /**
  * The phrases of one verdict compiled for one pass over an answer: every phrase of four or more
  * characters is found through its first characters, which a small bit filter tells apart from most other
@@ -166,9 +193,14 @@ bool isWordCharacter(QChar c)
 class PhraseSet {
 public:
     struct Hits {
-        bool refusal = false;
-        int success = -1;  ///< lowest index of a success phrase found, or -1
+        qsizetype refusalAt = -1;  ///< where the first refusal that is a statement stands, or -1
+        bool refusalOpens = false; ///< no paragraph stands before it
+        bool noDomains = false;
+        int success = -1;                        ///< lowest index of a success phrase found, or -1
+        std::array<qsizetype, 4> successAt = {}; ///< where the first few success phrases stand
+        int successCount = 0;
         int notFound = -1; ///< index of a built-in not-found statement found, or -1
+        qsizetype notFoundAt = -1;
         bool taken = false;
         bool error = false;
     };
@@ -232,8 +264,6 @@ public:
                                QStringView(it->text).utf16() + 8))
                     record(hits, *it, answer, start);
             }
-            if (hits.refusal)
-                return hits; // nothing else changes the verdict
         }
         for (const Phrase &phrase : m_short) {
             if (const qsizetype at = text.indexOf(phrase.text); at >= 0)
@@ -320,8 +350,6 @@ private:
             return false;
         if ((phrase.place & NamesIt) && !answer.mentionsName(from, to))
             return false;
-        if (phrase.place & ShortLine)
-            return true;
         const bool opens = answer.isLead(from, start);
         // "Abuse contact: not found" speaks of a field, not of the name; status lines are read as fields.
         const bool closes = answer.isTail(end, to) && !answer.isFieldValue(from, start);
@@ -334,21 +362,33 @@ private:
     {
         switch (phrase.group) {
         case Group::Refusal:
-            hits.refusal = hits.refusal || standsInPlace(phrase, answer, start);
+            // Found in order, so the first that counts is the one that can decide.
+            if (hits.refusalAt < 0 && standsInPlace(phrase, answer, start) && isStatement(answer, start)) {
+                hits.refusalAt = start;
+                hits.refusalOpens = !answer.paragraphBefore(start);
+            }
+            break;
+        case Group::NoDomains:
+            hits.noDomains = hits.noDomains || (standsInPlace(phrase, answer, start) && isStatement(answer, start));
             break;
         case Group::Success:
             if (hits.success < 0 || phrase.index < hits.success)
                 hits.success = phrase.index;
+            if (hits.successCount < int(hits.successAt.size()))
+                hits.successAt[hits.successCount++] = start;
             break;
         case Group::NotFound:
-            if (hits.notFound < 0 && standsInPlace(phrase, answer, start))
+            if (hits.notFound < 0 && standsInPlace(phrase, answer, start)) {
                 hits.notFound = phrase.index;
+                hits.notFoundAt = start;
+            }
             break;
         case Group::Taken:
             hits.taken = hits.taken || standsInPlace(phrase, answer, start);
             break;
         case Group::Error:
-            hits.error = hits.error || standsAlone(answer.text(), start, phrase.text.size());
+            hits.error =
+                hits.error || (standsAlone(answer.text(), start, phrase.text.size()) && isStatement(answer, start));
             break;
         }
     }
@@ -376,8 +416,10 @@ const CompiledList &compiled(const QString &successPhrases)
     auto list = std::make_shared<CompiledList>();
     for (const QString &statement : refusalStatements())
         list->set.add(statement, Group::Refusal, 0);
-    for (const Statement &pattern : refusalPatterns)
-        list->set.add(QString::fromUtf16(pattern.text), Group::Refusal, 0, pattern.place);
+    for (const char16_t *pattern : refusalPatterns)
+        list->set.add(QString::fromUtf16(pattern), Group::Refusal, 0);
+    for (const QString &statement : noDomainsStatements())
+        list->set.add(statement, Group::NoDomains, 0);
     for (const QString &item : successPhrases.split(QLatin1Char(','))) {
         const QString phrase = item.trimmed();
         // An empty item would be found in every answer and call every name free.
@@ -396,11 +438,34 @@ const CompiledList &compiled(const QString &successPhrases)
     return **cache.insert(successPhrases, std::move(list));
 }
 
+// Whether the not-found statement at @p at, on a line of its own, wins over the refusal found.
+bool notFoundWins(qsizetype at, const PhraseSet::Hits &hits, const AnswerText &answer)
+{
+    if (at < 0)
+        return false;
+    return at < hits.refusalAt || (!hits.refusalOpens && answer.mentionsName(answer.lineStart(at), answer.lineEnd(at)));
+}
+
+bool refuses(const RecordEvidence &fields, const PhraseSet::Hits &hits, const AnswerText &answer)
+{
+    if (hits.noDomains)
+        return true;
+    if (hits.refusalAt < 0)
+        return false;
+    if (notFoundWins(hits.notFoundAt, hits, answer) || notFoundWins(fields.freeStatusAt, hits, answer))
+        return false;
+    for (int i = 0; i < hits.successCount; ++i) {
+        if (!answer.inParagraph(hits.successAt[i]) && notFoundWins(hits.successAt[i], hits, answer))
+            return false;
+    }
+    return true;
+}
+
 // The evidence weighed, strongest first; a record was looked for before.
-WhoisVerdict::Kind kindOf(const RecordEvidence &fields, const PhraseSet::Hits &hits)
+WhoisVerdict::Kind kindOf(const RecordEvidence &fields, const PhraseSet::Hits &hits, const AnswerText &answer)
 {
     using Kind = WhoisVerdict::Kind;
-    if (hits.refusal)
+    if (refuses(fields, hits, answer))
         return Kind::ErrorBlocked;
     if (fields.takenStatus || hits.taken)
         return Kind::Registered;
@@ -428,7 +493,7 @@ WhoisVerdict judgeAnswer(const QString &answer, const QString &successPhrases, c
     }
     const CompiledList &list = compiled(successPhrases);
     const PhraseSet::Hits hits = list.set.scan(text);
-    verdict.kind = kindOf(fields, hits);
+    verdict.kind = kindOf(fields, hits, text);
     if (verdict.kind != Kind::Available)
         return verdict;
     if (hits.success >= 0)

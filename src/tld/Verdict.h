@@ -25,8 +25,10 @@ const QStringList &errorWords();
  *   everything else, a not-found statement included: calling a taken name free is the one mistake a
  *   user pays for. A registry status of a taken name, or a statement that the name is reserved or not
  *   available, also makes it Registered unless the answer is a refusal.
- * - ErrorBlocked: an explicit refusal or rate limit (refusalStatements() and the like), or, in an
- *   answer without any other evidence, an error word standing as a word of its own.
+ * - ErrorBlocked: an explicit refusal or rate limit (refusalStatements() and the like) where the answer
+ *   states it (on a short block of lines of its own or on the first line, not inside a notice paragraph)
+ *   and no not-found line wins over it; or, in an answer without any other evidence, an error word
+ *   standing as a word of its own outside a paragraph.
  * - Available: a not-found statement (the first of @p successPhrases in list order that the answer
  *   holds, else one of the built-in not-found statements, which stand alone on their line or open or
  *   close it) and no refusal.

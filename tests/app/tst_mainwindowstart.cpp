@@ -29,8 +29,10 @@ class TestMainWindowStart : public QObject {
 private slots:
     void firstStartCreatesFilesFoldersAndShowsMessageOnce();
     void secondStartChangesNothing();
-    void chooserListsEnabledRowsFromTheSecondStart();
+    void chooserListsEnabledRowsFromTheFirstStart();
     void controlsCarryTheirNames();
+    void fitsASmallScreenWithNothingCutOff();
+    void listOrderIsRemembered();
     void splashHandsOverOnTheSeventyFifthTick();
     void readOnlyFolderStillStarts();
     void everyControlHasAnAccessibleName();
@@ -65,15 +67,16 @@ void TestMainWindowStart::firstStartCreatesFilesFoldersAndShowsMessageOnce()
     folders.sort();
     QCOMPARE(folders, (QStringList{QStringLiteral("backups"), QStringLiteral("overflow"), QStringLiteral("searches"),
                                    QStringLiteral("wordlists")}));
-    QCOMPARE(s.context->tlds.table().size(), 179);
+    QCOMPARE(s.context->tlds.table().size(), 134);
     QCOMPARE(s.context->settings.product(QStringLiteral("showHelp"), QString()), QStringLiteral("0"));
     QCOMPARE(s.context->settings.product(QStringLiteral("FirstUse"), QString()), QStringLiteral("NO"));
     QCOMPARE(s.fakes.messages.shown.size(), 1);
     QVERIFY(s.fakes.messages.shown.at(0).text.startsWith(QStringLiteral("Since this is your first time")));
-    QVERIFY(s.fakes.messages.shown.at(0).text.contains(QStringLiteral("\r\n\r\nBy default, only .COM and .NET")));
+    QVERIFY(s.fakes.messages.shown.at(0).text.contains(
+        QStringLiteral("\r\n\r\nBy default, .COM, .NET and the popular TLDs .IO, .AI,")));
     QCOMPARE(s.fakes.messages.shown.at(0).icon, platform::MessageRequest::Icon::None);
     QCOMPARE(s.window->windowTitle(), QStringLiteral("Quarrytide by Marlowfen"));
-    QVERIFY(s.window->desk()->websiteButton()->text().startsWith(QStringLiteral("Visit ")));
+    QVERIFY(s.window->desk()->websiteButton()->text().remove(QLatin1Char('&')).startsWith(QStringLiteral("Visit ")));
     QCOMPARE(s.window->desk()->title(), QStringLiteral("Domain Name Manager - Double Click any domain to purchase"));
 }
 
@@ -96,7 +99,7 @@ void TestMainWindowStart::secondStartChangesNothing()
     QCOMPARE(QFileInfo(folder.file(QStringLiteral("TLDs.txt"))).lastModified(), stamp);
 }
 
-void TestMainWindowStart::chooserListsEnabledRowsFromTheSecondStart()
+void TestMainWindowStart::chooserListsEnabledRowsFromTheFirstStart()
 {
     testing::TestFolder folder;
     Started first;
@@ -108,12 +111,15 @@ void TestMainWindowStart::chooserListsEnabledRowsFromTheSecondStart()
             texts.append(chooser->itemText(i));
         return texts + QStringList{chooser->currentText()};
     };
-    QCOMPARE(items(first), (QStringList{QStringLiteral("(default: .com)"), QStringLiteral("(default: .com)")}));
+    // The table written at the first start offers its enabled rows at once, in table order.
+    const QString firstStart = items(first).join(QLatin1Char(' '));
+    QCOMPARE(firstStart, QStringLiteral("(default: .com) ai app biz co com dev info io me net online shop site store "
+                                        "tech xyz (default: .com)"));
     first.context->settings.saveProduct(QStringLiteral("DefaultExt"), QStringLiteral(".net"));
     Started second;
     start(second, folder);
-    QCOMPARE(items(second), (QStringList{QStringLiteral("(default: .net)"), QStringLiteral("com"),
-                                         QStringLiteral("net"), QStringLiteral("(default: .net)")}));
+    QCOMPARE(items(second).join(QLatin1Char(' ')),
+             QString(firstStart).replace(QStringLiteral(".com"), QStringLiteral(".net")));
 }
 
 void TestMainWindowStart::controlsCarryTheirNames()
@@ -141,7 +147,8 @@ void TestMainWindowStart::controlsCarryTheirNames()
     for (int number = 1; number <= 3; ++number)
         QCOMPARE(s.window->statusPanel(number)->text(), QString());
     QVERIFY(s.window->menuItem(QStringLiteral("mnuEditItem_9")));
-    QCOMPARE(s.window->menuItem(QStringLiteral("mnuToolsItem_8"))->text(), QStringLiteral("Custom List"));
+    QCOMPARE(s.window->menuItem(QStringLiteral("mnuToolsItem_8"))->text().remove(QLatin1Char('&')),
+             QStringLiteral("Custom List"));
     s.window->menuItem(QStringLiteral("mnuToolsItem_4"))->trigger();
     QCOMPARE(s.window->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText(),
              QStringLiteral("Full Word List"));
@@ -253,6 +260,50 @@ void TestMainWindowStart::windowSourceAndTldComeBackAfterARestart()
     QCOMPARE(second.window->sourcePanel()->sourceList()->currentIndex(), 5);
     QCOMPARE(second.window->sourcePanel()->entryCount()->text(), QStringLiteral("0")); // its list, still empty
     QCOMPARE(second.window->sourcePanel()->tldChooser()->currentData().toString(), QStringLiteral("net"));
+}
+
+void TestMainWindowStart::fitsASmallScreenWithNothingCutOff()
+{
+    // 1400 x 900 at twice the size, less the window's frame: what the window must fit into.
+    const QSize room(684, 402);
+    testing::TestFolder folder;
+    Started s;
+    start(s, folder);
+    s.window->menuItem(QStringLiteral("mnuToolsItem_2"))->trigger(); // the search panel, the wider one
+    s.window->setWindowState(Qt::WindowNoState);                     // a first start fills the screen
+    s.window->resize(room);
+    s.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+    QVERIFY2(s.window->minimumSizeHint().width() <= room.width() &&
+                 s.window->minimumSizeHint().height() <= room.height(),
+             qPrintable(QStringLiteral("needs %1 x %2")
+                            .arg(s.window->minimumSizeHint().width())
+                            .arg(s.window->minimumSizeHint().height())));
+    QCOMPARE(s.window->size(), room);
+    const auto buttons = s.window->findChildren<QPushButton *>();
+    for (const QPushButton *button : buttons) {
+        if (!button->isVisible())
+            continue;
+        const int needed = button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&')));
+        QVERIFY2(button->width() >= needed, qPrintable(button->objectName()));
+        // Inside the window, unless it stands in the columns that scroll sideways.
+        const QRect shown(button->mapTo(s.window.get(), QPoint(0, 0)), button->size());
+        const bool scrolls = s.window->findChild<QWidget *>(QStringLiteral("listColumns"))->isAncestorOf(button);
+        QVERIFY2(scrolls || s.window->rect().contains(shown), qPrintable(button->objectName()));
+    }
+}
+
+void TestMainWindowStart::listOrderIsRemembered()
+{
+    testing::TestFolder folder;
+    {
+        Started first;
+        start(first, folder);
+        first.window->desk()->orderChooser()->setCurrentIndex(2);
+    }
+    Started second;
+    start(second, folder);
+    QCOMPARE(second.window->desk()->orderChooser()->currentIndex(), 2);
 }
 
 QTEST_MAIN(TestMainWindowStart)

@@ -40,6 +40,8 @@ private slots:
     void sharedValuesAreReadFromSettings();
     void titleRule();
     void readOnlyFilesAreNotTouched();
+    void olderTablesAreOfferedThePopularTldsOnce_data();
+    void olderTablesAreOfferedThePopularTldsOnce();
 };
 
 void TestStartupSequence::stepsRunInOrder()
@@ -50,12 +52,19 @@ void TestStartupSequence::stepsRunInOrder()
     app::initPartnerLinks(context.links);
     RecordingHost host;
     runMainWindowLoad(context, host);
-    QCOMPARE(host.calls,
-             (QStringList{QStringLiteral("loadTLDs"), QStringLiteral("icon"), QStringLiteral("title"),
-                          QStringLiteral("website"), QStringLiteral("frame"), QStringLiteral("help"),
-                          QStringLiteral("idle"), QStringLiteral("remembered"), QStringLiteral("maximize")}));
-    QCOMPARE(context.tlds.table().size(), 179);
-    QCOMPARE(context.throttle.currentThrottle(), 25);
+    QCOMPARE(host.calls, (QStringList{QStringLiteral("loadTLDs"), QStringLiteral("icon"), QStringLiteral("title"),
+                                      QStringLiteral("website"), QStringLiteral("frame"), QStringLiteral("help"),
+                                      QStringLiteral("idle"), QStringLiteral("remembered"), QStringLiteral("maximize"),
+                                      QStringLiteral("loadTLDs")}));
+    // A new folder's table: TLDs of today's root zone, the popular ones enabled; nothing is offered.
+    QCOMPARE(context.tlds.findTldIndex(QStringLiteral("x.64")), -1);
+    QCOMPARE(context.tlds.findTldIndex(QStringLiteral("x.zoo")), -1);
+    for (const char *popular : {"x.io", "x.ai", "x.com"}) {
+        const tld::TldRecord *row = context.tlds.rowFor(QLatin1String(popular));
+        QVERIFY2(row && row->enabled, popular);
+    }
+    QCOMPARE(fakes.messages.shown.size(), 1); // the first-use message
+    QCOMPARE(context.startPauseTicks, 25);
 }
 
 void TestStartupSequence::throttleThatIsNotANumberLeavesZero()
@@ -66,8 +75,8 @@ void TestStartupSequence::throttleThatIsNotANumberLeavesZero()
     context.settings.saveProduct(QStringLiteral("Throttle"), QStringLiteral("fast"));
     RecordingHost host;
     runMainWindowLoad(context, host);
-    QCOMPARE(context.throttle.currentThrottle(), 0);
-    QCOMPARE(context.tlds.table().size(), 179); // the load went on after the bad values
+    QCOMPARE(context.startPauseTicks, 0);
+    QVERIFY(!context.tlds.table().isEmpty()); // the load went on after the bad values
 }
 
 void TestStartupSequence::sharedValuesAreReadFromSettings()
@@ -82,7 +91,7 @@ void TestStartupSequence::sharedValuesAreReadFromSettings()
     runMainWindowLoad(context, host);
     QVERIFY(context.tlds.useProxy());
     QCOMPARE(context.tlds.defaultExt(), QStringLiteral(".net"));
-    QCOMPARE(context.throttle.currentThrottle(), 40);
+    QCOMPARE(context.startPauseTicks, 40);
     context.settings.saveProduct(QStringLiteral("chkProxy"), QStringLiteral("yes"));
     runMainWindowLoad(context, host);
     QVERIFY(!context.tlds.useProxy());
@@ -104,13 +113,52 @@ void TestStartupSequence::readOnlyFilesAreNotTouched()
     folder.write(QStringLiteral("TLDs.txt"), "com|a|43|Enabled|25|x\r\n");
     QDir(folder.appFolder()).mkdir(QStringLiteral("WordLists"));
     AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
+    context.settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
     RecordingHost host;
+    fakes.messages.nextAnswers = {platform::MessageAnswer::Cancel};
     runMainWindowLoad(context, host);
     QCOMPARE(folder.read(QStringLiteral("Appends.txt")), QByteArray());
     QCOMPARE(folder.read(QStringLiteral("TLDs.txt")), QByteArray("com|a|43|Enabled|25|x\r\n"));
     // The folder that exists under another spelling is the one folder; no lower-case twin appears.
     QVERIFY(!QDir(folder.file(QStringLiteral("wordlists"))).exists() ||
             QDir(folder.appFolder()).entryList({QStringLiteral("*ord*")}, QDir::Dirs).size() == 1);
+}
+
+void TestStartupSequence::olderTablesAreOfferedThePopularTldsOnce_data()
+{
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("OK") << true;
+    QTest::newRow("Cancel") << false;
+}
+
+void TestStartupSequence::olderTablesAreOfferedThePopularTldsOnce()
+{
+    QFETCH(bool, accepted);
+    const QByteArray older = "com|whois.example.com|43|Enabled|25|No match\r\n"
+                             "dev|whois.example.dev|43|Disabled|25|No match\r\n"
+                             "IO|whois.example.io|43|Disabled|25|No match\r\n";
+    testing::TestFolder folder;
+    testing::FakeServices fakes;
+    folder.write(QStringLiteral("TLDs.txt"), older);
+    AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
+    context.settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
+    RecordingHost host;
+    fakes.messages.nextAnswers = {accepted ? platform::MessageAnswer::Ok : platform::MessageAnswer::Cancel};
+    runMainWindowLoad(context, host);
+    QCOMPARE(fakes.messages.texts(),
+             QStringList{QStringLiteral("Your TLD table has no rows for these popular TLDs: ai, app, biz, co, info, "
+                                        "me, online, shop, site, store, tech, xyz.\r\n\r\nAdd them as enabled rows "
+                                        "at the end of the table? The rows you have stay as they are.")});
+    const QByteArray table = folder.read(QStringLiteral("TLDs.txt"));
+    QVERIFY(table.startsWith(older));
+    QCOMPARE(table.size() > older.size(), accepted);
+    const tld::TldRecord *ai = context.tlds.rowFor(QStringLiteral("x.ai"));
+    QCOMPARE(ai && ai->enabled, accepted);
+    QCOMPARE(host.calls.count(QStringLiteral("loadTLDs")), accepted ? 2 : 1);
+    // Asked once, whatever the answer.
+    runMainWindowLoad(context, host);
+    QCOMPARE(fakes.messages.shown.size(), 1);
+    QCOMPARE(folder.read(QStringLiteral("TLDs.txt")), table);
 }
 
 QTEST_GUILESS_MAIN(TestStartupSequence)

@@ -1,8 +1,9 @@
+#include "DnsFixtureServer.h"
 #include "HttpFixtureServer.h"
 #include "TestFolder.h"
 #include "WhoisFixtureServer.h"
 #include "browse/BrowseChecker.h"
-#include "engine/ThrottleGate.h"
+#include "lookup/DnsCheck.h"
 #include "platform/AppFolder.h"
 #include "platform/Intervals.h"
 #include "results/ResultClasses.h"
@@ -19,12 +20,13 @@ struct Rig {
     testing::TestFolder folder;
     platform::AppFolder app{folder.appFolder()};
     tld::TldRegistry tlds{folder.file(QStringLiteral("TLDs.txt"))};
-    engine::ThrottleGate throttle;
     results::ResultClasses results{app};
-    BrowseChecker checker{tlds, throttle, results, folder.file(QStringLiteral("BrowserSearch.txt"))};
+    BrowseChecker checker{tlds, results, folder.file(QStringLiteral("BrowserSearch.txt"))};
     QStringList unregistered;
     QStringList registered;
-    QStringList panel1;
+    QStringList checking;
+    QList<int> done; ///< the checked counts the queue ended with
+    QList<engine::Trouble> troubles;
 
     explicit Rig(quint16 port)
     {
@@ -33,12 +35,16 @@ struct Rig {
         tld::TldRecord net = com;
         net.extension = QStringLiteral("net");
         tlds.setTable({com, net});
-        QObject::connect(&checker, &BrowseChecker::unregistered, [this](const QString &d) { unregistered << d; });
-        QObject::connect(&checker, &BrowseChecker::registered, [this](const QString &d) { registered << d; });
-        QObject::connect(&checker, &BrowseChecker::panelChanged, [this](int n, const QString &text) {
-            if (n == 1)
-                panel1 << text;
+        QObject::connect(&checker, &BrowseChecker::outcome, [this](const lookup::QueryOutcome &o) {
+            if (o.kind == lookup::QueryOutcome::Kind::Available)
+                unregistered << o.domain;
+            else if (o.kind == lookup::QueryOutcome::Kind::Registered)
+                registered << o.domain;
         });
+        QObject::connect(&checker, &BrowseChecker::checking, [this](const QString &domain) { checking << domain; });
+        QObject::connect(&checker, &BrowseChecker::queueDone, [this](int checked) { done << checked; });
+        QObject::connect(&checker, &BrowseChecker::troubled,
+                         [this](const QString &, engine::Trouble trouble) { troubles << trouble; });
     }
     void queue(const QByteArray &names, int count)
     {
@@ -58,9 +64,11 @@ private slots:
     void initTestCase();
     void threeQueuedNamesAreAnswered();
     void rdapAndWhoisRowsAreAskedInTurn();
-    void quotaAnswerShowsTheNoticeAndGoesOn();
+    void quotaAnswerRestsTheServerAndGoesOn();
     void silentServerTimesOut();
     void unreachableServerEndsTheCheck();
+    void delegatedNamesNeedNoRegistryQuestion();
+    void deletedWhileAServerRestsCallsNothing();
     void missingQueueUsesUpNoPosition();
     void namesWithoutEnabledExtensionAreSkipped();
 };
@@ -69,6 +77,7 @@ void TestBrowseChecker::initTestCase()
 {
     platform::intervals().secondMs = 20;
     platform::intervals().testTimeoutTicks = 5;
+    platform::intervals().restUnitMs = 20;
 }
 
 void TestBrowseChecker::threeQueuedNamesAreAnswered()
@@ -83,14 +92,14 @@ void TestBrowseChecker::threeQueuedNamesAreAnswered()
     rig.queue("freeone.com\r\ntaken.net\r\n\r\nfreetwo.net\r\n\r\n", 3);
     rig.checker.start();
     QTRY_COMPARE_WITH_TIMEOUT(rig.checker.nextIndex(), 3, 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(rig.panel1.contains(QStringLiteral("Checked 3 unique domains.")), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.done.contains(3), 3000);
     QCOMPARE(server.queries(),
              (QStringList{QStringLiteral("freeone.com"), QStringLiteral("taken.net"), QStringLiteral("freetwo.net")}));
     QCOMPARE(rig.unregistered, (QStringList{QStringLiteral("freeone.com"), QStringLiteral("freetwo.net")}));
     QCOMPARE(rig.registered, QStringList{QStringLiteral("taken.net")});
     QCOMPARE(rig.results.counter(results::MidList), 2);
-    QVERIFY(rig.panel1.contains(QStringLiteral("Pausing for 2 milliseconds.")));
-    QVERIFY(rig.panel1.contains(QStringLiteral("Checking status of: taken.net")));
+    QCOMPARE(rig.checking,
+             (QStringList{QStringLiteral("freeone.com"), QStringLiteral("taken.net"), QStringLiteral("freetwo.net")}));
     // Each name is asked once: the queue timer does not restart a check that is still running.
     QCOMPARE(server.connections(), 3);
 }
@@ -121,7 +130,7 @@ void TestBrowseChecker::rdapAndWhoisRowsAreAskedInTurn()
     QCOMPARE(rig.registered, (QStringList{QStringLiteral("taken.net"), QStringLiteral("taken.com")}));
 }
 
-void TestBrowseChecker::quotaAnswerShowsTheNoticeAndGoesOn()
+void TestBrowseChecker::quotaAnswerRestsTheServerAndGoesOn()
 {
     testing::WhoisFixtureServer server;
     QVERIFY(server.listen());
@@ -129,12 +138,14 @@ void TestBrowseChecker::quotaAnswerShowsTheNoticeAndGoesOn()
         return query.startsWith(QLatin1String("busy")) ? testing::quotaAnswer() : testing::registeredAnswer(query);
     });
     Rig rig(server.port());
-    QSignalSpy blocked(&rig.checker, &BrowseChecker::blocked);
+    QSignalSpy rests(&rig.checker, &BrowseChecker::serverChanged);
     rig.queue("busy.com\r\nafter.com\r\n\r\n", 2);
     rig.checker.start();
     QTRY_COMPARE_WITH_TIMEOUT(rig.checker.nextIndex(), 2, 5000);
-    QCOMPARE(blocked.size(), 1);
-    QCOMPARE(blocked.at(0).at(0).toString(), QStringLiteral("127.0.0.1"));
+    // Asked its tries, each refusal a longer rest; then the next name.
+    QCOMPARE(server.queries().count(QStringLiteral("busy.com")), 5);
+    QCOMPARE(rig.troubles, QList<engine::Trouble>(5, engine::Trouble::Refusal));
+    QVERIFY(rests.size() >= 5);
     QCOMPARE(rig.registered, QStringList{QStringLiteral("after.com")});
     QVERIFY(rig.unregistered.isEmpty());
     QCOMPARE(rig.folder.read(QStringLiteral("Unchecked.txt")), QByteArray("busy.com\r\n"));
@@ -146,11 +157,9 @@ void TestBrowseChecker::silentServerTimesOut()
     QVERIFY(server.listen());
     server.setMode(testing::WhoisFixtureServer::Mode::Silent);
     Rig rig(server.port());
-    QSignalSpy blocked(&rig.checker, &BrowseChecker::blocked);
     rig.queue("quiet.com\r\n\r\n", 1);
     rig.checker.start();
-    QVERIFY(blocked.wait(3000));
-    QCOMPARE(blocked.at(0).at(1).toString(), QStringLiteral("Connection Timed Out"));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.troubles, QList<engine::Trouble>{engine::Trouble::TimedOut}, 3000);
     QCOMPARE(rig.checker.nextIndex(), 1);
     QCOMPARE(server.connections(), 1);
     QCOMPARE(rig.folder.read(QStringLiteral("Unchecked.txt")), QByteArray("quiet.com\r\n"));
@@ -159,20 +168,55 @@ void TestBrowseChecker::silentServerTimesOut()
 void TestBrowseChecker::unreachableServerEndsTheCheck()
 {
     Rig rig(testing::WhoisFixtureServer::closedPort());
-    QSignalSpy blocked(&rig.checker, &BrowseChecker::blocked);
     rig.queue("nobody.com\r\n\r\n", 1);
     rig.checker.start();
-    QVERIFY(blocked.wait(3000));
-    QCOMPARE(rig.checker.nextIndex(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.checker.nextIndex(), 1, 3000);
     QTest::qWait(100);
-    QCOMPARE(blocked.size(), 1);
+    QCOMPARE(rig.troubles, QList<engine::Trouble>{engine::Trouble::Unreachable});
+}
+
+void TestBrowseChecker::delegatedNamesNeedNoRegistryQuestion()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    testing::DnsFixtureServer resolver;
+    QVERIFY(resolver.listen());
+    resolver.setResponder([](const QString &name) {
+        return name.startsWith(QLatin1String("taken")) ? testing::DnsFixtureServer::Reply::Delegated
+                                                       : testing::DnsFixtureServer::Reply::NxDomain;
+    });
+    lookup::DnsCheck dns;
+    QVERIFY(dns.setServer(resolver.address()));
+    Rig rig(server.port());
+    rig.checker.setDnsCheck(&dns);
+    rig.queue("taken.com\r\nfree.com\r\n\r\n", 2);
+    rig.checker.start();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.checker.nextIndex(), 2, 5000);
+    QCOMPARE(rig.registered, QStringList{QStringLiteral("taken.com")});
+    QCOMPARE(server.queries(), QStringList{QStringLiteral("free.com")});
+}
+
+void TestBrowseChecker::deletedWhileAServerRestsCallsNothing()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setAnswer(testing::quotaAnswer());
+    auto rig = std::make_unique<Rig>(server.port());
+    rig->queue("busy.com\r\nnext.com\r\n\r\n", 2);
+    QSignalSpy rests(&rig->checker, &BrowseChecker::serverChanged);
+    rig->checker.start();
+    QVERIFY(rests.wait(3000));
+    // The window closes in the pause; nothing of the checker may run after it is gone.
+    rig.reset();
+    QTest::qWait(5 * platform::intervals().restUnitMs);
+    QCOMPARE(server.queries(), QStringList{QStringLiteral("busy.com")});
 }
 
 void TestBrowseChecker::missingQueueUsesUpNoPosition()
 {
     Rig rig(testing::WhoisFixtureServer::closedPort());
     rig.checker.start();
-    QTRY_VERIFY_WITH_TIMEOUT(rig.panel1.contains(QStringLiteral("Checked 0 unique domains.")), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.done.contains(0), 2000);
     QCOMPARE(rig.checker.nextIndex(), 0);
 }
 

@@ -4,6 +4,7 @@
 #include "app/ui/MainWindow.h"
 #include "browse/BrowseChecker.h"
 #include "browse/ui/BrowseWindow.h"
+#include "engine/ui/ServerProblemsWindow.h"
 #include "platform/Intervals.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
@@ -18,6 +19,7 @@
 #include <QSqlQuery>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QWebEngineView>
 #include <QtTest>
 
 using namespace app;
@@ -28,6 +30,7 @@ namespace {
 class PageServer : public QObject {
 public:
     QHash<QByteArray, QByteArray> pages;
+    QSet<QByteArray> missing; ///< answered "404 Not Found", with a page all the same
     QList<QByteArray> requested;
 
     bool listen()
@@ -39,7 +42,8 @@ public:
                     const QByteArray path = request.split(' ').value(1);
                     requested.append(path);
                     const QByteArray body = pages.value(path, QByteArray("<html><body>missing</body></html>"));
-                    socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+                    const QByteArray status = missing.contains(path) ? "404 Not Found" : "200 OK";
+                    socket->write("HTTP/1.0 " + status + "\r\nContent-Type: text/html\r\nContent-Length: " +
                                   QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
                     socket->disconnectFromHost();
                 });
@@ -65,6 +69,8 @@ class TestBrowseWindow : public QObject {
 private slots:
     void initTestCase();
     void pageAndFrameNamesAreQueuedCheckedAndListed();
+    void onlyPagesLoadedAsAskedAreScanned();
+    void closingTheWindowWhileAServerRestsLeavesNothingBehind();
 };
 
 void TestBrowseWindow::initTestCase()
@@ -159,6 +165,85 @@ void TestBrowseWindow::pageAndFrameNamesAreQueuedCheckedAndListed()
     browser->close();
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("BrowseQueue.txt"))));
     QCOMPARE(folder.read(QStringLiteral("BrowserSearch.txt")), harvest);
+}
+
+void TestBrowseWindow::onlyPagesLoadedAsAskedAreScanned()
+{
+    testing::WhoisFixtureServer whois;
+    QVERIFY(whois.listen());
+    whois.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    PageServer web;
+    QVERIFY(web.listen());
+    web.missing.insert("/gone.html");
+    web.pages.insert("/gone.html", "<html><body><p>notfoundname.com</p></body></html>");
+    QFile fixture(QFINDTESTDATA("pages/every-form.html"));
+    QVERIFY(fixture.open(QIODevice::ReadOnly));
+    web.pages.insert("/every-form.html", fixture.readAll());
+    // Nothing listens here: the browser shows its own page for a connection that failed.
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+    const QString offline = QStringLiteral("http://127.0.0.1:%1/www.offlinename.com").arg(closed.serverPort());
+    closed.close();
+
+    const QByteArray port = QByteArray::number(whois.port());
+    testing::PreparedFolder prepared(testing::loopbackTable(whois.port()) + "uk|127.0.0.1|" + port +
+                                     "|Enabled|0|No match\r\n");
+    testing::StartedProgram program(prepared.folder);
+    MainWindow &window = *program.window;
+    window.setBrowseHome(offline);
+    window.findChild<QComboBox *>(QStringLiteral("Combo1"))->setCurrentIndex(0);
+    browse::BrowseWindow *browser = window.browseWindow();
+    QVERIFY2(browser, "the browse window did not open");
+    auto *view = browser->findChild<QWebEngineView *>(QStringLiteral("WebBrowser1"));
+    QSignalSpy loads(view, &QWebEngineView::loadFinished);
+    QVERIFY(loads.wait(60000));
+    browser->navigate(web.url("/gone.html"));
+    QTRY_COMPARE_WITH_TIMEOUT(loads.size(), 2, 20000);
+    browser->navigate(web.url("/every-form.html"));
+
+    // Scans run in the order the pages loaded: once the last page's names are asked, the pages before
+    // would have given theirs.
+    const QStringList expected = {
+        QStringLiteral("alpha.com"),     QStringLiteral("bravo.com"),    QStringLiteral("charlie.com"),
+        QStringLiteral("delta.com"),     QStringLiteral("echo.com"),     QStringLiteral("foxtrot.com"),
+        QStringLiteral("golf.com"),      QStringLiteral("hotel.com"),    QStringLiteral("india.com"),
+        QStringLiteral("juliet.com"),    QStringLiteral("kilo.com"),     QStringLiteral("lima.com"),
+        QStringLiteral("mike.com"),      QStringLiteral("november.com"), QStringLiteral("one.net"),
+        QStringLiteral("oscar.com"),     QStringLiteral("papa.com"),     QStringLiteral("quebec.com"),
+        QStringLiteral("romeo.com"),     QStringLiteral("sierra.com"),   QStringLiteral("tango.com"),
+        QStringLiteral("uniform.co.uk"), QStringLiteral("victor.co.uk"), QStringLiteral("whiskey.com"),
+        QStringLiteral("xray.com"),      QStringLiteral("yankee.com"),   QStringLiteral("zulu.com")};
+    QTRY_COMPARE_WITH_TIMEOUT(whois.queries().size(), int(expected.size()), 60000);
+    QStringList asked = whois.queries();
+    asked.sort();
+    QCOMPARE(asked, expected);
+    QCOMPARE(browser->checker().foundTotal(), int(expected.size()));
+}
+
+void TestBrowseWindow::closingTheWindowWhileAServerRestsLeavesNothingBehind()
+{
+    testing::WhoisFixtureServer whois;
+    QVERIFY(whois.listen());
+    whois.setAnswer(testing::quotaAnswer());
+    PageServer web;
+    QVERIFY(web.listen());
+    web.pages.insert("/", "<html><body><p>busyname.com and othername.com</p></body></html>");
+    testing::PreparedFolder prepared(testing::loopbackTable(whois.port()));
+    testing::StartedProgram program(prepared.folder);
+    MainWindow &window = *program.window;
+    window.setBrowseHome(web.url("/"));
+    platform::intervals().restUnitMs = 500;
+    window.findChild<QComboBox *>(QStringLiteral("Combo1"))->setCurrentIndex(0);
+    QPointer<browse::BrowseWindow> browser = window.browseWindow();
+    QVERIFY2(browser, "the browse window did not open");
+    // The server refused busyname.com: it rests, and the window is closed in the rest.
+    QTRY_COMPARE_WITH_TIMEOUT(window.serverProblems()->state(QStringLiteral("127.0.0.1:%1").arg(whois.port())).phase,
+                              engine::ServerState::Phase::Resting, 60000);
+    browser->close();
+    QTRY_VERIFY_WITH_TIMEOUT(browser.isNull(), 5000);
+    const qsizetype asked = whois.queries().size();
+    QTest::qWait(4 * platform::intervals().restUnitMs);
+    QCOMPARE(whois.queries().size(), asked);
 }
 
 int main(int argc, char **argv)

@@ -75,6 +75,10 @@ void TestCheckOptions::badCommandLines_data()
     row("flag with value", {QStringLiteral("--json=yes")}, "option --json takes no value");
     row("throttle negative", {QStringLiteral("--throttle"), QStringLiteral("-1")}, "--throttle needs");
     row("throttle text", {QStringLiteral("--throttle=fast")}, "--throttle needs");
+    row("zone import with names", {QStringLiteral("--import-zone=com.zone"), QStringLiteral("list.txt")},
+        "--import-zone checks no names");
+    row("zone import of two TLDs", {QStringLiteral("--import-zone=com.zone"), QStringLiteral("--tld=com,net")},
+        "--import-zone takes one --tld");
     row("timeout zero", {QStringLiteral("--timeout=0")}, "--timeout needs");
     row("timeout nan", {QStringLiteral("--timeout=nan")}, "--timeout needs");
     row("proxy without port", {QStringLiteral("--proxy=host")}, "--proxy needs HOST:PORT");

@@ -40,11 +40,13 @@ private slots:
     void verdicts_data();
     void verdicts();
     void nameWithoutServerGivesStatusOne();
+    void invalidEntryGivesStatusOne();
     void delegatedNamesAreAnsweredByDns_data();
     void delegatedNamesAreAnsweredByDns();
     void withoutDataDirTheTableComesFromThePerUserFolder();
     void namesFromFilesAndStandardInput();
     void interruptedRunResumesAtTheNameUnderWay();
+    void interruptPrintsLaterAnswersAndTheRerunSkipsThem();
     void interruptWhileWaitingForStandardInput();
     void badUsage_data();
     void badUsage();
@@ -59,6 +61,8 @@ private slots:
     void helpAndVersion();
     void historyRecordsEveryRunAndSkipsRecentVerdicts();
     void relativeDataDirIsTheFolderItself();
+    void importZoneIndexesAZoneFile_data();
+    void importZoneIndexesAZoneFile();
 
 private:
     void start(QProcess &process, const QStringList &arguments);
@@ -134,23 +138,26 @@ bool TestCheckProgram::run(const QStringList &arguments, Finished &finished, con
 void TestCheckProgram::delegatedNamesAreAnsweredByDns_data()
 {
     QTest::addColumn<bool>("noDns");
+    QTest::addColumn<bool>("lyingResolver");
     QTest::addColumn<QStringList>("registryAsked");
     QTest::addColumn<QByteArray>("takenServer");
-    QTest::newRow("dns first") << false << QStringList{QStringLiteral("free.com")} << QByteArray("dns");
-    QTest::newRow("--no-dns") << true << QStringList{QStringLiteral("taken.com"), QStringLiteral("free.com")}
-                              << QByteArray();
+    const QStringList both = {QStringLiteral("taken.com"), QStringLiteral("free.com")};
+    QTest::newRow("dns first") << false << false << QStringList{QStringLiteral("free.com")} << QByteArray("dns");
+    QTest::newRow("--no-dns") << true << false << both << QByteArray();
+    QTest::newRow("resolver claiming every name") << false << true << both << QByteArray();
 }
 
 void TestCheckProgram::delegatedNamesAreAnsweredByDns()
 {
     QFETCH(bool, noDns);
+    QFETCH(bool, lyingResolver);
     QFETCH(QStringList, registryAsked);
     QFETCH(QByteArray, takenServer);
     testing::DnsFixtureServer resolver;
     QVERIFY(resolver.listen());
-    resolver.setResponder([](const QString &name) {
-        return name == QLatin1String("taken.com") ? testing::DnsFixtureServer::Reply::Delegated
-                                                  : testing::DnsFixtureServer::Reply::NxDomain;
+    resolver.setResponder([lyingResolver](const QString &name) {
+        return lyingResolver || name == QLatin1String("taken.com") ? testing::DnsFixtureServer::Reply::Delegated
+                                                                   : testing::DnsFixtureServer::Reply::NxDomain;
     });
     m_server->setResponder([](const QString &query) {
         return query == QLatin1String("taken.com") ? testing::registeredAnswer(query) : testing::availableAnswer(query);
@@ -162,7 +169,10 @@ void TestCheckProgram::delegatedNamesAreAnsweredByDns()
     QVERIFY(run(arguments, finished, "taken\nfree\n"));
     QCOMPARE(finished.status, 0);
     QCOMPARE(m_server->queries(), registryAsked);
-    QCOMPARE(resolver.questions().size(), noDns ? 0 : 2);
+    // Two questions test the resolver first; one that claims names that cannot exist is asked no more.
+    QCOMPARE(resolver.questions().size(), noDns ? 0 : lyingResolver ? 2 : 4);
+    QCOMPARE(finished.err.count("The DNS resolver claims names that cannot exist; every name goes to the registry.\n"),
+             lyingResolver ? 1 : 0);
     QCOMPARE(finished.lines().size(), 2);
     const QList<QByteArray> taken = finished.lines().at(0).split('\t');
     QCOMPARE(taken.mid(0, 2), (QList<QByteArray>{"taken.com", "registered"}));
@@ -246,8 +256,23 @@ void TestCheckProgram::nameWithoutServerGivesStatusOne()
     QVERIFY(run(withData({QStringLiteral("list.txt")}), finished));
     QCOMPARE(finished.status, 1);
     QCOMPARE(finished.lines().size(), 2);
-    QVERIFY2(finished.lines().at(1).startsWith("shop.example.xyz\tno-server\t"), finished.out.constData());
+    QVERIFY2(finished.lines().at(1).startsWith("example.xyz\tno-server\t"), finished.out.constData());
     QCOMPARE(m_server->received().size(), 1);
+}
+
+void TestCheckProgram::invalidEntryGivesStatusOne()
+{
+    m_folder->write(QStringLiteral("list.txt"), "# my names\r\nabcdefgh\r\n \t\r\n-bad\r\n");
+    Finished finished;
+    QVERIFY(run(withData({QStringLiteral("list.txt"), QStringLiteral("--json")}), finished));
+    QCOMPARE(finished.status, 1);
+    QCOMPARE(finished.lines().size(), 2);
+    const QJsonObject invalid = QJsonDocument::fromJson(finished.lines().at(1)).object();
+    QCOMPARE(invalid.value(QLatin1String("domain")).toString(), QStringLiteral("-bad"));
+    QCOMPARE(invalid.value(QLatin1String("verdict")).toString(), QStringLiteral("invalid"));
+    QCOMPARE(invalid.value(QLatin1String("reason")).toString(),
+             QStringLiteral("label that starts or ends with a hyphen"));
+    QCOMPARE(m_server->queries(), QStringList{QStringLiteral("abcdefgh.com")});
 }
 
 void TestCheckProgram::withoutDataDirTheTableComesFromThePerUserFolder()
@@ -262,7 +287,7 @@ void TestCheckProgram::withoutDataDirTheTableComesFromThePerUserFolder()
     table.close();
     Finished finished;
     QVERIFY(run({m_folder->file(QStringLiteral("list.txt"))}, finished));
-    QVERIFY2(finished.out.startsWith("shop.abcdefgh.qtest\tavailable\t"), finished.out.constData());
+    QVERIFY2(finished.out.startsWith("abcdefgh.qtest\tavailable\t"), finished.out.constData());
     QCOMPARE(finished.status, 0);
 }
 
@@ -328,6 +353,48 @@ void TestCheckProgram::interruptedRunResumesAtTheNameUnderWay()
     QCOMPARE(third.status, 0);
     QVERIFY(third.out.isEmpty());
     QCOMPARE(m_server->queries().size(), 6);
+}
+
+void TestCheckProgram::interruptPrintsLaterAnswersAndTheRerunSkipsThem()
+{
+    // .net has a server of its own that answers at once; .com's server keeps name1.com waiting.
+    WhoisFixtureServer net;
+    QVERIFY(net.listen());
+    net.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    m_folder->write(QStringLiteral("TLDs.txt"), "com|127.0.0.1|" + QByteArray::number(m_server->port()) +
+                                                    "|Enabled|0|No match\r\nnet|127.0.0.1|" +
+                                                    QByteArray::number(net.port()) + "|Enabled|0|No match\r\n");
+    m_folder->write(QStringLiteral("list.txt"), "name1\r\nname2\r\n");
+    m_server->setMode(WhoisFixtureServer::Mode::Silent);
+    const QStringList arguments =
+        withData({QStringLiteral("--tld"), QStringLiteral("com,net"), QStringLiteral("--resume"),
+                  QStringLiteral("list.pos"), QStringLiteral("list.txt")});
+    QProcess process;
+    start(process, arguments);
+    QTRY_COMPARE_WITH_TIMEOUT(net.queries().size(), 2, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->queries().size(), 1, 20000);
+    QTest::qWait(200); // the .net answers reach the program
+    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    Finished first;
+    QVERIFY(waitFor(process, first));
+    QCOMPARE(first.status, 130);
+    // What came in is printed, and kept with the position of the name still open.
+    QCOMPARE(first.lines().size(), 2);
+    QVERIFY(first.lines().at(0).startsWith("name1.net\tavailable"));
+    QVERIFY(first.lines().at(1).startsWith("name2.net\tavailable"));
+    QList<QByteArray> kept = m_folder->read(QStringLiteral("list.pos")).split('\n');
+    QCOMPARE(kept.takeFirst(), QByteArray("1\r"));
+    std::sort(kept.begin(), kept.end());
+    QCOMPARE(kept, (QList<QByteArray>{"", "name1.net\r", "name2.net\r"}));
+
+    m_server->setMode(WhoisFixtureServer::Mode::AnswerAtOnce);
+    Finished second;
+    QVERIFY(run(arguments, second));
+    QCOMPARE(second.status, 0);
+    QCOMPARE(m_server->queries().mid(1), (QStringList{QStringLiteral("name1.com"), QStringLiteral("name2.com")}));
+    QCOMPARE(net.queries().size(), 2);
+    QCOMPARE(second.lines().size(), 2);
+    QCOMPARE(m_folder->read(QStringLiteral("list.pos")), QByteArray("3\r\n"));
 }
 
 void TestCheckProgram::interruptWhileWaitingForStandardInput()
@@ -511,8 +578,9 @@ void TestCheckProgram::proxyTakesEveryLookup()
                           QStringLiteral("list.txt")}),
                 finished));
     QCOMPARE(finished.status, 0);
-    QCOMPARE(proxy.queries(), (QStringList{QStringLiteral("abc.com"), QStringLiteral("example.org"),
-                                           QStringLiteral("shop.example.xyz")}));
+    // The proxy is asked about the registrable domain, as a registry would be.
+    QCOMPARE(proxy.queries(),
+             (QStringList{QStringLiteral("abc.com"), QStringLiteral("example.org"), QStringLiteral("example.xyz")}));
     QCOMPARE(m_server->connections(), 0);
     const QString proxyField = QStringLiteral("127.0.0.1:") + QString::number(proxy.port());
     for (const QByteArray &line : finished.lines())
@@ -556,9 +624,9 @@ void TestCheckProgram::nameWithoutARowAsksNoOne()
     }
     m_folder->write(QStringLiteral("TLDs.txt"), table);
     Finished finished;
-    QVERIFY(run(withData({QStringLiteral("-")}), finished, "example.xyz\n"));
+    QVERIFY(run(withData({QStringLiteral("-")}), finished, "example.invalid\n"));
     QCOMPARE(finished.status, 1);
-    QCOMPARE(finished.out, QByteArray("example.xyz\tno-server\t\t\t\n"));
+    QCOMPARE(finished.out, QByteArray("example.invalid\tno-server\t\t\t\n"));
     QCOMPARE(m_server->connections(), 0);
 }
 
@@ -631,6 +699,37 @@ void TestCheckProgram::relativeDataDirIsTheFolderItself()
     for (const char *made : {"dspill/overflow", "dspill/backups", "dspill/LowProfile.txt", "dspill/History.sqlite"})
         QVERIFY2(QFileInfo::exists(m_folder->file(QLatin1String(made))), made);
     QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("dspill/dspill"))));
+}
+
+void TestCheckProgram::importZoneIndexesAZoneFile_data()
+{
+    QTest::addColumn<QString>("tld");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("says");
+    const QByteArray zone = "com. 86400 IN SOA a.nic.com. h.nic.com. 7 1 1 1 1\n"
+                            "example.com. 172800 IN NS ns1.host.net.\nshop.com. 172800 IN NS ns1.host.net.\n";
+    QTest::newRow("a zone") << QString() << zone << QByteArray("com\t2 names\tzone of ");
+    QTest::newRow("the zone of the TLD asked for") << QStringLiteral("com") << zone << QByteArray("com\t2 names");
+    QTest::newRow("another TLD's zone") << QStringLiteral("net") << zone << QByteArray("not of .net");
+    QTest::newRow("a word list") << QString() << QByteArray("example\nshop\n") << QByteArray("not a zone file");
+}
+
+void TestCheckProgram::importZoneIndexesAZoneFile()
+{
+    QFETCH(QString, tld);
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, says);
+    m_folder->write(QStringLiteral("com.zone"), file);
+    QStringList arguments = {QStringLiteral("--import-zone"), QStringLiteral("com.zone")};
+    if (!tld.isEmpty())
+        arguments << QStringLiteral("--tld") << tld;
+    Finished finished;
+    QVERIFY(run(withData(arguments), finished));
+    const bool imported = says.startsWith("com");
+    QCOMPARE(finished.status, imported ? 0 : 2);
+    QVERIFY2((imported ? finished.out : finished.err).contains(says), (finished.out + finished.err).constData());
+    QCOMPARE(QFile::exists(m_folder->file(QStringLiteral("zones/com.idx"))), imported);
+    QCOMPARE(m_server->connections(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCheckProgram)

@@ -147,6 +147,7 @@ void TestCheckRun::positionFile_data()
     QTest::newRow("missing") << QByteArray() << 1;
     QTest::newRow("saved") << QByteArray("5001\r\n") << 5001;
     QTest::newRow("blanks") << QByteArray("  7 \n") << 7;
+    QTest::newRow("with domains recorded ahead") << QByteArray("7\r\nname9.com\r\nname12.net\r\n") << 7;
     QTest::newRow("zero") << QByteArray("0\r\n") << 0;
     QTest::newRow("text") << QByteArray("five\r\n") << 0;
     QTest::newRow("empty") << QByteArray("\r\n") << 0;

@@ -4,13 +4,14 @@
 #include "app/AppContext.h"
 #include "app/ui/MainWindow.h"
 #include "engine/QueryEngine.h"
+#include "engine/ui/ServerProblemsWindow.h"
 #include "lookup/DnsCheck.h"
 #include "platform/Intervals.h"
 #include "platform/SettingsStore.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
+#include "results/ui/SkippedWindow.h"
 #include "sources/ui/TldChooser.h"
-#include "tld/ui/BlockedNoticeWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,6 +22,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace app;
@@ -60,10 +64,13 @@ private slots:
     void refusedServerEndsEachNameAtOnceAndIsListed();
     void aSecondSessionKeepsTheFirstSessionsFinds();
     void uncheckedNamesAreCheckedAgainAndExported();
+    void entriesThatAreNoNamesAreSkippedListedAndExported();
     void wordListResumesAfterARestart();
     void threeTickedTldsCheckEachBareName();
     void checkDnsFirstSkipsTheRegistryForDelegatedNames();
+    void lyingResolverIsReportedInTheStatusBar();
     void silentServerShowsTheWatchdogNotice();
+    void vanishedListEndsTheRunAndSaysSoAfterwards();
     void closingTheWindowStopsTheSearchFirst();
 };
 
@@ -98,7 +105,7 @@ void TestSearchRun::customListRunFillsListsFilesAndPositions()
     QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 4, 5000);
     // The run stops by itself with the last name and says how it went.
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
-                              QStringLiteral("Finished: 4 checked, 3 available, 1 registered, 0 unchecked"), 3000);
+                              QStringLiteral("Finished: 4 names - 3 available, 1 registered, 0 unchecked"), 3000);
     QCOMPARE(desk.window->statusPanel(2)->text(), QString());
     QCOMPARE(desk.list(3), QStringList{QStringLiteral("abc.com")});
     QCOMPARE(desk.list(4), QStringList{QStringLiteral("midname.com")});
@@ -145,7 +152,7 @@ void TestSearchRun::progressBarAdvancesAndGivesWayToTheSummary()
     QTRY_VERIFY_WITH_TIMEOUT(!bar->isVisible(), 3000);
     QVERIFY(desk.window->statusPanel(1)->isVisible());
     QCOMPARE(desk.window->statusPanel(1)->text(),
-             QStringLiteral("Finished: 4 checked, 4 available, 0 registered, 0 unchecked"));
+             QStringLiteral("Finished: 4 names - 4 available, 0 registered, 0 unchecked"));
 }
 
 void TestSearchRun::refusedServerEndsEachNameAtOnceAndIsListed()
@@ -154,19 +161,27 @@ void TestSearchRun::refusedServerEndsEachNameAtOnceAndIsListed()
     platform::intervals().watchdogSeconds = 1000;
     const auto restore = qScopeGuard([] { platform::intervals().watchdogSeconds = 8; });
     testing::TestFolder folder;
-    writeTable(folder, testing::WhoisFixtureServer::closedPort());
+    const quint16 closedPort = testing::WhoisFixtureServer::closedPort();
+    writeTable(folder, closedPort);
     folder.write(QStringLiteral("mine.txt"), "first\r\nsecond\r\nthird\r\n");
     Desk desk(folder);
     desk.startCustomList(folder);
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
-                              QStringLiteral("Finished: 3 checked, 0 available, 0 registered, 3 unchecked"), 3000);
+                              QStringLiteral("Finished: 3 names - 0 available, 0 registered, 3 unchecked"), 3000);
     QCOMPARE(desk.window->resultLog().size(), 3);
-    // The one server is listed once, with the cause in words.
-    tld::BlockedNoticeWindow *notice = desk.window->blockedNotice()->window();
-    QVERIFY2(notice, "no blocked notice");
-    QCOMPARE(notice->servers(), QStringList{QStringLiteral("127.0.0.1")});
-    QVERIFY2(notice->response().contains(QLatin1String("refused"), Qt::CaseInsensitive),
-             qPrintable(notice->response()));
+    // The one server is listed once, with the cause in words, behind a button that takes no focus.
+    auto *button = desk.find<QToolButton>(QStringLiteral("cmdProblems"));
+    QVERIFY(!button->isHidden());
+    QCOMPARE(button->text(), QStringLiteral("1 server with problems"));
+    QVERIFY(!desk.window->serverProblemsWindow());
+    button->click();
+    engine::ServerProblemsWindow *problems = desk.window->serverProblemsWindow();
+    QVERIFY2(problems && problems->isVisible(), "the button opens no window");
+    QCOMPARE(problems->objectName(), QStringLiteral("frmBlocked"));
+    QCOMPARE(problems->windowTitle(), QStringLiteral("Servers with problems"));
+    QVERIFY(problems->testAttribute(Qt::WA_ShowWithoutActivating));
+    QCOMPARE(problems->lines(),
+             QStringList{QStringLiteral("127.0.0.1:%1 | could not be reached | 3 | asked").arg(closedPort)});
 }
 
 void TestSearchRun::aSecondSessionKeepsTheFirstSessionsFinds()
@@ -209,7 +224,7 @@ void TestSearchRun::uncheckedNamesAreCheckedAgainAndExported()
     Desk desk(folder);
     desk.startCustomList(folder);
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
-                              QStringLiteral("Finished: 3 checked, 0 available, 1 registered, 2 unchecked"), 5000);
+                              QStringLiteral("Finished: 3 names - 0 available, 1 registered, 2 unchecked"), 5000);
     QCOMPARE(folder.read(QStringLiteral("Unchecked.txt")), QByteArray("busyname.com\r\nnowhere.xyz\r\n"));
     QCOMPARE(desk.find<QLabel>(QStringLiteral("lblUnchecked"))->text(), QStringLiteral("Unchecked: 2"));
     // Five tries of the refused name, one of the taken one; nobody is asked about nowhere.xyz.
@@ -217,16 +232,22 @@ void TestSearchRun::uncheckedNamesAreCheckedAgainAndExported()
 
     refusing = false;
     desk.window->menuItem(QStringLiteral("mnuCheckUnchecked"))->trigger();
+    // The row counts the list being checked, and the custom list's count comes back after.
+    QCOMPARE(desk.find<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("2"));
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
-                              QStringLiteral("Finished: 2 checked, 1 available, 0 registered, 1 unchecked"), 5000);
+                              QStringLiteral("Finished: 2 names - 1 available, 0 registered, 1 unchecked"), 5000);
     QCOMPARE(folder.read(QStringLiteral("Unchecked.txt")), QByteArray("nowhere.xyz\r\n"));
     QCOMPARE(desk.find<QLabel>(QStringLiteral("lblUnchecked"))->text(), QStringLiteral("Unchecked: 1"));
+    QCOMPARE(desk.find<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("3"));
     QCOMPARE(desk.list(1), QStringList{QStringLiteral("busyname.com")});
     // The custom list keeps its own resume position.
     QCOMPARE(desk.context->settings.positions(QStringLiteral("CustWordNum"), QString()), QStringLiteral("4"));
 
     desk.fakes.dialogs.nextSave = folder.file(QStringLiteral("exported.csv"));
     desk.window->menuItem(QStringLiteral("mnuExportResults"))->trigger();
+    QCOMPARE(desk.fakes.messages.texts().constLast(),
+             QStringLiteral("Exported 5 results to ") +
+                 QDir::toNativeSeparators(folder.file(QStringLiteral("exported.csv"))) + QLatin1Char('.'));
     const QList<QByteArray> rows = folder.read(QStringLiteral("exported.csv")).split('\n');
     QCOMPARE(rows.size(), 7); // header, five outcomes, nothing after the last line end
     QVERIFY(rows.at(1).startsWith("busyname.com,refused,,127.0.0.1:"));
@@ -235,12 +256,52 @@ void TestSearchRun::uncheckedNamesAreCheckedAgainAndExported()
     QVERIFY(rows.at(4).startsWith("busyname.com,available,Low,127.0.0.1:"));
 }
 
+void TestSearchRun::entriesThatAreNoNamesAreSkippedListedAndExported()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    folder.write(QStringLiteral("mine.txt"), "# my names\r\n;;;\r\n \t\r\nhttp://www.hostname.com/x\r\n-bad\r\n");
+    Desk desk(folder);
+    desk.startCustomList(folder);
+    QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
+                              QStringLiteral("Finished: 1 name - 1 available, 0 registered, 0 unchecked, 2 skipped"),
+                              5000);
+    QCOMPARE(server.queries(), QStringList{QStringLiteral("hostname.com")});
+    const QModelIndex found = desk.window->listModel(results::LowList)->index(0);
+    QCOMPARE(found.data().toString(), QStringLiteral("hostname.com"));
+    QVERIFY(found.data(Qt::ToolTipRole).toString().contains(QStringLiteral("http://www.hostname.com/x")));
+
+    auto *skipped = desk.find<QToolButton>(QStringLiteral("cmdSkipped"));
+    QCOMPARE(skipped->text(), QStringLiteral("Skipped: 2"));
+    skipped->click();
+    QVERIFY2(desk.window->skippedWindow(), "Skipped: 2 opens no list");
+    auto *table = desk.window->skippedWindow()->findChild<QTableView *>(QStringLiteral("lstSkipped"));
+    QCOMPARE(table->model()->rowCount(), 2);
+    QCOMPARE(table->model()->index(0, 0).data().toString(), QStringLiteral(";;;"));
+    QCOMPARE(table->model()->index(1, 0).data().toString(), QStringLiteral("-bad"));
+    QCOMPARE(table->model()->index(1, 1).data().toString(), QStringLiteral("label that starts or ends with a hyphen"));
+
+    desk.fakes.dialogs.nextSave = folder.file(QStringLiteral("exported.csv"));
+    desk.window->menuItem(QStringLiteral("mnuExportResults"))->trigger();
+    const QList<QByteArray> rows = folder.read(QStringLiteral("exported.csv")).split('\n');
+    QCOMPARE(rows.size(), 5); // header, three outcomes, nothing after the last line end
+    QVERIFY(rows.at(1).startsWith(";;;,invalid,,,"));
+    QVERIFY(rows.at(2).endsWith(",http://www.hostname.com/x,\r"));
+    QVERIFY(rows.at(3).startsWith("'-bad,invalid,,,"));
+}
+
 void TestSearchRun::wordListResumesAfterARestart()
 {
     testing::WhoisFixtureServer server;
     QVERIFY(server.listen());
     server.setMode(testing::WhoisFixtureServer::Mode::AnswerInPieces);
     server.setAnswer("No match\r\n");
+    // The pieces take 45 ms: a connection is given the whole time limit, so a busy machine asks nothing twice.
+    platform::intervals().silenceSeconds = 8;
+    const auto restore = qScopeGuard([] { platform::intervals().silenceSeconds = 3; });
     testing::TestFolder folder;
     writeTable(folder, server.port());
     QByteArray words;
@@ -254,6 +315,8 @@ void TestSearchRun::wordListResumesAfterARestart()
         QTest::mouseClick(first.find<QPushButton>(QStringLiteral("cmdDoSearch")), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(server.queries().size() >= 3, 5000);
         QTest::mouseClick(first.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+        QVERIFY2(first.window->statusPanel(1)->text().startsWith(QLatin1String("Stopped: ")),
+                 qPrintable(first.window->statusPanel(1)->text()));
     }
     const int begun = int(server.queries().size());
     Desk second(folder);
@@ -288,7 +351,7 @@ void TestSearchRun::threeTickedTldsCheckEachBareName()
     QCOMPARE(chooser->shownText(), QStringLiteral("com, net, org"));
     desk.startCustomList(folder);
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
-                              QStringLiteral("Finished: 4 checked, 3 available, 1 registered, 0 unchecked"), 5000);
+                              QStringLiteral("Finished: 4 names - 3 available, 1 registered, 0 unchecked"), 5000);
     QStringList asked = server.queries();
     asked.sort();
     QCOMPARE(asked, (QStringList{QStringLiteral("apple.com"), QStringLiteral("apple.net"), QStringLiteral("apple.org"),
@@ -318,16 +381,37 @@ void TestSearchRun::checkDnsFirstSkipsTheRegistryForDelegatedNames()
     platform::SettingsStore(folder.settingsFolder()).saveProduct(QStringLiteral("CheckDNS"), QStringLiteral("1"));
     Desk desk(folder);
     QAction *dnsFirst = desk.window->menuItem(QStringLiteral("mnuCheckDns"));
-    QCOMPARE(dnsFirst->text(), QStringLiteral("Check DNS first"));
+    QCOMPARE(dnsFirst->text().remove(QLatin1Char('&')), QStringLiteral("Check DNS first"));
     QVERIFY(dnsFirst->isChecked());
     QVERIFY(desk.window->dnsCheck()->setServer(resolver.address()));
     desk.startCustomList(folder);
     QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
-                              QStringLiteral("Finished: 2 checked, 1 available, 1 registered, 0 unchecked"), 5000);
+                              QStringLiteral("Finished: 2 names - 1 available, 1 registered, 0 unchecked"), 5000);
     QCOMPARE(server.queries(), QStringList{QStringLiteral("freeone.com")});
     QCOMPARE(desk.list(2), QStringList{QStringLiteral("takenone.com")});
     dnsFirst->setChecked(false);
     QCOMPARE(desk.context->settings.product(QStringLiteral("CheckDNS"), QString()), QStringLiteral("0"));
+}
+
+void TestSearchRun::lyingResolverIsReportedInTheStatusBar()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    testing::DnsFixtureServer resolver;
+    QVERIFY(resolver.listen());
+    resolver.setResponder([](const QString &) { return testing::DnsFixtureServer::Reply::Delegated; });
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    folder.write(QStringLiteral("mine.txt"), "takenone\r\nfreeone\r\n");
+    platform::SettingsStore(folder.settingsFolder()).saveProduct(QStringLiteral("CheckDNS"), QStringLiteral("1"));
+    Desk desk(folder);
+    QVERIFY(desk.window->dnsCheck()->setServer(resolver.address()));
+    desk.startCustomList(folder);
+    QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
+                              QStringLiteral("Finished: 2 names - 2 available, 0 registered, 0 unchecked"), 5000);
+    QCOMPARE(desk.window->statusBar()->currentMessage(),
+             QStringLiteral("The DNS resolver claims names that cannot exist; every name goes to the registry."));
 }
 
 void TestSearchRun::silentServerShowsTheWatchdogNotice()
@@ -340,14 +424,44 @@ void TestSearchRun::silentServerShowsTheWatchdogNotice()
     folder.write(QStringLiteral("mine.txt"), "quiet\r\n");
     Desk desk(folder);
     desk.startCustomList(folder);
-    QTRY_VERIFY_WITH_TIMEOUT(desk.window->blockedNotice()->window(), 5000);
-    tld::BlockedNoticeWindow *notice = desk.window->blockedNotice()->window();
-    QCOMPARE(notice->objectName(), QStringLiteral("frmBlocked"));
-    QCOMPARE(notice->registrar(), QStringLiteral("127.0.0.1"));
-    QCOMPARE(notice->response(), QStringLiteral("Connection Timed Out"));
+    QTRY_VERIFY_WITH_TIMEOUT(!desk.window->serverProblems()->rows().isEmpty(), 5000);
+    desk.window->openServerProblems();
+    QCOMPARE(desk.window->serverProblemsWindow()->lines(),
+             QStringList{QStringLiteral("127.0.0.1:%1 | did not answer in time | 1 | asked").arg(server.port())});
     QVERIFY(server.connections() >= 2);
     QTest::mouseClick(desk.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
-    notice->close();
+    QCOMPARE(desk.window->statusPanel(1)->text(),
+             QStringLiteral("Finished: 1 name - 0 available, 0 registered, 1 unchecked"));
+}
+
+void TestSearchRun::vanishedListEndsTheRunAndSaysSoAfterwards()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    QByteArray names;
+    for (int i = 1; i <= 300; ++i)
+        names += "name" + QByteArray::number(i) + "\r\n";
+    folder.write(QStringLiteral("mine.txt"), names);
+    Desk desk(folder);
+    // The list is deleted once the run has taken the first names (the engine reads 256 ahead).
+    connect(&server, &testing::WhoisFixtureServer::queryReceived, this,
+            [&folder] { QFile::remove(folder.file(QStringLiteral("mine.txt"))); });
+    qsizetype shownAtStop = -1;
+    connect(desk.window->queryEngine(), &engine::QueryEngine::stopped, this,
+            [&] { shownAtStop = desk.fakes.messages.shown.size(); });
+    desk.startCustomList(folder);
+    QTRY_VERIFY_WITH_TIMEOUT(desk.window->statusPanel(1)->text().startsWith(QLatin1String("Stopped")), 10000);
+    QCOMPARE(desk.window->statusPanel(1)->text(),
+             QStringLiteral("Stopped: 256 names - 256 available, 0 registered, 0 unchecked; the list could not be "
+                            "read to its end"));
+    // Said once the run has stopped, never from inside it.
+    QCOMPARE(shownAtStop, 0);
+    QTRY_COMPARE(
+        desk.fakes.messages.texts(),
+        QStringList{QStringLiteral("File ") + folder.file(QStringLiteral("mine.txt")) + QStringLiteral(" not found.")});
+    QCOMPARE(desk.context->settings.positions(QStringLiteral("CustWordNum"), QString()), QStringLiteral("257"));
 }
 
 void TestSearchRun::closingTheWindowStopsTheSearchFirst()
@@ -368,7 +482,7 @@ void TestSearchRun::closingTheWindowStopsTheSearchFirst()
     // Nothing of the run goes on: no reconnect, no notice, no result.
     QTest::qWait(300);
     QCOMPARE(server.connections(), 1);
-    QVERIFY(!desk.window->blockedNotice()->window());
+    QVERIFY(desk.window->serverProblems()->rows().isEmpty());
     QCOMPARE(desk.window->resultClasses()->counter(results::RegisteredList), 0);
 }
 

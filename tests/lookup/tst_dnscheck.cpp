@@ -16,6 +16,10 @@ private slots:
     void questionsBeyondTheLimitWait();
     void unreachableResolverFallsBackWithinTheTimeout();
     void badServerTextIsRefused();
+    void onlyAClearAnswerHoldsADelegation_data();
+    void onlyAClearAnswerHoldsADelegation();
+    void resolverIsTestedBeforeARun_data();
+    void resolverIsTestedBeforeARun();
 };
 
 void TestDnsCheck::answerDecidesDelegation_data()
@@ -117,6 +121,72 @@ void TestDnsCheck::badServerTextIsRefused()
     DnsCheck dns;
     QVERIFY(!dns.setServer(QStringLiteral("not an address")));
     QVERIFY(dns.error().isEmpty());
+}
+
+void TestDnsCheck::onlyAClearAnswerHoldsADelegation_data()
+{
+    QTest::addColumn<int>("reply");
+    QTest::addColumn<bool>("delegated");
+    QTest::newRow("ns at the name") << int(Reply::Delegated) << true;
+    QTest::newRow("ns of the parent") << int(Reply::NsAbove) << false;
+    QTest::newRow("servfail with ns at the name") << int(Reply::ServFailWithNs) << false;
+}
+
+void TestDnsCheck::onlyAClearAnswerHoldsADelegation()
+{
+    QFETCH(int, reply);
+    QFETCH(bool, delegated);
+    const QByteArray answer = testing::DnsFixtureServer::replyFor(QStringLiteral("name.com"), Reply(reply));
+    QCOMPARE(lookup::hasNsAt(answer, QStringLiteral("name.com")), delegated);
+}
+
+void TestDnsCheck::resolverIsTestedBeforeARun_data()
+{
+    QTest::addColumn<QStringList>("tlds");
+    QTest::addColumn<QString>("claimedTld"); ///< the resolver claims every name under it ("*": every name)
+    QTest::addColumn<bool>("lies");
+    QTest::newRow("honest") << QStringList{QStringLiteral("com"), QStringLiteral("net")} << QString() << false;
+    QTest::newRow("claims every name") << QStringList{QStringLiteral("com")} << QStringLiteral("*") << true;
+    QTest::newRow("claims the second tld")
+        << QStringList{QStringLiteral("com"), QStringLiteral("net")} << QStringLiteral("net") << true;
+    QTest::newRow("tld of the first name") << QStringList() << QStringLiteral("com") << true;
+}
+
+void TestDnsCheck::resolverIsTestedBeforeARun()
+{
+    QFETCH(QStringList, tlds);
+    QFETCH(QString, claimedTld);
+    QFETCH(bool, lies);
+    testing::DnsFixtureServer server;
+    QVERIFY(server.listen());
+    server.setResponder([claimedTld](const QString &name) {
+        const bool claimed = claimedTld == u'*' || (!claimedTld.isEmpty() && name.endsWith(u'.' + claimedTld));
+        return claimed || name == QLatin1String("dog.com") ? Reply::Delegated : Reply::NxDomain;
+    });
+    DnsCheck dns;
+    QVERIFY(dns.setServer(server.address()));
+    QSignalSpy answered(&dns, &DnsCheck::answered);
+    QSignalSpy lying(&dns, &DnsCheck::lyingResolverFound);
+    for (int run = 0; run < 2; ++run) {
+        dns.startRun(tlds);
+        dns.ask(QStringLiteral("dog.com"));
+        dns.ask(QStringLiteral("cat.com"));
+        QTRY_COMPARE_WITH_TIMEOUT(answered.size(), 2 * (run + 1), 3000);
+        // Two made-up names first, each under a TLD of the run; the run's names only once the resolver passed.
+        const QStringList asked = server.questions().mid(run * (lies ? 2 : 4));
+        static const QRegularExpression madeUp(QStringLiteral("^[a-z0-9]{24}\\.(com|net)$"));
+        QVERIFY2(asked.size() >= 2 && madeUp.match(asked.at(0)).hasMatch() && madeUp.match(asked.at(1)).hasMatch(),
+                 qPrintable(asked.join(u' ')));
+        QVERIFY(asked.at(0) != asked.at(1));
+        const QStringList registryNames = {QStringLiteral("dog.com"), QStringLiteral("cat.com")};
+        QCOMPARE(asked.mid(2), lies ? QStringList() : registryNames);
+        QCOMPARE(answered.at(2 * run).at(1).toBool(), !lies);
+        QTRY_COMPARE_WITH_TIMEOUT(lying.size(), lies ? run + 1 : 0, 3000);
+    }
+    // Told once a run.
+    dns.ask(QStringLiteral("dingo.com"));
+    QTRY_COMPARE_WITH_TIMEOUT(answered.size(), 5, 3000);
+    QCOMPARE(lying.size(), lies ? 2 : 0);
 }
 
 QTEST_GUILESS_MAIN(TestDnsCheck)

@@ -38,11 +38,11 @@ HttpAnswer answerFor(const QString &name, const testing::HttpRequest &request)
     } else if (name == QLatin1String("429")) {
         answer = HttpAnswer::rdap(429, R"({"errorCode":429,"title":"Too many requests"})");
         answer.headers = {{"Retry-After", "30"}};
-    } else if (name == QLatin1String("403")) {
-        answer = HttpAnswer::rdap(403, R"({"errorCode":403})");
+    } else if (name.endsWith(QLatin1String(" with Retry-After"))) {
+        answer = HttpAnswer::rdap(name.left(3).toInt(), R"({"errorCode":403})");
         answer.headers = {{"Retry-After", "30"}};
-    } else if (name == QLatin1String("503")) {
-        answer = HttpAnswer::rdap(503, {});
+    } else if (const int status = name.toInt(); status >= 400) {
+        answer = HttpAnswer::rdap(status, "{\"errorCode\":" + name.toLatin1() + '}');
     } else if (name == QLatin1String("another name")) {
         answer = HttpAnswer::rdap(200, testing::rdapDomainRecord(QStringLiteral("other.com")));
     } else if (name == QLatin1String("junk")) {
@@ -114,8 +114,11 @@ void TestRdapQuery::outcomes_data()
     row("302", Kind::Available, 404);
     row("302 to plain http elsewhere", Kind::Unknown, 302, -1, "redirect to plain http refused: from http://127.0.0.1");
     row("429", Kind::Refused, 429, 30);
-    row("403", Kind::Refused, 403);
+    // Only rate signals are refusals; a gone name (410) is no free one.
+    row("403 with Retry-After", Kind::Refused, 403, 30);
     row("503", Kind::Refused, 503);
+    for (const int status : {400, 403, 405, 410, 422, 451, 500, 501})
+        QTest::addRow("%d", status) << int(Kind::Unknown) << status << -1 << QStringLiteral("HTTP %1").arg(status);
     row("another name", Kind::Unknown, 200, -1, "the answer describes another name (OTHER.COM)");
     row("junk", Kind::Unknown, 200, -1, "the answer is not RDAP (not a JSON object)");
     row("error object", Kind::Unknown, 200, -1, "the answer is not an RDAP domain object");

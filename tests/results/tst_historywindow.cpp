@@ -33,7 +33,7 @@ struct Program : testing::StartedProgram {
     /// Does @p start and waits until the run it starts has ended.
     bool runs(const std::function<void()> &start) const
     {
-        QSignalSpy finished(window->queryEngine(), &engine::QueryEngine::finished);
+        QSignalSpy finished(window->queryEngine(), &engine::QueryEngine::stopped);
         start();
         // A run whose names need no question may end before the click returns.
         return !finished.isEmpty() || finished.wait(10000);

@@ -23,7 +23,7 @@ private slots:
     void aSecondSessionKeepsTheFirstSessionsFinds();
     void uncheckedNamesWaitForTheirVerdict();
     void resultLogExportsEveryOutcome();
-    void stampDropsSeparators();
+    void stampReadsAndSortsAsADate();
     void unwritableFolderKeepsTheLists();
     void withoutFilesClassesAndSpillWriteNothing();
 };
@@ -166,12 +166,12 @@ void TestResultClasses::spillSavesEmptiesAndStartsAStampedSeries()
         QCOMPARE(classes.counter(number), 0);
     }
     QCOMPARE(classes.caption(results::LowList), QStringLiteral("Low Profile (20000)"));
-    QCOMPARE(classes.seriesStamp(), QStringLiteral("126202694107PM"));
-    QCOMPARE(folder.read(QStringLiteral("backups/HighProfile126202694107PM.txt")), QByteArray(" \r\n \r\n"));
-    QCOMPARE(folder.read(QStringLiteral("backups/MidProfile126202694107PM.txt")), QByteArray(" \r\n"));
+    QCOMPARE(classes.seriesStamp(), QStringLiteral("-2026-12-06-214107"));
+    QCOMPARE(folder.read(QStringLiteral("backups/HighProfile-2026-12-06-214107.txt")), QByteArray(" \r\n \r\n"));
+    QCOMPARE(folder.read(QStringLiteral("backups/MidProfile-2026-12-06-214107.txt")), QByteArray(" \r\n"));
     classes.addAvailableName(QStringLiteral("midname.com"));
     QCOMPARE(classes.caption(results::MidList), QStringLiteral("Mid Profile (1)"));
-    QCOMPARE(folder.read(QStringLiteral("HighProfile126202694107PM.txt")), QByteArray("midname.com\r\n"));
+    QCOMPARE(folder.read(QStringLiteral("HighProfile-2026-12-06-214107.txt")), QByteArray("midname.com\r\n"));
 }
 
 void TestResultClasses::aSecondSessionKeepsTheFirstSessionsFinds()
@@ -188,12 +188,12 @@ void TestResultClasses::aSecondSessionKeepsTheFirstSessionsFinds()
     };
     QCOMPARE(session(QStringLiteral("firstfind")), QString());
     // Later sessions begin series of their own; two begun within one second still get files of their own.
-    QCOMPARE(session(QStringLiteral("secondfind")), QStringLiteral("115202790503AM"));
-    QCOMPARE(session(QStringLiteral("thirdfind")), QStringLiteral("115202790503AM-2"));
+    QCOMPARE(session(QStringLiteral("secondfind")), QStringLiteral("-2027-01-15-090503"));
+    QCOMPARE(session(QStringLiteral("thirdfind")), QStringLiteral("-2027-01-15-090503-2"));
     QCOMPARE(folder.read(QStringLiteral("LowProfile.txt")), QByteArray("firstfind\r\nfirstfind.net\r\n"));
-    QCOMPARE(folder.read(QStringLiteral("LowProfile115202790503AM.txt")),
+    QCOMPARE(folder.read(QStringLiteral("LowProfile-2027-01-15-090503.txt")),
              QByteArray("secondfind\r\nsecondfind.net\r\n"));
-    QCOMPARE(folder.read(QStringLiteral("LowProfile115202790503AM-2.txt")),
+    QCOMPARE(folder.read(QStringLiteral("LowProfile-2027-01-15-090503-2.txt")),
              QByteArray("thirdfind\r\nthirdfind.net\r\n"));
 }
 
@@ -232,20 +232,35 @@ void TestResultClasses::resultLogExportsEveryOutcome()
     log.record({Kind::Registered, QStringLiteral("taken.com"), QStringLiteral("whois.example"), 43});
     log.record({Kind::Refused, QStringLiteral("busy.de"), QStringLiteral("2001:db8::1"), 4343});
     log.record({Kind::NoServer, QStringLiteral("=cmd.xyz")});
+    lookup::QueryOutcome fromHost{Kind::Available, QStringLiteral("x.com"), QStringLiteral("whois.example"), 43};
+    fromHost.entry = QStringLiteral("http://www.x.com/a,b");
+    log.record(fromHost);
+    lookup::QueryOutcome invalid{Kind::Invalid, QStringLiteral("-a.com")};
+    invalid.cause = QStringLiteral("label that starts or ends with a hyphen");
+    log.record(invalid);
     testing::TestFolder folder;
     QVERIFY(log.exportTo(folder.file(QStringLiteral("results.csv"))));
     QCOMPARE(folder.read(QStringLiteral("results.csv")),
-             QByteArray("domain,outcome,class,server,time\r\n"
+             QByteArray("domain,outcome,class,server,time,entry,reason\r\n"
                         "b\xc3\xbc"
-                        "cher.com,available,Mid,whois.example:43,2027-01-15T09:05:03+01:00\r\n"
-                        "taken.com,registered,Registered,whois.example:43,2027-01-15T09:05:03+01:00\r\n"
-                        "busy.de,refused,,[2001:db8::1]:4343,2027-01-15T09:05:03+01:00\r\n"
-                        "'=cmd.xyz,no-server,,,2027-01-15T09:05:03+01:00\r\n"));
+                        "cher.com,available,Mid,whois.example:43,2027-01-15T09:05:03+01:00,,\r\n"
+                        "taken.com,registered,Registered,whois.example:43,2027-01-15T09:05:03+01:00,,\r\n"
+                        "busy.de,refused,,[2001:db8::1]:4343,2027-01-15T09:05:03+01:00,,\r\n"
+                        "'=cmd.xyz,no-server,,,2027-01-15T09:05:03+01:00,,\r\n"
+                        "x.com,available,High,whois.example:43,2027-01-15T09:05:03+01:00,\"http://www.x.com/a,b\",\r\n"
+                        "'-a.com,invalid,,,2027-01-15T09:05:03+01:00,,label that starts or ends with a hyphen\r\n"));
 }
 
-void TestResultClasses::stampDropsSeparators()
+void TestResultClasses::stampReadsAndSortsAsADate()
 {
-    QCOMPARE(ResultClasses::stampFor(QDateTime(QDate(2027, 1, 15), QTime(9, 5, 3))), QStringLiteral("115202790503AM"));
+    QCOMPARE(ResultClasses::stampFor(QDateTime(QDate(2027, 1, 15), QTime(9, 5, 3))),
+             QStringLiteral("-2027-01-15-090503"));
+    // Later series list after earlier ones: December before January of the next year, morning before evening.
+    const QDateTime times[] = {QDateTime(QDate(2026, 12, 6), QTime(21, 41, 7)),
+                               QDateTime(QDate(2027, 1, 15), QTime(9, 5, 3)),
+                               QDateTime(QDate(2027, 1, 15), QTime(21, 0, 0))};
+    QVERIFY(ResultClasses::stampFor(times[0]) < ResultClasses::stampFor(times[1]));
+    QVERIFY(ResultClasses::stampFor(times[1]) < ResultClasses::stampFor(times[2]));
 }
 
 void TestResultClasses::unwritableFolderKeepsTheLists()

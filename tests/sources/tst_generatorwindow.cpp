@@ -180,6 +180,18 @@ void TestGeneratorWindow::optionsAndBaseWordAreRemembered()
     QVERIFY(generator);
     QVERIFY(control<QCheckBox>(generator, QStringLiteral("chkAdd_0"))->isChecked());
     QVERIFY(!control<QCheckBox>(generator, QStringLiteral("chkAdd_1"))->isChecked());
+
+    // Space on a TLD unticks it, and it stays unticked the next time the window opens.
+    auto *tlds = control<QListWidget>(generator, QStringLiteral("ListView1"));
+    tlds->setCurrentRow(1);
+    QTest::keyClick(tlds, Qt::Key_Space);
+    QCOMPARE(tlds->item(1)->checkState(), Qt::Unchecked);
+    generator->close();
+    QTRY_VERIFY(generator.isNull());
+    program.window->openGenerator();
+    tlds = control<QListWidget>(program.window->generatorWindow(), QStringLiteral("ListView1"));
+    QCOMPARE(tlds->item(0)->checkState(), Qt::Checked);
+    QCOMPARE(tlds->item(1)->checkState(), Qt::Unchecked);
 }
 
 void TestGeneratorWindow::saveAsCopiesTheListAndCancelSavesNothing()

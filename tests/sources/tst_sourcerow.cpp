@@ -6,8 +6,10 @@
 #include "platform/SettingsStore.h"
 #include "sources/ui/GeneratorWindow.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,7 +52,9 @@ private slots:
     void sourcesOfTheToolsMenuWaitForStop();
     void customListResumesAfterARestart();
     void startNumberIsCheckedWhenTypingEnds();
-    void customListChosenByKeyboardAsksOnce();
+    void customListAsksForItsFileOnce_data();
+    void customListAsksForItsFileOnce();
+    void keysMoveWithoutOpeningAWindow();
 };
 
 void TestSourceRow::initTestCase()
@@ -197,21 +201,60 @@ void TestSourceRow::startNumberIsCheckedWhenTypingEnds()
     }
 }
 
-void TestSourceRow::customListChosenByKeyboardAsksOnce()
+void TestSourceRow::customListAsksForItsFileOnce_data()
 {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("chosen in the open list") << QStringLiteral("list");
+    QTest::newRow("moved to with a key, Return") << QStringLiteral("Return");
+    QTest::newRow("moved to with a key, Start") << QStringLiteral("Start");
+    QTest::newRow("Tools menu") << QStringLiteral("menu");
+}
+
+void TestSourceRow::customListAsksForItsFileOnce()
+{
+    QFETCH(QString, way);
     testing::PreparedFolder prepared(testing::loopbackTable(1), {{QStringLiteral("mine.txt"), numberedNames("n", 3)}});
     Program p(prepared.folder);
     p.sources()->setCurrentIndex(7);
     p.fakes.dialogs.nextOpen = prepared.folder.file(QStringLiteral("mine.txt"));
-    // The list reports a new choice twice (changed, then activated); the file is asked for once.
-    QTest::keyClick(p.sources(), Qt::Key_Down);
-    QCOMPARE(p.sources()->currentIndex(), 8);
+    // A real file dialog lets pending events run while it is open.
+    p.fakes.dialogs.runsEventLoop = true;
+    auto *listFile = p.find<QLabel>(QStringLiteral("lblListFile"));
+    if (way == QLatin1String("list")) {
+        p.sources()->showPopup();
+        p.sources()->view()->setCurrentIndex(p.sources()->model()->index(8, 0));
+        QTest::keyClick(p.sources()->view(), Qt::Key_Return);
+    } else if (way == QLatin1String("menu")) {
+        p.window->menuItem(QStringLiteral("mnuToolsItem_8"))->trigger();
+    } else {
+        QTest::keyClick(p.sources(), Qt::Key_Down);
+        QCOMPARE(p.sources()->currentIndex(), 8);
+        QVERIFY(p.fakes.dialogs.folders.isEmpty());
+        QCOMPARE(listFile->text(), QStringLiteral("Press Return or Start to choose the file"));
+        if (way == QLatin1String("Return"))
+            QTest::keyClick(p.sources(), Qt::Key_Return);
+        else
+            p.start();
+    }
     QCOMPARE(p.fakes.dialogs.folders.size(), 1);
     QCOMPARE(p.entryCount(), QStringLiteral("3"));
-    // Choosing it again on purpose still asks again.
-    QCoreApplication::processEvents();
-    emit p.sources()->activated(8);
-    QCOMPARE(p.fakes.dialogs.folders.size(), 2);
+    QCOMPARE(listFile->text(), QStringLiteral("mine.txt"));
+    QCOMPARE(listFile->toolTip(), QDir::toNativeSeparators(prepared.folder.file(QStringLiteral("mine.txt"))));
+    // Start confirms the list and checks it at once.
+    QCOMPARE(p.find<QPushButton>(QStringLiteral("Command3"))->isEnabled(), way == QLatin1String("Start"));
+    p.stop();
+}
+
+void TestSourceRow::keysMoveWithoutOpeningAWindow()
+{
+    testing::PreparedFolder prepared(testing::loopbackTable(1));
+    Program p(prepared.folder);
+    p.sources()->setCurrentIndex(2);
+    QTest::keyClick(p.sources(), Qt::Key_Up);
+    QCOMPARE(p.sources()->currentIndex(), 1);
+    QVERIFY(!p.window->generatorWindow());
+    QTest::keyClick(p.sources(), Qt::Key_Return);
+    QVERIFY2(p.window->generatorWindow(), "Return did not open the generator");
 }
 
 QTEST_MAIN(TestSourceRow)

@@ -58,7 +58,20 @@ QByteArray DnsFixtureServer::reply(const QByteArray &question, bool overTcp)
     if (name.isEmpty())
         return QByteArray();
     m_questions.append(overTcp ? QStringLiteral("tcp:") + name : name);
-    Reply kind = m_responder(name);
+    return build(question, end, m_responder(name), overTcp);
+}
+
+QByteArray DnsFixtureServer::replyFor(const QString &name, Reply kind)
+{
+    QByteArray question("\x12\x34\x01\x00\x00\x01\x00\x00\x00\x00\x00\x00", 12);
+    for (const QString &label : name.split(QLatin1Char('.')))
+        question += char(label.size()) + label.toLatin1();
+    question += QByteArray("\x00\x00\x02\x00\x01", 5); // NS, IN
+    return build(question, question.size(), kind, false);
+}
+
+QByteArray DnsFixtureServer::build(const QByteArray &question, qsizetype end, Reply kind, bool overTcp)
+{
     if (kind == Reply::Silent)
         return QByteArray();
     if (kind == Reply::Junk)
@@ -66,11 +79,12 @@ QByteArray DnsFixtureServer::reply(const QByteArray &question, bool overTcp)
     const bool truncate = kind == Reply::Truncated && !overTcp;
     if (kind == Reply::Truncated)
         kind = truncate ? Reply::NoData : Reply::Delegated;
-    const int rcode = kind == Reply::NxDomain ? 3 : kind == Reply::ServFail ? 2 : 0;
+    const bool failed = kind == Reply::ServFail || kind == Reply::ServFailWithNs;
+    const int rcode = kind == Reply::NxDomain ? 3 : failed ? 2 : 0;
     QByteArray out = question.left(2);
     put16(out, 0x8180 | (truncate ? 0x0200 : 0) | rcode); // response, recursion desired and available
     put16(out, 1);
-    const bool records = kind == Reply::Delegated || kind == Reply::NsAbove;
+    const bool records = kind == Reply::Delegated || kind == Reply::NsAbove || kind == Reply::ServFailWithNs;
     put16(out, records ? 2 : 0);
     put16(out, 0);
     put16(out, 0);
@@ -78,8 +92,8 @@ QByteArray DnsFixtureServer::reply(const QByteArray &question, bool overTcp)
     if (records) {
         // The question's name (a pointer to it), or its parent: the name without its first label.
         const int firstLabel = quint8(question.at(12));
-        const QByteArray owner = kind == Reply::Delegated ? QByteArray("\xc0\x0c", 2)
-                                                          : question.mid(13 + firstLabel, end - 4 - 13 - firstLabel);
+        const QByteArray owner = kind != Reply::NsAbove ? QByteArray("\xc0\x0c", 2)
+                                                        : question.mid(13 + firstLabel, end - 4 - 13 - firstLabel);
         for (const char *server : {"\x03ns1\x07"
                                    "example\x03net",
                                    "\x03ns2\x07"

@@ -18,14 +18,15 @@ class DnsFixtureServer : public QObject {
     Q_OBJECT
 public:
     enum class Reply {
-        Delegated, ///< NS records at the name
-        NsAbove,   ///< an answer that holds only NS records of the name's parent
-        NxDomain,  ///< the name does not exist
-        NoData,    ///< the name exists, with no NS records
-        ServFail,  ///< the server failed
-        Silent,    ///< no reply at all
-        Junk,      ///< bytes that are no DNS message
-        Truncated, ///< over UDP an empty reply with the truncation bit; over TCP a delegation
+        Delegated,      ///< NS records at the name
+        NsAbove,        ///< an answer that holds only NS records of the name's parent
+        NxDomain,       ///< the name does not exist
+        NoData,         ///< the name exists, with no NS records
+        ServFail,       ///< the server failed
+        ServFailWithNs, ///< the server failed, yet the reply carries NS records at the name
+        Silent,         ///< no reply at all
+        Junk,           ///< bytes that are no DNS message
+        Truncated,      ///< over UDP an empty reply with the truncation bit; over TCP a delegation
     };
     using Responder = std::function<Reply(const QString &name)>;
 
@@ -40,10 +41,14 @@ public:
     /// Names asked, in order, with "tcp:" in front of those asked over TCP.
     QStringList questions() const { return m_questions; }
 
+    /// The reply to a question for @p name, as sent over UDP.
+    static QByteArray replyFor(const QString &name, Reply kind);
+
 private:
     void readUdp();
     void acceptTcp();
     QByteArray reply(const QByteArray &question, bool overTcp);
+    static QByteArray build(const QByteArray &question, qsizetype end, Reply kind, bool overTcp);
 
     QUdpSocket m_udp;
     QTcpServer m_tcp;

@@ -1,5 +1,8 @@
 #include "FakeServices.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 namespace testing {
 
 platform::MessageAnswer RecordingMessageBoxes::show(const platform::MessageRequest &request)
@@ -31,6 +34,11 @@ bool RecordingShell::openFile(const QString &path)
 QString ScriptedFileDialogs::openFile(const QString &folder, const QString &)
 {
     folders.append(folder);
+    if (runsEventLoop) {
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     return nextOpen;
 }
 
@@ -39,6 +47,31 @@ QString ScriptedFileDialogs::saveFile(const QString &folder, const QString &pres
     folders.append(folder);
     presets.append(presetName);
     return nextSave;
+}
+
+void MemorySecrets::readSecret(const QString &key, QObject *receiver, ReadDone done)
+{
+    QTimer::singleShot(0, receiver, [this, key, done = std::move(done)] {
+        done(failure.isEmpty() ? kept.value(key) : QString(), failure);
+    });
+}
+
+void MemorySecrets::writeSecret(const QString &key, const QString &secret, QObject *receiver, Done done)
+{
+    QTimer::singleShot(0, receiver, [this, key, secret, done = std::move(done)] {
+        if (failure.isEmpty())
+            kept.insert(key, secret);
+        done(failure);
+    });
+}
+
+void MemorySecrets::deleteSecret(const QString &key, QObject *receiver, Done done)
+{
+    QTimer::singleShot(0, receiver, [this, key, done = std::move(done)] {
+        if (failure.isEmpty())
+            kept.remove(key);
+        done(failure);
+    });
 }
 
 } // namespace testing

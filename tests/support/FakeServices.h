@@ -2,6 +2,7 @@
 
 #include "platform/DesktopServices.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 
@@ -45,8 +46,21 @@ public:
 
     QString nextOpen;
     QString nextSave;
+    /// Like a modal dialog, the open dialog lets pending events run while it is "open".
+    bool runsEventLoop = false;
     QStringList folders;
     QStringList presets;
+};
+
+/// A keychain in memory that answers on the next turn of the event loop, or fails when told to.
+class MemorySecrets : public platform::SecretStore {
+public:
+    void readSecret(const QString &key, QObject *receiver, ReadDone done) override;
+    void writeSecret(const QString &key, const QString &secret, QObject *receiver, Done done) override;
+    void deleteSecret(const QString &key, QObject *receiver, Done done) override;
+
+    QHash<QString, QString> kept;
+    QString failure; ///< when set, every call fails with this text
 };
 
 /// All fakes together, handing out a platform::Services that points at them.
@@ -55,8 +69,9 @@ struct FakeServices {
     RecordingShell shell;
     MemoryClipboard clipboard;
     ScriptedFileDialogs dialogs;
+    MemorySecrets secrets;
 
-    platform::Services services() { return {&messages, &shell, &clipboard, &dialogs}; }
+    platform::Services services() { return {&messages, &shell, &clipboard, &dialogs, &secrets}; }
 };
 
 } // namespace testing

@@ -35,6 +35,12 @@ QByteArray reasonPhrase(int status)
     switch (status) {
     case 200:
         return "OK";
+    case 206:
+        return "Partial Content";
+    case 401:
+        return "Unauthorized";
+    case 416:
+        return "Range Not Satisfiable";
     case 403:
         return "Forbidden";
     case 404:
@@ -89,15 +95,15 @@ void HttpFixtureServer::accept()
 
 void HttpFixtureServer::readRequests(QTcpSocket *socket)
 {
-    // Requests without a body, one after another on a connection that is kept open.
+    // Requests one after another on a connection that is kept open; a body as long as announced.
     QByteArray buffer = socket->property("head").toByteArray() + socket->readAll();
     while (!socket->property("done").toBool()) {
         const qsizetype end = buffer.indexOf("\r\n\r\n");
         if (end < 0)
             break;
         const QList<QByteArray> lines = buffer.left(end).split('\n');
-        buffer.remove(0, end + 4);
         HttpRequest request;
+        request.method = lines.value(0).split(' ').value(0);
         request.target = lines.value(0).split(' ').value(1);
         request.connection = socket->property("connection").toInt();
         for (qsizetype i = 1; i < lines.size(); ++i) {
@@ -106,6 +112,11 @@ void HttpFixtureServer::readRequests(QTcpSocket *socket)
             if (colon > 0)
                 request.headers.insert(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
         }
+        const qsizetype length = request.headers.value("content-length").toLongLong();
+        if (buffer.size() < end + 4 + length)
+            break;
+        request.body = buffer.mid(end + 4, length);
+        buffer.remove(0, end + 4 + length);
         m_requests.append(request);
         emit requestReceived(request.target);
         answer(socket, request);
@@ -120,12 +131,14 @@ void HttpFixtureServer::answer(QTcpSocket *socket, const HttpRequest &request)
     case HttpAnswer::Kind::Page: {
         QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + " " + reasonPhrase(reply.status) +
                           "\r\nContent-Type: " + reply.contentType + "\r\n";
+        const qint64 length = reply.announcedLength >= 0 ? reply.announcedLength
+                              : reply.bulkBytes > 0      ? reply.bulkBytes
+                                                         : reply.body.size();
         if (reply.lengthAnnounced)
-            head += "Content-Length: " + QByteArray::number(reply.bulkBytes > 0 ? reply.bulkBytes : reply.body.size()) +
-                    "\r\n";
+            head += "Content-Length: " + QByteArray::number(length) + "\r\n";
         for (const auto &[name, value] : reply.headers)
             head += name + ": " + value + "\r\n";
-        const bool keepAlive = reply.keepAlive && reply.lengthAnnounced;
+        const bool keepAlive = reply.keepAlive && reply.lengthAnnounced && reply.announcedLength < 0;
         head += keepAlive ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";
         socket->write(head);
         if (reply.bulkBytes > 0) {

@@ -15,7 +15,9 @@ namespace testing {
 
 /// One request as the fixture received it.
 struct HttpRequest {
+    QByteArray method;                     ///< GET, POST, ...
     QByteArray target;                     ///< path and query
+    QByteArray body;                       ///< as announced by Content-Length
     QHash<QByteArray, QByteArray> headers; ///< names in lower case
     int connection = 0;                    ///< which connection it came on, counted from 1
 };
@@ -38,6 +40,8 @@ struct HttpAnswer {
     bool keepAlive = false;
     qint64 bulkBytes = 0;        ///< when set, the body is this many bytes sent in pieces, not body
     bool lengthAnnounced = true; ///< false: no Content-Length, the close ends the body
+    qint64 announcedLength =
+        -1; ///< when set, Content-Length says this, the body is cut there and the connection closes
 
     static HttpAnswer page(const QByteArray &body) { return {Kind::Page, body, {}}; }
     static HttpAnswer redirect(const QByteArray &location) { return {Kind::Redirect, {}, location}; }

@@ -1,9 +1,10 @@
 #include "tld/DefaultTlds.h"
+#include "tld/RootZone.h"
 #include "tld/Routing.h"
 #include "tld/TldFile.h"
 #include "tld/Verdict.h"
 
-#include <QSet>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace tld;
@@ -33,9 +34,10 @@ const TldRecord &rowFor(const QString &domain)
 class TestDefaultTlds : public QObject {
     Q_OBJECT
 private slots:
-    void rowOrderAndExtensionsStay();
+    void rowsAreTodaysTldsOnce();
+    void enabledRowsAreComNetAndThePopularOnes();
+    void noRowNamesAGoneOperator();
     void countryRowsAskTheirOwnRegistry();
-    void goneOperatorsKeepTheirMarkers();
     void rowsNameTheRegistrysRdapService_data();
     void rowsNameTheRegistrysRdapService();
     void noBuiltInListCallsARecordFree_data();
@@ -46,20 +48,45 @@ private slots:
     void refusalsThroughTheTable();
 };
 
-void TestDefaultTlds::rowOrderAndExtensionsStay()
+void TestDefaultTlds::rowsAreTodaysTldsOnce()
 {
-    const QString expected = QStringLiteral(
-        "0 128 192 64 800 888 ac af al am art arts as at au ave az ba bank be bg biz blues blues bot br bt by ca cc "
-        "cdn cgi ch ck cl cn com corp cx cy cz dds de depot dev dir dk dz earth edu ee eg es event faq fi film "
-        "florida fo fr fund gallery gb ge gm gmbh gov gr gs heck help here here hk hosts hotel hr hu humanrights hwy "
-        "ie il info ins int iq is isp it java jp kg kr li life List list llb lol lt lu luv lv ma mart mbx md med mil "
-        "mk moi ms mt music mx net nic nl no npo nu org php pics pka pl plan prices proxy pt pta radio ro rofl ru "
-        "safe Script script se sex sg sh si sk sky sm speed sql st su swap tc texas tf th this this tj tm tn to tr "
-        "tux tw ua uk us usa va ve vg video whois xxx y3k yu z zine zoo");
     QStringList extensions;
     for (const QString &row : defaultTldRows())
         extensions.append(row.section(QLatin1Char('|'), 0, 0));
-    QCOMPARE(extensions.join(QLatin1Char(' ')), expected);
+    // Address ranges, alternative roots and a country code withdrawn from the root zone are gone.
+    for (const char *gone : {"0", "64", "128", "192", "800", "yu", "zoo", "list", "script", "blues", "this"})
+        QVERIFY2(!extensions.contains(QLatin1String(gone), Qt::CaseInsensitive), gone);
+    for (const QString &extension : std::as_const(extensions)) {
+        QVERIFY2(extension == QLatin1String("proxy") || findRootZoneTld(extension), qPrintable(extension));
+        QVERIFY2(extensions
+                         .filter(QRegularExpression(QLatin1Char('^') + extension + QLatin1Char('$'),
+                                                    QRegularExpression::CaseInsensitiveOption))
+                         .size() == 1,
+                 qPrintable(extension + QStringLiteral(" stands twice")));
+    }
+    QStringList sorted = extensions;
+    sorted.sort();
+    QCOMPARE(extensions, sorted);
+}
+
+void TestDefaultTlds::enabledRowsAreComNetAndThePopularOnes()
+{
+    QStringList enabled;
+    for (const TldRecord &row : builtIn()) {
+        if (row.enabled)
+            enabled.append(row.extension);
+    }
+    QCOMPARE(enabled.join(QLatin1Char(' ')),
+             QStringLiteral("ai app biz co com dev info io me net online shop site store tech xyz"));
+}
+
+void TestDefaultTlds::noRowNamesAGoneOperator()
+{
+    for (const QString &text : defaultTldRows()) {
+        QVERIFY2(!text.contains(QLatin1String("altroot-")), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1String("DEFUNCT")), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1String("QUERY LIMIT")), qPrintable(text));
+    }
 }
 
 void TestDefaultTlds::countryRowsAskTheirOwnRegistry()
@@ -77,29 +104,12 @@ void TestDefaultTlds::countryRowsAskTheirOwnRegistry()
                      !row.successPhrases.contains(QLatin1Char(',')),
                  qPrintable(row.extension));
     }
-    QCOMPARE(marked, 11);
+    QCOMPARE(marked, 10);
     QCOMPARE(rowFor(QStringLiteral("x.de")).server, QStringLiteral("whois.denic.de"));
     QCOMPARE(rowFor(QStringLiteral("x.be")).server, QStringLiteral("whois.dns.be"));
     QCOMPARE(rowFor(QStringLiteral("x.pl")).server, QStringLiteral("whois.dns.pl"));
     QCOMPARE(rowFor(QStringLiteral("x.cn")).server, QStringLiteral("whois.cnnic.cn"));
     QCOMPARE(rowFor(QStringLiteral("x.tw")).server, QStringLiteral("whois.twnic.net.tw"));
-}
-
-void TestDefaultTlds::goneOperatorsKeepTheirMarkers()
-{
-    // The capitalised List and Script rows keep the plain list; lookups find them first.
-    QSet<QString> operatorHosts;
-    for (const QString &text : defaultTldRows()) {
-        const QStringList fields = text.split(QLatin1Char('|'));
-        if (!fields.at(1).contains(QLatin1String("altroot-")) || fields.at(0).at(0).isUpper())
-            continue;
-        operatorHosts.insert(fields.at(1));
-        const QString marker = fields.at(5).section(QLatin1Char(','), 0, 0);
-        QVERIFY2(marker.startsWith(QLatin1Char('#')) && marker.endsWith(QLatin1String("DEFUNCT#")),
-                 qPrintable(fields.at(0)));
-    }
-    // iq and safe, once served by two further hosts of one operator, have entered the root zone.
-    QCOMPARE(operatorHosts.size(), 5);
 }
 
 void TestDefaultTlds::rowsNameTheRegistrysRdapService_data()
@@ -111,15 +121,16 @@ void TestDefaultTlds::rowsNameTheRegistrysRdapService_data()
                                 defaultSuccessPhrases;
     QTest::newRow("no RDAP: WHOIS") << QStringLiteral("de")
                                     << QStringLiteral("de|whois.denic.de|43|Disabled|25|Status: free");
-    QTest::newRow("alternative root, now the registry's RDAP")
+    QTest::newRow("alternative root once, now the registry's RDAP")
         << QStringLiteral("dev")
-        << QStringLiteral(
-               "dev|https://www.registry.google/rdap/|443|Disabled|25|#ALTROOT-ALPHA.NET APPEARS DEFUNCT#,") +
-               defaultSuccessPhrases;
-    QTest::newRow("alternative root, now the registry's WHOIS")
-        << QStringLiteral("music")
-        << QStringLiteral("music|whois.nic.music|43|Disabled|25|#ALTROOT-CHARLIE.NET APPEARS DEFUNCT#,") +
-               defaultSuccessPhrases;
+        << QStringLiteral("dev|https://www.registry.google/rdap/|443|Enabled|25|") + defaultSuccessPhrases;
+    QTest::newRow("alternative root once, now the registry's WHOIS")
+        << QStringLiteral("music") << QStringLiteral("music|whois.nic.music|43|Disabled|25|") + defaultSuccessPhrases;
+    QTest::newRow("popular, WHOIS only") << QStringLiteral("io")
+                                         << QStringLiteral("io|whois.nic.io|43|Enabled|25|") + defaultSuccessPhrases;
+    QTest::newRow("popular, RDAP") << QStringLiteral("xyz")
+                                   << QStringLiteral("xyz|https://rdap.centralnic.com/xyz/|443|Enabled|25|") +
+                                          defaultSuccessPhrases;
 }
 
 void TestDefaultTlds::rowsNameTheRegistrysRdapService()

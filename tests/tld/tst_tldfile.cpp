@@ -10,8 +10,7 @@ using namespace tld;
 class TestTldFile : public QObject {
     Q_OBJECT
 private slots:
-    void builtInTableHas179RowsWithOnlyComAndNetEnabled();
-    void builtInTableKeepsDoubledRowsAndCapitalisedRows();
+    void builtInTableIsWrittenWholeWithItsPorts();
     void missingFileIsWrittenExistingOneIsKept();
     void restoreReplacesAnEditedFile();
     void loadConvertsFieldsAndSkipsBlankLines();
@@ -25,43 +24,23 @@ private slots:
     void viewRowsKeepFieldsAsStored();
 };
 
-void TestTldFile::builtInTableHas179RowsWithOnlyComAndNetEnabled()
+void TestTldFile::builtInTableIsWrittenWholeWithItsPorts()
 {
     testing::TestFolder folder;
     TldFile file(folder.file(QStringLiteral("TLDs.txt")));
     QVERIFY(file.writeDefaultTlds(false));
     TldTable table;
     QVERIFY(file.loadTldTable(table));
-    QCOMPARE(table.size(), 179);
-    QStringList enabled;
+    QCOMPARE(table.size(), 134);
     for (const TldRecord &row : table) {
-        if (row.enabled)
-            enabled.append(row.extension);
         QCOMPARE(row.port, isRdapServer(row.server) ? 443 : 43);
         QCOMPARE(row.throttle, 25);
         QVERIFY2(!row.server.isEmpty(), qPrintable(row.extension));
     }
-    QCOMPARE(enabled, (QStringList{QStringLiteral("com"), QStringLiteral("net")}));
+    QCOMPARE(table.at(findTldIndex(table, QStringLiteral("x.proxy"), false)).server, QStringLiteral("127.0.0.1"));
     const QByteArray bytes = folder.read(QStringLiteral("TLDs.txt"));
-    QCOMPARE(bytes.count("\r\n"), 179);
+    QCOMPARE(bytes.count("\r\n"), 134);
     QVERIFY(bytes.endsWith("\r\n"));
-}
-
-void TestTldFile::builtInTableKeepsDoubledRowsAndCapitalisedRows()
-{
-    const TldTable table = parseTable(defaultTldRows().join(QStringLiteral("\r\n")));
-    QStringList extensions;
-    for (const TldRecord &row : table)
-        extensions.append(row.extension);
-    QCOMPARE(extensions.count(QStringLiteral("blues")), 2);
-    QCOMPARE(extensions.count(QStringLiteral("here")), 2);
-    QCOMPARE(extensions.count(QStringLiteral("this")), 2);
-    // "List" is lower-cased on load and stands first: lookups find the row with the plain phrases.
-    const qsizetype list = extensions.indexOf(QStringLiteral("list"));
-    QCOMPARE(table.at(list).successPhrases, defaultSuccessPhrases);
-    QVERIFY(table.at(list + 1).successPhrases.startsWith(QLatin1Char('#')));
-    QCOMPARE(table.at(extensions.indexOf(QStringLiteral("proxy"))).server, QStringLiteral("127.0.0.1"));
-    QCOMPARE(table.at(extensions.indexOf(QStringLiteral("com"))).successPhrases, defaultSuccessPhrases);
 }
 
 void TestTldFile::missingFileIsWrittenExistingOneIsKept()
@@ -81,7 +60,7 @@ void TestTldFile::restoreReplacesAnEditedFile()
     QVERIFY(file.writeDefaultTlds(true));
     TldTable table;
     QVERIFY(file.loadTldTable(table));
-    QCOMPARE(table.size(), 179);
+    QCOMPARE(table.size(), 134);
 }
 
 void TestTldFile::loadConvertsFieldsAndSkipsBlankLines()

@@ -142,8 +142,7 @@ void TestTldManager::refusesRowsTheFileCannotHold_data()
     using F = EditField;
     QTest::newRow("no extension") << row("", "s", "43", "", "") << missing.arg(QStringLiteral("Extension"))
                                   << F::Extension;
-    QTest::newRow("no server") << row("io", "", "43", "", "") << missing.arg(QStringLiteral("Whois Server"))
-                               << F::Server;
+    QTest::newRow("no server") << row("io", "", "43", "", "") << missing.arg(QStringLiteral("Server")) << F::Server;
     QTest::newRow("no port") << row("io", "s", "", "", "") << missing.arg(QStringLiteral("Port")) << F::Port;
     QTest::newRow("port zero") << row("io", "s", "0", "", "") << port << F::Port;
     QTest::newRow("port too big") << row("io", "s", "65536", "", "") << port << F::Port;
@@ -154,7 +153,7 @@ void TestTldManager::refusesRowsTheFileCannotHold_data()
     QTest::newRow("bar in phrases") << row("io", "s", "43", "25", "free|taken")
                                     << bar.arg(QStringLiteral("Success Indicators")) << F::SuccessPhrases;
     QTest::newRow("line break in server")
-        << row("io", "s\r\nx", "43", "25", "") << bar.arg(QStringLiteral("Whois Server")) << F::Server;
+        << row("io", "s\r\nx", "43", "25", "") << bar.arg(QStringLiteral("Server")) << F::Server;
     const QString rdap = QStringLiteral("An RDAP server must be an https:// address (plain http:// only for this "
                                         "computer), without spaces, a query or a fragment.");
     QTest::newRow("plain http elsewhere") << row("io", "http://rdap.example/", "443", "25", "") << rdap << F::Server;
@@ -290,13 +289,20 @@ void TestTldManager::restoreDefaultsReplacesEditedFile()
     QVERIFY(!desk.manager->restoreDefaults());
     QCOMPARE(desk.file(), sampleTable);
     QCOMPARE(desk.messages.shown.constFirst().text,
-             QStringLiteral("Replace all 5 rows of the TLD table with the 179 built-in rows? Rows you added or "
-                            "changed will be lost."));
+             QStringLiteral("Replace all 5 rows of the TLD table with the 134 built-in rows? The table as it is now "
+                            "is kept in TLDs.bak."));
     QCOMPARE(desk.messages.shown.constFirst().buttons, platform::MessageRequest::Buttons::OkCancel);
+    // A table that cannot be kept is not replaced.
+    QDir(desk.folder.appFolder()).mkdir(QStringLiteral("TLDs.bak"));
+    QVERIFY(!desk.manager->restoreDefaults());
+    QCOMPARE(desk.file(), sampleTable);
+    QVERIFY(desk.messages.shown.constLast().text.startsWith(QStringLiteral("The TLD table could not be copied to")));
+    QDir(desk.folder.appFolder()).rmdir(QStringLiteral("TLDs.bak"));
     QVERIFY(desk.manager->restoreDefaults());
-    QCOMPARE(desk.rows().size(), 179);
-    QCOMPARE(desk.tlds.table().size(), 179);
-    QCOMPARE(desk.manager->rows().size(), 179);
+    QCOMPARE(desk.folder.read(QStringLiteral("TLDs.bak")), sampleTable);
+    QCOMPARE(desk.rows().size(), 134);
+    QCOMPARE(desk.tlds.table().size(), 134);
+    QCOMPARE(desk.manager->rows().size(), 134);
 }
 
 void TestTldManager::defaultExtensionFocusOutRule_data()
@@ -372,7 +378,7 @@ void TestTldManager::addCurrentTldsLeavesEveryRowAsItIs()
     QCOMPARE(desk.file(), file);
     QCOMPARE(desk.messages.shown.constLast().text, QStringLiteral("Every TLD of the root zone already has a row."));
     QVERIFY(desk.manager->restoreDefaults());
-    QCOMPARE(desk.manager->rows().size(), 179);
+    QCOMPARE(desk.manager->rows().size(), 134);
 }
 
 void TestTldManager::updateServersFromTheBootstrapFile_data()

@@ -12,13 +12,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 using testing::WhoisFixtureServer;
@@ -53,16 +55,49 @@ template <typename T> T *child(QWidget *window, const QString &name)
     return found;
 }
 
-QTreeWidgetItem *itemOf(QTreeWidget *list, const QString &extension)
+QTreeView *listOf(QWidget *manager)
 {
-    const QList<QTreeWidgetItem *> found = list->findItems(extension, Qt::MatchExactly, 0);
-    return found.isEmpty() ? nullptr : found.constFirst();
+    return child<QTreeView>(manager, QStringLiteral("lstDomains"));
 }
 
-void select(QTreeWidget *list, QTreeWidgetItem *item)
+// The first shown row of @p extension, column @p column.
+QModelIndex cellOf(QTreeView *list, const QString &extension, int column = 0)
 {
-    list->setCurrentItem(item);
-    emit list->itemClicked(item, 0);
+    const QAbstractItemModel *rows = list->model();
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        if (rows->index(row, 0).data().toString() == extension)
+            return rows->index(row, column);
+    }
+    return {};
+}
+
+QString textOf(QTreeView *list, const QString &extension, int column)
+{
+    return cellOf(list, extension, column).data().toString();
+}
+
+// The extensions in the order the list shows them.
+QStringList shown(QTreeView *list)
+{
+    QStringList extensions;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        extensions.append(list->model()->index(row, 0).data().toString());
+    return extensions;
+}
+
+// A click on the row, as the user makes it.
+void select(QTreeView *list, const QString &extension)
+{
+    const QModelIndex index = cellOf(list, extension);
+    QVERIFY2(index.isValid(), qPrintable(extension + QStringLiteral(" is not shown")));
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+}
+
+QString selectedExtension(QTreeView *list)
+{
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    return rows.size() == 1 ? rows.constFirst().data().toString() : QString();
 }
 
 } // namespace
@@ -75,11 +110,13 @@ private slots:
     void editsRowsThroughTheWindow();
     void deleteAfterSortingKeepsFileOrder();
     void unreadableRowSurvivesADelete();
-    void filterFindsRowsByAnyField();
+    void filterFindsTheExtensionFirst();
+    void editedRowStaysSelectedUnderAFilter();
     void portAndThrottleSortAsNumbers_data();
     void portAndThrottleSortAsNumbers();
     void defaultExtensionFocusOut();
     void testSelectedReportsWithTheEditedPhrases();
+    void testSelectedAsksTheSelectedRowOrSaysWhyNot();
     void closingRefreshesTheChooser();
     void lookupWindowShowsOnlyTheLatestDomain();
     void lookupWindowShowsAnRdapRecordReadably();
@@ -101,19 +138,19 @@ void TestTldWindows::opensOnceWithoutBlockingFromButtonAndMenu()
     QVERIFY(manager->isVisible());
     QVERIFY(!manager->isModal());
     QCOMPARE(manager->objectName(), QStringLiteral("frmSettings"));
-    QCOMPARE(manager->windowTitle(), QStringLiteral("Settings"));
+    QCOMPARE(manager->windowTitle(), QStringLiteral("TLD Manager"));
     program.window->menuItem(QStringLiteral("mnuOptionsItem_0"))->trigger();
     QCOMPARE(program.window->tldManager(), manager);
     QCOMPARE(program.window->findChildren<tld::TldManagerWindow *>().size(), 1);
 
-    const QStringList shown = {
+    const QStringList visible = {
         QStringLiteral("lstDomains"), QStringLiteral("txtExt"),      QStringLiteral("txtServer"),
         QStringLiteral("txtPort"),    QStringLiteral("txtThrottle"), QStringLiteral("txtSuccess"),
         QStringLiteral("cmdSave"),    QStringLiteral("Command1"),    QStringLiteral("cmdToggle"),
         QStringLiteral("Command2"),   QStringLiteral("Command3"),    QStringLiteral("cmdTest"),
         QStringLiteral("txtsearch"),  QStringLiteral("chkProxy"),    QStringLiteral("txtDefault"),
         QStringLiteral("txtFilter"),  QStringLiteral("txtAnswer"),   QStringLiteral("cmdCopyAnswer")};
-    for (const QString &name : shown) {
+    for (const QString &name : visible) {
         auto *control = manager->findChild<QWidget *>(name);
         QVERIFY2(control, qPrintable(name + QStringLiteral(" is missing")));
         QVERIFY2(control->isVisible(), qPrintable(name + QStringLiteral(" is hidden")));
@@ -125,9 +162,9 @@ void TestTldWindows::opensOnceWithoutBlockingFromButtonAndMenu()
         QVERIFY2(control, qPrintable(name + QStringLiteral(" is missing")));
         QVERIFY2(!control->isVisible(), qPrintable(name + QStringLiteral(" is visible")));
     }
-    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
-    QCOMPARE(list->topLevelItemCount(), 3);
-    QCOMPARE(list->headerItem()->text(5), QStringLiteral("Success"));
+    QTreeView *list = listOf(manager);
+    QCOMPARE(list->model()->rowCount(), 3);
+    QCOMPARE(list->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Success"));
     QCOMPARE(child<QLineEdit>(manager, QStringLiteral("txtsearch"))->text(), QStringLiteral("Google"));
     QCOMPARE(child<QLineEdit>(manager, QStringLiteral("txtDefault"))->text(), QStringLiteral(".com"));
     // Opening stores the browse pause it shows.
@@ -145,15 +182,15 @@ void TestTldWindows::editsRowsThroughTheWindow()
     Program program(tableFor(43));
     program.window->openTldManager();
     tld::TldManagerWindow *manager = program.window->tldManager();
-    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
+    QTreeView *list = listOf(manager);
     auto *server = child<QLineEdit>(manager, QStringLiteral("txtServer"));
-    select(list, itemOf(list, QStringLiteral("aa")));
+    select(list, QStringLiteral("aa"));
     QCOMPARE(server->text(), QStringLiteral("whois.aa.example"));
     QCOMPARE(child<QLineEdit>(manager, QStringLiteral("txtSuccess"))->text(), QStringLiteral("free"));
     server->setText(QStringLiteral("whois.new.example"));
     child<QPushButton>(manager, QStringLiteral("cmdSave"))->click();
     QVERIFY(program.file().contains("aa|whois.new.example|43|Disabled|25|free\r\n"));
-    QCOMPARE(itemOf(list, QStringLiteral("aa"))->text(1), QStringLiteral("whois.new.example"));
+    QCOMPARE(textOf(list, QStringLiteral("aa"), 1), QStringLiteral("whois.new.example"));
 
     child<QPushButton>(manager, QStringLiteral("Command1"))->click();
     QVERIFY(server->text().isEmpty());
@@ -163,28 +200,31 @@ void TestTldWindows::editsRowsThroughTheWindow()
     QCOMPARE(
         program.fakes.messages.texts(),
         (QStringList{QStringLiteral("Please enter valid information for all fields. The Extension field is empty."),
-                     QStringLiteral("Please enter valid information for all fields. The Whois Server field is "
-                                    "empty.")}));
+                     QStringLiteral("Please enter valid information for all fields. The Server field is empty.")}));
     QCOMPARE(manager->focusWidget(), server);
 
-    select(list, itemOf(list, QStringLiteral("aa")));
+    select(list, QStringLiteral("aa"));
     child<QPushButton>(manager, QStringLiteral("cmdToggle"))->click();
     QVERIFY(program.file().contains("aa|whois.new.example|43|Enabled|25|free\r\n"));
     QCOMPARE(program.context->tlds.table().at(2).enabled, true);
-    QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem *>{itemOf(list, QStringLiteral("aa"))});
-    QCOMPARE(itemOf(list, QStringLiteral("aa"))->checkState(3), Qt::Checked);
+    QCOMPARE(selectedExtension(list), QStringLiteral("aa"));
+    QCOMPARE(cellOf(list, QStringLiteral("aa"), 3).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
     // Ticking the status box enables the row as the button does.
-    itemOf(list, QStringLiteral("zz"))->setCheckState(3, Qt::Checked);
-    QTRY_VERIFY(program.file().startsWith("zz|whois.zz.example|43|Enabled|25|free\r\n"));
+    list->model()->setData(cellOf(list, QStringLiteral("zz"), 3), Qt::Checked, Qt::CheckStateRole);
+    QVERIFY(program.file().startsWith("zz|whois.zz.example|43|Enabled|25|free\r\n"));
+    QCOMPARE(selectedExtension(list), QStringLiteral("aa"));
 
     program.fakes.messages.nextAnswers = {platform::MessageAnswer::Cancel};
     child<QPushButton>(manager, QStringLiteral("Command3"))->click();
     QCOMPARE(program.fakes.messages.shown.constLast().title, QStringLiteral("Restore Defaults?"));
-    QCOMPARE(list->topLevelItemCount(), 3);
-    QVERIFY(program.file().contains("aa|whois.new.example|43|Enabled|25|free\r\n"));
+    QCOMPARE(list->model()->rowCount(), 3);
+    const QByteArray edited = program.file();
+    QVERIFY(!QFileInfo::exists(program.folder.file(QStringLiteral("TLDs.bak"))));
     child<QPushButton>(manager, QStringLiteral("Command3"))->click();
-    QCOMPARE(list->topLevelItemCount(), 179);
-    QCOMPARE(program.context->tlds.table().size(), 179);
+    // The table as the user had it is kept; the list shows the built-in one.
+    QCOMPARE(program.folder.read(QStringLiteral("TLDs.bak")), edited);
+    QVERIFY(list->model()->rowCount() > 100);
+    QCOMPARE(program.context->tlds.table().size(), list->model()->rowCount());
 }
 
 void TestTldWindows::deleteAfterSortingKeepsFileOrder()
@@ -195,26 +235,25 @@ void TestTldWindows::deleteAfterSortingKeepsFileOrder()
                     "aa|whois.aa.example|43|Disabled|25|free\r\n");
     program.window->openTldManager();
     tld::TldManagerWindow *manager = program.window->tldManager();
-    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
+    QTreeView *list = listOf(manager);
     // The first click sorts descending; by Server that puts the second "here" row above the first.
     emit list->header()->sectionClicked(1);
-    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("zz"));
-    QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("whois.second.example"));
+    QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("zz"));
+    QCOMPARE(list->model()->index(1, 1).data().toString(), QStringLiteral("whois.second.example"));
 
-    select(list, itemOf(list, QStringLiteral("aa")));
+    select(list, QStringLiteral("aa"));
     program.fakes.messages.nextAnswers = {platform::MessageAnswer::Cancel};
     const QByteArray before = program.file();
     child<QPushButton>(manager, QStringLiteral("Command2"))->click();
     QCOMPARE(program.file(), before);
-    QCOMPARE(list->topLevelItemCount(), 4);
+    QCOMPARE(list->model()->rowCount(), 4);
 
     child<QPushButton>(manager, QStringLiteral("Command2"))->click();
     QCOMPARE(program.file(), QByteArray("here|whois.first.example|43|Enabled|25|free\r\n"
                                         "zz|whois.zz.example|43|Disabled|25|free\r\n"
                                         "here|whois.second.example|43|Enabled|25|free\r\n"));
     QCOMPARE(program.context->tlds.table().constFirst().server, QStringLiteral("whois.first.example"));
-    QCOMPARE(list->topLevelItemCount(), 3);
-    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("zz"));
+    QCOMPARE(shown(list), (QStringList{QStringLiteral("zz"), QStringLiteral("here"), QStringLiteral("here")}));
     QVERIFY(child<QLineEdit>(manager, QStringLiteral("txtExt"))->text().isEmpty());
 
     manager->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
@@ -229,49 +268,71 @@ void TestTldWindows::unreadableRowSurvivesADelete()
                     "aa|whois.aa.example|43|Disabled|25|free\r\n");
     program.window->openTldManager();
     tld::TldManagerWindow *manager = program.window->tldManager();
-    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
+    QTreeView *list = listOf(manager);
     auto *problems = child<QLabel>(manager, QStringLiteral("lblProblems"));
-    QTreeWidgetItem *io = itemOf(list, QStringLiteral("io"));
-    QVERIFY2(io, "the unreadable row is not listed");
-    QVERIFY(io->foreground(0).color() != itemOf(list, QStringLiteral("aa"))->foreground(0).color());
-    QCOMPARE(io->toolTip(1),
+    QVERIFY2(cellOf(list, QStringLiteral("io")).isValid(), "the unreadable row is not listed");
+    QCOMPARE(cellOf(list, QStringLiteral("io"), 1).data(Qt::ToolTipRole).toString(),
              QStringLiteral("This row cannot be read and is not used: the port \"x43\" is not a number from 0 to "
                             "65535."));
-    QVERIFY(!io->data(3, Qt::CheckStateRole).isValid());
+    QVERIFY(!cellOf(list, QStringLiteral("io"), 3).data(Qt::CheckStateRole).isValid());
     QVERIFY(problems->isVisible());
-    select(list, io);
+    select(list, QStringLiteral("io"));
     QVERIFY(problems->text().startsWith(QStringLiteral("This row cannot be read: the port \"x43\"")));
 
-    select(list, itemOf(list, QStringLiteral("com")));
+    select(list, QStringLiteral("com"));
     child<QPushButton>(manager, QStringLiteral("Command2"))->click();
     QCOMPARE(program.file(), broken + "aa|whois.aa.example|43|Disabled|25|free\r\n");
-    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(list->model()->rowCount(), 2);
 }
 
-void TestTldWindows::filterFindsRowsByAnyField()
+void TestTldWindows::filterFindsTheExtensionFirst()
 {
-    Program program(tableFor(43));
+    Program program("bio|whois.nic.bio|43|Disabled|25|free\r\n"
+                    "aa|whois.audio.example|43|Disabled|25|free\r\n"
+                    "zz|whois.zz.example|43|Disabled|25|io\r\n"
+                    "io|whois.nic.io|43|Disabled|25|free\r\n"
+                    "iot|whois.nic.iot|43|Disabled|25|free\r\n"
+                    "com|whois.example.com|43|Enabled|25|No match\r\n");
     program.window->openTldManager();
     tld::TldManagerWindow *manager = program.window->tldManager();
-    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
+    QTreeView *list = listOf(manager);
     auto *filter = child<QLineEdit>(manager, QStringLiteral("txtFilter"));
-    const auto shown = [list] {
-        QStringList extensions;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            if (!list->topLevelItem(i)->isHidden())
-                extensions.append(list->topLevelItem(i)->text(0));
-        }
-        return extensions;
-    };
-    select(list, itemOf(list, QStringLiteral("zz")));
-    QTest::keyClicks(filter, QStringLiteral("WHOIS.A"));
-    QCOMPARE(shown(), QStringList{QStringLiteral("aa")});
+    select(list, QStringLiteral("com"));
+    // The extension itself, then extensions beginning with it, holding it, and servers holding it; never the
+    // phrases.
+    QTest::keyClicks(filter, QStringLiteral("io"));
+    QCOMPARE(shown(list),
+             (QStringList{QStringLiteral("io"), QStringLiteral("iot"), QStringLiteral("bio"), QStringLiteral("aa")}));
     // The hidden row is no longer the one the buttons act on.
-    QVERIFY(list->selectedItems().isEmpty());
-    filter->setText(QStringLiteral("no match"));
-    QCOMPARE(shown(), QStringList{QStringLiteral("com")});
+    QCOMPARE(manager->selectedRowIndex(), -1);
+    filter->setText(QStringLiteral(".IO"));
+    QCOMPARE(shown(list).value(0), QStringLiteral("io"));
+    filter->setText(QStringLiteral("example.com"));
+    QCOMPARE(shown(list), QStringList{QStringLiteral("com")});
     filter->clear();
-    QCOMPARE(shown(), (QStringList{QStringLiteral("zz"), QStringLiteral("com"), QStringLiteral("aa")}));
+    QCOMPARE(shown(list).size(), 6);
+}
+
+void TestTldWindows::editedRowStaysSelectedUnderAFilter()
+{
+    Program program(tableFor(43) + "io|whois.nic.io|43|Disabled|25|free\r\n");
+    program.window->openTldManager();
+    tld::TldManagerWindow *manager = program.window->tldManager();
+    QTreeView *list = listOf(manager);
+    emit list->header()->sectionClicked(0);
+    child<QLineEdit>(manager, QStringLiteral("txtFilter"))->setText(QStringLiteral("nic.io"));
+    select(list, QStringLiteral("io"));
+    auto *server = child<QLineEdit>(manager, QStringLiteral("txtServer"));
+    auto *port = child<QLineEdit>(manager, QStringLiteral("txtPort"));
+    QVERIFY(port->isEnabled());
+    server->setText(QStringLiteral("https://rdap.example/io/"));
+    QVERIFY(!port->isEnabled());
+    child<QPushButton>(manager, QStringLiteral("cmdSave"))->click();
+    QVERIFY(program.file().contains("io|https://rdap.example/io/|443|Disabled|25|free\r\n"));
+    // No longer matching the filter, the saved row stays in the list and selected.
+    QCOMPARE(shown(list), QStringList{QStringLiteral("io")});
+    QCOMPARE(selectedExtension(list), QStringLiteral("io"));
+    QCOMPARE(manager->selectedRowIndex(), 3);
 }
 
 void TestTldWindows::portAndThrottleSortAsNumbers_data()
@@ -292,12 +353,9 @@ void TestTldWindows::portAndThrottleSortAsNumbers()
                     "cc|whois.cc.example|800|Disabled|5|free\r\n"
                     "dd|whois.dd.example|x|Disabled|y|free\r\n");
     program.window->openTldManager();
-    auto *list = child<QTreeWidget>(program.window->tldManager(), QStringLiteral("lstDomains"));
+    QTreeView *list = listOf(program.window->tldManager());
     emit list->header()->sectionClicked(column);
-    QStringList order;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        order.append(list->topLevelItem(i)->text(0));
-    QCOMPARE(order.join(QLatin1Char(' ')), descending);
+    QCOMPARE(shown(list).join(QLatin1Char(' ')), descending);
 }
 
 void TestTldWindows::defaultExtensionFocusOut()
@@ -325,8 +383,7 @@ void TestTldWindows::testSelectedReportsWithTheEditedPhrases()
     Program program(tableFor(server.port()));
     program.window->openTldManager();
     tld::TldManagerWindow *manager = program.window->tldManager();
-    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
-    select(list, itemOf(list, QStringLiteral("com")));
+    select(listOf(manager), QStringLiteral("com"));
     child<QLineEdit>(manager, QStringLiteral("txtSuccess"))->setText(QStringLiteral("nothing here"));
     child<QPushButton>(manager, QStringLiteral("cmdTest"))->click();
     auto *answer = child<QPlainTextEdit>(manager, QStringLiteral("txtAnswer"));
@@ -339,8 +396,34 @@ void TestTldWindows::testSelectedReportsWithTheEditedPhrases()
     QVERIFY(program.fakes.messages.shown.isEmpty());
     child<QPushButton>(manager, QStringLiteral("cmdCopyAnswer"))->click();
     QCOMPARE(program.fakes.clipboard.text(), expected);
-    QCOMPARE(server.queries(), QStringList{QStringLiteral("Google.com")});
+    QCOMPARE(server.queries(), QStringList{QStringLiteral("google.com")});
     QVERIFY(program.file().contains("com|127.0.0.1|" + QByteArray::number(server.port()) + "|Enabled|25|No match\r\n"));
+}
+
+void TestTldWindows::testSelectedAsksTheSelectedRowOrSaysWhyNot()
+{
+    WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setAnswer("No match for GOOGLE.COM\r\n");
+    // Lookups take the first com row; the test asks the row the user selected.
+    Program program("com|127.0.0.1|" + QByteArray::number(WhoisFixtureServer::closedPort()) +
+                    "|Enabled|25|No match\r\nzz|whois.zz.example|43|Disabled|25|free\r\ncom|127.0.0.1|" +
+                    QByteArray::number(server.port()) + "|Disabled|25|No match\r\n");
+    program.window->openTldManager();
+    tld::TldManagerWindow *manager = program.window->tldManager();
+    QTreeView *list = listOf(manager);
+    list->setCurrentIndex(list->model()->index(2, 0));
+    QCOMPARE(manager->selectedRowIndex(), 2);
+    auto *answer = child<QPlainTextEdit>(manager, QStringLiteral("txtAnswer"));
+    child<QPushButton>(manager, QStringLiteral("cmdTest"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(answer->toPlainText().startsWith(QStringLiteral("Appears to be: AVAILABLE")), 5000);
+    QCOMPARE(server.queries(), QStringList{QStringLiteral("google.com")});
+
+    // Nothing selected: the panel says so instead of keeping the old answer.
+    child<QLineEdit>(manager, QStringLiteral("txtFilter"))->setText(QStringLiteral("zz"));
+    child<QPushButton>(manager, QStringLiteral("cmdTest"))->click();
+    QCOMPARE(answer->toPlainText(), QStringLiteral("Nothing was sent: select the row to test in the list first."));
+    QCOMPARE(server.queries().size(), 1);
 }
 
 void TestTldWindows::closingRefreshesTheChooser()
@@ -350,8 +433,7 @@ void TestTldWindows::closingRefreshesTheChooser()
     QCOMPARE(chooser->count(), 2);
     program.window->openTldManager();
     tld::TldManagerWindow *manager = program.window->tldManager();
-    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
-    select(list, itemOf(list, QStringLiteral("zz")));
+    select(listOf(manager), QStringLiteral("zz"));
     child<QPushButton>(manager, QStringLiteral("cmdToggle"))->click();
     QCOMPARE(chooser->count(), 2);
     // Closed without leaving the box: the dot is still put in front.
@@ -395,6 +477,14 @@ void TestTldWindows::lookupWindowShowsOnlyTheLatestDomain()
              QStringLiteral("Domain Name: SECOND.COM\r\nRegistrar: Example Registrar\r\nStatus: ok\r\n")
                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QCOMPARE(server.received().last(), QByteArray("second.com\r\n"));
+
+    // A host is asked about as its domain; what is no domain is asked nowhere.
+    program.window->openLookupWindow(QStringLiteral("www.Third.com"));
+    QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 3, 5000);
+    QCOMPARE(server.received().last(), QByteArray("third.com\r\n"));
+    program.window->openLookupWindow(QStringLiteral("co.uk"));
+    QVERIFY(program.window->lookupWindow()->shownText().contains(QStringLiteral("a public suffix")));
+    QCOMPARE(server.queries().size(), 3);
 }
 
 void TestTldWindows::lookupWindowShowsAnRdapRecordReadably()
@@ -473,8 +563,7 @@ void TestTldWindows::serverUpdateDownloadsTheBootstrapFile()
     const bool changed = answer == QLatin1String("changed");
     QCOMPARE(program.file(),
              changed ? QByteArray("com|https://rdap.new.example/com/|443|Enabled|25|No match\r\n") : table);
-    auto *list = child<QTreeWidget>(manager, QStringLiteral("lstDomains"));
-    QCOMPARE(list->topLevelItem(0)->text(1),
+    QCOMPARE(textOf(listOf(manager), QStringLiteral("com"), 1),
              changed ? QStringLiteral("https://rdap.new.example/com/") : QStringLiteral("whois.verisign-grs.com"));
 }
 

@@ -31,6 +31,8 @@ private slots:
     void aRecordOutweighsEverythingElse();
     void refusalsComeBeforeEverything_data();
     void refusalsComeBeforeEverything();
+    void refusalsCountWhereTheyAreStated_data();
+    void refusalsCountWhereTheyAreStated();
     void errorWordsCountAsWordsOfTheirOwn_data();
     void errorWordsCountAsWordsOfTheirOwn();
     void withoutEvidenceTheAnswerIsUnknown_data();
@@ -187,6 +189,9 @@ void TestVerdict::theQueriedNameTakesNoPart_data()
                                           << QStringLiteral("Domain: freenet.de\nNserver: ns1.freenet.de\n"
                                                             "Status: connect\n")
                                           << Kind::Registered << QString();
+    QTest::newRow("tab-separated fields after the name")
+        << QStringLiteral("No match") << QStringLiteral("nomatch.com")
+        << QStringLiteral("Domain\tNOMATCH.COM\nOwner\tExample Ltd\n") << Kind::Registered << QString();
     QTest::newRow("name in capitals") << QStringLiteral("No match") << QStringLiteral("nomatch.com")
                                       << QStringLiteral("   Domain Name: NOMATCH.COM\r\n   Registrar: X\r\n")
                                       << Kind::Registered << QString();
@@ -237,6 +242,7 @@ void TestVerdict::notFoundStatementsOfManyRegistries_data()
     QTest::newRow("No match") << QStringLiteral("No match for \"QUARRYTIDE-EXAMPLE.COM\".\r\n");
     QTest::newRow("Not Registered status") << QStringLiteral("Domain Information\nQuery: quarrytide-example.ke\n"
                                                              "Status: Not Registered\n");
+    QTest::newRow("tab-separated status") << QStringLiteral("Domain\tquarrytide-example.xy\nStatus\tfree\n");
     QTest::newRow("error code first") << QStringLiteral("%error 230 No Objects Found\n");
     QTest::newRow("status with a code") << QStringLiteral("domain_name: quarrytide-example.nz\n"
                                                           "query_status: 220 Available\n");
@@ -288,6 +294,10 @@ void TestVerdict::recordsInTheRegistriesFormats_data()
     QTest::newRow("key and value between blanks")
         << QStringLiteral("Domain-name         example.sk\ndns_name            ns1.example.net\n");
     QTest::newRow("status of a taken name") << QStringLiteral("Domain: example.de\nStatus: connect\n");
+    QTest::newRow("tab-separated fields")
+        << QStringLiteral("Domain Name\texample.xy\nRegistrar\tExample Registrar Ltd\n"
+                          "Name Server\tns1.example.net\n");
+    QTest::newRow("colon and tab") << QStringLiteral("Domain:\texample.xy\r\nRegistrar:\t\tExample Registrar Ltd\r\n");
     QTest::newRow("reserved by the registry") << QStringLiteral("Reserved by Registry\n");
 }
 
@@ -349,6 +359,53 @@ void TestVerdict::refusalsComeBeforeEverything()
     QFETCH(QString, phrases);
     QFETCH(QString, answer);
     QCOMPARE(tld::judgeAnswer(answer, phrases, QStringLiteral("quarrytide.example")).kind, Kind::ErrorBlocked);
+}
+
+namespace {
+
+// Terms of use in the shape registries append them: a paragraph of wrapped lines with words of prohibition.
+const QString termsOfUse =
+    QStringLiteral("% By submitting a query you agree to use the data for lawful purposes only. Its\r\n"
+                   "% use for advertising, or any use without the prior written consent of the\r\n"
+                   "% registry, is not permitted; bulk access is not permitted and will be blocked.\r\n");
+
+} // namespace
+
+void TestVerdict::refusalsCountWhereTheyAreStated_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<Kind>("kind");
+    const QString noMatch = QStringLiteral("No match for \"QUARRYTIDE.EXAMPLE\".\r\n");
+    QTest::newRow("not-found line, terms below") << noMatch + QStringLiteral("%\r\n") + termsOfUse << Kind::Available;
+    QTest::newRow("terms above a not-found line")
+        << termsOfUse + QStringLiteral("%\r\n% ") + noMatch << Kind::Available;
+    QTest::newRow("terms alone") << termsOfUse << Kind::Unknown;
+    QTest::newRow("rate limit above a not-found line")
+        << QStringLiteral("% Query rate limit exceeded.\n%\n% ") + noMatch << Kind::ErrorBlocked;
+    QTest::newRow("rate limit under a banner, above a not-found line")
+        << QStringLiteral("%% Registry WHOIS server\n%% Rights restricted\n%%\n%% Too many requests...\n\n%% No "
+                          "entries found.\n")
+        << Kind::ErrorBlocked;
+    QTest::newRow("refusal line after the terms")
+        << termsOfUse + QStringLiteral("%\r\n-3: IP address blocked\r\n") << Kind::ErrorBlocked;
+    const QString limitRemark = QStringLiteral("\r\n% Query rate limit exceeded. Reduced information.\r\n\r\n% ");
+    QTest::newRow("terms, a limit remark, then the name not found")
+        << termsOfUse + limitRemark + noMatch << Kind::Available;
+    QTest::newRow("terms, a limit remark, then a not-found line without the name")
+        << termsOfUse + limitRemark + QStringLiteral("No entries found.\r\n") << Kind::ErrorBlocked;
+    QTest::newRow("not-found line, then a limit remark")
+        << noMatch + QStringLiteral("\r\n% Rate limit: 30 queries per minute, try again later.\r\n") << Kind::Available;
+    QTest::newRow("refusal opening a paragraph")
+        << QStringLiteral("Query limit exceeded for 192.0.2.1: the registry allows 30 queries per minute. ") +
+               termsOfUse
+        << Kind::ErrorBlocked;
+}
+
+void TestVerdict::refusalsCountWhereTheyAreStated()
+{
+    QFETCH(QString, answer);
+    QFETCH(Kind, kind);
+    QCOMPARE(tld::judgeAnswer(answer, defaultSuccessPhrases, QStringLiteral("quarrytide.example")).kind, kind);
 }
 
 void TestVerdict::errorWordsCountAsWordsOfTheirOwn_data()

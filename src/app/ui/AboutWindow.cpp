@@ -3,6 +3,8 @@
 #include "app/PartnerLinks.h"
 #include "app/ui/Artwork.h"
 
+#include "platform/ui/WindowKeys.h"
+
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -32,6 +34,9 @@ AboutWindow::AboutWindow(const app::PartnerLinks &links, QWidget *parent) : QWid
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    platform::closeOnEscape(this);
+    platform::acceptOnReturn(ok);
+    platform::giveMnemonics(this, {ok});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(icon);
     layout->addWidget(text);

@@ -4,25 +4,34 @@
 #include "app/ui/AboutWindow.h"
 #include "app/ui/HelpLauncherWindow.h"
 #include "app/ui/MainWindowHistory.h"
+#include "app/ui/RunPanels.h"
 #include "app/ui/RunStatus.h"
+#include "browse/BrowseChecker.h"
 #include "browse/ui/BrowseWindow.h"
 #include "engine/QueryEngine.h"
+#include "engine/ui/ServerProblemsWindow.h"
 #include "lookup/DnsCheck.h"
+#include "platform/Intervals.h"
+#include "platform/SettingsStore.h"
+#include "platform/ui/ElidingLabel.h"
+#include "platform/ui/WindowFit.h"
+#include "platform/ui/WindowKeys.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
 #include "results/ui/DeskController.h"
 #include "results/ui/FileBackupNotice.h"
 #include "results/ui/PurchaseLinksWindow.h"
 #include "results/ui/ResultsDesk.h"
+#include "results/ui/SkippedWindow.h"
 #include "sources/ui/GeneratorWindow.h"
 #include "sources/ui/HarvesterWindow.h"
 #include "sources/ui/SourcePanel.h"
 #include "sources/ui/SourceSelection.h"
 #include "sources/ui/TldChooser.h"
 #include "tld/TldRegistry.h"
-#include "tld/ui/BlockedNoticeWindow.h"
 #include "tld/ui/TldManagerWindow.h"
 #include "tld/ui/WhoisWindow.h"
+#include "zones/ui/ZoneFilesWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,7 +42,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace app {
@@ -58,7 +70,7 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     buildMenus();
     buildEngine();
     buildDeskController();
-    resize(1100, 700);
+    platform::resizeWithinScreen(this, QSize(1100, 700));
 }
 
 void MainWindow::buildEngine()
@@ -67,7 +79,6 @@ void MainWindow::buildEngine()
         new sources::SourceSelection(*m_sourcePanel, m_context.folder, m_context.settings, m_context.services, this);
     m_engine =
         new engine::QueryEngine(m_context.tlds, *m_results, *m_selection, engine::QueryEngine::defaultSlots, this);
-    m_engine->setMessageBoxes(m_context.services.messages);
     // The TLDs ticked last are kept for the next session.
     connect(m_sourcePanel->tldChooser(), &sources::TldChooser::choiceChanged, this, [this] {
         m_context.settings.saveProduct(QStringLiteral("LastTLD"),
@@ -75,6 +86,10 @@ void MainWindow::buildEngine()
     });
     // Delegated names are registered without a registry question; the option turns it off.
     m_dns = new lookup::DnsCheck(this);
+    connect(m_dns, &lookup::DnsCheck::lyingResolverFound, this, [this] {
+        statusBar()->showMessage(
+            tr("The DNS resolver claims names that cannot exist; every name goes to the registry."), 15000);
+    });
     if (menuItem(QStringLiteral("mnuCheckDns"))->isChecked())
         m_engine->setDnsCheck(m_dns);
     m_engine->setChosenTlds([chooser = m_sourcePanel->tldChooser()] { return chooser->chosenTlds(); });
@@ -82,32 +97,30 @@ void MainWindow::buildEngine()
         *statusBar(), *this, [this] { return m_engine->reportedPosition(); }, this);
     m_history->watchEngine(*m_engine, *m_selection, *m_results,
                            [this] { return m_sourcePanel->sourceList()->currentText(); });
+    m_runPanels->follow(*m_engine);
+    connect(m_selection, &sources::SourceSelection::runRequested, m_runPanels, &RunPanels::runStarted);
     connect(m_selection, &sources::SourceSelection::runRequested, m_runStatus, &RunStatus::runStarted);
     // While a run goes on the progress bar stands in the first panel's place; the panel comes back after.
     connect(m_selection, &sources::SourceSelection::runRequested, m_panels[0], &QWidget::hide);
+    // The "Throttle" setting, read at start-up, holds back a run's first question.
+    connect(m_selection, &sources::SourceSelection::runRequested, m_engine,
+            [this] { m_engine->setStartPauseMs(m_context.startPauseTicks * platform::intervals().throttleTickMs); });
     connect(m_selection, &sources::SourceSelection::runRequested, m_engine, &engine::QueryEngine::start);
     connect(m_selection, &sources::SourceSelection::stopRequested, m_engine, &engine::QueryEngine::stop);
     connect(m_selection, &sources::SourceSelection::generatorRequested, this, &MainWindow::openGenerator);
     connect(m_selection, &sources::SourceSelection::harvesterRequested, this, &MainWindow::openHarvester);
     connect(m_selection, &sources::SourceSelection::browserRequested, this, &MainWindow::openBrowseWindow);
     connect(m_selection, &sources::SourceSelection::runningChanged, this, &MainWindow::enableSourceItems);
-    m_blockedNotice = new tld::BlockedNotice(this);
-    connect(m_engine, &engine::QueryEngine::panelChanged, this, &MainWindow::setStatusPanel);
-    connect(m_engine, &engine::QueryEngine::pausesChanged, this, [this](const QString &text) {
-        m_pausedServers->setText(text);
-        m_pausedServers->setVisible(!text.isEmpty());
-    });
     connect(m_engine, &engine::QueryEngine::stopped, m_selection, &sources::SourceSelection::restoreAfterStop);
-    connect(m_engine, &engine::QueryEngine::blocked, m_blockedNotice, &tld::BlockedNotice::show);
     connect(m_results, &results::ResultClasses::captionChanged, this,
             [this](int number, const QString &caption) { m_desk->caption(number)->setText(caption); });
     connect(m_results, &results::ResultClasses::spilled, this, &MainWindow::showFileBackupNotice);
     connect(this, &MainWindow::shuttingDown, m_engine, &engine::QueryEngine::shutdown);
     connect(m_engine, &engine::QueryEngine::outcome, this, [this](const lookup::QueryOutcome &o) { m_log.record(o); });
     connect(m_engine, &engine::QueryEngine::outcome, m_runStatus, &RunStatus::refresh);
-    connect(m_engine, &engine::QueryEngine::stopped, m_runStatus, &RunStatus::runStopped);
+    connect(m_engine, &engine::QueryEngine::stopped, m_runStatus, &RunStatus::runEnded);
     connect(m_engine, &engine::QueryEngine::stopped, m_panels[0], &QWidget::show);
-    connect(m_engine, &engine::QueryEngine::finished, m_runStatus, &RunStatus::runFinished);
+    connect(m_engine, &engine::QueryEngine::stopped, this, &MainWindow::sayWhyTheListEnded);
     // Names that got their verdict leave "Unchecked.txt" once no run reads it.
     connect(m_engine, &engine::QueryEngine::stopped, m_results, &results::ResultClasses::compactUnchecked);
     connect(m_results, &results::ResultClasses::uncheckedChanged, this, &MainWindow::showUncheckedCount);
@@ -115,6 +128,37 @@ void MainWindow::buildEngine()
         statusBar()->showMessage(tr("Not saved: %1 cannot be written.").arg(QDir::toNativeSeparators(path)));
     });
     showUncheckedCount(m_results->uncheckedCount());
+    connect(m_results->skippedEntries(), &results::SkippedEntries::countChanged, this, &MainWindow::showSkippedCount);
+    showSkippedCount(0);
+}
+
+void MainWindow::showSkippedCount(int count)
+{
+    m_skippedCount->setText(tr("Skipped: %1").arg(count));
+}
+
+void MainWindow::openSkippedWindow()
+{
+    if (!m_skippedWindow)
+        m_skippedWindow = new results::SkippedWindow(*m_results->skippedEntries(), m_context.services.clipboard, this);
+    m_skippedWindow->show();
+    m_skippedWindow->raise();
+    m_skippedWindow->activateWindow();
+}
+
+results::SkippedWindow *MainWindow::skippedWindow() const
+{
+    return m_skippedWindow;
+}
+
+void MainWindow::sayWhyTheListEnded(const engine::RunEnd &end)
+{
+    if (end.reason != engine::RunEnd::Reason::ListUnreadable || !m_context.services.messages)
+        return;
+    // Said once the run has stopped, from the event loop: the engine is never inside a message box.
+    QTimer::singleShot(0, this, [this, path = m_selection->unreadableList()] {
+        m_context.services.messages->inform(tr("File %1 not found.").arg(path));
+    });
 }
 
 void MainWindow::showUncheckedCount(int count)
@@ -144,9 +188,17 @@ void MainWindow::exportResults()
                                                               QStringLiteral("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
-    if (!m_log.exportTo(path) && m_context.services.messages)
+    if (!m_context.services.messages) {
+        m_log.exportTo(path);
+        return;
+    }
+    if (!m_log.exportTo(path))
         m_context.services.messages->inform(QStringLiteral("The results could not be written to ") + path +
                                             QStringLiteral("."));
+    else
+        m_context.services.messages->inform(
+            m_log.size() == 1 ? tr("Exported 1 result to %1.").arg(QDir::toNativeSeparators(path))
+                              : tr("Exported %1 results to %2.").arg(m_log.size()).arg(QDir::toNativeSeparators(path)));
 }
 
 void MainWindow::showFileBackupNotice()
@@ -180,29 +232,58 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildStatusBar()
 {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    const QStringList names = {QStringLiteral("Entry status"), QStringLiteral("Open connections"),
-                               QStringLiteral("Connection status")};
+    const QStringList names = {tr("Entry status"), tr("Open connections"), tr("Connection status")};
+    std::array<platform::ElidingLabel *, 3> panels{};
     for (int i = 0; i < 3; ++i) {
-        auto *panel = new QLabel(statusBar());
+        auto *panel = new platform::ElidingLabel(statusBar());
         panel->setAccessibleName(names.at(i));
         panel->setObjectName(QStringLiteral("StatusBar1_") + QString::number(i + 1));
         panel->setFrameShape(QFrame::StyledPanel);
-        panel->setMinimumWidth(160);
+        panel->setMinimumWidth(100); // room for the counter beside them on a small screen
         // The first panel holds the last run's summary, the third the connection's words: both get room.
         statusBar()->addWidget(panel, i == 1 ? 1 : 3);
-        m_panels[i] = panel;
+        m_panels[i] = panels[i] = panel;
     }
     m_uncheckedCount = new QLabel(statusBar());
     m_uncheckedCount->setObjectName(QStringLiteral("lblUnchecked"));
     m_uncheckedCount->setFrameShape(QFrame::StyledPanel);
     statusBar()->addPermanentWidget(m_uncheckedCount);
-    // Servers resting after refusals, and when they are asked again.
-    m_pausedServers = new QLabel(statusBar());
-    m_pausedServers->setObjectName(QStringLiteral("lblPaused"));
-    m_pausedServers->setFrameShape(QFrame::StyledPanel);
-    m_pausedServers->hide();
-    statusBar()->addPermanentWidget(m_pausedServers);
+    // Entries that name no registrable domain: counted here, listed with their reasons on a click.
+    m_skippedCount = new QToolButton(statusBar());
+    m_skippedCount->setObjectName(QStringLiteral("cmdSkipped"));
+    m_skippedCount->setAutoRaise(true);
+    m_skippedCount->setToolTip(tr("Entries that name no domain that can be registered: click for the list"));
+    connect(m_skippedCount, &QToolButton::clicked, this, &MainWindow::openSkippedWindow);
+    statusBar()->addPermanentWidget(m_skippedCount);
+    // Servers resting or given up, and when they are asked again.
+    auto *servers = new platform::ElidingLabel(statusBar());
+    servers->setObjectName(QStringLiteral("lblPaused"));
+    servers->setFrameShape(QFrame::StyledPanel);
+    statusBar()->addPermanentWidget(servers, 2);
+    auto *problems = new QToolButton(statusBar());
+    problems->setObjectName(QStringLiteral("cmdProblems"));
+    problems->setAutoRaise(true);
+    problems->setToolTip(tr("Which servers failed in this run, and how"));
+    connect(problems, &QToolButton::clicked, this, &MainWindow::openServerProblems);
+    statusBar()->addPermanentWidget(problems);
     m_history->addStatusLabel(*statusBar());
+    m_serverProblems = new engine::ServerProblems(this);
+    m_runPanels = new RunPanels(panels, servers, problems, *m_serverProblems, this);
+}
+
+void MainWindow::openServerProblems()
+{
+    if (!m_serverProblemsWindow) {
+        m_serverProblemsWindow = new engine::ServerProblemsWindow(*m_serverProblems, this);
+        m_serverProblemsWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_serverProblemsWindow->show();
+    m_serverProblemsWindow->raise();
+}
+
+engine::ServerProblemsWindow *MainWindow::serverProblemsWindow() const
+{
+    return m_serverProblemsWindow;
 }
 
 QMenu *MainWindow::addItems(const QString &title, const char *arrayName, const QStringList &captions)
@@ -234,6 +315,9 @@ void MainWindow::buildMenus()
     QAction *recheck = tools->addAction(QStringLiteral("Check unchecked names"));
     recheck->setObjectName(QStringLiteral("mnuCheckUnchecked"));
     connect(recheck, &QAction::triggered, this, &MainWindow::checkUncheckedNames);
+    QAction *zoneFiles = tools->addAction(QStringLiteral("Zone Files..."));
+    zoneFiles->setObjectName(QStringLiteral("mnuZoneFiles"));
+    connect(zoneFiles, &QAction::triggered, this, &MainWindow::openZoneFilesWindow);
     QMenu *options = addItems(QStringLiteral("&Options"), "mnuOptionsItem",
                               {QStringLiteral("Setup"), QStringLiteral("Purchase Links...")});
     options->addSeparator();
@@ -246,12 +330,18 @@ void MainWindow::buildMenus()
     connect(dnsFirst, &QAction::toggled, this, [this](bool on) {
         m_context.settings.saveProduct(QStringLiteral("CheckDNS"), on ? QStringLiteral("1") : QStringLiteral("0"));
         m_engine->setDnsCheck(on ? m_dns : nullptr);
+        if (m_browseWindow)
+            m_browseWindow->checker().setDnsCheck(on ? m_dns : nullptr);
     });
     addItems(QStringLiteral("&Help"), "mnuHelpItem", {QStringLiteral("View Help")});
     addItems(QStringLiteral("&About"), "mnuAboutItem", {QStringLiteral("About this software")});
 
     connect(menuItem(QStringLiteral("mnuFileItem_0")), &QAction::triggered, this, &QWidget::close);
     addShortcuts();
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+        platform::giveMnemonics(menu);
+    platform::giveMnemonics(this, {m_sourcePanel->startButton(), m_sourcePanel->stopButton(),
+                                   m_sourcePanel->searchButton(), m_desk->setupButton()});
     for (int i = 0; i < sources::SourcePanel::sourceNames().size(); ++i) {
         connect(menuItem(QStringLiteral("mnuToolsItem_") + QString::number(i)), &QAction::triggered, this, [this, i] {
             // Choosing the source that is already chosen applies it again (reopens its window).
@@ -286,20 +376,21 @@ void MainWindow::addShortcuts()
         m_desk->filterBox()->setFocus(Qt::ShortcutFocusReason);
         m_desk->filterBox()->selectAll();
     });
-    m_sourcePanel->startButton()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
-    m_sourcePanel->stopButton()->setShortcut(QKeySequence(Qt::Key_Escape));
+    // Shortcuts of their own beside their mnemonics (a button's shortcut would give way to its mnemonic).
+    const auto pressWith = [this](QPushButton *button, const QKeySequence &keys) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isVisible() && button->isEnabled())
+                button->click();
+        });
+    };
+    pressWith(m_sourcePanel->startButton(), QKeySequence(Qt::CTRL | Qt::Key_Return));
+    pressWith(m_sourcePanel->stopButton(), QKeySequence(Qt::Key_Escape));
 }
 
 QAction *MainWindow::menuItem(const QString &objectName) const
 {
     return findChild<QAction *>(objectName);
-}
-
-void MainWindow::setStatusPanel(int number, const QString &text)
-{
-    // At rest a panel is empty, or shows how the last run ended.
-    const bool resting = text == engine::QueryEngine::restingPanels().at(number - 1);
-    m_panels.at(number - 1)->setText(resting ? QString() : text);
 }
 
 void MainWindow::load()
@@ -341,6 +432,21 @@ void MainWindow::openTldManager()
     m_tldManager->show();
     m_tldManager->raise();
     m_tldManager->activateWindow();
+}
+
+void MainWindow::openZoneFilesWindow()
+{
+    if (!m_zoneFiles)
+        m_zoneFiles =
+            new zones::ZoneFilesWindow({m_context.folder.root(), m_context.settings, m_context.services}, this);
+    m_zoneFiles->show();
+    m_zoneFiles->raise();
+    m_zoneFiles->activateWindow();
+}
+
+zones::ZoneFilesWindow *MainWindow::zoneFilesWindow() const
+{
+    return m_zoneFiles;
 }
 
 tld::TldManagerWindow *MainWindow::tldManager() const
@@ -417,19 +523,18 @@ sources::HarvesterWindow *MainWindow::harvesterWindow() const
 void MainWindow::openBrowseWindow()
 {
     if (!m_browseWindow) {
-        const browse::BrowseContext context{
-            m_context.folder,
-            m_context.tlds,
-            m_context.throttle,
-            *m_results,
-            m_context.links,
-            m_context.links.productName,
-            m_context.selectedDomain,
-            m_context.services,
-            [this](const QString &host, const QString &text) { m_blockedNotice->show(host, text); },
-            [this](const QString &domain) { openLookupWindow(domain); }};
+        const browse::BrowseContext context{m_context.folder,
+                                            m_context.tlds,
+                                            *m_results,
+                                            m_context.links,
+                                            m_context.links.productName,
+                                            m_context.selectedDomain,
+                                            m_context.services,
+                                            *m_serverProblems,
+                                            [this](const QString &domain) { openLookupWindow(domain); }};
         m_browseWindow = new browse::BrowseWindow(context, this);
         m_history->watchBrowseChecker(m_browseWindow->checker());
+        m_browseWindow->checker().setDnsCheck(menuItem(QStringLiteral("mnuCheckDns"))->isChecked() ? m_dns : nullptr);
         m_browseWindow->load(m_browseHome);
     }
     m_browseWindow->show();
@@ -453,7 +558,8 @@ void MainWindow::setTitle(const QString &title)
 
 void MainWindow::setWebsiteCaption(const QString &caption)
 {
-    m_desk->websiteButton()->setText(caption);
+    // Its own letter: the other letters of the caption are taken by the window's other controls.
+    m_desk->websiteButton()->setText(caption.isEmpty() ? caption : QLatin1Char('&') + caption);
 }
 
 void MainWindow::setFrameCaption(const QString &caption)
@@ -493,6 +599,14 @@ void MainWindow::buildDeskController()
             [this] { openHelp(m_context, true); });
     connect(menuItem(QStringLiteral("mnuUndo")), &QAction::triggered, m_deskController, &results::DeskController::undo);
     connect(menuItem(QStringLiteral("mnuAboutItem_0")), &QAction::triggered, this, &MainWindow::openAboutWindow);
+    // The lists come back in the order the user chose last.
+    QComboBox *order = m_desk->orderChooser();
+    int chosen = 0;
+    if (platform::readInt(m_context.settings.product(QStringLiteral("ListOrder"), QString()), chosen) && chosen >= 0 &&
+        chosen < order->count())
+        order->setCurrentIndex(chosen);
+    connect(order, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_context.settings.saveProduct(QStringLiteral("ListOrder"), QString::number(index)); });
 }
 
 void MainWindow::openPurchaseLinksWindow()

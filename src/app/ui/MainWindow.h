@@ -17,10 +17,14 @@ class WhoisWindow;
 class QLabel;
 class QMenu;
 class QAction;
+class QToolButton;
 
 namespace engine {
 class QueryEngine;
-}
+class ServerProblems;
+class ServerProblemsWindow;
+struct RunEnd;
+} // namespace engine
 namespace lookup {
 class DnsCheck;
 }
@@ -33,6 +37,7 @@ class DomainListModel;
 class ResultsDesk;
 class DeskController;
 class PurchaseLinksWindow;
+class SkippedWindow;
 } // namespace results
 namespace sources {
 class SourcePanel;
@@ -43,11 +48,15 @@ class HarvesterWindow;
 namespace tld {
 class BlockedNotice;
 }
+namespace zones {
+class ZoneFilesWindow;
+}
 
 namespace app {
 
 class AppContext;
 class MainWindowHistory;
+class RunPanels;
 class RunStatus;
 
 /// The main window: source row, the results desk, three status panels and the menus. It owns the
@@ -67,7 +76,6 @@ public:
     sources::SourcePanel *sourcePanel() const { return m_sourcePanel; }
     results::ResultsDesk *desk() const { return m_desk; }
     QLabel *statusPanel(int number) const { return m_panels.at(number - 1); }
-    void setStatusPanel(int number, const QString &text);
     QAction *menuItem(const QString &objectName) const;
     RunStatus *runStatus() const { return m_runStatus; }
 
@@ -89,13 +97,23 @@ public:
     /// Harvests the search panel's search in a new harvester window; a harvest under way stops.
     void openHarvester();
     sources::HarvesterWindow *harvesterWindow() const;
-    tld::BlockedNotice *blockedNotice() const { return m_blockedNotice; }
+    /// The servers that failed in the current run, and the window that lists them.
+    engine::ServerProblems *serverProblems() const { return m_serverProblems; }
+    /// Opens "Servers with problems" (the status bar's button does), or brings it forward.
+    void openServerProblems();
+    engine::ServerProblemsWindow *serverProblemsWindow() const;
     results::DeskController *deskController() const { return m_deskController; }
     /// Opens the about window without blocking, or brings the open one forward.
     void openAboutWindow();
     /// Options > "Purchase Links...", without blocking; one instance.
     void openPurchaseLinksWindow();
     results::PurchaseLinksWindow *purchaseLinksWindow() const;
+    /// The list of skipped entries ("Skipped: N" in the status bar), without blocking; one instance.
+    void openSkippedWindow();
+    results::SkippedWindow *skippedWindow() const;
+    /// Tools > "Zone Files...", without blocking; one instance.
+    void openZoneFilesWindow();
+    zones::ZoneFilesWindow *zoneFilesWindow() const;
 
     /// Starts a run over the current source, as the Start button does.
     void startRun();
@@ -132,10 +150,12 @@ private:
 
     void buildStatusBar();
     void showUncheckedCount(int count);
+    void showSkippedCount(int count);
     void enableSourceItems(bool running);
     void buildMenus();
     void addShortcuts();
     void buildEngine();
+    void sayWhyTheListEnded(const engine::RunEnd &end);
     void buildDeskController();
     void showFileBackupNotice();
     QMenu *addItems(const QString &title, const char *arrayName, const QStringList &captions);
@@ -147,8 +167,11 @@ private:
     std::array<results::DomainListModel *, 5> m_models{};
     std::array<QLabel *, 3> m_panels{};
     QLabel *m_uncheckedCount = nullptr;
+    QToolButton *m_skippedCount = nullptr;
     RunStatus *m_runStatus = nullptr;
-    QLabel *m_pausedServers = nullptr;
+    RunPanels *m_runPanels = nullptr;
+    engine::ServerProblems *m_serverProblems = nullptr;
+    QPointer<engine::ServerProblemsWindow> m_serverProblemsWindow;
     results::ResultLog m_log;
     QPointer<tld::TldManagerWindow> m_tldManager;
     QPointer<tld::WhoisWindow> m_lookupWindow;
@@ -159,12 +182,13 @@ private:
     sources::SourceSelection *m_selection = nullptr;
     engine::QueryEngine *m_engine = nullptr;
     lookup::DnsCheck *m_dns = nullptr;
-    tld::BlockedNotice *m_blockedNotice = nullptr;
     QPointer<browse::BrowseWindow> m_browseWindow;
     QString m_browseHome;
     results::DeskController *m_deskController = nullptr;
     QPointer<QWidget> m_aboutWindow;
     QPointer<results::PurchaseLinksWindow> m_purchaseLinksWindow;
+    QPointer<results::SkippedWindow> m_skippedWindow;
+    QPointer<zones::ZoneFilesWindow> m_zoneFiles;
 };
 
 } // namespace app

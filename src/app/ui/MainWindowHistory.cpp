@@ -103,7 +103,7 @@ void MainWindowHistory::watchEngine(engine::QueryEngine &engine, sources::Source
     connect(&selection, &sources::SourceSelection::runRequested, this, &MainWindowHistory::startRun);
     connect(&engine, &engine::QueryEngine::outcome, this, &MainWindowHistory::record);
     connect(&engine, &engine::QueryEngine::stopped, this, [this] { m_askEveryName = false; });
-    engine.setScreen([this](const QString &domain, const tld::TldRecord &row) -> std::optional<lookup::QueryOutcome> {
+    engine.addScreen([this](const QString &domain, const tld::TldRecord &row) -> std::optional<lookup::QueryOutcome> {
         if (m_askEveryName)
             return std::nullopt;
         return m_screen(domain, row);

@@ -1,5 +1,6 @@
 #include "app/ui/RunStatus.h"
 
+#include "engine/ui/EngineWords.h"
 #include "platform/Intervals.h"
 
 #include <QApplication>
@@ -41,18 +42,14 @@ void RunStatus::refresh()
     m_bar->setFormat(m_progress.text());
 }
 
-void RunStatus::runStopped()
+void RunStatus::runEnded(const engine::RunEnd &end)
 {
     m_tick.stop();
     m_clock.invalidate();
     m_bar->hide();
-}
-
-void RunStatus::runFinished(const QString &summary)
-{
-    runStopped();
-    if (!m_window.isActiveWindow())
-        notify(summary);
+    // A run that went through its list may have taken hours: the user is told where the desktop allows.
+    if (end.reason != engine::RunEnd::Reason::Stopped && !m_window.isActiveWindow())
+        notify(engine::EngineWords::summary(end));
 }
 
 void RunStatus::notify(const QString &summary)

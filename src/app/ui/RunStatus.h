@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/RunEnd.h"
 #include "engine/RunProgress.h"
 
 #include <QElapsedTimer>
@@ -34,10 +35,8 @@ public:
     void runStarted(int first, int last);
     /// One name has its outcome.
     void refresh();
-    /// The run stopped (by Stop or by itself).
-    void runStopped();
-    /// The run went through its list: @p summary tells how.
-    void runFinished(const QString &summary);
+    /// The run ended (by Stop or by itself).
+    void runEnded(const engine::RunEnd &end);
 
 private:
     void notify(const QString &summary);

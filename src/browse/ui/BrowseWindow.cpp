@@ -2,8 +2,12 @@
 
 #include "browse/BrowseChecker.h"
 #include "browse/PageScanJob.h"
+#include "engine/ui/EngineWords.h"
+#include "engine/ui/ServerProblemsWindow.h"
 #include "platform/AppFolder.h"
 #include "platform/DesktopServices.h"
+#include "platform/ui/ElidingLabel.h"
+#include "platform/ui/WindowFit.h"
 #include "results/DomainListModel.h"
 #include "results/ListActions.h"
 #include "results/PurchaseLinks.h"
@@ -23,6 +27,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -82,8 +87,7 @@ QString BrowseWindow::shortcutAddress(const QString &caption)
 BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window), m_context(context), m_browser1(new QWebEngineView(this)),
       m_browser2(new QWebEnginePage(this)), m_address(new QComboBox(this)),
-      m_checker(
-          new BrowseChecker(context.tlds, context.throttle, context.results, context.folder.path(queueFileName), this)),
+      m_checker(new BrowseChecker(context.tlds, context.results, context.folder.path(queueFileName), this)),
       m_opener(std::make_unique<results::DomainOpener>(context.links, context.selectedDomain, context.services.shell,
                                                        context.openLookup, context.services.messages))
 {
@@ -115,7 +119,7 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
     m_progress->hide();
     statusLayout->addWidget(m_progress, 1);
     for (int i = 0; i < 3; ++i) {
-        m_panels[i] = new QLabel(status);
+        m_panels[i] = new platform::ElidingLabel(status);
         m_panels[i]->setObjectName(QStringLiteral("StatusBar1_") + QString::number(i + 1));
         m_panels[i]->setFrameShape(QFrame::StyledPanel);
         statusLayout->addWidget(m_panels[i], i == 2 ? 2 : 1);
@@ -130,30 +134,31 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
         setPanel(2, QStringLiteral("Waiting for page to load"));
         m_pageFoundCount = 0;
     });
-    connect(m_browser1, &QWebEngineView::loadFinished, this, [this] { scanPage(m_browser1->page()); });
-    connect(m_browser2, &QWebEnginePage::loadFinished, this, [this] { scanPage(m_browser2); });
+    scanWhenLoaded(m_browser1->page());
+    scanWhenLoaded(m_browser2);
     connect(m_browser1->page(), &QWebEnginePage::linkHovered, this, [this](const QString &url) { setPanel(3, url); });
     connect(m_browser1, &QWebEngineView::titleChanged, this, [this](const QString &title) {
         m_address->setEditText(m_browser1->url().toString());
         setWindowTitle(title + QStringLiteral(" - ") + m_context.productName);
     });
-    connect(m_checker, &BrowseChecker::panelChanged, this, &BrowseWindow::setPanel);
-    connect(m_checker, &BrowseChecker::panelChanged, this, &BrowseWindow::showQueueProgress);
-    connect(m_checker, &BrowseChecker::blocked, this, [this](const QString &host, const QString &text) {
-        if (m_context.showBlocked)
-            m_context.showBlocked(host, text);
+    connect(m_checker, &BrowseChecker::checking, this, [this](const QString &domain) {
+        setPanel(1, tr("Checking status of: %1").arg(domain));
+        showQueueProgress();
     });
-    // The captions count this window's lists: they are cleared on their own, apart from the main window's.
-    connect(m_checker, &BrowseChecker::unregistered, this, [this](const QString &domain) {
-        m_lists[0]->append(domain);
-        m_labels[0]->setText(QStringLiteral("Unregistered: (") + QString::number(m_lists[0]->count()) +
-                             QLatin1Char(')'));
+    connect(m_checker, &BrowseChecker::outcome, this, &BrowseWindow::showOutcome);
+    connect(m_checker, &BrowseChecker::queueDone, this, [this](int checked, bool pageHadNames) {
+        setPanel(1, tr("Checked %1 unique domains.").arg(checked));
+        if (pageHadNames)
+            setPanel(2, tr("Finished domains on current page"));
+        showQueueProgress();
     });
-    connect(m_checker, &BrowseChecker::registered, this, [this](const QString &domain) {
-        m_lists[1]->append(domain);
-        m_labels[1]->setText(QStringLiteral("Registered: (") + QString::number(m_lists[1]->count()) + QLatin1Char(')'));
+    connect(m_checker, &BrowseChecker::troubled, &context.problems, &engine::ServerProblems::add);
+    connect(m_checker, &BrowseChecker::serverChanged, this, [this](const engine::ServerState &state) {
+        m_context.problems.setState(state);
+        if (state.phase != engine::ServerState::Phase::Pacing)
+            setPanel(1, engine::EngineWords::serverState(state));
     });
-    resize(1100, 720);
+    platform::resizeWithinScreen(this, QSize(1100, 720));
 }
 
 BrowseWindow::~BrowseWindow() = default;
@@ -285,7 +290,21 @@ void BrowseWindow::goToTypedAddress()
 
 void BrowseWindow::setPanel(int number, const QString &text)
 {
-    m_panels.at(number - 1)->setText(text);
+    m_panels.at(number - 1)->showText(text);
+}
+
+void BrowseWindow::showOutcome(const lookup::QueryOutcome &outcome)
+{
+    // The captions count this window's lists: they are cleared on their own, apart from the main window's.
+    if (outcome.kind == lookup::QueryOutcome::Kind::Available) {
+        m_lists[0]->append(outcome.domain);
+        m_labels[0]->setText(tr("Unregistered: (%1)").arg(m_lists[0]->count()));
+        setPanel(1, tr("Unregistered: %1").arg(outcome.domain));
+    } else if (outcome.kind == lookup::QueryOutcome::Kind::Registered) {
+        m_lists[1]->append(outcome.domain);
+        m_labels[1]->setText(tr("Registered: (%1)").arg(m_lists[1]->count()));
+    }
+    showQueueProgress();
 }
 
 void BrowseWindow::showQueueProgress()
@@ -304,24 +323,43 @@ QString BrowseWindow::statusPanel(int number) const
     return m_panels.at(number - 1)->text();
 }
 
+void BrowseWindow::scanWhenLoaded(QWebEnginePage *page)
+{
+    // Only what the user asked for, loaded as asked: never the browser's own error and placeholder
+    // pages, whose text would otherwise be taken for names.
+    connect(page, &QWebEnginePage::loadingChanged, this, [this, page](const QWebEngineLoadingInfo &info) {
+        if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus)
+            return;
+        // A web page's success is its HTTP status; a file has none.
+        const bool httpSuccess = info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain &&
+                                 info.errorCode() >= 200 && info.errorCode() < 300;
+        const bool loaded = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus && !info.isErrorPage() &&
+                            (httpSuccess || info.errorDomain() == QWebEngineLoadingInfo::NoErrorDomain);
+        if (isScannablePage(info.url(), page->url(), loaded))
+            scanPage(page);
+    });
+}
+
 void BrowseWindow::scanPage(QWebEnginePage *page)
 {
-    page->runJavaScript(QStringLiteral("document.body ? document.body.innerHTML : ''"),
-                        [self = QPointer<BrowseWindow>(this)](const QVariant &html) {
-                            if (!self)
-                                return;
-                            auto *scan = new PageScanJob(self->m_context.tlds.matcher(), self->m_session,
-                                                         self->m_context.folder.path(queueFileName), self);
-                            connect(scan, &PageScanJob::statusChanged, self,
-                                    [self](const QString &text) { self->setPanel(2, text); });
-                            connect(scan, &PageScanJob::followFrame, self,
-                                    [self](const QString &address) { self->m_browser2->setUrl(toUrl(address)); });
-                            connect(scan, &PageScanJob::finished, self, [self, scan](int count) {
-                                self->pageScanned(count);
-                                scan->deleteLater();
-                            });
-                            scan->start(html.toString());
-                        });
+    page->runJavaScript(
+        QStringLiteral("document.body ? document.body.innerHTML : ''"),
+        [self = QPointer<BrowseWindow>(this), page](const QVariant &html) {
+            if (!self)
+                return;
+            auto *scan = new PageScanJob(self->m_context.tlds.matcher(), self->m_session,
+                                         self->m_context.folder.path(queueFileName), self);
+            connect(scan, &PageScanJob::statusChanged, self, [self](const QString &text) { self->setPanel(2, text); });
+            // A frame's source is read as the page wrote it: relative to the page.
+            connect(scan, &PageScanJob::followFrame, self, [self, base = page->url()](const QString &address) {
+                self->m_browser2->setUrl(base.resolved(QUrl(address)));
+            });
+            connect(scan, &PageScanJob::finished, self, [self, scan](int count) {
+                self->pageScanned(count);
+                scan->deleteLater();
+            });
+            scan->start(html.toString());
+        });
 }
 
 void BrowseWindow::pageScanned(int count)

@@ -15,11 +15,15 @@ class QPushButton;
 class QWebEnginePage;
 class QWebEngineView;
 
+namespace lookup {
+struct QueryOutcome;
+}
 namespace engine {
-class ThrottleGate;
+class ServerProblems;
 }
 namespace platform {
 class AppFolder;
+class ElidingLabel;
 struct Services;
 } // namespace platform
 namespace results {
@@ -41,20 +45,21 @@ class BrowseChecker;
 struct BrowseContext {
     const platform::AppFolder &folder;
     tld::TldRegistry &tlds;
-    engine::ThrottleGate &throttle;
     results::ResultClasses &results;
     const results::PurchaseLinks &links; ///< also the first page shown: the registrar's start page
     QString productName;
     QString &selectedDomain;
     const platform::Services &services;
-    std::function<void(const QString &host, const QString &text)> showBlocked;
+    engine::ServerProblems &problems; ///< where the servers that fail are listed
+
     std::function<void(const QString &domain)> openLookup;
 };
 
 /**
  * "Browse for Domains": a web browser whose every loaded page (and frame) is scanned for domain names
- * of enabled extensions; the names are queued and checked one by one over the window's own WHOIS
- * connection. Free names go to Unregistered, taken ones to Registered, and both to the main window.
+ * of enabled extensions; the names are queued and checked one by one over the window's own connection,
+ * at each server's pace. Free names go to Unregistered, taken ones to Registered, and both to the main
+ * window.
  */
 class BrowseWindow : public QWidget {
     Q_OBJECT
@@ -86,6 +91,8 @@ private:
     QWidget *buildListColumn(int number);
     void setPanel(int number, const QString &text);
     void showQueueProgress();
+    void scanWhenLoaded(QWebEnginePage *page);
+    void showOutcome(const lookup::QueryOutcome &outcome);
     void scanPage(QWebEnginePage *page);
     void pageScanned(int count);
     void goToTypedAddress();
@@ -100,7 +107,7 @@ private:
     std::array<results::DomainListModel *, 2> m_lists{};
     std::array<results::ResultListView *, 2> m_views{};
     std::array<QLabel *, 2> m_labels{};
-    std::array<QLabel *, 3> m_panels{};
+    std::array<platform::ElidingLabel *, 3> m_panels{};
     QProgressBar *m_progress = nullptr;
     BrowseChecker *m_checker;
     std::unique_ptr<results::DomainOpener> m_opener;

@@ -74,7 +74,7 @@ QtServices::QtServices() = default;
 
 Services QtServices::services()
 {
-    return Services{&m_messages, &m_shell, &m_clipboard, &m_dialogs};
+    return Services{&m_messages, &m_shell, &m_clipboard, &m_dialogs, &m_secrets};
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DesktopServices.h"
+#include "platform/ui/KeychainSecrets.h"
 
 #include <memory>
 
@@ -44,6 +45,7 @@ private:
     QtShell m_shell;
     QtClipboard m_clipboard;
     QtFileDialogs m_dialogs;
+    KeychainSecrets m_secrets;
 };
 
 } // namespace platform

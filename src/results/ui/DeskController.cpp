@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QSet>
 
 namespace results {
 
@@ -88,8 +89,12 @@ void DeskController::notePressedList(int number)
 
 void DeskController::openEntry(int number, const QString &entry)
 {
-    if (number == 2)
+    // A registered name cannot be bought: its record says who holds it and until when.
+    if (number == 2) {
         m_lastClickedList = 2;
+        m_opener.lookUp(entry);
+        return;
+    }
     m_opener.open(entry);
 }
 
@@ -105,8 +110,25 @@ void DeskController::dropOnSavedList(const ListDrag &drag)
 {
     const int source = drag.sourceList > 0 ? drag.sourceList : m_lastClickedList;
     if (source >= 1 && source <= 4)
-        m_saved.appendMany(entriesToDrop(drag, *m_classes.list(source)));
+        addToSaved(entriesToDrop(drag, *m_classes.list(source)));
     saveRememberedList();
+}
+
+bool DeskController::addToSaved(const QStringList &entries)
+{
+    // A name is kept once: saving it again, in any spelling of its case, adds nothing.
+    QSet<QString> saved;
+    for (const QString &entry : m_saved.entries())
+        saved.insert(entry.toLower());
+    QStringList added;
+    for (const QString &entry : entries) {
+        if (!saved.contains(entry.toLower())) {
+            saved.insert(entry.toLower());
+            added.append(entry);
+        }
+    }
+    m_saved.appendMany(added);
+    return !added.isEmpty();
 }
 
 void DeskController::copyListToClipboard(int number)
@@ -204,11 +226,8 @@ void DeskController::saveSelection(int number)
 {
     if (number < 1 || number >= savedList)
         return;
-    const QStringList entries = m_desk.list(number)->selectedEntries();
-    if (entries.isEmpty())
-        return;
-    m_saved.appendMany(entries);
-    saveRememberedList();
+    if (addToSaved(m_desk.list(number)->selectedEntries()))
+        saveRememberedList();
 }
 
 bool DeskController::confirmSavedRemoval(int count)

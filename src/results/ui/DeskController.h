@@ -72,6 +72,8 @@ public:
     /// only copy of the names in it, and is never replaced. False when nothing was written.
     bool saveRememberedList();
     void loadRememberedList();
+    /// Adds @p entries to the saved list, each name once (its case aside); false when none was new.
+    bool addToSaved(const QStringList &entries);
 
 signals:
     /// A save failed or was refused; @p text says what was not saved.

@@ -1,5 +1,7 @@
 #include "results/ui/FileBackupNotice.h"
 
+#include "platform/ui/WindowKeys.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,6 +25,9 @@ FileBackupNotice::FileBackupNotice(QWidget *parent) : QWidget(parent, Qt::Window
     auto *ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    platform::closeOnEscape(this);
+    platform::acceptOnReturn(ok);
+    platform::giveMnemonics(this, {ok});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addWidget(ok, 0, Qt::AlignHCenter);

@@ -3,6 +3,8 @@
 #include "platform/DesktopServices.h"
 #include "results/PurchaseLinks.h"
 
+#include "platform/ui/WindowKeys.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,6 +52,9 @@ PurchaseLinksWindow::PurchaseLinksWindow(PurchaseLinks &links, platform::Setting
             close();
     });
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    label->setBuddy(m_address);
+    platform::closeOnEscape(this);
+    platform::acceptOnReturn(ok);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(standard);
@@ -62,6 +67,7 @@ PurchaseLinksWindow::PurchaseLinksWindow(PurchaseLinks &links, platform::Setting
     layout->addWidget(m_address);
     layout->addLayout(buttons);
     resize(560, 140);
+    platform::giveMnemonics(this, {m_enabled, label, standard, ok, cancel});
 }
 
 bool PurchaseLinksWindow::accept()

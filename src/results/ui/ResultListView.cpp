@@ -1,5 +1,7 @@
 #include "results/ui/ResultListView.h"
 
+#include "platform/ui/WindowKeys.h"
+
 #include "results/DomainListModel.h"
 #include "results/ListActions.h"
 #include "results/ListFilterModel.h"
@@ -157,6 +159,7 @@ void ResultListView::contextMenuEvent(QContextMenuEvent *event)
             action->setShortcut(item.key); // shown beside the caption; the list handles the key itself
         connect(action, &QAction::triggered, this, [run = item.run, entry] { run(entry); });
     }
+    platform::giveMnemonics(menu);
     menu->popup(event->globalPos());
     event->accept();
 }

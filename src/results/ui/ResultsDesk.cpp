@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -42,9 +44,10 @@ QPushButton *indexedButton(const char *name, int number, const QString &caption,
     button->setToolTip(hint);
     // Five columns have a "Copy" button each: the name says whose.
     button->setAccessibleName(hint + QStringLiteral(": ") + QLatin1String(listTexts[number - 1].caption));
-    // Five columns of three buttons must still fit a small screen: buttons give up width first.
-    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    button->setMinimumWidth(40);
+    // Narrower than the style's usual button, never narrower than its caption: where five columns do not
+    // fit, the columns scroll instead.
+    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(caption) + 20);
     return button;
 }
 
@@ -59,9 +62,23 @@ ResultsDesk::ResultsDesk(QWidget *parent) : QGroupBox(QStringLiteral("Domain Nam
 {
     setObjectName(QStringLiteral("Frame2"));
     QLayout *filterRow = buildFilterRow(); // first, so that Tab reaches it before the lists
-    auto *columns = new QHBoxLayout;
+    // On a narrow window (a small screen, a large scale factor) the columns scroll sideways rather than
+    // squeeze their buttons until the captions are cut off.
+    auto *scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("listColumns"));
+    scroller->setAccessibleName(tr("Result lists"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *strip = new QWidget(scroller);
+    auto *columns = new QHBoxLayout(strip);
+    columns->setContentsMargins(0, 0, 0, 0);
     for (int number : columnOrder)
-        columns->addWidget(buildColumn(number), 1);
+        columns->addWidget(buildColumn(number, strip), 1);
+    scroller->setWidget(strip);
+    // As tall as the columns need; as narrow as the window allows.
+    scroller->setMinimumHeight(strip->minimumSizeHint().height() +
+                               scroller->horizontalScrollBar()->sizeHint().height());
 
     m_setup = new QPushButton(QStringLiteral("Setup"), this);
     m_setup->setObjectName(QStringLiteral("cmdSetup"));
@@ -76,13 +93,13 @@ ResultsDesk::ResultsDesk(QWidget *parent) : QGroupBox(QStringLiteral("Domain Nam
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filterRow);
-    layout->addLayout(columns, 1);
+    layout->addWidget(scroller, 1);
     layout->addLayout(buttons);
 }
 
-QWidget *ResultsDesk::buildColumn(int number)
+QWidget *ResultsDesk::buildColumn(int number, QWidget *parent)
 {
-    auto *column = new QWidget(this);
+    auto *column = new QWidget(parent);
     const ListText &text = listTexts[number - 1];
     auto *caption = new QLabel(QLatin1String(text.caption), column);
     caption->setObjectName(QStringLiteral("Label") + QString::number(number));

@@ -45,7 +45,7 @@ public:
     static QString restingCaption(int number);
 
 private:
-    QWidget *buildColumn(int number);
+    QWidget *buildColumn(int number, QWidget *parent);
     QLayout *buildFilterRow();
     void applyFilter();
 

@@ -3,9 +3,12 @@
 #include "platform/AppFolder.h"
 #include "platform/FileHelpers.h"
 #include "platform/SettingsStore.h"
+#include "platform/ui/WindowFit.h"
 #include "sources/AffixFile.h"
 #include "sources/NameGenerator.h"
 #include "tld/TldFile.h"
+
+#include "platform/ui/WindowKeys.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,6 +21,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace sources {
@@ -36,6 +40,9 @@ QString checkKey(int index)
 {
     return QStringLiteral("chkAdd") + QString::number(index);
 }
+
+// The TLDs the user unticked: a TLD enabled later is ticked like every new one.
+const QString untickedKey = QStringLiteral("MakeUnticked");
 
 } // namespace
 
@@ -62,7 +69,9 @@ GeneratorWindow::GeneratorWindow(const GeneratorHost &host, QWidget *parent)
     optionRow->addWidget(m_command1);
 
     auto *baseRow = new QHBoxLayout;
-    baseRow->addWidget(named(new QLabel(QStringLiteral("Base Word:"), this), QStringLiteral("Label1")));
+    auto *baseLabel = named(new QLabel(QStringLiteral("Base Word:"), this), QStringLiteral("Label1"));
+    baseLabel->setBuddy(m_text1);
+    baseRow->addWidget(baseLabel);
     baseRow->addWidget(m_text1, 1);
     auto *inputs = new QHBoxLayout;
     inputs->addWidget(buildTldFrame());
@@ -87,9 +96,15 @@ GeneratorWindow::GeneratorWindow(const GeneratorHost &host, QWidget *parent)
     connect(m_generator, &NameGenerator::finished, this, &GeneratorWindow::runRequested);
     connect(m_generator, &NameGenerator::writeFailed, this, &GeneratorWindow::showWriteFailure);
     load();
+    connect(m_listView1, &QListWidget::itemChanged, this, &GeneratorWindow::saveTldTicks);
     connect(m_text1, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_host.settings.saveProduct(QStringLiteral("txtMake"), text); });
-    resize(640, 560);
+    platform::resizeWithinScreen(this, QSize(640, 560));
+    platform::closeOnEscape(this);
+    QList<QWidget *> keyed{baseLabel, findChild<QWidget *>(QStringLiteral("Frame1")), m_command1};
+    keyed << m_chkAdd[0] << m_chkAdd[1] << m_chkAdd[2] << findChild<QWidget *>(QStringLiteral("Label2")) << m_cmdAdd
+          << m_cmdSub << m_command2;
+    platform::giveMnemonics(this, keyed);
 }
 
 GeneratorWindow::~GeneratorWindow() = default;
@@ -115,7 +130,9 @@ QWidget *GeneratorWindow::buildAffixFrame()
                      QStringLiteral("Remove the selected word."));
     auto *grid = new QGridLayout(frame);
     grid->addWidget(m_list2, 0, 0, 1, 4);
-    grid->addWidget(named(new QLabel(QStringLiteral("Prefix/Suffix:"), frame), QStringLiteral("Label2")), 1, 0);
+    auto *affixLabel = named(new QLabel(QStringLiteral("Prefix/Suffix:"), frame), QStringLiteral("Label2"));
+    affixLabel->setBuddy(m_text2);
+    grid->addWidget(affixLabel, 1, 0);
     grid->addWidget(m_text2, 1, 1);
     grid->addWidget(m_cmdAdd, 1, 2);
     grid->addWidget(m_cmdSub, 1, 3);
@@ -157,12 +174,24 @@ void GeneratorWindow::load()
 
 void GeneratorWindow::listGeneratorTlds()
 {
+    const QSignalBlocker quiet(m_listView1);
     m_listView1->clear();
+    const QStringList unticked = m_host.settings.product(untickedKey, QString()).split(QLatin1Char(','));
     for (const QString &text : m_host.tldFile.generatorItems()) {
         auto *item = new QListWidgetItem(text, m_listView1);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Checked);
+        item->setCheckState(unticked.contains(text, Qt::CaseInsensitive) ? Qt::Unchecked : Qt::Checked);
     }
+}
+
+void GeneratorWindow::saveTldTicks()
+{
+    QStringList unticked;
+    for (int row = 0; row < m_listView1->count(); ++row) {
+        if (m_listView1->item(row)->checkState() != Qt::Checked)
+            unticked.append(m_listView1->item(row)->text());
+    }
+    m_host.settings.saveProduct(untickedKey, unticked.join(QLatin1Char(',')));
 }
 
 void GeneratorWindow::setInputsEnabled(bool enabled)

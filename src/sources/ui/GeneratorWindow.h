@@ -57,6 +57,7 @@ private:
     QWidget *buildResultFrame();
     void load();
     void listGeneratorTlds();
+    void saveTldTicks();
     void setInputsEnabled(bool enabled);
     void startGenerator();
     void addAffix();

@@ -2,6 +2,8 @@
 
 #include "sources/Harvester.h"
 
+#include "platform/ui/WindowKeys.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +28,7 @@ HarvesterWindow::HarvesterWindow(const HarvesterHost &host, const HarvestRequest
     layout->addWidget(label);
     layout->addWidget(m_text1);
     resize(420, 110);
+    platform::closeOnEscape(this);
 
     connect(m_harvester, &Harvester::statusChanged, m_text1, &QLineEdit::setText);
     connect(m_harvester, &Harvester::listWritten, this, &HarvesterWindow::handOver);

@@ -1,6 +1,8 @@
 #include "sources/ui/SourcePanel.h"
 
+#include "platform/ui/FlowLayout.h"
 #include "sources/SourceCatalog.h"
+#include "sources/ui/SourceList.h"
 #include "sources/ui/TldChooser.h"
 
 #include <QComboBox>
@@ -41,7 +43,8 @@ QStringList SourcePanel::sourceNames()
 }
 
 SourcePanel::SourcePanel(QWidget *parent)
-    : QWidget(parent), m_combo1(named(new QComboBox(this), "Combo1")),
+    : QWidget(parent), m_combo1(named(new SourceList(this), "Combo1")),
+      m_listFile(named(new QLabel(this), "lblListFile")),
       m_command3(named(new QPushButton(QStringLiteral("Stop"), this), "Command3"))
 {
     setObjectName(QStringLiteral("sourcePanel"));
@@ -51,14 +54,20 @@ SourcePanel::SourcePanel(QWidget *parent)
     m_combo1->setToolTip(QStringLiteral("Select the type of search you would like to run"));
     m_command3->setEnabled(false);
 
-    auto *row = new QHBoxLayout(this);
+    // One row that wraps where the window is narrow (a small screen, a large scale factor).
+    auto *row = new platform::FlowLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(label("lblSearchType", QStringLiteral("Search T&ype:"), m_combo1, this));
-    row->addWidget(m_combo1);
+    auto *source = new QWidget(this);
+    auto *sourceRow = new QHBoxLayout(source);
+    sourceRow->setContentsMargins(0, 0, 0, 0);
+    sourceRow->addWidget(label("lblSearchType", QStringLiteral("Search T&ype:"), m_combo1, source));
+    sourceRow->addWidget(m_combo1);
+    row->addWidget(source);
+    row->addWidget(m_listFile);
     row->addWidget(buildWordPanel());
     row->addWidget(buildSearchPanel());
     row->addWidget(m_command3);
-    row->addStretch(1);
+    m_listFile->hide();
     hideSearchPanel();
     m_command3->setToolTip(QStringLiteral("Stop the search (Esc)"));
     // The order the controls stand in: the TLD is chosen before Start.
@@ -116,7 +125,7 @@ QWidget *SourcePanel::buildSearchPanel()
 
     auto *layout = new QHBoxLayout(m_searchPanel);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(label("SLabel1", QStringLiteral("Search &String:"), m_txtSearch, m_searchPanel));
+    layout->addWidget(label("SLabel1", QStringLiteral("Search Strin&g:"), m_txtSearch, m_searchPanel));
     layout->addWidget(m_txtSearch);
     m_combo2->setAccessibleName(QStringLiteral("Number of domains to get"));
     layout->addWidget(label("SLabel2", QStringLiteral("Get"), m_combo2, m_searchPanel));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sources/ui/SourceList.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -21,7 +23,9 @@ public:
     /// The nine sources, in list order (the Tools menu uses the same captions).
     static QStringList sourceNames();
 
-    QComboBox *sourceList() const { return m_combo1; }
+    SourceList *sourceList() const { return m_combo1; }
+    /// The name of the custom list being checked (its tooltip the whole path), or what confirms a move.
+    QLabel *listFileLabel() const { return m_listFile; }
     TldChooser *tldChooser() const { return m_cmbTlds; }
     QComboBox *resultCount() const { return m_combo2; }
     QLineEdit *startNumber() const { return m_txtWordNum; }
@@ -40,7 +44,8 @@ private:
     QWidget *buildWordPanel();
     QWidget *buildSearchPanel();
 
-    QComboBox *m_combo1;
+    SourceList *m_combo1;
+    QLabel *m_listFile;
     QWidget *m_wordPanel = nullptr;
     QWidget *m_searchPanel = nullptr;
     QLineEdit *m_txtWordNum = nullptr;

@@ -3,13 +3,15 @@
 #include "platform/AppFolder.h"
 #include "platform/SettingsStore.h"
 #include "sources/SourceCatalog.h"
+#include "sources/ui/SourceList.h"
 #include "sources/ui/SourcePanel.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -20,18 +22,21 @@ SourceSelection::SourceSelection(SourcePanel &panel, const platform::AppFolder &
                                  platform::SettingsStore &settings, platform::Services services, QObject *parent)
     : QObject(parent), m_panel(panel), m_folder(folder), m_settings(settings), m_services(services)
 {
-    QComboBox *list = panel.sourceList();
-    connect(list, &QComboBox::currentIndexChanged, this, [this](int index) {
-        // A choice by mouse or keyboard also reports itself as activated right after, in the same event.
-        m_justChanged = true;
-        QTimer::singleShot(0, this, [this] { m_justChanged = false; });
-        applySelection(index);
-    });
-    // Choosing the item that is already chosen applies it again (it reopens the generator, say).
-    connect(list, &QComboBox::activated, this, [this](int index) {
-        if (index == m_appliedIndex && !std::exchange(m_justChanged, false))
+    SourceList *list = panel.sourceList();
+    // A change made in code applies at once; the user's own changes are told apart below.
+    connect(list, &QComboBox::currentIndexChanged, this, [this, list](int index) {
+        if (!list->isMoving() && !list->isChoosing())
             applySelection(index);
     });
+    // A line chosen in the open list is applied, also when it is the one already chosen (it reopens the
+    // generator, say); a move with the keys or the wheel opens no window and no dialog until confirmed.
+    connect(list, &QComboBox::activated, this, [this, list](int index) {
+        if (list->isMoving())
+            moveTo(index);
+        else
+            applySelection(index);
+    });
+    connect(list, &SourceList::confirmed, this, &SourceSelection::confirmPending);
     // Checked once the typing is done: "136" cleared and 500 typed must not pass through "1" on the way.
     connect(panel.startNumber(), &QLineEdit::editingFinished, this, &SourceSelection::acceptStartNumber);
     connect(panel.searchString(), &QLineEdit::textChanged, this, &SourceSelection::updateSearchButton);
@@ -45,9 +50,56 @@ QString SourceSelection::currentSource() const
     return m_panel.sourceList()->currentText();
 }
 
+bool SourceSelection::opensWindow(int index)
+{
+    const Source source = Source(index);
+    return source == Source::Browse || source == Source::Generate || source == Source::Custom;
+}
+
+void SourceSelection::moveTo(int index)
+{
+    if (index < 0 || index >= sourceCatalog().size() || !opensWindow(index)) {
+        applySelection(index);
+        return;
+    }
+    // Shown, not applied: Start (or Return) opens the dialog or window the source needs.
+    m_pendingIndex = index;
+    m_panel.hideSearchPanel();
+    m_panel.showWordPanel();
+    m_panel.entryCount()->clear();
+    enableForChosenList();
+    m_panel.startNumber()->setEnabled(false);
+    static const char *const hints[] = {
+        QT_TR_NOOP("Press Return or Start to open the browser"),
+        QT_TR_NOOP("Press Return or Start to open the generator"),
+        QT_TR_NOOP("Press Return or Start to choose the file"),
+    };
+    const int hint = Source(index) == Source::Browse ? 0 : Source(index) == Source::Generate ? 1 : 2;
+    showListFile(tr(hints[hint]), QString());
+}
+
+bool SourceSelection::confirmPending()
+{
+    const int index = std::exchange(m_pendingIndex, -1);
+    if (index < 0)
+        return false;
+    applySelection(index);
+    return true;
+}
+
+void SourceSelection::showListFile(const QString &text, const QString &toolTip)
+{
+    QLabel *label = m_panel.listFileLabel();
+    label->setText(text);
+    label->setToolTip(toolTip);
+    label->setVisible(!text.isEmpty());
+}
+
 void SourceSelection::applySelection(int index)
 {
-    m_appliedIndex = index;
+    m_pendingIndex = -1;
+    if (Source(index) != Source::Custom)
+        showListFile(QString(), QString());
     if (index < 0 || index >= sourceCatalog().size())
         return;
     if (!m_quiet && Source(index) != Source::Browse)
@@ -139,11 +191,13 @@ void SourceSelection::applyCustomList()
     } else if (m_services.dialogs) {
         const QString chosen =
             m_services.dialogs->openFile(m_folder.path(QStringLiteral("wordlists")), QStringLiteral("*.txt"));
-        if (!chosen.isEmpty())
+        m_fileChosen = !chosen.isEmpty();
+        if (m_fileChosen)
             m_customPath = chosen;
     }
     if (!m_customPath.isEmpty())
         m_settings.saveProduct(QStringLiteral("LastCustomList"), m_customPath);
+    showListFile(QFileInfo(m_customPath).fileName(), QDir::toNativeSeparators(m_customPath));
     m_list.setPath(m_customPath);
     showEntryCount();
     enableForChosenList();
@@ -244,7 +298,10 @@ void SourceSelection::startListRun(const QString &path)
     lockForRun();
     m_listRun = true;
     m_sourcePath = m_list.path();
+    m_sourceCount = m_panel.entryCount()->text();
     m_list.setPath(path);
+    // The row shows the list being checked, not the chosen source's.
+    m_panel.entryCount()->setText(QString::number(m_list.countListEntries()));
     m_runPositionKey.clear();
     m_runIsCustom = false;
     m_panel.stopButton()->setEnabled(true);
@@ -254,6 +311,12 @@ void SourceSelection::startListRun(const QString &path)
 
 void SourceSelection::startRun()
 {
+    // A source moved to with the keys is confirmed by Start: its window or dialog opens, and a custom list
+    // the user picks is checked at once.
+    const int pending = m_pendingIndex;
+    m_fileChosen = false;
+    if (confirmPending() && (Source(pending) != Source::Custom || !m_fileChosen))
+        return;
     // Start pressed with the keyboard while the number is still being typed: no editing end came first.
     const QString source = currentSource();
     if (source != QLatin1String("Yahoo Search") && source != QLatin1String("Google Search") && !acceptStartNumber())
@@ -273,8 +336,10 @@ void SourceSelection::startRun()
 void SourceSelection::restoreAfterStop()
 {
     setRunning(false);
-    if (std::exchange(m_listRun, false))
+    if (std::exchange(m_listRun, false)) {
         m_list.setPath(m_sourcePath);
+        m_panel.entryCount()->setText(m_sourceCount);
+    }
     m_panel.sourceList()->setEnabled(true);
     const int index = m_panel.sourceList()->currentIndex();
     const Source source = Source(index);
@@ -299,8 +364,8 @@ QString SourceSelection::readEntry(int n)
     case ListFile::Read::Failed:
         break;
     }
-    if (m_services.messages)
-        m_services.messages->inform(QStringLiteral("File ") + m_list.path() + QStringLiteral(" not found."));
+    // The run stops; the window says why once it has stopped.
+    m_unreadableList = m_list.path();
     return QString();
 }
 
@@ -319,6 +384,29 @@ void SourceSelection::savePositions(int next)
     keys.append(overallPositionKey);
     // One write of the file for all of them.
     m_settings.savePositions(keys, value);
+}
+
+void SourceSelection::saveRecordedAhead(int next, const QStringList &domains)
+{
+    if (m_listRun || m_runPositionKey.isEmpty())
+        return;
+    // Kept with the position they belong to: a run started anywhere else asks every name.
+    const QString key = m_runPositionKey + recordedAheadSuffix;
+    if (domains.isEmpty() && m_settings.positions(key, QString()).isEmpty())
+        return;
+    m_settings.savePositions(
+        key, domains.isEmpty() ? QString() : QString::number(next) + QLatin1Char('|') + domains.join(QLatin1Char(',')));
+}
+
+QStringList SourceSelection::recordedAhead(int next)
+{
+    if (m_listRun || m_runPositionKey.isEmpty())
+        return {};
+    const QString value = m_settings.positions(m_runPositionKey + recordedAheadSuffix, QString());
+    const qsizetype bar = value.indexOf(QLatin1Char('|'));
+    if (bar < 0 || value.left(bar) != QString::number(next))
+        return {};
+    return value.mid(bar + 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
 }
 
 } // namespace sources

@@ -29,6 +29,11 @@ public:
 
     /// Applies the source at @p index of the source list (the list's click, or a Tools menu item).
     void applySelection(int index);
+    /// The keys moved the source list to @p index: a source that opens a window or dialog waits for
+    /// Return or Start; any other is applied.
+    void moveTo(int index);
+    /// Applies the source the keys moved to; false when none waits.
+    bool confirmPending();
     /// Chooses the source of the last session again, quietly: no file dialog (a custom list comes back
     /// as the file it was) and no window opens; the browser is not chosen again.
     void restoreLastSource();
@@ -50,6 +55,13 @@ public:
 
     QString readEntry(int n) override;
     void savePositions(int next) override;
+    void saveRecordedAhead(int next, const QStringList &domains) override;
+    QStringList recordedAhead(int next) override;
+    /// The list that could not be read last (a run stopped at it).
+    QString unreadableList() const { return m_unreadableList; }
+
+    /// Added to a list's position key: the domains recorded ahead of that position at the last stop.
+    static constexpr QLatin1StringView recordedAheadSuffix{"Ahead"};
 
 signals:
     /// Start: a run over the chosen list from @p wordIndex, of @p wordMax entries.
@@ -63,6 +75,8 @@ signals:
     void runningChanged(bool running);
 
 private:
+    static bool opensWindow(int index);
+    void showListFile(const QString &text, const QString &toolTip);
     void applyWordList(const SourceInfo &info);
     void applyCustomList();
     void applySearch();
@@ -82,14 +96,16 @@ private:
     platform::Services m_services;
     ListFile m_list;
     QString m_customPath;
-    QString m_sourcePath; ///< the chosen source's list while a run reads another list
+    QString m_sourcePath;  ///< the chosen source's list while a run reads another list
+    QString m_sourceCount; ///< and its entry count
+    QString m_unreadableList;
     bool m_listRun = false;
-    int m_appliedIndex = -1;
+    int m_pendingIndex = -1; ///< a source the keys moved to, not applied yet
     bool m_running = false;
     QString m_runPositionKey; ///< where the run under way keeps its position
     bool m_runIsCustom = false;
-    bool m_quiet = false;       ///< choosing the last session's source again: no dialog, no window
-    bool m_justChanged = false; ///< the source list's index changed in the event being handled
+    bool m_fileChosen = false; ///< the last file dialog of the custom list returned a file
+    bool m_quiet = false;      ///< choosing the last session's source again: no dialog, no window
 };
 
 } // namespace sources

@@ -1,6 +1,7 @@
 #include "sources/ui/TldChooser.h"
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
@@ -11,8 +12,9 @@ TldChooser::TldChooser(QWidget *parent) : QComboBox(parent)
 {
     // The plain delegate draws each line's tick box, whatever the style's own list looks like.
     setItemDelegate(new QStyledItemDelegate(this));
-    // A click on a line ticks it and leaves the list open for the next one.
+    // A click on a line ticks it and leaves the list open for the next one; Space does the same.
     view()->viewport()->installEventFilter(this);
+    view()->installEventFilter(this);
     connect(this, &QComboBox::currentIndexChanged, this, &TldChooser::tickOnly);
     setToolTip(QStringLiteral("The TLDs a name without a dot is checked in"));
 }
@@ -113,14 +115,90 @@ void TldChooser::paintEvent(QPaintEvent *)
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
-bool TldChooser::eventFilter(QObject *watched, QEvent *event)
+void TldChooser::showPopup()
 {
-    if (watched == view()->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        const QModelIndex index = view()->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
-        if (index.isValid())
-            toggle(index.row());
+    // The release of the click that opened the list lands on the line under the pointer: not a choice.
+    m_pressedRow = -1;
+    QComboBox::showPopup();
+}
+
+void TldChooser::keyPressEvent(QKeyEvent *event)
+{
+    // On the closed box the keys that would make one line the only ticked one open the list instead.
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (!(event->modifiers() & Qt::AltModifier)) {
+            showPopup();
+            return;
+        }
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_F4:
+        break;
+    default:
+        // Typed letters would jump to a line and tick it alone; Return belongs to the window.
+        event->ignore();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void TldChooser::wheelEvent(QWheelEvent *event)
+{
+    // Scrolling over the box on the way elsewhere must not change what is checked.
+    event->ignore();
+}
+
+bool TldChooser::handleListKey(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (event->type() == QEvent::KeyPress && (key == Qt::Key_Space || key == Qt::Key_Select)) {
+        toggle(view()->currentIndex().row());
         return true;
     }
+    // The list's own handling of these keys chooses the current line, which would tick it alone: they
+    // close the list with every tick as it is.
+    const bool closes = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F4 ||
+                        (key == Qt::Key_Down && (event->modifiers() & Qt::AltModifier));
+    if (event->type() == QEvent::ShortcutOverride && closes) {
+        event->accept();
+        hidePopup();
+        return true;
+    }
+    return false;
+}
+
+bool TldChooser::handleListMouse(QEvent *event)
+{
+    const QModelIndex index = view()->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+    // The second press of a double click is a press like the first: two clicks toggle twice.
+    if (event->type() != QEvent::MouseButtonRelease) {
+        m_pressedRow = index.isValid() ? index.row() : -1;
+        return true;
+    }
+    const bool clicked = index.isValid() && index.row() == m_pressedRow;
+    m_pressedRow = -1;
+    if (clicked) {
+        view()->setCurrentIndex(index);
+        toggle(index.row());
+    }
+    return true;
+}
+
+bool TldChooser::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == view()->viewport() &&
+        (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick))
+        return handleListMouse(event);
+    if (watched == view() && (type == QEvent::KeyPress || type == QEvent::ShortcutOverride) &&
+        handleListKey(static_cast<QKeyEvent *>(event)))
+        return true;
     return QComboBox::eventFilter(watched, event);
 }
 

@@ -1,6 +1,12 @@
 #include "tld/ui/TldManagerWindow.h"
 
+#include "platform/ui/FlowLayout.h"
+#include "platform/ui/WindowFit.h"
+#include "platform/ui/WindowKeys.h"
+#include "tld/DomainRule.h"
 #include "tld/Routing.h"
+#include "tld/TldRecord.h"
+#include "tld/TldTableModel.h"
 #include "tld/ui/TestAnswerPanel.h"
 
 #include <QCheckBox>
@@ -12,38 +18,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
-#include <QTreeWidget>
+#include <QStyledItemDelegate>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace tld {
 
 namespace {
-
-constexpr int rowIndexRole = Qt::UserRole;
-constexpr int portColumn = 2;
-constexpr int statusColumn = 3;
-constexpr int throttleColumn = 4;
-
-// The list compares what it shows without regard to case; Port and Throttle compare as numbers, with
-// numbers before any text that is not one.
-class RowItem : public QTreeWidgetItem {
-public:
-    using QTreeWidgetItem::QTreeWidgetItem;
-    bool operator<(const QTreeWidgetItem &other) const override
-    {
-        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        if (column == portColumn || column == throttleColumn) {
-            bool mine = false;
-            bool theirs = false;
-            const qlonglong a = text(column).trimmed().toLongLong(&mine);
-            const qlonglong b = other.text(column).trimmed().toLongLong(&theirs);
-            if (mine || theirs)
-                return mine && theirs ? a < b : mine;
-        }
-        return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
-    }
-};
 
 QLabel *hiddenLabel(const QString &text, QWidget *parent)
 {
@@ -53,55 +37,84 @@ QLabel *hiddenLabel(const QString &text, QWidget *parent)
     return label;
 }
 
+QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// Rows the program cannot read are drawn in grey; they can still be selected, to be repaired or deleted.
+class UnreadableInGrey : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!index.data(TldTableModel::ReadableRole).toBool())
+            option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Disabled, QPalette::Text));
+    }
+};
+
 } // namespace
 
 TldManagerWindow::TldManagerWindow(const TldManagerContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window), m_manager(context.tlds, context.settings, context.messages, context.debugFilePath),
-      m_test(context.tlds, context.messages, this), m_list(new QTreeWidget(this)),
+      m_test(context.tlds, context.messages, this), m_model(new TldTableModel(m_manager, this)),
+      m_rows(new TldRowFilter(this)), m_list(new QTreeView(this)),
       m_answer(new TestAnswerPanel(context.clipboard, this))
 {
     setObjectName(QStringLiteral("frmSettings"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("TLD Manager"));
     setAttribute(Qt::WA_DeleteOnClose);
 
+    m_rows->setSourceModel(m_model);
     m_list->setObjectName(QStringLiteral("lstDomains"));
     m_list->setAccessibleName(QStringLiteral("List of Top Level Domains"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({QStringLiteral("Extension"), QStringLiteral("Server"), QStringLiteral("Port"),
-                             QStringLiteral("Status"), QStringLiteral("Throttle"), QStringLiteral("Success")});
-    const int widths[] = {90, 180, 50, 90, 60};
+    m_list->setUniformRowHeights(true);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setItemDelegate(new UnreadableInGrey(m_list));
+    m_list->setModel(m_rows);
+    const int widths[] = {90, 220, 50, 80, 60};
     for (int column = 0; column < 5; ++column)
         m_list->setColumnWidth(column, widths[column]);
     m_list->header()->setSectionsClickable(true);
     m_list->header()->setSortIndicatorShown(false);
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &TldManagerWindow::sortByColumn);
-    connect(m_list, &QTreeWidget::itemClicked, this, &TldManagerWindow::rowClicked);
-    connect(m_list, &QTreeWidget::itemChanged, this, &TldManagerWindow::statusChanged);
-    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &TldManagerWindow::showProblems);
-
-    m_filter = addField("txtFilter", this);
-    m_filter->setAccessibleName(QStringLiteral("Filter the TLD rows"));
-    m_filter->setPlaceholderText(QStringLiteral("extension, server or phrase"));
-    m_filter->setClearButtonEnabled(true);
-    m_filter->setMinimumWidth(220);
-    connect(m_filter, &QLineEdit::textChanged, this, &TldManagerWindow::applyFilter);
-    auto *filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
-    filterLabel->setBuddy(m_filter);
+    connect(m_list, &QTreeView::clicked, this, &TldManagerWindow::showRow);
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TldManagerWindow::showRow);
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TldManagerWindow::showProblems);
+    connect(m_model, &TldTableModel::statusToggled, this, &TldManagerWindow::showProblems);
     m_problems = new QLabel(this);
     m_problems->setObjectName(QStringLiteral("lblProblems"));
     m_problems->setWordWrap(true);
 
-    auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("List of Top Level Domains:"), this));
-    top->addStretch(1);
-    top->addWidget(filterLabel);
-    top->addWidget(m_filter);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addWidget(buildFilterRow());
+    // The list takes the height the window has to spare, and shows a few rows even on a small screen.
+    m_list->setMinimumHeight(m_list->fontMetrics().height() * 9);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_problems);
-    layout->addWidget(buildEditor());
-    layout->addWidget(buildSettings());
+    // Below the list, what does not fit a small screen (or a large scale factor) scrolls.
+    auto *lower = new QWidget(this);
+    auto *lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->addWidget(buildEditor());
+    lowerLayout->addWidget(buildSettings());
+    auto *scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(lower);
+    scroller->setAccessibleName(tr("Row editor and settings"));
+    // Whole where the screen allows it, and never more than half of the screen.
+    const int screenHeight = screen() ? screen()->availableGeometry().height() : 800;
+    scroller->setMinimumHeight(std::min(lower->sizeHint().height(), screenHeight / 2));
+    layout->addWidget(scroller);
 
     m_test.setPhraseSource([this] { return m_success->text(); });
     m_test.setReportSink([this](const QString &text) { m_answer->showText(text); });
@@ -113,14 +126,61 @@ TldManagerWindow::TldManagerWindow(const TldManagerContext &context, QWidget *pa
     connect(&m_bootstrap, &lookup::BootstrapDownload::downloaded, this, [this](const QByteArray &json) {
         m_updateServers->setEnabled(true);
         if (m_manager.updateServers(json))
-            fillList(selectedRowIndex());
+            refreshTable(selectedRowIndex());
     });
     connect(&m_bootstrap, &lookup::BootstrapDownload::failed, this, [this](const QString &reason) {
         m_updateServers->setEnabled(true);
         m_manager.serverUpdateFailed(reason);
     });
-    fillList();
-    resize(820, 680);
+    showProblems();
+    // Typing goes to the filter first: finding a TLD is what the window is opened for most.
+    m_filter->setFocus();
+    setTabOrder(m_filter, m_list);
+    platform::resizeWithinScreen(this, QSize(920, 760));
+    platform::closeOnEscape(this);
+    // The buttons choose their letters first: they are what the window is worked with.
+    QList<QWidget *> keyed;
+    for (const char *name :
+         {"cmdTest", "cmdSave", "Command1", "cmdToggle", "Command2", "Command3", "cmdAddCurrent", "cmdUpdateServers"})
+        keyed.append(findChild<QWidget *>(QLatin1String(name)));
+    for (QLabel *label : findChildren<QLabel *>())
+        keyed.append(label);
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        keyed.append(button);
+    platform::giveMnemonics(this, keyed);
+}
+
+TldManagerWindow::~TldManagerWindow()
+{
+    // Children outlive the members: the list and its models go while the manager they show is still there.
+    delete m_list;
+    delete m_rows;
+    delete m_model;
+}
+
+QWidget *TldManagerWindow::buildFilterRow()
+{
+    auto *row = new QWidget(this);
+    m_filter = addField("txtFilter", row);
+    m_filter->setAccessibleName(QStringLiteral("Filter the TLD rows"));
+    m_filter->setPlaceholderText(tr("extension or server"));
+    m_filter->setToolTip(tr("Shows the rows whose extension or server holds this text; the rows found by their "
+                            "extension come first."));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->setMinimumWidth(220);
+    connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_rows->setFilterText(text);
+        // The best match is where the eye goes: at the top, and in view.
+        if (!text.trimmed().isEmpty())
+            m_list->scrollToTop();
+    });
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buddyLabel(QStringLiteral("List of Top Level Domains:"), m_list, row));
+    layout->addStretch(1);
+    layout->addWidget(buddyLabel(tr("&Filter:"), m_filter, row));
+    layout->addWidget(m_filter);
+    return row;
 }
 
 QLineEdit *TldManagerWindow::addField(const char *name, QWidget *parent)
@@ -138,16 +198,18 @@ QWidget *TldManagerWindow::buildEditor()
     m_port = addField("txtPort", editor);
     m_throttle = addField("txtThrottle", editor);
     m_success = addField("txtSuccess", editor);
-    m_server->setToolTip(QStringLiteral("A WHOIS server, or the base address of an RDAP service "
-                                        "(https://..., asked at that address + domain/NAME; the port is not used)"));
+    m_server->setPlaceholderText(tr("whois.nic.example, or https://rdap.example/ for RDAP"));
+    m_server->setToolTip(tr("A WHOIS server, or the base address of an RDAP service (https://..., asked at that "
+                            "address + domain/NAME; the port is not used)"));
+    connect(m_server, &QLineEdit::textChanged, this, &TldManagerWindow::showServerKind);
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Extension:"), m_ext);
-    form->addRow(QStringLiteral("Whois Server:"), m_server);
-    form->addRow(QStringLiteral("Port:"), m_port);
-    form->addRow(QStringLiteral("Throttle (ms):"), m_throttle);
-    form->addRow(QStringLiteral("Success Indicators:"), m_success);
+    form->addRow(buddyLabel(QStringLiteral("Extension:"), m_ext, editor), m_ext);
+    form->addRow(buddyLabel(tr("Server:"), m_server, editor), m_server);
+    form->addRow(buddyLabel(QStringLiteral("Port:"), m_port, editor), m_port);
+    form->addRow(buddyLabel(QStringLiteral("Throttle (ms):"), m_throttle, editor), m_throttle);
+    form->addRow(buddyLabel(QStringLiteral("Success Indicators:"), m_success, editor), m_success);
 
-    auto *buttons = new QHBoxLayout;
+    auto *buttons = new platform::FlowLayout;
     const auto addButton = [&](const char *name, const QString &caption, void (TldManagerWindow::*handler)()) {
         auto *button = new QPushButton(caption, editor);
         button->setObjectName(QLatin1String(name));
@@ -164,10 +226,11 @@ QWidget *TldManagerWindow::buildEditor()
     m_updateServers = addButton("cmdUpdateServers", QStringLiteral("Update servers"), &TldManagerWindow::updateServers);
     addButton("Command4", QStringLiteral("DEBUG"), &TldManagerWindow::exportDebug)->setVisible(false);
     addButton("cmdTest", QStringLiteral("Test Selected"), &TldManagerWindow::testSelected);
-    buttons->addStretch(1);
 
     auto *fields = new QHBoxLayout;
     fields->addLayout(form, 1);
+    // As tall as the fields beside it: the list above takes the height to spare.
+    m_answer->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     fields->addWidget(m_answer, 1);
     auto *layout = new QVBoxLayout(editor);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -175,7 +238,6 @@ QWidget *TldManagerWindow::buildEditor()
     layout->addLayout(buttons);
     return editor;
 }
-
 QWidget *TldManagerWindow::buildSettings()
 {
     auto *box = new QWidget(this);
@@ -185,9 +247,11 @@ QWidget *TldManagerWindow::buildSettings()
     m_browsePause = addField("txtthrot", defaults);
     m_browsePause->setVisible(false);
     auto *form = new QFormLayout(defaults);
-    form->addRow(new QLabel(QStringLiteral("Use this domain when testing registrars in the list below:"), defaults));
+    form->addRow(
+        buddyLabel(QStringLiteral("Use this domain when testing registrars in the list below:"), m_testWord, defaults));
     form->addRow(m_testWord);
-    form->addRow(new QLabel(QStringLiteral("Use the following TLD as the default (generally com)"), defaults));
+    form->addRow(
+        buddyLabel(QStringLiteral("Use the following TLD as the default (generally com)"), m_defaultExt, defaults));
     form->addRow(m_defaultExt);
     form->addRow(hiddenLabel(QStringLiteral("(Note: Other areas of the program use the individual throttle "
                                             "settings below)"),
@@ -215,60 +279,29 @@ QWidget *TldManagerWindow::buildSettings()
     m_browsePause->setText(values.browsePause);
     m_testWord->setText(values.testWord);
 
-    auto *layout = new QHBoxLayout(box);
+    auto *layout = new platform::FlowLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(defaults, 2);
-    layout->addWidget(proxyBox, 1);
+    layout->addWidget(defaults);
+    layout->addWidget(proxyBox);
     return box;
 }
 
-void TldManagerWindow::fillList(int select)
+void TldManagerWindow::refreshTable(int select)
 {
-    const QList<ListedRow> &rows = m_manager.rows();
-    const QColor grey = m_list->palette().color(QPalette::Disabled, QPalette::Text);
-    {
-        // Filling sets the status boxes; those are not the user's clicks.
-        const QSignalBlocker blocker(m_list);
-        m_list->clear();
-        QList<QTreeWidgetItem *> items;
-        items.reserve(rows.size());
-        for (qsizetype i = 0; i < rows.size(); ++i) {
-            const ListedRow &row = rows.at(i);
-            auto *item = new RowItem(row.fields);
-            item->setData(0, rowIndexRole, static_cast<int>(i));
-            if (row.readable()) {
-                item->setCheckState(statusColumn, row.fields.at(3) == enabledStatus ? Qt::Checked : Qt::Unchecked);
-            } else {
-                const QString why = QStringLiteral("This row cannot be read and is not used: %1.").arg(row.problem);
-                for (int column = 0; column < m_list->columnCount(); ++column) {
-                    item->setForeground(column, grey);
-                    item->setToolTip(column, why);
-                }
-            }
-            items.append(item);
-        }
-        m_list->addTopLevelItems(items);
-        if (m_sortColumn >= 0)
-            m_list->sortItems(m_sortColumn, m_sortOrder);
-        for (QTreeWidgetItem *item : std::as_const(items)) {
-            if (item->data(0, rowIndexRole).toInt() == select) {
-                m_list->setCurrentItem(item);
-                m_list->scrollToItem(item);
-            }
-        }
-    }
-    applyFilter();
+    m_model->reload();
+    if (select >= 0)
+        selectRow(select);
     showProblems();
 }
 
-void TldManagerWindow::applyFilter()
+void TldManagerWindow::selectRow(int row)
 {
-    const QList<ListedRow> &rows = m_manager.rows();
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = m_list->topLevelItem(i);
-        // A hidden row drops out of the selection, so the buttons never act on a row the user cannot see.
-        item->setHidden(!TldManager::rowMatches(rows.value(item->data(0, rowIndexRole).toInt()), m_filter->text()));
-    }
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    m_rows->keepInView(row);
+    const QModelIndex shown = m_rows->mapFromSource(m_model->index(row, 0));
+    m_list->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_list->scrollTo(shown);
 }
 
 void TldManagerWindow::showProblems()
@@ -293,8 +326,8 @@ void TldManagerWindow::showProblems()
 QList<QStringList> TldManagerWindow::displayedRows() const
 {
     QList<QStringList> rows;
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
-        const int index = m_list->topLevelItem(i)->data(0, rowIndexRole).toInt();
+    for (int i = 0; i < m_rows->rowCount(); ++i) {
+        const int index = m_rows->mapToSource(m_rows->index(i, 0)).row();
         // The line as stored, however many fields it has.
         rows.append(m_manager.rows().value(index).text.split(QLatin1Char('|')));
     }
@@ -303,49 +336,42 @@ QList<QStringList> TldManagerWindow::displayedRows() const
 
 int TldManagerWindow::selectedRowIndex() const
 {
-    const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
-    return selected.isEmpty() ? -1 : selected.constFirst()->data(0, rowIndexRole).toInt();
+    const QModelIndexList selected = m_list->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : m_rows->mapToSource(selected.constFirst()).row();
 }
 
 void TldManagerWindow::sortByColumn(int column)
 {
-    if (m_list->topLevelItemCount() == 0)
+    if (m_model->rowCount() == 0)
         return;
     // One order for all columns, flipped on every click; the first click sorts descending.
-    m_sortOrder = m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-    m_sortColumn = column;
+    m_rows->sortByColumn(column);
     m_list->header()->setSortIndicatorShown(true);
-    m_list->sortItems(column, m_sortOrder);
+    m_list->header()->setSortIndicator(column, m_rows->order());
+    const QModelIndexList selected = m_list->selectionModel()->selectedRows();
+    if (!selected.isEmpty())
+        m_list->scrollTo(selected.constFirst());
 }
 
-void TldManagerWindow::rowClicked(QTreeWidgetItem *item)
+void TldManagerWindow::showRow(const QModelIndex &index)
 {
-    if (!item)
+    if (!index.isValid())
         return;
-    const RowEdit edit = m_manager.selectRow(item->data(0, rowIndexRole).toInt());
-    m_ext->setText(edit.extension);
-    m_server->setText(edit.server);
-    m_port->setText(edit.port);
-    m_throttle->setText(edit.throttle);
-    m_success->setText(edit.successPhrases);
+    const RowEdit edit = m_manager.selectRow(m_rows->mapToSource(index).row());
+    for (auto [field, text] :
+         {std::pair{m_ext, edit.extension}, std::pair{m_server, edit.server}, std::pair{m_port, edit.port},
+          std::pair{m_throttle, edit.throttle}, std::pair{m_success, edit.successPhrases}}) {
+        field->setText(text);
+        field->setCursorPosition(0); // a long phrase list shows its beginning
+    }
 }
 
-void TldManagerWindow::statusChanged(QTreeWidgetItem *item, int column)
+void TldManagerWindow::showServerKind(const QString &server)
 {
-    if (column != statusColumn)
-        return;
-    const int index = item->data(0, rowIndexRole).toInt();
-    const bool enabled = m_manager.rows().value(index).fields.value(3) == enabledStatus;
-    if ((item->checkState(statusColumn) == Qt::Checked) == enabled)
-        return;
-    // The list is refilled once the click that changed the box is over: the item must outlive it.
-    QMetaObject::invokeMethod(
-        this,
-        [this, index] {
-            m_manager.toggle(index);
-            fillList(index);
-        },
-        Qt::QueuedConnection);
+    // An RDAP row is asked at its address: the port does not apply.
+    const bool rdap = isRdapServer(server.trimmed());
+    m_port->setEnabled(!rdap);
+    m_port->setToolTip(rdap ? tr("Not used: an RDAP server is asked at its https:// address.") : QString());
 }
 
 void TldManagerWindow::focusField(EditField field)
@@ -374,8 +400,9 @@ void TldManagerWindow::save()
     m_port->setText(edit.port);
     m_throttle->setText(edit.throttle);
     m_success->setText(edit.successPhrases);
+    // The saved row stays selected and in view, whatever the filter or the sort.
     if (saved)
-        fillList(selectedRowIndex());
+        refreshTable(m_manager.rowOf(edit.extension.toLower()));
     else
         focusField(m_manager.refusedField());
 }
@@ -386,7 +413,7 @@ void TldManagerWindow::toggle()
     if (index < 0)
         return;
     m_manager.toggle(index);
-    fillList(index);
+    refreshTable(index);
 }
 
 void TldManagerWindow::deleteSelected()
@@ -394,7 +421,7 @@ void TldManagerWindow::deleteSelected()
     const int index = selectedRowIndex();
     if (index < 0 || !m_manager.deleteRow(index))
         return;
-    fillList();
+    refreshTable();
     m_ext->clear();
     m_server->clear();
     m_port->clear();
@@ -403,13 +430,14 @@ void TldManagerWindow::deleteSelected()
 void TldManagerWindow::restoreDefaults()
 {
     if (m_manager.restoreDefaults())
-        fillList();
+        refreshTable();
 }
 
 void TldManagerWindow::addCurrentTlds()
 {
+    const int selected = selectedRowIndex();
     if (m_manager.addCurrentTlds())
-        fillList(selectedRowIndex());
+        refreshTable(selected);
 }
 
 void TldManagerWindow::updateServers()
@@ -426,15 +454,25 @@ void TldManagerWindow::exportDebug()
 
 void TldManagerWindow::testSelected()
 {
+    // The answer of an earlier test never stands beside a new question.
+    m_answer->showText(QString());
     const int index = selectedRowIndex();
-    if (index < 0)
+    if (index < 0) {
+        m_answer->showText(tr("Nothing was sent: select the row to test in the list first."));
         return;
-    const QString domain =
-        lookup::TestQuery::composeTestDomain(m_testWord->text(), m_manager.rows().at(index).fields.at(0));
-    if (m_test.startTestQuery(domain))
+    }
+    const ListedRow &row = m_manager.rows().at(index);
+    TldRecord record;
+    if (!row.readable() || !parseRow(row.text, record)) {
+        m_answer->showText(tr("Nothing was sent: this row cannot be read (%1). Repair it first.").arg(row.problem));
+        return;
+    }
+    const QString domain = lookup::TestQuery::composeTestDomain(m_testWord->text(), row.fields.at(0));
+    if (m_test.startTestQuery(domain, &record))
         m_answer->showText(QStringLiteral("Testing %1 ...").arg(domain));
-    else if (!isSafeQueryName(m_test.preparedDomain()))
-        m_answer->showText(QStringLiteral("Nothing was sent: %1 holds characters a query cannot carry.").arg(domain));
+    else if (m_test.problem() != NameProblem::None)
+        m_answer->showText(tr("Nothing was sent: %1 is no domain that can be registered (%2).")
+                               .arg(domain, problemText(m_test.problem())));
     else
         m_answer->showText(QStringLiteral("Nothing was sent: no row of the TLD table serves %1.").arg(domain));
 }

@@ -9,9 +9,9 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QModelIndex;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace platform {
 class ClipboardText;
@@ -20,6 +20,8 @@ class ClipboardText;
 namespace tld {
 
 class TestAnswerPanel;
+class TldRowFilter;
+class TldTableModel;
 
 /// Where the TLD manager reads and writes: the shared table, the settings, the message boxes, the
 /// clipboard the test answer is copied to and the file the hidden export writes.
@@ -31,20 +33,23 @@ struct TldManagerContext {
     QString debugFilePath;
 };
 
-/// The "Settings" window: the TLD table in a sortable, filtered list, the row editor, the test query with
-/// its answer panel and the proxy, default-extension and test-word settings. Its rules live in TldManager
-/// and TestQuery.
+/// The "TLD Manager" window (frmSettings): the TLD table in a sortable, filtered list, the row editor, the
+/// test query with its answer panel and the proxy, default-extension and test-word settings. Its rules live
+/// in TldManager, TldTableModel and TestQuery.
 class TldManagerWindow : public QWidget {
     Q_OBJECT
 public:
     explicit TldManagerWindow(const TldManagerContext &context, QWidget *parent = nullptr);
+    ~TldManagerWindow() override;
 
     TldManager &manager() { return m_manager; }
     lookup::TestQuery &testQuery() { return m_test; }
 
-    /// The rows in the order the list shows them, hidden ones included, fields as stored.
+    /// The rows in the order the list shows them, fields as stored.
     QList<QStringList> displayedRows() const;
     TestAnswerPanel *answerPanel() const { return m_answer; }
+    /// The row (its place in the file) the buttons act on; -1 when none is selected.
+    int selectedRowIndex() const;
 
 signals:
     /// The window closed: the main window refreshes its TLD chooser.
@@ -57,15 +62,16 @@ protected:
 private:
     QWidget *buildEditor();
     QWidget *buildSettings();
+    QWidget *buildFilterRow();
     QLineEdit *addField(const char *name, QWidget *parent);
-    /// Fills the list from the manager and selects the row @p select (an index into its rows), if any.
-    void fillList(int select = -1);
-    void applyFilter();
+    /// Shows the table again after a change and selects the row @p select (its place in the file), if any.
+    void refreshTable(int select = -1);
+    /// Selects row @p row (its place in the file) and scrolls to it; a filter does not hide it.
+    void selectRow(int row);
     void showProblems();
-    int selectedRowIndex() const;
     void sortByColumn(int column);
-    void rowClicked(QTreeWidgetItem *item);
-    void statusChanged(QTreeWidgetItem *item, int column);
+    void showRow(const QModelIndex &index);
+    void showServerKind(const QString &server);
     void focusField(EditField field);
     void newExtension();
     void save();
@@ -80,7 +86,9 @@ private:
     TldManager m_manager;
     lookup::TestQuery m_test;
     lookup::BootstrapDownload m_bootstrap;
-    QTreeWidget *m_list;
+    TldTableModel *m_model;
+    TldRowFilter *m_rows;
+    QTreeView *m_list;
     QLineEdit *m_filter = nullptr;
     QLabel *m_problems = nullptr;
     TestAnswerPanel *m_answer = nullptr;
@@ -94,8 +102,6 @@ private:
     QLineEdit *m_browsePause = nullptr;
     QCheckBox *m_proxy = nullptr;
     QPushButton *m_updateServers = nullptr;
-    int m_sortColumn = -1;
-    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
 
 } // namespace tld

@@ -21,6 +21,7 @@ StartedProgram::StartedProgram(const TestFolder &folder)
     app::initPartnerLinks(context->links);
     context->settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
     context->settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
+    context->settings.saveProduct(QStringLiteral("PopularTLDsOffered"), QStringLiteral("1"));
     // Tests never ask the system's resolvers; a test of the DNS pre-check points it at its own responder.
     if (context->settings.product(QStringLiteral("CheckDNS"), QString()).isEmpty())
         context->settings.saveProduct(QStringLiteral("CheckDNS"), QStringLiteral("0"));

@@ -22,7 +22,8 @@ struct PreparedFolder {
     TestFolder folder;
 };
 
-/// The real main window loaded over @p folder as a later start finds it: first-use message and help seen.
+/// The real main window loaded over @p folder as a later start finds it: first-use message, help and the offer of
+/// popular TLDs seen.
 struct StartedProgram {
     explicit StartedProgram(const TestFolder &folder);
 
