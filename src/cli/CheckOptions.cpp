@@ -99,6 +99,18 @@ std::optional<QString> setValue(CheckOptions &options, const QString &name, cons
                        .arg(maxTimeoutSeconds) +
                    quoted(value);
         options.timeoutSeconds = seconds;
+    } else if (name == QLatin1String("--history")) {
+        if (value.isEmpty())
+            return QStringLiteral("--history needs a file name");
+        options.historyFile = value;
+    } else if (name == QLatin1String("--skip-checked-within")) {
+        bool ok = false;
+        const int days = value.toInt(&ok);
+        if (!ok || days < 0 || days > maxSkipDays)
+            return QStringLiteral("--skip-checked-within needs a whole number of days from 0 to %1, not ")
+                       .arg(maxSkipDays) +
+                   quoted(value);
+        options.skipCheckedDays = days;
     } else if (name == QLatin1String("--import-zone")) {
         if (value.isEmpty())
             return QStringLiteral("--import-zone needs a zone file");
@@ -121,15 +133,22 @@ std::optional<QString> setValue(CheckOptions &options, const QString &name, cons
 
 ParsedCommandLine parseCommandLine(const QStringList &arguments)
 {
-    static const QStringList withValue = {QStringLiteral("--data-dir"),    QStringLiteral("--tld"),
-                                          QStringLiteral("--proxy"),       QStringLiteral("--throttle"),
-                                          QStringLiteral("--resume"),      QStringLiteral("--timeout"),
-                                          QStringLiteral("--tries"),       QStringLiteral("--dns-server"),
-                                          QStringLiteral("--import-zone"), QStringLiteral("--zone")};
-    static const QStringList flags = {QStringLiteral("--json"),          QStringLiteral("--quiet"),
-                                      QStringLiteral("--profile-files"), QStringLiteral("--no-dns"),
-                                      QStringLiteral("--help"),          QStringLiteral("-h"),
-                                      QStringLiteral("--version"),       QStringLiteral("--zone-only")};
+    static const QStringList withValue = {QStringLiteral("--data-dir"),
+                                          QStringLiteral("--tld"),
+                                          QStringLiteral("--proxy"),
+                                          QStringLiteral("--throttle"),
+                                          QStringLiteral("--resume"),
+                                          QStringLiteral("--timeout"),
+                                          QStringLiteral("--tries"),
+                                          QStringLiteral("--dns-server"),
+                                          QStringLiteral("--import-zone"),
+                                          QStringLiteral("--history"),
+                                          QStringLiteral("--skip-checked-within"),
+                                          QStringLiteral("--zone")};
+    static const QStringList flags = {
+        QStringLiteral("--json"),    QStringLiteral("--quiet"),      QStringLiteral("--profile-files"),
+        QStringLiteral("--no-dns"),  QStringLiteral("--help"),       QStringLiteral("-h"),
+        QStringLiteral("--version"), QStringLiteral("--no-history"), QStringLiteral("--zone-only")};
     ParsedCommandLine parsed;
     auto fail = [&parsed](const QString &error) {
         parsed.action = ParsedCommandLine::Action::Fail;
@@ -161,6 +180,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             parsed.options.profileFiles |= name == QLatin1String("--profile-files");
             parsed.options.dns &= name != QLatin1String("--no-dns");
             parsed.options.zoneOnly |= name == QLatin1String("--zone-only");
+            parsed.options.history &= name != QLatin1String("--no-history");
             continue;
         }
         if (!withValue.contains(name))
@@ -209,6 +229,12 @@ QString usageText()
         "  --no-dns            ask the registry about every name; by default a name that DNS shows\n"
         "                      delegated is registered (\"dns\" in the server column) without a query\n"
         "  --dns-server ADDRESS:PORT  the resolver to ask (default: the system's resolvers)\n"
+        "  --history FILE      the check history every outcome is recorded in\n"
+        "                      (default: History.sqlite in the data folder)\n"
+        "  --no-history        record nothing in the history\n"
+        "  --skip-checked-within DAYS  do not ask about a name whose last verdict in the history is\n"
+        "                      at most DAYS days old: it takes that verdict, and the server column\n"
+        "                      says \"(from history, DATE)\" (0: ask about every name, the default)\n"
         "  --import-zone FILE  index the zone file FILE (plain or gzip, as the zone data service delivers\n"
         "                      it) for zone screening, and check nothing; with --tld the file must be the\n"
         "                      zone of that TLD\n"

@@ -18,8 +18,10 @@ namespace lookup {
 class DnsCheck;
 }
 namespace results {
+class HistoryScreen;
+class HistoryStore;
 class ResultClasses;
-}
+} // namespace results
 namespace platform {
 class AppFolder;
 }
@@ -64,6 +66,9 @@ signals:
 
 private:
     bool loadTable();
+    bool openHistory();
+    void watchHistory();
+    QString sourceText() const;
     void adjustTable();
     void applyTimings();
     void onOutcome(const lookup::QueryOutcome &outcome);
@@ -84,6 +89,8 @@ private:
     std::unique_ptr<RunZones> m_zones;
     NameStream m_stream;
     std::optional<PositionFile> m_positions;
+    std::unique_ptr<results::HistoryStore> m_history; ///< null: no history is read or written
+    std::unique_ptr<results::HistoryScreen> m_screen;
     std::unique_ptr<engine::QueryEngine> m_engine;
     ProgressLine *m_progress = nullptr;
     bool m_stdoutIsTerminal = false;

@@ -8,7 +8,8 @@
 namespace results {
 
 /// One result list: domain texts in the order they arrived. Views show it; the engine and the
-/// results desk change it. Sized for tens of thousands of entries.
+/// results desk change it. Sized for tens of thousands of entries. An entry may carry a note that views
+/// show after it (Qt::DisplayRole); the entry itself is Qt::EditRole, and what copies, drags and files use.
 ///
 /// An entry may be marked likely available: a zone file left it out, the registry has not confirmed it.
 /// The mark belongs to the domain, so a deleted entry keeps it for an undo; a confirmed entry loses it.
@@ -49,6 +50,8 @@ public:
     void insertEntries(const QList<int> &rows, const QStringList &domains);
     void clear();
     void setEntries(const QStringList &domains);
+    /// Shows @p note after @p domain until the domain is added again without one.
+    void setNote(const QString &domain, const QString &note);
 
     /// Every entry followed by CR LF (empty for an empty list), as the clipboard receives it.
     QString clipboardText() const;
@@ -57,6 +60,7 @@ private:
     void markChanged(const QString &domain);
 
     QStringList m_entries;
+    QHash<QString, QString> m_notes;
     QHash<QString, QString> m_listEntries; ///< domain -> the list entry it came from, where they differ
     QHash<QString, QDate> m_likely;
 };

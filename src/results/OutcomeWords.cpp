@@ -30,24 +30,52 @@ QString outcomeWord(Kind kind)
     return QStringLiteral("no-server");
 }
 
-QString classWord(const lookup::QueryOutcome &outcome)
+int resultListFor(const lookup::QueryOutcome &outcome)
 {
     // The result classes pass over a name that was empty before its extension was added.
     if (outcome.domain == QLatin1String(".com") || outcome.domain == QLatin1String(".net"))
-        return QString();
+        return 0;
     if (outcome.kind == Kind::Registered)
-        return QStringLiteral("Registered");
+        return RegisteredList;
     // A likely-available name waits in its profile list for the registry's word; its verdict says so.
-    if (outcome.kind != Kind::Available && outcome.kind != Kind::LikelyAvailable)
-        return QString();
-    switch (ResultClasses::profileListFor(outcome.domain)) {
+    const bool free = outcome.kind == Kind::Available || outcome.kind == Kind::LikelyAvailable;
+    return free ? ResultClasses::profileListFor(outcome.domain) : 0;
+}
+
+QString listClassWord(int listNumber)
+{
+    switch (listNumber) {
+    case RegisteredList:
+        return QStringLiteral("Registered");
     case HighList:
         return QStringLiteral("High");
     case MidList:
         return QStringLiteral("Mid");
-    default:
+    case LowList:
         return QStringLiteral("Low");
+    default:
+        return QString();
     }
+}
+
+QString classWord(const lookup::QueryOutcome &outcome)
+{
+    return listClassWord(resultListFor(outcome));
+}
+
+QString sourceWord(lookup::QueryOutcome::Source source)
+{
+    switch (source) {
+    case lookup::QueryOutcome::Source::Dns:
+        return QStringLiteral("dns");
+    case lookup::QueryOutcome::Source::Zone:
+        return QStringLiteral("zone");
+    case lookup::QueryOutcome::Source::History:
+        return QStringLiteral("history");
+    case lookup::QueryOutcome::Source::Registry:
+        break;
+    }
+    return QStringLiteral("registry");
 }
 
 QString serverText(const lookup::QueryOutcome &outcome)
@@ -56,6 +84,9 @@ QString serverText(const lookup::QueryOutcome &outcome)
         return QStringLiteral("dns");
     if (outcome.source == lookup::QueryOutcome::Source::Zone)
         return QStringLiteral("zone");
+    // Nobody was asked: the mark says when the verdict was found.
+    if (outcome.source == lookup::QueryOutcome::Source::History)
+        return QLatin1Char('(') + outcome.cause + QLatin1Char(')');
     if (outcome.server.isEmpty())
         return QString();
     // An RDAP server is named by its base URL, which says all.

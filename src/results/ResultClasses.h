@@ -34,7 +34,7 @@ class ResultClasses : public QObject {
     Q_OBJECT
 public:
     static constexpr int overflowLimit = 19999; ///< a list holding more entries than this is spilled
-    static constexpr int registeredCap = 100;   ///< the Registered list is emptied when it holds more
+    static constexpr int registeredCap = 100;   ///< the Registered list shows the last this many names
 
     explicit ResultClasses(const platform::AppFolder &folder, QObject *parent = nullptr);
 
@@ -104,6 +104,8 @@ signals:
     void spilled();
     /// The number of names waiting for a verdict changed.
     void uncheckedChanged(int count);
+    /// The file @p path could not be written; what it should hold stays in the lists.
+    void cannotSave(const QString &path);
 
 private:
     struct ClassSlot {

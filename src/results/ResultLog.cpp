@@ -2,27 +2,10 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/TextCodec.h"
+#include "results/CsvText.h"
 #include "results/OutcomeWords.h"
 
 namespace results {
-
-namespace {
-
-// Quoted where CSV needs it; a field that a spreadsheet would take for a formula is kept as text.
-QString csvField(const QString &text)
-{
-    QString field = text;
-    if (!field.isEmpty() && QStringView(u"=+-@").contains(field.front()))
-        field.prepend(QLatin1Char('\''));
-    if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) || field.contains(QLatin1Char('\n')) ||
-        field.contains(QLatin1Char('\r'))) {
-        field.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-        field = QLatin1Char('"') + field + QLatin1Char('"');
-    }
-    return field;
-}
-
-} // namespace
 
 void ResultLog::record(const lookup::QueryOutcome &outcome)
 {

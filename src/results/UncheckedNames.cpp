@@ -31,13 +31,17 @@ bool UncheckedNames::add(const QString &domain, const QString &note)
     // A name asked again and still without a verdict stays where it is.
     if (m_resolved.remove(name) || m_names.contains(name))
         return true;
-    QString line = (note.isEmpty() ? domain : domain + QLatin1Char('\t') + note) + platform::crlf;
+    const QString text = note.isEmpty() ? domain : domain + QLatin1Char('\t') + note;
+    QString line = text + platform::crlf;
     if (m_needsLineEnd)
         line.prepend(platform::crlf);
-    if (!platform::appendToFile(m_path, platform::encodeText(line)))
-        return false;
-    m_needsLineEnd = false;
     m_names.insert(name);
+    if (!platform::appendToFile(m_path, platform::encodeText(line))) {
+        // Counted all the same, and written with the next compact() that can.
+        m_unsaved.append(text);
+        return false;
+    }
+    m_needsLineEnd = false;
     return true;
 }
 
@@ -52,7 +56,7 @@ void UncheckedNames::resolve(const QString &domain)
 
 bool UncheckedNames::compact()
 {
-    if (!m_keepsFile || m_resolved.isEmpty())
+    if (!m_keepsFile || (m_resolved.isEmpty() && m_unsaved.isEmpty()))
         return true;
     bool read = false;
     const QByteArray bytes = platform::readWholeFile(m_path, &read);
@@ -67,9 +71,17 @@ bool UncheckedNames::compact()
         kept += line.trimmed() + platform::crlf;
         names.insert(name);
     }
+    for (const QString &domain : std::as_const(m_unsaved)) {
+        const QString name = key(domain);
+        if (!m_resolved.contains(name) && !names.contains(name)) {
+            kept += domain + platform::crlf;
+            names.insert(name);
+        }
+    }
     if (!platform::writeFileAtomically(m_path, platform::encodeText(kept)))
         return false;
     m_names = names;
+    m_unsaved.clear();
     m_resolved.clear();
     m_needsLineEnd = false;
     return true;

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QWebEngineView>
@@ -120,6 +121,16 @@ void TestBrowseWindow::pageAndFrameNamesAreQueuedCheckedAndListed()
              (QStringList{QStringLiteral("alphaname.com"), QStringLiteral("framedname.com")}));
     QCOMPARE(window.resultClasses()->list(results::RegisteredList)->entries(),
              QStringList{QStringLiteral("takenname.net")});
+    // And the history, as checks of the browse window.
+    program.context->history.waitForWrites();
+    QSqlQuery recorded(program.context->history.database());
+    QVERIFY(recorded.exec(QStringLiteral("SELECT d.domain FROM checks c JOIN domains d ON d.id = c.domain JOIN runs r "
+                                         "ON r.id = c.run WHERE r.runner = 2 ORDER BY d.domain")));
+    QStringList browsed;
+    while (recorded.next())
+        browsed << recorded.value(0).toString();
+    QCOMPARE(browsed, (QStringList{QStringLiteral("alphaname.com"), QStringLiteral("framedname.com"),
+                                   QStringLiteral("takenname.net")}));
     QCOMPARE(browser->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Unregistered: (2)"));
     QCOMPARE(browser->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Registered: (1)"));
     auto *progress = browser->findChild<QProgressBar *>(QStringLiteral("progressRun"));

@@ -55,6 +55,7 @@ class ZoneFilesWindow;
 namespace app {
 
 class AppContext;
+class MainWindowHistory;
 class RunPanels;
 class RunStatus;
 class ZoneScreening;
@@ -123,6 +124,8 @@ public:
     /// File > "Export results...": every outcome of the session as CSV, in a file the user chooses.
     void exportResults();
     const results::ResultLog &resultLog() const { return m_log; }
+    /// The check history's menu items, status bar label, window and recording.
+    MainWindowHistory *history() const { return m_history; }
 
     /// Opens the browse window (one instance); @p home is the first page (empty: the product's page).
     void openBrowseWindow();
@@ -161,6 +164,7 @@ private:
     QMenu *addItems(const QString &title, const char *arrayName, const QStringList &captions);
 
     AppContext &m_context;
+    MainWindowHistory *m_history;
     sources::SourcePanel *m_sourcePanel;
     results::ResultsDesk *m_desk;
     std::array<results::DomainListModel *, 5> m_models{};
