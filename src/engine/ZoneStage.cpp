@@ -34,7 +34,11 @@ std::optional<QueryOutcome> ZoneStage::screen(const QString &domain, const tld::
         if (!m_screenOnly)
             return std::nullopt;
         outcome.kind = QueryOutcome::Kind::LikelyAvailable;
-        outcome.cause = notInZoneCause(answer.zoneDate);
+        if (answer.zoneDate != m_causeDate || m_cause.isEmpty()) {
+            m_causeDate = answer.zoneDate;
+            m_cause = notInZoneCause(answer.zoneDate);
+        }
+        outcome.cause = m_cause;
     }
     outcome.source = QueryOutcome::Source::Zone;
     outcome.zoneDate = answer.zoneDate;

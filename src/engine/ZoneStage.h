@@ -51,6 +51,8 @@ private:
     int m_maxAgeDays = 7;
     std::function<void(const QString &, int)> m_outdated;
     QSet<QString> m_told; ///< TLDs whose outdated zone was said in this run
+    QDate m_causeDate;    ///< the zone date m_cause tells of: one text shared by its millions of names
+    QString m_cause;
 };
 
 /// Puts @p stage among @p engine's screens, after those added before it (the check history's).

@@ -130,7 +130,7 @@ void ResultClasses::addLikelyAvailableName(const QString &domain, const QDate &z
     if (isBareExtension(domain))
         return;
     resolveUnchecked(domain);
-    m_likely.add(domain, zoneDate.toString(Qt::ISODate));
+    m_likely.add(domain, m_writesFiles ? zoneDate.toString(Qt::ISODate) : QString());
     const int number = profileListFor(domain);
     count(number, 1);
     slot(number).model->appendLikely(domain, zoneDate, entry);
