@@ -20,18 +20,21 @@ QString windowTitle(const QString &productName, const QString &makerName)
 {
     if (productName == QLatin1String("Lanterly Pro"))
         return productName;
-    return productName + QStringLiteral(" by ") + makerName;
+    return QCoreApplication::translate("app::MainWindowLoad", "%1 by %2").arg(productName, makerName);
 }
 
 QString websiteCaption(const results::PurchaseLinks &links)
 {
-    return QStringLiteral("Visit ") + QUrl(results::registrarHome(links)).host();
+    return QCoreApplication::translate("app::MainWindowLoad", "Visit %1")
+        .arg(QUrl(results::registrarHome(links)).host());
 }
 
 QString frameCaption(const results::PurchaseLinks &links)
 {
-    return links.purchaseLinksEnabled ? QStringLiteral("Domain Name Manager - Double Click any domain to purchase")
-                                      : QStringLiteral("Domain Name Manager");
+    return links.purchaseLinksEnabled
+               ? QCoreApplication::translate("app::MainWindowLoad",
+                                             "Domain Name Manager - Double Click any domain to purchase")
+               : QCoreApplication::translate("app::MainWindowLoad", "Domain Name Manager");
 }
 
 const QStringList &startupListFiles()
@@ -76,16 +79,20 @@ QStringList unreadableStartupFiles(const AppContext &context)
     for (const QString &path : paths) {
         const QFileInfo info(path);
         if (info.isDir())
-            unreadable.append(info.fileName() + QStringLiteral(": it is a folder"));
+            unreadable.append(
+                QCoreApplication::translate("app::MainWindowLoad", "%1: it is a folder").arg(info.fileName()));
         else if (info.exists() && !QFile(path).open(QIODevice::ReadOnly))
-            unreadable.append(info.fileName() + QStringLiteral(": it cannot be opened for reading"));
+            unreadable.append(QCoreApplication::translate("app::MainWindowLoad", "%1: it cannot be opened for reading")
+                                  .arg(info.fileName()));
     }
     return unreadable;
 }
 
 QString unreadableFilesText(const QStringList &files)
 {
-    return QStringLiteral("These files could not be read. They are not used, and they are left as they are:\r\n\r\n") +
+    return QCoreApplication::translate(
+               "app::MainWindowLoad",
+               "These files could not be read. They are not used, and they are left as they are:\r\n\r\n") +
            files.join(QStringLiteral("\r\n"));
 }
 
@@ -109,7 +116,8 @@ void openHelp(AppContext &context, bool userAsked)
             context.services.shell->openFile(help);
     } else if (help.isEmpty()) {
         if (context.services.messages)
-            context.services.messages->inform(QStringLiteral("The help file was not found."));
+            context.services.messages->inform(
+                QCoreApplication::translate("app::MainWindowLoad", "The help file was not found."));
     } else {
         platform::openOrSay(context.services.shell, context.services.messages, help, true);
     }
@@ -226,8 +234,8 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
     // can, serves nothing: the built-in rows serve from memory and the file stays as it is.
     if (context.tlds.table().isEmpty()) {
         if (QFile(context.tlds.file().path()).open(QIODevice::ReadOnly))
-            unreadable.append(QFileInfo(context.tlds.file().path()).fileName() +
-                              QStringLiteral(": it holds no row that can be read"));
+            unreadable.append(QCoreApplication::translate("app::MainWindowLoad", "%1: it holds no row that can be read")
+                                  .arg(QFileInfo(context.tlds.file().path()).fileName()));
         context.tlds.setTable(tld::parseTable(tld::defaultTldRows().join(QStringLiteral("\r\n"))));
         host.loadTLDs();
     }

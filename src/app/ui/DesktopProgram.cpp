@@ -6,6 +6,7 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/SplashWindow.h"
 #include "platform/EmbeddedBrowser.h"
+#include "platform/Translations.h"
 #include "platform/ui/QtDesktopServices.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int runDesktopProgram(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(QUARRYTIDE_VERSION_TEXT));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quarrytide/icon.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("net.quarrytide.Quarrytide"));
+    platform::installTranslations();
 
     platform::QtServices desktop;
     // Before the main window's load, which would otherwise leave an empty affix file in place.

@@ -45,9 +45,14 @@ SourceSelection::SourceSelection(SourcePanel &panel, const platform::AppFolder &
     connect(panel.stopButton(), &QPushButton::clicked, this, &SourceSelection::stopRequested);
 }
 
-QString SourceSelection::currentSource() const
+Source SourceSelection::currentSource() const
 {
-    return m_panel.sourceList()->currentText();
+    return Source(m_panel.sourceList()->currentIndex());
+}
+
+bool SourceSelection::searchChosen() const
+{
+    return currentSource() == Source::Yahoo || currentSource() == Source::Google;
 }
 
 bool SourceSelection::opensWindow(int index)
@@ -260,10 +265,10 @@ bool SourceSelection::acceptStartNumber()
     start->setFocus();
     start->selectAll();
     if (m_services.messages)
-        m_services.messages->show({QStringLiteral("Start Number"),
-                                   QStringLiteral("The start number must be a whole number from 1 to ") +
-                                       QString::number(std::max(1, count)) +
-                                       QStringLiteral(", the number of entries on the list."),
+        m_services.messages->show({tr("Start Number"),
+                                   tr("The start number must be a whole number from 1 to %1, the number of "
+                                      "entries on the list.")
+                                       .arg(std::max(1, count)),
                                    platform::MessageRequest::Icon::Warning, platform::MessageRequest::Buttons::Ok});
     return false;
 }
@@ -278,9 +283,7 @@ void SourceSelection::checkStartNumber()
 
 void SourceSelection::updateSearchButton()
 {
-    const bool searchChosen =
-        currentSource() == QLatin1String("Yahoo Search") || currentSource() == QLatin1String("Google Search");
-    m_panel.searchButton()->setEnabled(searchChosen && m_panel.searchString()->isEnabled() &&
+    m_panel.searchButton()->setEnabled(searchChosen() && m_panel.searchString()->isEnabled() &&
                                        !m_panel.searchString()->text().isEmpty());
 }
 
@@ -318,16 +321,15 @@ void SourceSelection::startRun()
     if (confirmPending() && (Source(pending) != Source::Custom || !m_fileChosen))
         return;
     // Start pressed with the keyboard while the number is still being typed: no editing end came first.
-    const QString source = currentSource();
-    if (source != QLatin1String("Yahoo Search") && source != QLatin1String("Google Search") && !acceptStartNumber())
+    if (!searchChosen() && !acceptStartNumber())
         return;
     lockForRun();
-    if (source == QLatin1String("Yahoo Search") || source == QLatin1String("Google Search"))
+    if (searchChosen())
         m_panel.startNumber()->setText(QStringLiteral("1"));
     const int wordIndex = m_panel.startNumber()->text().trimmed().toInt();
     const int wordMax = m_panel.entryCount()->text().trimmed().toInt();
     m_runPositionKey = positionKeyOf(m_panel.sourceList()->currentIndex());
-    m_runIsCustom = source == QLatin1String("Custom List");
+    m_runIsCustom = currentSource() == Source::Custom;
     m_panel.stopButton()->setEnabled(true);
     setRunning(true);
     emit runRequested(wordIndex, wordMax);

@@ -3,6 +3,7 @@
 #include "platform/DesktopServices.h"
 #include "sources/EntrySource.h"
 #include "sources/ListFile.h"
+#include "sources/SourceCatalog.h"
 
 #include <QObject>
 
@@ -51,7 +52,10 @@ public:
     bool isRunning() const { return m_running; }
 
     QString wordListPath() const { return m_list.path(); }
-    QString currentSource() const;
+    /// The source chosen in the list, known by its place: the caption is in the user's language.
+    Source currentSource() const;
+    /// Whether the chosen source is a search engine.
+    bool searchChosen() const;
 
     QString readEntry(int n) override;
     void savePositions(int next) override;

@@ -15,7 +15,7 @@ WhoisWindow::WhoisWindow(const QString &domain, const lookup::WhoisServer &serve
     : QWidget(parent, Qt::Window), m_domain(domain), m_text(new QTextEdit(this))
 {
     setObjectName(QStringLiteral("frmWhois"));
-    setWindowTitle(QStringLiteral("WHOIS Information"));
+    setWindowTitle(tr("WHOIS Information"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_text->setObjectName(QStringLiteral("text1"));
     m_text->setReadOnly(true);
@@ -39,7 +39,7 @@ WhoisWindow::WhoisWindow(const QString &domain, const lookup::WhoisServer &serve
         connect(m_rdap.get(), &lookup::RdapLookup::finished, this, &WhoisWindow::showText);
         connect(m_rdap.get(), &lookup::RdapLookup::failed, this, &WhoisWindow::showText);
         if (!m_rdap->start(read.name))
-            showText(QStringLiteral("%1 cannot be asked at %2.").arg(read.name, rdapBase));
+            showText(tr("%1 cannot be asked at %2.").arg(read.name, rdapBase));
         return;
     }
     m_whois = std::make_unique<lookup::WhoisLookup>(server);
