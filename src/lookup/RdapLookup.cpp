@@ -5,6 +5,7 @@
 #include "platform/TextCodec.h"
 #include "tld/TldRecord.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace lookup {
@@ -51,15 +52,16 @@ QString registrar(const QJsonObject &domain)
 QString describeRdapDomain(const QJsonObject &domain)
 {
     QStringList lines;
-    lines << QStringLiteral("Domain: ") + text(domain, "ldhName");
+    lines << QCoreApplication::translate("lookup::RdapLookup", "Domain: %1").arg(text(domain, "ldhName"));
     if (!text(domain, "unicodeName").isEmpty())
-        lines << QStringLiteral("Name in Unicode: ") + text(domain, "unicodeName");
+        lines << QCoreApplication::translate("lookup::RdapLookup", "Name in Unicode: %1")
+                     .arg(text(domain, "unicodeName"));
     QStringList statuses;
     for (const auto &status : domain.value(QLatin1String("status")).toArray())
         statuses << status.toString();
-    lines << QStringLiteral("Status: ") + statuses.join(QStringLiteral(", "));
-    lines << QStringLiteral("Registrar: ") + registrar(domain);
-    lines << QStringLiteral("Events:");
+    lines << QCoreApplication::translate("lookup::RdapLookup", "Status: %1").arg(statuses.join(QStringLiteral(", ")));
+    lines << QCoreApplication::translate("lookup::RdapLookup", "Registrar: %1").arg(registrar(domain));
+    lines << QCoreApplication::translate("lookup::RdapLookup", "Events:");
     for (const auto &value : domain.value(QLatin1String("events")).toArray()) {
         const QJsonObject event = value.toObject();
         lines << QStringLiteral("    ") + text(event, "eventAction") + QStringLiteral(": ") + text(event, "eventDate");
@@ -67,7 +69,8 @@ QString describeRdapDomain(const QJsonObject &domain)
     QStringList servers;
     for (const auto &server : domain.value(QLatin1String("nameservers")).toArray())
         servers << text(server.toObject(), "ldhName");
-    lines << QStringLiteral("Name servers: ") + servers.join(QStringLiteral(", "));
+    lines << QCoreApplication::translate("lookup::RdapLookup", "Name servers: %1")
+                 .arg(servers.join(QStringLiteral(", ")));
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -91,7 +94,7 @@ bool RdapLookup::start(const QString &domain)
 
 QString RdapLookup::answerText() const
 {
-    return QStringLiteral("\n\nThe answer of %1:\n\n").arg(m_exchange.url().toString()) +
+    return QStringLiteral("\n\n") + tr("The answer of %1:").arg(m_exchange.url().toString()) + QStringLiteral("\n\n") +
            platform::decodeText(m_exchange.body());
 }
 
@@ -102,25 +105,24 @@ void RdapLookup::onEnd(HttpExchange::End end)
     const int status = m_exchange.status();
     const QString where = m_exchange.url().toString();
     if (status == 0 || (end != End::Complete && end != End::TooLarge)) {
-        emit failed(QStringLiteral("No answer from %1: %2.").arg(where, m_exchange.describe(end)));
+        emit failed(tr("No answer from %1: %2.").arg(where, m_exchange.describe(end)));
         return;
     }
     QString head;
     if (status == 200) {
         QString why;
         const QJsonObject domain = rdapDomainObject(m_exchange.body(), QString::fromLatin1(QUrl::toAce(m_domain)), why);
-        head = domain.isEmpty() ? QStringLiteral("No domain record in the answer: ") + why + QLatin1Char('.')
-                                : describeRdapDomain(domain);
+        head = domain.isEmpty() ? tr("No domain record in the answer: %1.").arg(why) : describeRdapDomain(domain);
     } else if (status == 404) {
-        head = QStringLiteral("Not registered: the registry knows no domain %1 (HTTP 404).").arg(m_domain);
+        head = tr("Not registered: the registry knows no domain %1 (HTTP 404).").arg(m_domain);
     } else {
-        head = QStringLiteral("The registry gave no record (HTTP %1 %2).").arg(status).arg(m_exchange.reason());
+        head = tr("The registry gave no record (HTTP %1 %2).").arg(status).arg(m_exchange.reason());
         const int wait = retryAfterSeconds(m_exchange.header("Retry-After"), QDateTime::currentDateTimeUtc());
         if (wait >= 0)
-            head += QStringLiteral(" It asks to be asked again in %1 seconds.").arg(wait);
+            head += QLatin1Char(' ') + tr("It asks to be asked again in %1 seconds.").arg(wait);
     }
     if (end == End::TooLarge)
-        head += QStringLiteral("\nThe answer was cut at 4 MiB.");
+        head += QLatin1Char('\n') + tr("The answer was cut at 4 MiB.");
     emit finished(head + answerText());
 }
 
