@@ -369,13 +369,17 @@
         <source>Since this is your first time using this program you should visit the Setup area to enable any Top Level Domains (TLDs) that you want to work with.<byte value="xd"/>
 <byte value="xd"/>
 By default, .COM, .NET and the popular TLDs %1 are enabled, but you can configure this program to work with any TLD.</source>
-        <translation>Da Sie dieses Programm zum ersten Mal verwenden, sollten Sie die Einstellungen öffnen und die Top-Level-Domains (TLDs) aktivieren, mit denen Sie arbeiten möchten.</translation>
+        <translation>Da Sie dieses Programm zum ersten Mal verwenden, sollten Sie die Einstellungen öffnen und die Top-Level-Domains (TLDs) aktivieren, mit denen Sie arbeiten möchten.<byte value="xd"/>
+<byte value="xd"/>
+Standardmäßig sind .COM, .NET und die beliebten TLDs %1 aktiviert, aber Sie können dieses Programm für jede TLD einrichten.</translation>
     </message>
     <message>
         <source>Your TLD table has no rows for these popular TLDs: %1.<byte value="xd"/>
 <byte value="xd"/>
 Add them as enabled rows at the end of the table? The rows you have stay as they are.</source>
-        <translation>Ihre TLD-Tabelle hat keine Zeilen für diese beliebten TLDs: %1.</translation>
+        <translation>Ihre TLD-Tabelle hat keine Zeilen für diese beliebten TLDs: %1.<byte value="xd"/>
+<byte value="xd"/>
+Sollen sie als aktivierte Zeilen am Ende der Tabelle hinzugefügt werden? Ihre vorhandenen Zeilen bleiben, wie sie sind.</translation>
     </message>
     <message>
         <source>The TLD table %1 could not be written; it was not changed.</source>
@@ -409,7 +413,9 @@ Add them as enabled rows at the end of the table? The rows you have stay as they
         <source>These files could not be read. They are not used, and they are left as they are:<byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation>Diese Dateien konnten nicht gelesen werden. Sie werden nicht verwendet und bleiben, wie sie sind:</translation>
+        <translation>Diese Dateien konnten nicht gelesen werden. Sie werden nicht verwendet und bleiben, wie sie sind:<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>The help file was not found.</source>

@@ -42,7 +42,8 @@ void TestTranslations::systemLocaleChoosesTheTranslation()
     QCOMPARE(QCoreApplication::translate("results::ResultsDesk", "Registered"), registered);
 }
 
-// A translation that drops or invents a placeholder shows the wrong number or none at all.
+// A translation that drops or invents a placeholder shows the wrong number or none at all; one that drops a line
+// break has lost a paragraph.
 void TestTranslations::germanIsCompleteAndKeepsEveryPlaceholder()
 {
     QFile file(QStringLiteral(QUARRYTIDE_TRANSLATIONS_DIR "/quarrytide_de.ts"));
@@ -59,12 +60,15 @@ void TestTranslations::germanIsCompleteAndKeepsEveryPlaceholder()
     QXmlStreamReader ts(&file);
     QString source;
     int messages = 0;
+    bool plural = false; // the forms of a plural stand on lines of their own
     QStringList faults;
     while (!ts.atEnd()) {
         if (ts.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (ts.name() == QLatin1String("source")) {
-            source = ts.readElementText();
+        if (ts.name() == QLatin1String("message")) {
+            plural = ts.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+        } else if (ts.name() == QLatin1String("source")) {
+            source = ts.readElementText(QXmlStreamReader::IncludeChildElements); // line breaks are <byte> elements
             ++messages;
         } else if (ts.name() == QLatin1String("translation")) {
             const bool unfinished = ts.attributes().hasAttribute(QStringLiteral("type"));
@@ -73,6 +77,8 @@ void TestTranslations::germanIsCompleteAndKeepsEveryPlaceholder()
                 faults << QStringLiteral("untranslated: ") + source;
             else if (placeholders(text) != placeholders(source))
                 faults << QStringLiteral("placeholders differ: ") + source;
+            else if (!plural && text.count(QLatin1Char('\n')) != source.count(QLatin1Char('\n')))
+                faults << QStringLiteral("line breaks differ: ") + source;
         }
     }
     QVERIFY2(!ts.hasError(), qPrintable(ts.errorString()));
