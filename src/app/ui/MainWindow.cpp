@@ -77,9 +77,9 @@ void MainWindow::buildEngine()
     const bool checkDns =
         m_context.settings.product(QStringLiteral("CheckDNS"), QStringLiteral("1")) != QLatin1String("0");
     m_menus->checkDns->setChecked(checkDns);
-    m_engine = new EngineWiring({m_context, *this, *m_sourcePanel, *m_results, m_log, *m_history, *m_statusBar},
+    m_wiring = new EngineWiring({m_context, *this, *m_sourcePanel, *m_results, m_log, *m_history, *m_statusBar},
                                 checkDns, this);
-    const sources::SourceSelection *selection = &m_engine->selection();
+    const sources::SourceSelection *selection = &m_wiring->selection();
     connect(selection, &sources::SourceSelection::generatorRequested, this, &MainWindow::openGenerator);
     connect(selection, &sources::SourceSelection::harvesterRequested, this, &MainWindow::openHarvester);
     connect(selection, &sources::SourceSelection::browserRequested, this, &MainWindow::openBrowseWindow);
@@ -87,7 +87,7 @@ void MainWindow::buildEngine()
     connect(m_results, &results::ResultClasses::captionChanged, this,
             [this](int number, const QString &caption) { m_desk->caption(number)->setText(caption); });
     connect(m_results, &results::ResultClasses::spilled, this, [] { (new results::FileBackupNotice)->show(); });
-    connect(this, &MainWindow::shuttingDown, &m_engine->engine(), &engine::QueryEngine::shutdown);
+    connect(this, &MainWindow::shuttingDown, &m_wiring->engine(), &engine::QueryEngine::shutdown);
     connect(m_statusBar, &MainStatusBar::skippedListRequested, this, &MainWindow::openSkippedWindow);
     connect(m_statusBar, &MainStatusBar::serverProblemsRequested, this, &MainWindow::openServerProblems);
 }
@@ -102,7 +102,7 @@ void MainWindow::connectMenus()
         m_desk->filterBox()->selectAll();
     });
     connectSourceItems();
-    connect(menus.checkUnchecked, &QAction::triggered, m_engine, &EngineWiring::checkUncheckedNames);
+    connect(menus.checkUnchecked, &QAction::triggered, m_wiring, &EngineWiring::checkUncheckedNames);
     connect(menus.zoneFiles, &QAction::triggered, this, &MainWindow::openZoneFilesWindow);
     connect(menus.setup, &QAction::triggered, this, &MainWindow::openTldManager);
     connect(menus.purchaseLinks, &QAction::triggered, this, &MainWindow::openPurchaseLinksWindow);
@@ -118,7 +118,7 @@ void MainWindow::connectSourceItems()
         connect(m_menus->sources.at(i), &QAction::triggered, this, [this, i] {
             // Choosing the source that is already chosen applies it again (reopens its window).
             if (m_sourcePanel->sourceList()->currentIndex() == i)
-                m_engine->selection().applySelection(i);
+                m_wiring->selection().applySelection(i);
             else
                 m_sourcePanel->sourceList()->setCurrentIndex(i);
         });
@@ -136,9 +136,9 @@ void MainWindow::enableSourceItems(bool running)
 void MainWindow::useDnsCheck(bool on)
 {
     m_context.settings.saveProduct(QStringLiteral("CheckDNS"), on ? QStringLiteral("1") : QStringLiteral("0"));
-    m_engine->useDnsCheck(on);
+    m_wiring->useDnsCheck(on);
     if (m_browseWindow.current())
-        m_browseWindow.current()->checker().setDnsCheck(m_engine->dnsCheckInUse());
+        m_browseWindow.current()->checker().setDnsCheck(m_wiring->dnsCheckInUse());
 }
 
 void MainWindow::addShortcuts()
@@ -265,7 +265,7 @@ void MainWindow::openHarvester()
 
 void MainWindow::takeNewList(int entries)
 {
-    if (m_engine->selection().isRunning())
+    if (m_wiring->selection().isRunning())
         return;
     // A new list: its run begins at its first name, whatever the last one reached.
     m_sourcePanel->entryCount()->setText(QString::number(entries));
@@ -327,7 +327,7 @@ void MainWindow::openBrowseWindow()
                                             [this](const QString &domain) { openLookupWindow(domain); }};
         auto *window = new browse::BrowseWindow(context, this);
         m_history->watchBrowseChecker(window->checker());
-        window->checker().setDnsCheck(m_engine->dnsCheckInUse());
+        window->checker().setDnsCheck(m_wiring->dnsCheckInUse());
         window->load(m_browseHome);
         return window;
     });
@@ -336,7 +336,7 @@ void MainWindow::openBrowseWindow()
 void MainWindow::load()
 {
     runMainWindowLoad(m_context, *this);
-    m_engine->selection().restoreLastSource();
+    m_wiring->selection().restoreLastSource();
     m_history->showCount();
 }
 

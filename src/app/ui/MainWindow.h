@@ -65,7 +65,7 @@ public:
     void load();
 
     /// Fills the TLD chooser from the table file.
-    void loadTLDs() override { m_engine->fillTldChooser(); }
+    void loadTLDs() override { m_wiring->fillTldChooser(); }
 
     sources::SourcePanel *sourcePanel() const { return m_sourcePanel; }
     results::ResultsDesk *desk() const { return m_desk; }
@@ -73,8 +73,8 @@ public:
     /// The menu item named @p objectName, for tests that drive the window through its menus.
     QAction *menuItem(const QString &objectName) const;
     results::DomainListModel *listModel(int number) const { return m_models.at(number - 1); }
-    engine::QueryEngine *queryEngine() const { return &m_engine->engine(); }
-    lookup::DnsCheck *dnsCheck() const { return &m_engine->dnsCheck(); }
+    engine::QueryEngine *queryEngine() const { return &m_wiring->engine(); }
+    lookup::DnsCheck *dnsCheck() const { return &m_wiring->dnsCheck(); }
     results::ResultClasses *resultClasses() const { return m_results; }
     /// The servers that failed in the current run.
     engine::ServerProblems *serverProblems() const { return &m_statusBar->serverProblems(); }
@@ -82,7 +82,7 @@ public:
     const results::ResultLog &resultLog() const { return m_log; }
 
     /// Starts a run over the current source, as the Start button does.
-    void startRun() { m_engine->startRun(); }
+    void startRun() { m_wiring->startRun(); }
     /// File > "Export results...": every outcome of the session as CSV, in a file the user chooses.
     void exportResults();
 
@@ -150,7 +150,7 @@ private:
     std::array<results::DomainListModel *, 5> m_models{};
     std::unique_ptr<MainMenus> m_menus;
     MainStatusBar *m_statusBar = nullptr;
-    EngineWiring *m_engine = nullptr;
+    EngineWiring *m_wiring = nullptr;
     results::DeskController *m_deskController = nullptr;
     results::ResultLog m_log;
     lookup::WhoisServer m_lookupServer = lookup::fixedLookupServer();

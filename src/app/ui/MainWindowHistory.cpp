@@ -137,23 +137,17 @@ void MainWindowHistory::watchBrowseChecker(browse::BrowseChecker &checker)
 
 void MainWindowHistory::openWindow()
 {
-    if (!m_window) {
+    // An open window reads the history again.
+    if (m_window.current())
+        m_window.current()->applyFilter();
+    m_window.open([this] {
         // What waits for the writer is written first, so the window shows every check made so far.
         m_context.history.waitForWrites();
-        m_window = new results::HistoryWindow(m_context.history, tld::enabledExtensions(m_context.tlds.table()),
-                                              m_context.services, &m_mainWindow);
-        connect(m_window, &results::HistoryWindow::checkRequested, this, &MainWindowHistory::checkNames);
-    } else {
-        m_window->applyFilter();
-    }
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
-}
-
-results::HistoryWindow *MainWindowHistory::window() const
-{
-    return m_window;
+        auto *window = new results::HistoryWindow(m_context.history, tld::enabledExtensions(m_context.tlds.table()),
+                                                  m_context.services, &m_mainWindow);
+        connect(window, &results::HistoryWindow::checkRequested, this, &MainWindowHistory::checkNames);
+        return window;
+    });
 }
 
 void MainWindowHistory::checkNames(const QStringList &names, const QString &source)
