@@ -32,10 +32,10 @@ EngineWiring::EngineWiring(const Parts &parts, bool checkDnsFirst, QObject *pare
       m_dns(new lookup::DnsCheck(this)), m_checkDnsFirst(checkDnsFirst)
 {
     keepChosenTlds();
-    // Delegated names are registered without a registry question; the option turns it off.
     connect(m_dns, &lookup::DnsCheck::lyingResolverFound, this, [this] {
         m_statusBar.say(tr("The DNS resolver claims names that cannot exist; every name goes to the registry."), 15000);
     });
+    // Delegated names are registered without a registry question; the option turns it off.
     useDnsCheck(checkDnsFirst);
     auto *runStatus = new RunStatus(
         m_statusBar.bar(), parts.window, [this] { return m_engine->reportedPosition(); }, this);

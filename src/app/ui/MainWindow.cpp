@@ -24,7 +24,6 @@
 #include "sources/ui/HarvesterWindow.h"
 #include "sources/ui/SourcePanel.h"
 #include "sources/ui/SourceSelection.h"
-#include "sources/ui/TldChooser.h"
 #include "tld/TldRegistry.h"
 #include "tld/ui/TldManagerWindow.h"
 #include "tld/ui/WhoisWindow.h"
