@@ -315,7 +315,7 @@ void MainWindow::buildMenus()
     QAction *recheck = tools->addAction(QStringLiteral("Check unchecked names"));
     recheck->setObjectName(QStringLiteral("mnuCheckUnchecked"));
     connect(recheck, &QAction::triggered, this, &MainWindow::checkUncheckedNames);
-    QAction *zoneFiles = tools->addAction(QStringLiteral("Zone Files..."));
+    QAction *zoneFiles = tools->addAction(tr("Zone Files..."));
     zoneFiles->setObjectName(QStringLiteral("mnuZoneFiles"));
     connect(zoneFiles, &QAction::triggered, this, &MainWindow::openZoneFilesWindow);
     QMenu *options = addItems(QStringLiteral("&Options"), "mnuOptionsItem",

@@ -1,6 +1,7 @@
 #include "zones/ui/CzdsPanel.h"
 
 #include "platform/SettingsStore.h"
+#include "platform/ui/Named.h"
 #include "zones/ZoneFetch.h"
 
 #include <QCheckBox>
@@ -15,15 +16,7 @@
 
 namespace zones {
 
-namespace {
-
-template <typename T> T *named(T *control, const char *name)
-{
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
-} // namespace
+using platform::named;
 
 CzdsPanel::CzdsPanel(CzdsClient &client, ZoneFetch &fetch, platform::SettingsStore &settings,
                      platform::SecretStore *secrets, QWidget *parent)

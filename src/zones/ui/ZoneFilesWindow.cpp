@@ -1,6 +1,7 @@
 #include "zones/ui/ZoneFilesWindow.h"
 
 #include "platform/SettingsStore.h"
+#include "platform/ui/Named.h"
 #include "zones/CzdsClient.h"
 #include "zones/ZoneFetch.h"
 #include "zones/ZoneImport.h"
@@ -20,15 +21,7 @@
 
 namespace zones {
 
-namespace {
-
-template <typename T> T *named(T *control, const char *name)
-{
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
-} // namespace
+using platform::named;
 
 CzdsAddresses czdsAddresses(const platform::SettingsStore &settings)
 {
