@@ -1,10 +1,9 @@
-#include "platform/SettingsStore.h"
+#include "platform/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -29,21 +28,16 @@ static void removeAbandonedLock(const QString &settingsFile)
     ::close(fd);
 }
 
-SettingsStore::SettingsStore(const QString &folder) : m_folder(folder) {}
+SettingsFile::SettingsFile(QString folder) : m_folder(std::move(folder)) {}
 
-SettingsStore::~SettingsStore() = default;
+SettingsFile::~SettingsFile() = default;
 
-QString SettingsStore::defaultFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/quarrytide");
-}
-
-QString SettingsStore::fileFor(const QString &application) const
+QString SettingsFile::fileFor(const QString &application) const
 {
     return QDir(m_folder).filePath(application + QStringLiteral(".ini"));
 }
 
-QSettings &SettingsStore::backend(const QString &application) const
+QSettings &SettingsFile::backend(const QString &application) const
 {
     auto &slot = m_backends[application];
     if (!slot)
@@ -51,52 +45,25 @@ QSettings &SettingsStore::backend(const QString &application) const
     return *slot;
 }
 
-QString SettingsStore::getSetting(const QString &application, const QString &section, const QString &key,
-                                  const QString &defaultValue) const
+static QString path(const QString &key)
 {
-    const QVariant value = backend(application).value(section + QLatin1Char('/') + key);
-    if (!value.isValid())
-        return defaultValue;
-    return value.toString();
+    return QLatin1String(settingsSection) + QLatin1Char('/') + key;
 }
 
-void SettingsStore::saveSetting(const QString &application, const QString &section, const QString &key,
-                                const QString &value)
+QString SettingsFile::value(const QString &application, const QString &key, const QString &fallback) const
+{
+    const QVariant value = backend(application).value(path(key));
+    return value.isValid() ? value.toString() : fallback;
+}
+
+void SettingsFile::write(const QString &application, const Values &values)
 {
     QDir().mkpath(m_folder);
     QSettings &settings = backend(application);
-    settings.setValue(section + QLatin1Char('/') + key, value);
+    for (const auto &[key, value] : values)
+        settings.setValue(path(key), value);
     removeAbandonedLock(fileFor(application));
     // Written at once: the program may be ended at any moment and positions must survive.
-    settings.sync();
-}
-
-QString SettingsStore::product(const QString &key, const QString &defaultValue) const
-{
-    return getSetting(QString::fromLatin1(productName), QString::fromLatin1(settingsSection), key, defaultValue);
-}
-
-void SettingsStore::saveProduct(const QString &key, const QString &value)
-{
-    saveSetting(QString::fromLatin1(productName), QString::fromLatin1(settingsSection), key, value);
-}
-
-QString SettingsStore::positions(const QString &key, const QString &defaultValue) const
-{
-    return getSetting(QString::fromLatin1(positionsAppName), QString::fromLatin1(settingsSection), key, defaultValue);
-}
-
-void SettingsStore::savePositions(const QString &key, const QString &value)
-{
-    saveSetting(QString::fromLatin1(positionsAppName), QString::fromLatin1(settingsSection), key, value);
-}
-
-void SettingsStore::savePositions(const QStringList &keys, const QString &value)
-{
-    QDir().mkpath(m_folder);
-    QSettings &settings = backend(QString::fromLatin1(positionsAppName));
-    for (const QString &key : keys)
-        settings.setValue(QString::fromLatin1(settingsSection) + QLatin1Char('/') + key, value);
     settings.sync();
 }
 

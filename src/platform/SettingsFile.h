@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
-#include <QStringList>
 #include <memory>
+#include <utility>
 
 class QSettings;
 
@@ -17,33 +18,24 @@ inline constexpr auto positionsAppName = "Marlowfen";
 inline constexpr auto settingsSection = "Settings";
 
 /**
- * Per-user store of text values addressed by application, section and key.
- *
- * Each application name is kept in its own INI file inside one folder, so the product's settings and
- * the list positions never mix. Values are text; readers convert them.
+ * The files behind ProgramSettings: text values addressed by application and key, each application in
+ * its own INI file inside one folder, so the product's settings and the list positions never mix.
+ * Every write goes through write(), which is safe against a writer killed before it.
  */
-class SettingsStore {
+class SettingsFile {
 public:
-    /// Store kept in @p folder (created on first write). Tests pass a temporary folder.
-    explicit SettingsStore(const QString &folder);
-    ~SettingsStore();
-    SettingsStore(const SettingsStore &) = delete;
-    SettingsStore &operator=(const SettingsStore &) = delete;
+    using Values = QList<std::pair<QString, QString>>;
 
-    /// The per-user folder the desktop program uses.
-    static QString defaultFolder();
+    /// Files kept in @p folder (created on first write).
+    explicit SettingsFile(QString folder);
+    ~SettingsFile();
+    SettingsFile(const SettingsFile &) = delete;
+    SettingsFile &operator=(const SettingsFile &) = delete;
 
-    QString getSetting(const QString &application, const QString &section, const QString &key,
-                       const QString &defaultValue) const;
-    void saveSetting(const QString &application, const QString &section, const QString &key, const QString &value);
-
-    /// Shorthands for the product's own settings and for the positions.
-    QString product(const QString &key, const QString &defaultValue) const;
-    void saveProduct(const QString &key, const QString &value);
-    QString positions(const QString &key, const QString &defaultValue) const;
-    void savePositions(const QString &key, const QString &value);
-    /// Sets every key to @p value and writes the file once.
-    void savePositions(const QStringList &keys, const QString &value);
+    /// The stored text of @p key, or @p fallback when the key is absent.
+    QString value(const QString &application, const QString &key, const QString &fallback) const;
+    /// Sets every key of @p values and writes the file at once.
+    void write(const QString &application, const Values &values);
 
     QString folder() const { return m_folder; }
     QString fileFor(const QString &application) const;
