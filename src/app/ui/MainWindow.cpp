@@ -12,7 +12,7 @@
 #include "engine/ui/ServerProblemsWindow.h"
 #include "lookup/DnsCheck.h"
 #include "platform/Intervals.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "platform/ui/ElidingLabel.h"
 #include "platform/ui/WindowFit.h"
 #include "platform/ui/WindowKeys.h"
@@ -80,10 +80,8 @@ void MainWindow::buildEngine()
     m_engine =
         new engine::QueryEngine(m_context.tlds, *m_results, *m_selection, engine::QueryEngine::defaultSlots, this);
     // The TLDs ticked last are kept for the next session.
-    connect(m_sourcePanel->tldChooser(), &sources::TldChooser::choiceChanged, this, [this] {
-        m_context.settings.saveProduct(QStringLiteral("LastTLD"),
-                                       m_sourcePanel->tldChooser()->chosenTlds().join(QLatin1Char(',')));
-    });
+    connect(m_sourcePanel->tldChooser(), &sources::TldChooser::choiceChanged, this,
+            [this] { m_context.settings.setLastTlds(m_sourcePanel->tldChooser()->chosenTlds()); });
     // Delegated names are registered without a registry question; the option turns it off.
     m_dns = new lookup::DnsCheck(this);
     connect(m_dns, &lookup::DnsCheck::lyingResolverFound, this, [this] {
@@ -325,10 +323,9 @@ void MainWindow::buildMenus()
     QAction *dnsFirst = options->addAction(QStringLiteral("Check DNS first"));
     dnsFirst->setObjectName(QStringLiteral("mnuCheckDns"));
     dnsFirst->setCheckable(true);
-    dnsFirst->setChecked(m_context.settings.product(QStringLiteral("CheckDNS"), QStringLiteral("1")) !=
-                         QLatin1String("0"));
+    dnsFirst->setChecked(m_context.settings.checkDnsFirst());
     connect(dnsFirst, &QAction::toggled, this, [this](bool on) {
-        m_context.settings.saveProduct(QStringLiteral("CheckDNS"), on ? QStringLiteral("1") : QStringLiteral("0"));
+        m_context.settings.setCheckDnsFirst(on);
         m_engine->setDnsCheck(on ? m_dns : nullptr);
         if (m_browseWindow)
             m_browseWindow->checker().setDnsCheck(on ? m_dns : nullptr);
@@ -405,9 +402,9 @@ void MainWindow::loadTLDs()
     sources::TldChooser *chooser = m_sourcePanel->tldChooser();
     // The first fill takes the TLDs ticked in the last session; a refresh keeps those still offered.
     if (chooser->count() == 0) {
-        const QString last = m_context.settings.product(QStringLiteral("LastTLD"), QString());
-        chooser->setExtensions(QString(), last.split(QLatin1Char(','), Qt::SkipEmptyParts));
-        for (const QString &tld : last.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        const QStringList last = m_context.settings.lastTlds();
+        chooser->setExtensions(QString(), last);
+        for (const QString &tld : last)
             chooser->setTicked(tld, true);
     }
     QStringList extensions = m_context.tlds.file().chooserItems();
@@ -601,12 +598,11 @@ void MainWindow::buildDeskController()
     connect(menuItem(QStringLiteral("mnuAboutItem_0")), &QAction::triggered, this, &MainWindow::openAboutWindow);
     // The lists come back in the order the user chose last.
     QComboBox *order = m_desk->orderChooser();
-    int chosen = 0;
-    if (platform::readInt(m_context.settings.product(QStringLiteral("ListOrder"), QString()), chosen) && chosen >= 0 &&
-        chosen < order->count())
+    const int chosen = m_context.settings.listOrder();
+    if (chosen >= 0 && chosen < order->count())
         order->setCurrentIndex(chosen);
     connect(order, &QComboBox::currentIndexChanged, this,
-            [this](int index) { m_context.settings.saveProduct(QStringLiteral("ListOrder"), QString::number(index)); });
+            [this](int index) { m_context.settings.setListOrder(index); });
 }
 
 void MainWindow::openPurchaseLinksWindow()
@@ -641,15 +637,14 @@ void MainWindow::openAboutWindow()
 void MainWindow::maximize()
 {
     // The first start fills the screen; later starts come back as the user left the window.
-    const QByteArray saved =
-        QByteArray::fromBase64(m_context.settings.product(QStringLiteral("WindowGeometry"), QString()).toLatin1());
+    const QByteArray saved = m_context.settings.windowGeometry();
     if (saved.isEmpty() || !restoreGeometry(saved))
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    m_context.settings.saveProduct(QStringLiteral("WindowGeometry"), QString::fromLatin1(saveGeometry().toBase64()));
+    m_context.settings.setWindowGeometry(saveGeometry());
     // Searches stop first so that late socket events only close their sockets; nothing is saved.
     emit shuttingDown();
     event->accept();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MainWindowLoad.h"
-#include "lookup/WhoisLookup.h"
+#include "lookup/WhoisRecordRequest.h"
 #include "results/ResultLog.h"
 
 #include <QMainWindow>
