@@ -55,9 +55,8 @@ void EngineWiring::keepChosenTlds()
     sources::TldChooser *chooser = m_sourcePanel.tldChooser();
     m_engine->setChosenTlds([chooser] { return chooser->chosenTlds(); });
     // The TLDs ticked last are kept for the next session.
-    connect(chooser, &sources::TldChooser::choiceChanged, this, [this, chooser] {
-        m_context.settings.saveProduct(QStringLiteral("LastTLD"), chooser->chosenTlds().join(QLatin1Char(',')));
-    });
+    connect(chooser, &sources::TldChooser::choiceChanged, this,
+            [this, chooser] { m_context.settings.setLastTlds(chooser->chosenTlds()); });
 }
 
 void EngineWiring::fillTldChooser()
@@ -65,8 +64,7 @@ void EngineWiring::fillTldChooser()
     sources::TldChooser *chooser = m_sourcePanel.tldChooser();
     // The first fill takes the TLDs ticked in the last session; a refresh keeps those still offered.
     if (chooser->count() == 0) {
-        const QStringList last = m_context.settings.product(QStringLiteral("LastTLD"), QString())
-                                     .split(QLatin1Char(','), Qt::SkipEmptyParts);
+        const QStringList last = m_context.settings.lastTlds();
         chooser->setExtensions(QString(), last);
         for (const QString &tld : last)
             chooser->setTicked(tld, true);

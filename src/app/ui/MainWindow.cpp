@@ -73,8 +73,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildEngine()
 {
-    const bool checkDns =
-        m_context.settings.product(QStringLiteral("CheckDNS"), QStringLiteral("1")) != QLatin1String("0");
+    const bool checkDns = m_context.settings.checkDnsFirst();
     m_menus->checkDns->setChecked(checkDns);
     m_wiring = new EngineWiring({m_context, *this, *m_sourcePanel, *m_results, m_log, *m_history, *m_statusBar},
                                 checkDns, this);
@@ -134,7 +133,7 @@ void MainWindow::enableSourceItems(bool running)
 
 void MainWindow::useDnsCheck(bool on)
 {
-    m_context.settings.saveProduct(QStringLiteral("CheckDNS"), on ? QStringLiteral("1") : QStringLiteral("0"));
+    m_context.settings.setCheckDnsFirst(on);
     m_wiring->useDnsCheck(on);
     if (m_browseWindow.current())
         m_browseWindow.current()->checker().setDnsCheck(m_wiring->dnsCheckInUse());
@@ -179,12 +178,11 @@ void MainWindow::keepListOrder()
 {
     // The lists come back in the order the user chose last.
     QComboBox *order = m_desk->orderChooser();
-    int chosen = 0;
-    if (platform::readInt(m_context.settings.product(QStringLiteral("ListOrder"), QString()), chosen) && chosen >= 0 &&
-        chosen < order->count())
+    const int chosen = m_context.settings.listOrder();
+    if (chosen >= 0 && chosen < order->count())
         order->setCurrentIndex(chosen);
     connect(order, &QComboBox::currentIndexChanged, this,
-            [this](int index) { m_context.settings.saveProduct(QStringLiteral("ListOrder"), QString::number(index)); });
+            [this](int index) { m_context.settings.setListOrder(index); });
 }
 
 QAction *MainWindow::menuItem(const QString &objectName) const
@@ -369,15 +367,14 @@ void MainWindow::loadRememberedList()
 void MainWindow::maximize()
 {
     // The first start fills the screen; later starts come back as the user left the window.
-    const QByteArray saved =
-        QByteArray::fromBase64(m_context.settings.product(QStringLiteral("WindowGeometry"), QString()).toLatin1());
+    const QByteArray saved = m_context.settings.windowGeometry();
     if (saved.isEmpty() || !restoreGeometry(saved))
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    m_context.settings.saveProduct(QStringLiteral("WindowGeometry"), QString::fromLatin1(saveGeometry().toBase64()));
+    m_context.settings.setWindowGeometry(saveGeometry());
     // Searches stop first so that late socket events only close their sockets; nothing is saved.
     emit shuttingDown();
     event->accept();

@@ -4,7 +4,7 @@
 #include "app/ui/CompanionWindow.h"
 #include "app/ui/EngineWiring.h"
 #include "app/ui/MainStatusBar.h"
-#include "lookup/WhoisLookup.h"
+#include "lookup/WhoisRecordRequest.h"
 #include "results/ResultLog.h"
 
 #include <QMainWindow>

@@ -20,18 +20,12 @@
 
 namespace app {
 
-namespace {
-
-const auto skipDaysKey = "SkipCheckedDays";
-
-} // namespace
+namespace {} // namespace
 
 MainWindowHistory::MainWindowHistory(AppContext &context, QWidget &window, QObject *parent)
     : QObject(parent), m_context(context), m_mainWindow(window), m_screen(context.history)
 {
-    int days = 0;
-    platform::readInt(context.settings.product(QLatin1String(skipDaysKey), QStringLiteral("0")), days);
-    m_screen.setDays(days);
+    m_screen.setDays(context.settings.skipCheckedDays());
     connect(&context.history, &results::HistoryStore::writeFailed, this, &MainWindowHistory::sayWriteFailed);
 }
 
@@ -63,7 +57,7 @@ void MainWindowHistory::addMenuItems(QMenu &tools, QMenu &options)
 void MainWindowHistory::chooseDays(int days)
 {
     m_screen.setDays(days);
-    m_context.settings.saveProduct(QLatin1String(skipDaysKey), QString::number(days));
+    m_context.settings.setSkipCheckedDays(days);
 }
 
 void MainWindowHistory::addStatusLabel(QStatusBar &bar)

@@ -8,7 +8,7 @@
 
 namespace platform {
 class AppFolder;
-class SettingsStore;
+class ProgramSettings;
 } // namespace platform
 
 namespace sources {
@@ -24,7 +24,7 @@ struct SourceInfo;
 class SourceSelection : public QObject, public sources::EntrySource {
     Q_OBJECT
 public:
-    SourceSelection(SourcePanel &panel, const platform::AppFolder &folder, platform::SettingsStore &settings,
+    SourceSelection(SourcePanel &panel, const platform::AppFolder &folder, platform::ProgramSettings &settings,
                     platform::Services services, QObject *parent = nullptr);
 
     /// Applies the source at @p index of the source list (the list's click, or a Tools menu item).
@@ -50,7 +50,6 @@ public:
     /// True from Start until the engine stopped.
     bool isRunning() const { return m_running; }
 
-    QString wordListPath() const { return m_list.path(); }
     QString currentSource() const;
 
     QString readEntry(int n) override;
@@ -92,7 +91,7 @@ private:
 
     SourcePanel &m_panel;
     const platform::AppFolder &m_folder;
-    platform::SettingsStore &m_settings;
+    platform::ProgramSettings &m_settings;
     platform::Services m_services;
     ListFile m_list;
     QString m_customPath;
