@@ -266,34 +266,156 @@
     </message>
 </context>
 <context>
-    <name>app::MainWindow</name>
+    <name>app::EngineWiring</name>
     <message>
         <source>The DNS resolver claims names that cannot exist; every name goes to the registry.</source>
         <translation>Der DNS-Resolver meldet Namen, die es nicht geben kann; jeder Name geht an die Registry.</translation>
+    </message>
+    <message>
+        <source>(default: %1)</source>
+        <translation>(Standard: %1)</translation>
     </message>
     <message>
         <source>Not saved: %1 cannot be written.</source>
         <translation>Nicht gespeichert: %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>Skipped: %1</source>
-        <translation>Übersprungen: %1</translation>
-    </message>
-    <message>
         <source>File %1 not found.</source>
         <translation>Die Datei %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>A search is running. Press Stop, then Start to check the new list.</source>
+        <translation>Eine Suche läuft. Klicken Sie auf Stopp und dann auf Start, um die neue Liste zu prüfen.</translation>
+    </message>
+    <message>
+        <source>There are no unchecked names.</source>
+        <translation>Es gibt keine ungeprüften Namen.</translation>
     </message>
     <message>
         <source>Unchecked names</source>
         <translation>Ungeprüfte Namen</translation>
     </message>
+</context>
+<context>
+    <name>app::MainMenus</name>
     <message>
-        <source>Exported 1 result to %1.</source>
-        <translation>1 Ergebnis nach %1 exportiert.</translation>
+        <source>Check DNS first</source>
+        <translation>Zuerst DNS prüfen</translation>
     </message>
     <message>
-        <source>Exported %1 results to %2.</source>
-        <translation>%1 Ergebnisse nach %2 exportiert.</translation>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>About this software</source>
+        <translation>Über dieses Programm</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Export results...</source>
+        <translation>Ergebnisse exportieren...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Filter the lists</source>
+        <translation>Listen filtern</translation>
+    </message>
+    <message>
+        <source>Clear High/Mid/Low</source>
+        <translation>Hoch/Mittel/Niedrig leeren</translation>
+    </message>
+    <message>
+        <source>Clear High</source>
+        <translation>Hoch leeren</translation>
+    </message>
+    <message>
+        <source>Clear Mid</source>
+        <translation>Mittel leeren</translation>
+    </message>
+    <message>
+        <source>Clear Low</source>
+        <translation>Niedrig leeren</translation>
+    </message>
+    <message>
+        <source>Clear Registered</source>
+        <translation>Registriert leeren</translation>
+    </message>
+    <message>
+        <source>Clear Saved</source>
+        <translation>Gespeicherte leeren</translation>
+    </message>
+    <message>
+        <source>Copy High</source>
+        <translation>Hoch kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Mid</source>
+        <translation>Mittel kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Low</source>
+        <translation>Niedrig kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Saved</source>
+        <translation>Gespeicherte kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Check unchecked names</source>
+        <translation>Ungeprüfte Namen prüfen</translation>
+    </message>
+    <message>
+        <source>Zone Files...</source>
+        <translation>Zonendateien...</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Purchase Links...</source>
+        <translation>Kauflinks...</translation>
+    </message>
+</context>
+<context>
+    <name>app::MainStatusBar</name>
+    <message>
+        <source>Entries that name no domain that can be registered: click for the list</source>
+        <translation>Einträge, die keine registrierbare Domain nennen: Klicken für die Liste</translation>
+    </message>
+    <message>
+        <source>Which servers failed in this run, and how</source>
+        <translation>Welche Server in diesem Lauf versagt haben, und wie</translation>
     </message>
     <message>
         <source>Entry status</source>
@@ -308,12 +430,31 @@
         <translation>Verbindungsstatus</translation>
     </message>
     <message>
-        <source>Entries that name no domain that can be registered: click for the list</source>
-        <translation>Einträge, die keine registrierbare Domain nennen: Klicken für die Liste</translation>
+        <source>Unchecked: %1</source>
+        <translation>Ungeprüft: %1</translation>
     </message>
     <message>
-        <source>Which servers failed in this run, and how</source>
-        <translation>Welche Server in diesem Lauf versagt haben, und wie</translation>
+        <source>Skipped: %1</source>
+        <translation>Übersprungen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>app::MainWindow</name>
+    <message>
+        <source>Exported 1 result to %1.</source>
+        <translation>1 Ergebnis nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>Exported %1 results to %2.</source>
+        <translation>%1 Ergebnisse nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The results could not be written to %1.</source>
+        <translation>Die Ergebnisse konnten nicht nach %1 geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -758,7 +899,7 @@ Sollen sie als aktivierte Zeilen am Ende der Tabelle hinzugefügt werden? Ihre v
     </message>
 </context>
 <context>
-    <name>lookup::RdapLookup</name>
+    <name>lookup::RdapRecordRequest</name>
     <message>
         <source>Domain: %1</source>
         <translation>Domain: %1</translation>

@@ -73,8 +73,8 @@ QStringList unreadableStartupFiles(const AppContext &context)
     QStringList paths = {context.tlds.file().path(), context.folder.path(QStringLiteral("Unchecked.txt"))};
     for (const QString &name : startupListFiles())
         paths.append(context.folder.path(name));
-    paths.append(context.settings.fileFor(QLatin1String(platform::productName)));
-    paths.append(context.settings.fileFor(QLatin1String(platform::positionsAppName)));
+    paths.append(context.settings.fileFor(platform::productName));
+    paths.append(context.settings.fileFor(platform::positionsAppName));
     QStringList unreadable;
     for (const QString &path : paths) {
         const QFileInfo info(path);
@@ -121,39 +121,34 @@ void openHelp(AppContext &context, bool userAsked)
     } else {
         platform::openOrSay(context.services.shell, context.services.messages, help, true);
     }
-    context.settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
+    context.settings.setHelpPending(false);
 }
 
 static void readThrottle(AppContext &context)
 {
-    int throttle = 0;
-    platform::readInt(context.settings.product(QStringLiteral("Throttle"), QStringLiteral("25")), throttle);
-    context.startPauseTicks = throttle;
+    context.startPauseTicks = context.settings.startPauseTicks();
 }
 
 static void showHelpOnFirstStart(AppContext &context, LoadHost &host)
 {
-    if (context.settings.product(QStringLiteral("showHelp"), QStringLiteral("1")) != QLatin1String("1"))
+    if (!context.settings.helpPending())
         return;
-    context.settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
+    context.settings.setHelpPending(false);
     host.runHelpLauncher();
 }
 
 static void readSharedValues(AppContext &context)
 {
-    int proxy = 0;
-    context.tlds.setUseProxy(
-        platform::readInt(context.settings.product(QStringLiteral("chkProxy"), QStringLiteral("0")), proxy) &&
-        proxy != 0);
-    context.tlds.setDefaultExt(context.settings.product(QStringLiteral("DefaultExt"), QStringLiteral(".com")));
+    context.tlds.setUseProxy(context.settings.useProxy());
+    context.tlds.setDefaultExt(context.settings.defaultExt());
 }
 
 static void showFirstUseMessage(AppContext &context)
 {
-    if (!context.settings.product(QStringLiteral("FirstUse"), QString()).isEmpty())
+    if (context.settings.firstUseShown())
         return;
     // Stored before the message: it is shown once even if the program ends while it is open.
-    context.settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
+    context.settings.setFirstUseShown();
     if (context.services.messages)
         context.services.messages->inform(firstUseText(), context.links.productName);
 }
@@ -171,13 +166,12 @@ static void openHistory(AppContext &context, QStringList &unreadable)
 // table is never changed unasked.
 static void offerPopularTlds(AppContext &context, LoadHost &host)
 {
-    const QString asked = QStringLiteral("PopularTLDsOffered");
-    if (!context.settings.product(asked, QString()).isEmpty() || !context.services.messages)
+    if (context.settings.popularTldsOffered() || !context.services.messages)
         return;
     QStringList lines;
     if (!context.tlds.file().exists() || !context.tlds.file().readLines(lines))
         return;
-    context.settings.saveProduct(asked, QStringLiteral("1"));
+    context.settings.setPopularTldsOffered();
     const QStringList rows = tld::missingPopularRows(lines);
     if (rows.isEmpty())
         return;
@@ -244,7 +238,7 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
     if (hadTable && unreadable.isEmpty())
         offerPopularTlds(context, host);
     else if (!hadTable)
-        context.settings.saveProduct(QStringLiteral("PopularTLDsOffered"), QStringLiteral("1"));
+        context.settings.setPopularTldsOffered();
     if (!unreadable.isEmpty() && context.services.messages)
         context.services.messages->show(
             {context.links.productName, unreadableFilesText(unreadable), platform::MessageRequest::Icon::Warning});

@@ -7,7 +7,7 @@
 #include "lookup/DnsCheck.h"
 #include "platform/AppFolder.h"
 #include "platform/Intervals.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "results/HistoryScreen.h"
 #include "results/HistoryStore.h"
 #include "results/ResultClasses.h"
@@ -168,8 +168,7 @@ void CheckRun::adjustTable()
             row.throttle = *m_options.throttleMs;
     }
     m_tlds->setTable(std::move(table));
-    platform::SettingsStore settings(platform::SettingsStore::defaultFolder());
-    m_tlds->setDefaultExt(settings.product(QStringLiteral("DefaultExt"), QStringLiteral(".com")));
+    m_tlds->setDefaultExt(platform::ProgramSettings(platform::ProgramSettings::defaultFolder()).defaultExt());
 }
 
 void CheckRun::applyTimings()

@@ -1,6 +1,6 @@
 #include "lookup/TestQuery.h"
 
-#include "lookup/RdapQuery.h"
+#include "lookup/RdapLookup.h"
 #include "platform/DesktopServices.h"
 #include "platform/Intervals.h"
 #include "platform/TextCodec.h"

@@ -2,7 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/DesktopServices.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "platform/TextCodec.h"
 #include "tld/CurrentTlds.h"
 #include "tld/DefaultTlds.h"
@@ -21,11 +21,6 @@ namespace tld {
 
 namespace {
 
-const QString keyProxy = QStringLiteral("chkProxy");
-const QString keyDefaultExt = QStringLiteral("DefaultExt");
-const QString keyTestWord = QStringLiteral("DefaultSearch");
-const QString keyBrowsePause = QCoreApplication::translate("tld::TldManager", "Throttle");
-const QString keyBootstrap = QStringLiteral("RdapBootstrap");
 const QString ianaBootstrap = QStringLiteral("https://data.iana.org/rdap/dns.json");
 // Changes listed one by one in the report; the rest are counted.
 constexpr qsizetype listedChanges = 25;
@@ -73,7 +68,7 @@ bool breaksTheRow(const QString &field)
 
 } // namespace
 
-TldManager::TldManager(TldRegistry &tlds, platform::SettingsStore &settings, platform::MessageBoxes &messages,
+TldManager::TldManager(TldRegistry &tlds, platform::ProgramSettings &settings, platform::MessageBoxes &messages,
                        QString debugFilePath)
     : m_tlds(tlds), m_settings(settings), m_messages(messages), m_debugFilePath(std::move(debugFilePath))
 {
@@ -336,7 +331,7 @@ bool TldManager::addCurrentTlds()
 
 QString TldManager::bootstrapAddress() const
 {
-    const QString address = m_settings.product(keyBootstrap, QString()).trimmed();
+    const QString address = m_settings.rdapBootstrap();
     return address.isEmpty() ? ianaBootstrap : address;
 }
 
@@ -406,24 +401,23 @@ bool TldManager::exportDebug(const QList<QStringList> &displayRows) const
 
 ManagerSettings TldManager::openingSettings() const
 {
-    int proxy = 0;
     ManagerSettings values;
-    values.useProxy = platform::readInt(m_settings.product(keyProxy, QStringLiteral("0")), proxy) && proxy != 0;
+    values.useProxy = m_settings.useProxy();
     values.defaultExt = m_tlds.defaultExt();
-    values.testWord = m_settings.product(keyTestWord, QStringLiteral("Google"));
-    values.browsePause = m_settings.product(keyBrowsePause, QStringLiteral("20"));
+    values.testWord = m_settings.testWord();
+    values.browsePause = m_settings.browsePauseText();
     return values;
 }
 
 void TldManager::setUseProxy(bool on)
 {
     m_tlds.setUseProxy(on);
-    m_settings.saveProduct(keyProxy, on ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.setUseProxy(on);
 }
 
 void TldManager::setDefaultExt(const QString &text)
 {
-    m_settings.saveProduct(keyDefaultExt, text);
+    m_settings.setDefaultExt(text);
     m_tlds.setDefaultExt(text);
 }
 
@@ -445,12 +439,12 @@ QString TldManager::leaveDefaultExt(const QString &text)
 
 void TldManager::setTestWord(const QString &text)
 {
-    m_settings.saveProduct(keyTestWord, text);
+    m_settings.setTestWord(text);
 }
 
 void TldManager::setBrowsePause(const QString &text)
 {
-    m_settings.saveProduct(keyBrowsePause, text);
+    m_settings.setBrowsePauseText(text);
 }
 
 void TldManager::close(const QString &defaultExtText)

@@ -173,9 +173,6 @@ void TestPseudoLocale::everyVisibleTextIsTranslated()
     // One line each: the failure message alone would be cut short.
     for (const QString &offender : std::as_const(texts.offenders))
         qWarning("not translated: %s", qPrintable(offender));
-    if (part == QLatin1String("main window"))
-        QEXPECT_FAIL("main window", "the menus and status texts MainWindow.cpp builds do not pass through tr() yet",
-                     Continue);
     QVERIFY2(texts.offenders.isEmpty(), qPrintable(QString::number(texts.offenders.size()) +
                                                    QStringLiteral(" texts were not translated (listed above)")));
 }

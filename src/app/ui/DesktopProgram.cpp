@@ -31,7 +31,7 @@ int runDesktopProgram(int argc, char **argv)
     // Before the main window's load, which would otherwise leave an empty affix file in place.
     const StartFolder start = prepareStartFolder(QCoreApplication::applicationDirPath(),
                                                  platform::AppFolder::perUserFolder(), shippedDataFolders());
-    AppContext context(start.root, platform::SettingsStore::defaultFolder(), desktop.services());
+    AppContext context(start.root, platform::ProgramSettings::defaultFolder(), desktop.services());
     std::unique_ptr<MainWindow> mainWindow;
     SplashWindow splash(context, [&] {
         mainWindow = std::make_unique<MainWindow>(context);

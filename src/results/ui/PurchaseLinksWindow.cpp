@@ -25,7 +25,7 @@ QPushButton *button(const char *name, const QString &caption, QWidget *parent)
 
 } // namespace
 
-PurchaseLinksWindow::PurchaseLinksWindow(PurchaseLinks &links, platform::SettingsStore &settings,
+PurchaseLinksWindow::PurchaseLinksWindow(PurchaseLinks &links, platform::ProgramSettings &settings,
                                          platform::MessageBoxes *messages, QWidget *parent)
     : QWidget(parent, Qt::Window), m_links(links), m_settings(settings), m_messages(messages),
       m_enabled(new QCheckBox(tr("Double-click opens the registrar's page (otherwise the WHOIS record)"), this)),

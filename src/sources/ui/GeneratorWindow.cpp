@@ -2,7 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/FileHelpers.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "platform/ui/WindowFit.h"
 #include "sources/AffixFile.h"
 #include "sources/NameGenerator.h"
@@ -36,14 +36,6 @@ template <typename Widget> Widget *named(Widget *widget, const QString &name, co
     return widget;
 }
 
-QString checkKey(int index)
-{
-    return QStringLiteral("chkAdd") + QString::number(index);
-}
-
-// The TLDs the user unticked: a TLD enabled later is ticked like every new one.
-const QString untickedKey = QStringLiteral("MakeUnticked");
-
 } // namespace
 
 GeneratorWindow::GeneratorWindow(const GeneratorHost &host, QWidget *parent)
@@ -60,9 +52,8 @@ GeneratorWindow::GeneratorWindow(const GeneratorHost &host, QWidget *parent)
     for (int i = 0; i < 3; ++i) {
         m_chkAdd[i] = named(new QCheckBox(options.at(i), this), QStringLiteral("chkAdd_") + QString::number(i));
         optionRow->addWidget(m_chkAdd[i]);
-        connect(m_chkAdd[i], &QCheckBox::clicked, this, [this, i](bool on) {
-            m_host.settings.saveProduct(checkKey(i), on ? QStringLiteral("1") : QStringLiteral("0"));
-        });
+        connect(m_chkAdd[i], &QCheckBox::clicked, this,
+                [this, i](bool on) { m_host.settings.setGeneratorOption(i, on); });
     }
     optionRow->addStretch(1);
     optionRow->addWidget(m_command1);
@@ -97,7 +88,7 @@ GeneratorWindow::GeneratorWindow(const GeneratorHost &host, QWidget *parent)
     load();
     connect(m_listView1, &QListWidget::itemChanged, this, &GeneratorWindow::saveTldTicks);
     connect(m_text1, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_host.settings.saveProduct(QStringLiteral("txtMake"), text); });
+            [this](const QString &text) { m_host.settings.setGeneratorBaseWord(text); });
     platform::resizeWithinScreen(this, QSize(640, 560));
     platform::closeOnEscape(this);
     QList<QWidget *> keyed{baseLabel, findChild<QWidget *>(QStringLiteral("Frame1")), m_command1};
@@ -160,12 +151,9 @@ QWidget *GeneratorWindow::buildResultFrame()
 void GeneratorWindow::load()
 {
     m_list2->addItems(AffixFile(m_host.folder.path(QStringLiteral("Appends.txt"))).readAffixes());
-    for (int i = 0; i < 3; ++i) {
-        int value = 0;
-        platform::readInt(m_host.settings.product(checkKey(i), QStringLiteral("1")), value);
-        m_chkAdd[i]->setChecked(value == 1);
-    }
-    m_text1->setText(m_host.settings.product(QStringLiteral("txtMake"), QString()));
+    for (int i = 0; i < 3; ++i)
+        m_chkAdd[i]->setChecked(m_host.settings.generatorOption(i));
+    m_text1->setText(m_host.settings.generatorBaseWord());
     listGeneratorTlds();
 }
 
@@ -173,7 +161,7 @@ void GeneratorWindow::listGeneratorTlds()
 {
     const QSignalBlocker quiet(m_listView1);
     m_listView1->clear();
-    const QStringList unticked = m_host.settings.product(untickedKey, QString()).split(QLatin1Char(','));
+    const QStringList unticked = m_host.settings.generatorUntickedTlds();
     for (const QString &text : m_host.tldFile.generatorItems()) {
         auto *item = new QListWidgetItem(text, m_listView1);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -188,7 +176,7 @@ void GeneratorWindow::saveTldTicks()
         if (m_listView1->item(row)->checkState() != Qt::Checked)
             unticked.append(m_listView1->item(row)->text());
     }
-    m_host.settings.saveProduct(untickedKey, unticked.join(QLatin1Char(',')));
+    m_host.settings.setGeneratorUntickedTlds(unticked);
 }
 
 void GeneratorWindow::setInputsEnabled(bool enabled)

@@ -1,6 +1,7 @@
 #include "sources/ui/SourcePanel.h"
 
 #include "platform/ui/FlowLayout.h"
+#include "platform/ui/Named.h"
 #include "sources/SourceCatalog.h"
 #include "sources/ui/SourceList.h"
 #include "sources/ui/TldChooser.h"
@@ -15,11 +16,7 @@ namespace sources {
 
 namespace {
 
-template <typename Widget> Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+using platform::named;
 
 // A label that names its control for screen readers and moves the focus to it with its mnemonic.
 QLabel *label(const char *name, const QString &text, QWidget *buddy, QWidget *parent)

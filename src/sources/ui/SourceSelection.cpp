@@ -1,7 +1,7 @@
 #include "sources/ui/SourceSelection.h"
 
 #include "platform/AppFolder.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "sources/SourceCatalog.h"
 #include "sources/ui/SourceList.h"
 #include "sources/ui/SourcePanel.h"
@@ -19,7 +19,7 @@
 namespace sources {
 
 SourceSelection::SourceSelection(SourcePanel &panel, const platform::AppFolder &folder,
-                                 platform::SettingsStore &settings, platform::Services services, QObject *parent)
+                                 platform::ProgramSettings &settings, platform::Services services, QObject *parent)
     : QObject(parent), m_panel(panel), m_folder(folder), m_settings(settings), m_services(services)
 {
     SourceList *list = panel.sourceList();
@@ -108,7 +108,7 @@ void SourceSelection::applySelection(int index)
     if (index < 0 || index >= sourceCatalog().size())
         return;
     if (!m_quiet && Source(index) != Source::Browse)
-        m_settings.saveProduct(QStringLiteral("LastSource"), QString::number(index));
+        m_settings.setLastSource(index);
     const SourceInfo &info = sourceCatalog().at(index);
     switch (Source(index)) {
     case Source::Browse:
@@ -174,8 +174,7 @@ QString SourceSelection::positionKeyOf(int index) const
 
 void SourceSelection::showSavedPosition(const QString &key)
 {
-    m_panel.startNumber()->setText(key.isEmpty() ? QStringLiteral("1")
-                                                 : m_settings.positions(key, QStringLiteral("1")));
+    m_panel.startNumber()->setText(key.isEmpty() ? QStringLiteral("1") : m_settings.position(key, QStringLiteral("1")));
     checkStartNumber();
 }
 
@@ -192,7 +191,7 @@ void SourceSelection::applyCustomList()
     m_panel.hideSearchPanel();
     m_panel.showWordPanel();
     if (m_quiet) {
-        m_customPath = m_settings.product(QStringLiteral("LastCustomList"), QString());
+        m_customPath = m_settings.lastCustomList();
     } else if (m_services.dialogs) {
         const QString chosen =
             m_services.dialogs->openFile(m_folder.path(QStringLiteral("wordlists")), QStringLiteral("*.txt"));
@@ -201,7 +200,7 @@ void SourceSelection::applyCustomList()
             m_customPath = chosen;
     }
     if (!m_customPath.isEmpty())
-        m_settings.saveProduct(QStringLiteral("LastCustomList"), m_customPath);
+        m_settings.setLastCustomList(m_customPath);
     showListFile(QFileInfo(m_customPath).fileName(), QDir::toNativeSeparators(m_customPath));
     m_list.setPath(m_customPath);
     showEntryCount();
@@ -238,12 +237,10 @@ void SourceSelection::applyGenerator()
 
 void SourceSelection::restoreLastSource()
 {
-    int index = -1;
-    if (!platform::readInt(m_settings.product(QStringLiteral("LastSource"), QString()), index) || index < 0 ||
-        index >= sourceCatalog().size() || Source(index) == Source::Browse)
+    const int index = m_settings.lastSource();
+    if (index < 0 || index >= sourceCatalog().size() || Source(index) == Source::Browse)
         return;
-    if (Source(index) == Source::Custom &&
-        !QFileInfo::exists(m_settings.product(QStringLiteral("LastCustomList"), QString())))
+    if (Source(index) == Source::Custom && !QFileInfo::exists(m_settings.lastCustomList()))
         return;
     m_quiet = true;
     m_panel.sourceList()->setCurrentIndex(index);
@@ -394,17 +391,18 @@ void SourceSelection::saveRecordedAhead(int next, const QStringList &domains)
         return;
     // Kept with the position they belong to: a run started anywhere else asks every name.
     const QString key = m_runPositionKey + recordedAheadSuffix;
-    if (domains.isEmpty() && m_settings.positions(key, QString()).isEmpty())
+    if (domains.isEmpty() && m_settings.position(key, QString()).isEmpty())
         return;
-    m_settings.savePositions(
-        key, domains.isEmpty() ? QString() : QString::number(next) + QLatin1Char('|') + domains.join(QLatin1Char(',')));
+    m_settings.savePositions({key}, domains.isEmpty()
+                                        ? QString()
+                                        : QString::number(next) + QLatin1Char('|') + domains.join(QLatin1Char(',')));
 }
 
 QStringList SourceSelection::recordedAhead(int next)
 {
     if (m_listRun || m_runPositionKey.isEmpty())
         return {};
-    const QString value = m_settings.positions(m_runPositionKey + recordedAheadSuffix, QString());
+    const QString value = m_settings.position(m_runPositionKey + recordedAheadSuffix, QString());
     const qsizetype bar = value.indexOf(QLatin1Char('|'));
     if (bar < 0 || value.left(bar) != QString::number(next))
         return {};

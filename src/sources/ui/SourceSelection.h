@@ -9,7 +9,7 @@
 
 namespace platform {
 class AppFolder;
-class SettingsStore;
+class ProgramSettings;
 } // namespace platform
 
 namespace sources {
@@ -25,7 +25,7 @@ struct SourceInfo;
 class SourceSelection : public QObject, public sources::EntrySource {
     Q_OBJECT
 public:
-    SourceSelection(SourcePanel &panel, const platform::AppFolder &folder, platform::SettingsStore &settings,
+    SourceSelection(SourcePanel &panel, const platform::AppFolder &folder, platform::ProgramSettings &settings,
                     platform::Services services, QObject *parent = nullptr);
 
     /// Applies the source at @p index of the source list (the list's click, or a Tools menu item).
@@ -51,7 +51,6 @@ public:
     /// True from Start until the engine stopped.
     bool isRunning() const { return m_running; }
 
-    QString wordListPath() const { return m_list.path(); }
     /// The source chosen in the list, known by its place: the caption is in the user's language.
     Source currentSource() const;
     /// Whether the chosen source is a search engine.
@@ -96,7 +95,7 @@ private:
 
     SourcePanel &m_panel;
     const platform::AppFolder &m_folder;
-    platform::SettingsStore &m_settings;
+    platform::ProgramSettings &m_settings;
     platform::Services m_services;
     ListFile m_list;
     QString m_customPath;
