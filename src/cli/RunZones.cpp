@@ -1,7 +1,7 @@
 #include "cli/RunZones.h"
 
 #include "engine/QueryEngine.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "zones/ZoneImport.h"
 
 namespace cli {
@@ -10,10 +10,9 @@ RunZones::RunZones(const QString &dataDir, bool zoneOnly, Note note)
     : m_screen(zones::zonesFolder(dataDir)), m_stage(m_screen), m_note(std::move(note))
 {
     m_stage.setScreenOnly(zoneOnly);
-    platform::SettingsStore settings(platform::SettingsStore::defaultFolder());
-    bool ok = false;
-    const int days = settings.product(QString::fromLatin1(zones::ZoneScreen::maxAgeKey), QString()).toInt(&ok);
-    m_stage.setMaxAgeDays(ok && days > 0 ? days : zones::ZoneScreen::defaultMaxAgeDays);
+    const platform::ProgramSettings settings(platform::ProgramSettings::defaultFolder());
+    const int days = settings.zoneMaxAgeDays(zones::ZoneScreen::defaultMaxAgeDays);
+    m_stage.setMaxAgeDays(days > 0 ? days : zones::ZoneScreen::defaultMaxAgeDays);
 }
 
 bool RunZones::add(const QStringList &paths, QString *error)

@@ -48,7 +48,6 @@ public:
         m_unchecked.setKeepsFile(on);
         m_likely.setKeepsFile(on);
     }
-    bool writesFiles() const { return m_writesFiles; }
 
     results::DomainListModel *list(int number) const;
     int counter(int number) const;
@@ -88,9 +87,6 @@ public:
     void restoreEntries(int number, const QList<int> &rows, const QStringList &domains, int counterDrop);
     /// The user emptied list @p number: counter 0, bare caption.
     void clearList(int number);
-    /// Sets the counter of list @p number to 0 and leaves its list and caption as they are (the browse
-    /// window's Clear buttons do this to the shared counters).
-    void resetCounter(int number) { slot(number).count = 0; }
 
     /// Length class of a domain by its name part (text before the first dot).
     static int profileListFor(const QString &domain);

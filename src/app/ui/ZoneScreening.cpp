@@ -30,7 +30,6 @@ ZoneScreening::ZoneScreening(const Parts &parts, QObject *parent)
 {
     m_stage.setOutdatedHandler([this](const QString &tld, int days) { sayOutdated(tld, days); });
     addScreenOnlyItem();
-    addConfirmItems();
     // Before the engine's own start: the zones imported meanwhile count from this run on.
     connect(&m_selection, &sources::SourceSelection::runRequested, this, &ZoneScreening::prepareRun);
     connect(&m_engine, &engine::QueryEngine::stopped, this, [this] { m_confirming = false; });
@@ -48,11 +47,10 @@ void ZoneScreening::addScreenOnlyItem()
     screenOnly->setObjectName(QStringLiteral("mnuScreenOnly"));
     screenOnly->setCheckable(true);
     screenOnly->setToolTip(tr("Names outside an imported zone end as likely available, without a registry question"));
-    screenOnly->setChecked(m_context.settings.product(QLatin1String(screenOnlyKey), QStringLiteral("0")) ==
-                           QLatin1String("1"));
+    screenOnly->setChecked(m_context.settings.screenOnly());
     m_stage.setScreenOnly(screenOnly->isChecked());
     connect(screenOnly, &QAction::toggled, this, [this](bool on) {
-        m_context.settings.saveProduct(QLatin1String(screenOnlyKey), on ? QStringLiteral("1") : QStringLiteral("0"));
+        m_context.settings.setScreenOnly(on);
         m_stage.setScreenOnly(on);
     });
     platform::giveMnemonics(options);
@@ -123,9 +121,8 @@ void ZoneScreening::tell(const QString &text)
 
 void ZoneScreening::prepareRun()
 {
-    bool ok = false;
-    const int days = m_context.settings.product(QLatin1String(zones::ZoneScreen::maxAgeKey), QString()).toInt(&ok);
-    m_stage.setMaxAgeDays(ok && days > 0 ? days : zones::ZoneScreen::defaultMaxAgeDays);
+    const int days = m_context.settings.zoneMaxAgeDays(zones::ZoneScreen::defaultMaxAgeDays);
+    m_stage.setMaxAgeDays(days > 0 ? days : zones::ZoneScreen::defaultMaxAgeDays);
     m_stage.setEnabled(!m_confirming);
     m_stage.beginRun();
 }

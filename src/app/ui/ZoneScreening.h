@@ -44,17 +44,15 @@ public:
 
     /// Adds the zone screen to the engine, after the screens added before.
     void install();
+    /// "Confirm with registry" in the Edit menu and after the profile lists' own items.
+    void addConfirmItems();
     /// Checks @p domains with the registry, without the zones; false when a run is under way or none is left.
     bool confirmWithRegistry(const QStringList &domains);
     /// Every likely-available name of the profile lists, in list order.
     QStringList likelyNames() const;
 
-    /// The settings key of "Screen only".
-    static constexpr auto screenOnlyKey = "ScreenOnly";
-
 private:
     void addScreenOnlyItem();
-    void addConfirmItems();
     void prepareRun();
     void sayOutdated(const QString &tld, int days);
     void tell(const QString &text);

@@ -32,7 +32,7 @@ class TldTableModel;
 /// clipboard the test answer is copied to and the file the hidden export writes.
 struct TldManagerContext {
     TldRegistry &tlds;
-    platform::SettingsStore &settings;
+    platform::ProgramSettings &settings;
     platform::MessageBoxes &messages;
     platform::ClipboardText &clipboard;
     QString debugFilePath;
@@ -52,7 +52,6 @@ public:
 
     /// The rows in the order the list shows them, fields as stored.
     QList<QStringList> displayedRows() const;
-    TestAnswerPanel *answerPanel() const { return m_answer; }
     /// The row (its place in the file) the buttons act on; -1 when none is selected.
     int selectedRowIndex() const;
     /// Where the zone indexes are, whose date and size the row editor shows for the selected TLD.
