@@ -3,6 +3,7 @@
 // index size, opening the index and look-ups. Prints its own figures.
 //
 //     bench_zones [NAMES] [FOLDER]
+#include "GeneratedNames.h"
 #include "zones/ZoneImport.h"
 #include "zones/ZoneIndex.h"
 #include "zones/ZoneScreen.h"
@@ -21,35 +22,9 @@
 
 namespace {
 
-QTextStream out(stdout);
+using bench::NameMaker;
 
-// The same names every run: a splitmix sequence turned into labels of 6 to 14 letters and digits.
-struct NameMaker {
-    quint64 state;
-    explicit NameMaker(quint64 seed) : state(seed) {}
-    quint64 next()
-    {
-        quint64 z = (state += 0x9e3779b97f4a7c15ULL);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return z ^ (z >> 31);
-    }
-    std::string label()
-    {
-        static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-        quint64 bits = next();
-        const int length = 6 + int(bits % 9);
-        bits /= 9;
-        std::string text;
-        for (int i = 0; i < length; ++i) {
-            if (bits < 36)
-                bits = next();
-            text.push_back(letters[bits % (i == 0 ? 26 : 36)]);
-            bits /= 36;
-        }
-        return text;
-    }
-};
+QTextStream out(stdout);
 
 // A zone as the zone service writes it: SOA, one NS line a name, a second for every eighth.
 bool writeZone(const QString &path, qint64 names)
