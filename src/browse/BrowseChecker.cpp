@@ -6,6 +6,7 @@
 #include "tld/Routing.h"
 #include "tld/TldRegistry.h"
 #include "tld/Verdict.h"
+#include "zones/ZoneScreen.h"
 
 namespace browse {
 
@@ -33,8 +34,17 @@ BrowseChecker::BrowseChecker(tld::TldRegistry &tlds, results::ResultClasses &res
 
 BrowseChecker::~BrowseChecker() = default;
 
+void BrowseChecker::screenWithZones(const QString &zonesFolder)
+{
+    m_zones.reset();
+    m_zoneScreen = std::make_unique<zones::ZoneScreen>(zonesFolder);
+    m_zones = std::make_unique<engine::ZoneStage>(*m_zoneScreen);
+}
+
 void BrowseChecker::start()
 {
+    if (m_zones)
+        m_zones->beginRun();
     const platform::Intervals &times = platform::intervals();
     // One try of each name at most, no sooner given up than the window's time limit.
     const int limit = times.testTimeoutTicks * times.secondMs;
@@ -75,6 +85,12 @@ bool BrowseChecker::startDomainCheck(const QString &name)
     // A name without a dot is never called free.
     if (!m_currentDomain.contains(QLatin1Char('.')))
         row.successPhrases.clear();
+    if (m_zones) {
+        if (std::optional<QueryOutcome> screened = m_zones->screen(m_currentDomain, row)) {
+            finish(std::move(*screened));
+            return false;
+        }
+    }
     m_state = State::Checking;
     emit checking(m_currentDomain);
     if (!m_dns.asksFor(row)) {

@@ -2,11 +2,14 @@
 
 #include "engine/DnsStage.h"
 #include "engine/LookupScheduler.h"
+#include "engine/ZoneStage.h"
 #include "lookup/QueryOutcome.h"
 #include "sources/ListFile.h"
 
 #include <QObject>
 #include <QTimer>
+
+#include <memory>
 
 namespace lookup {
 class DnsCheck;
@@ -16,6 +19,9 @@ class ResultClasses;
 }
 namespace tld {
 class TldRegistry;
+}
+namespace zones {
+class ZoneScreen;
 }
 
 namespace browse {
@@ -41,6 +47,9 @@ public:
     void checkNextQueued();
     /// Asks DNS about each name first (null: never).
     void setDnsCheck(lookup::DnsCheck *dns) { m_dns.setCheck(dns); }
+    /// Settles names in the zones imported into @p zonesFolder as registered, without a question. The rest
+    /// are asked: a page gives a few names, and each is worth the registry's word.
+    void screenWithZones(const QString &zonesFolder);
     engine::LookupScheduler &scheduler() { return m_scheduler; }
 
     /// @p count more names were queued.
@@ -73,6 +82,8 @@ private:
     sources::ListFile m_queue;
     engine::LookupScheduler m_scheduler;
     engine::DnsStage m_dns;
+    std::unique_ptr<zones::ZoneScreen> m_zoneScreen;
+    std::unique_ptr<engine::ZoneStage> m_zones;
     QTimer m_timer1;
     State m_state = State::Idle;
     engine::LookupScheduler::Ticket m_ticket = 0;

@@ -8,6 +8,8 @@
 #include "platform/Intervals.h"
 #include "results/ResultClasses.h"
 #include "tld/TldRegistry.h"
+#include "zones/ZoneImport.h"
+#include "zones/ZoneScreen.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -68,6 +70,7 @@ private slots:
     void silentServerTimesOut();
     void unreachableServerEndsTheCheck();
     void delegatedNamesNeedNoRegistryQuestion();
+    void namesInAnImportedZoneNeedNoRegistryQuestion();
     void deletedWhileAServerRestsCallsNothing();
     void missingQueueUsesUpNoPosition();
     void namesWithoutEnabledExtensionAreSkipped();
@@ -189,6 +192,24 @@ void TestBrowseChecker::delegatedNamesNeedNoRegistryQuestion()
     QVERIFY(dns.setServer(resolver.address()));
     Rig rig(server.port());
     rig.checker.setDnsCheck(&dns);
+    rig.queue("taken.com\r\nfree.com\r\n\r\n", 2);
+    rig.checker.start();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.checker.nextIndex(), 2, 5000);
+    QCOMPARE(rig.registered, QStringList{QStringLiteral("taken.com")});
+    QCOMPARE(server.queries(), QStringList{QStringLiteral("free.com")});
+}
+
+void TestBrowseChecker::namesInAnImportedZoneNeedNoRegistryQuestion()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    Rig rig(server.port());
+    rig.folder.write(QStringLiteral("com.zone"),
+                     "$ORIGIN com.\n@ 86400 IN SOA a. b. 7 1 1 1 1\ntaken 1 IN NS ns.x.net.\n");
+    zones::ZoneImport import(rig.folder.file(QStringLiteral("com.zone")), zones::zonesFolder(rig.folder.appFolder()));
+    QVERIFY(import.run());
+    rig.checker.screenWithZones(zones::zonesFolder(rig.folder.appFolder()));
+    // Outside the zone is not free: the registry still decides.
     rig.queue("taken.com\r\nfree.com\r\n\r\n", 2);
     rig.checker.start();
     QTRY_COMPARE_WITH_TIMEOUT(rig.checker.nextIndex(), 2, 5000);

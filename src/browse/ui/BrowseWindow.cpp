@@ -14,6 +14,7 @@
 #include "results/ResultClasses.h"
 #include "results/ui/ResultListView.h"
 #include "tld/TldRegistry.h"
+#include "zones/ZoneScreen.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -93,6 +94,7 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(tr("Browse for Domains"));
+    m_checker->screenWithZones(zones::zonesFolder(context.folder.root()));
     setAttribute(Qt::WA_DeleteOnClose);
     m_browser1->setObjectName(QStringLiteral("WebBrowser1"));
     m_browser1->setToolTip(tr("Searching for unique domain names."));
