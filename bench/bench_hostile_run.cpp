@@ -1,5 +1,6 @@
 // quarrytide-check against one loopback WHOIS server that misbehaves for some names: how long until every
-// name has its outcome, and what the outcomes are.
+// name has its outcome, what the outcomes are, and the program's peak memory (a server that sends without
+// end must not make it grow).
 //
 //   1. eleven names, each with its own way of answering (free, silent, slow, huge, junk, reset, half close,
 //      empty, taken, endless, free), at --timeout 4;
@@ -21,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
+
+#include <algorithm>
 
 namespace {
 
@@ -68,8 +71,22 @@ QList<Scenario> scenarios()
     return {eleven, three, ten};
 }
 
+// A field of /proc/<pid>/status in KiB, or -1.
+qint64 statusKb(qint64 pid, const char *field)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').constFirst().toLongLong();
+    }
+    return -1;
+}
+
 struct Result {
     double seconds = 0;
+    qint64 peakKb = 0;
     bool ended = false;
     QMap<QString, int> verdicts;
 };
@@ -85,7 +102,14 @@ Result run(const QString &program, const QString &folder, const QString &list, i
     clock.start();
     process.start(program, {QStringLiteral("--data-dir"), folder, QStringLiteral("--timeout"), QStringLiteral("4"),
                             QStringLiteral("--no-dns"), QStringLiteral("--quiet"), list});
-    result.ended = process.waitForFinished(limitSeconds * 1000);
+    // The peak is read while the program runs: its /proc entry goes with it.
+    process.waitForStarted();
+    const qint64 pid = process.processId();
+    while (process.state() != QProcess::NotRunning && clock.elapsed() < limitSeconds * 1000LL) {
+        result.peakKb = std::max(result.peakKb, statusKb(pid, "VmHWM:"));
+        process.waitForFinished(20);
+    }
+    result.ended = process.state() == QProcess::NotRunning;
     result.seconds = double(clock.nsecsElapsed()) / 1e9;
     if (!result.ended) {
         process.kill();
@@ -162,8 +186,9 @@ int main(int argc, char **argv)
         out << scenario.title << " (target: " << scenario.expectation << ")\n";
         for (const QString &program : programs) {
             const Result result = run(program, dir.path(), list, limitSeconds);
-            out << "  " << (program == programs.first() ? "this build" : "baseline  ") << ": " << result.seconds << " s"
-                << (result.ended ? "" : " - NOT DONE, stopped") << "; " << verdictText(result) << "\n";
+            out << "  " << (program == programs.first() ? "this build" : "baseline  ") << ": " << result.seconds
+                << " s, peak " << result.peakKb / 1024 << " MiB" << (result.ended ? "" : " - NOT DONE, stopped") << "; "
+                << verdictText(result) << "\n";
             out.flush();
         }
     }

@@ -7,7 +7,6 @@
 #include "results/ui/ResultsDesk.h"
 #include "sources/ui/SourcePanel.h"
 #include "sources/ui/TldChooser.h"
-#include "tld/DefaultTlds.h"
 #include "tld/ui/TldManagerWindow.h"
 
 #include <QAccessible>
@@ -182,7 +181,8 @@ void TestMainWindowStart::readOnlyFolderStillStarts()
     Started s;
     start(s, folder);
     // Checking still works: from the built-in table, kept in memory.
-    QCOMPARE(s.context->tlds.table().size(), tld::defaultTldRows().size());
+    QVERIFY(s.context->tlds.table().size() > 100);
+    QVERIFY(s.context->tlds.findTldIndex(QStringLiteral("x.de")) >= 0);
     QCOMPARE(s.fakes.messages.shown.size(), 1);
     QCOMPARE(QFileInfo(folder.appFolder()).size(), 0);
 }

@@ -4,30 +4,41 @@
 #include "app/MainWindowLoad.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QtTest>
 
 using namespace app;
 
 namespace {
 
-// Records the order in which the load sequence calls back into the window.
+// Records what the load sequence asked of the window, and what the TLD table held when the window was
+// told to show it.
 class RecordingHost : public LoadHost {
 public:
+    explicit RecordingHost(const AppContext &context) : m_context(context) {}
     QStringList calls;
     QString title;
-    void loadTLDs() override { calls << QStringLiteral("loadTLDs"); }
-    void setWindowIconFromResource() override { calls << QStringLiteral("icon"); }
-    void setTitle(const QString &text) override
+    QStringList enabledAtLastLoad;
+    void loadTLDs() override
     {
-        title = text;
-        calls << QStringLiteral("title");
+        calls << QStringLiteral("loadTLDs");
+        enabledAtLastLoad.clear();
+        for (const tld::TldRecord &row : m_context.tlds.table()) {
+            if (row.enabled)
+                enabledAtLastLoad << row.extension;
+        }
     }
-    void setWebsiteCaption(const QString &) override { calls << QStringLiteral("website"); }
-    void setFrameCaption(const QString &) override { calls << QStringLiteral("frame"); }
+    void setWindowIconFromResource() override { calls << QStringLiteral("icon"); }
+    void setTitle(const QString &text) override { title = text; }
+    void setWebsiteCaption(const QString &) override {}
+    void setFrameCaption(const QString &) override {}
     void runHelpLauncher() override { calls << QStringLiteral("help"); }
-    void resetIdleSeconds() override { calls << QStringLiteral("idle"); }
+    void resetIdleSeconds() override {}
     void loadRememberedList() override { calls << QStringLiteral("remembered"); }
     void maximize() override { calls << QStringLiteral("maximize"); }
+
+private:
+    const AppContext &m_context;
 };
 
 } // namespace
@@ -35,7 +46,7 @@ public:
 class TestStartupSequence : public QObject {
     Q_OBJECT
 private slots:
-    void stepsRunInOrder();
+    void firstStartLeavesTheWindowReady();
     void throttleThatIsNotANumberLeavesZero();
     void sharedValuesAreReadFromSettings();
     void titleRule();
@@ -44,27 +55,33 @@ private slots:
     void olderTablesAreOfferedThePopularTldsOnce();
 };
 
-void TestStartupSequence::stepsRunInOrder()
+void TestStartupSequence::firstStartLeavesTheWindowReady()
 {
     testing::TestFolder folder;
     testing::FakeServices fakes;
     AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
     app::initPartnerLinks(context.links);
-    RecordingHost host;
+    RecordingHost host(context);
     runMainWindowLoad(context, host);
-    QCOMPARE(host.calls, (QStringList{QStringLiteral("loadTLDs"), QStringLiteral("icon"), QStringLiteral("title"),
-                                      QStringLiteral("website"), QStringLiteral("frame"), QStringLiteral("help"),
-                                      QStringLiteral("idle"), QStringLiteral("remembered"), QStringLiteral("maximize"),
-                                      QStringLiteral("loadTLDs")}));
-    // A new folder's table: TLDs of today's root zone, the popular ones enabled; nothing is offered.
+    QCOMPARE(host.title, QStringLiteral("Quarrytide by Marlowfen"));
+    for (const char *call : {"icon", "help", "remembered", "maximize"})
+        QVERIFY2(host.calls.count(QLatin1String(call)) == 1, call);
+    // The window shows the table the first start wrote: the popular TLDs enabled, gone ones absent.
+    for (const char *popular : {"com", "net", "io", "ai", "xyz"})
+        QVERIFY2(host.enabledAtLastLoad.contains(QLatin1String(popular)), popular);
     QCOMPARE(context.tlds.findTldIndex(QStringLiteral("x.64")), -1);
     QCOMPARE(context.tlds.findTldIndex(QStringLiteral("x.zoo")), -1);
-    for (const char *popular : {"x.io", "x.ai", "x.com"}) {
-        const tld::TldRecord *row = context.tlds.rowFor(QLatin1String(popular));
-        QVERIFY2(row && row->enabled, popular);
-    }
+    for (const char *file : {"TLDs.txt", "BrowserSearch.txt", "Appends.txt", "CreatedDomains.txt", "Remembered.txt"})
+        QVERIFY2(QFileInfo(folder.file(QLatin1String(file))).isFile(), file);
+    for (const char *name : {"backups", "overflow", "wordlists", "searches"})
+        QVERIFY2(QFileInfo(folder.file(QLatin1String(name))).isDir(), name);
     QCOMPARE(fakes.messages.shown.size(), 1); // the first-use message
     QCOMPARE(context.startPauseTicks, 25);
+    // The next start neither greets nor opens the help again.
+    RecordingHost again(context);
+    runMainWindowLoad(context, again);
+    QCOMPARE(fakes.messages.shown.size(), 1);
+    QCOMPARE(again.calls.count(QStringLiteral("help")), 0);
 }
 
 void TestStartupSequence::throttleThatIsNotANumberLeavesZero()
@@ -73,7 +90,7 @@ void TestStartupSequence::throttleThatIsNotANumberLeavesZero()
     testing::FakeServices fakes;
     AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
     context.settings.saveProduct(QStringLiteral("Throttle"), QStringLiteral("fast"));
-    RecordingHost host;
+    RecordingHost host(context);
     runMainWindowLoad(context, host);
     QCOMPARE(context.startPauseTicks, 0);
     QVERIFY(!context.tlds.table().isEmpty()); // the load went on after the bad values
@@ -87,7 +104,7 @@ void TestStartupSequence::sharedValuesAreReadFromSettings()
     context.settings.saveProduct(QStringLiteral("chkProxy"), QStringLiteral("2"));
     context.settings.saveProduct(QStringLiteral("DefaultExt"), QStringLiteral(".net"));
     context.settings.saveProduct(QStringLiteral("Throttle"), QStringLiteral("40"));
-    RecordingHost host;
+    RecordingHost host(context);
     runMainWindowLoad(context, host);
     QVERIFY(context.tlds.useProxy());
     QCOMPARE(context.tlds.defaultExt(), QStringLiteral(".net"));
@@ -114,7 +131,7 @@ void TestStartupSequence::readOnlyFilesAreNotTouched()
     QDir(folder.appFolder()).mkdir(QStringLiteral("WordLists"));
     AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
     context.settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
-    RecordingHost host;
+    RecordingHost host(context);
     fakes.messages.nextAnswers = {platform::MessageAnswer::Cancel};
     runMainWindowLoad(context, host);
     QCOMPARE(folder.read(QStringLiteral("Appends.txt")), QByteArray());
@@ -142,7 +159,7 @@ void TestStartupSequence::olderTablesAreOfferedThePopularTldsOnce()
     folder.write(QStringLiteral("TLDs.txt"), older);
     AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
     context.settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
-    RecordingHost host;
+    RecordingHost host(context);
     fakes.messages.nextAnswers = {accepted ? platform::MessageAnswer::Ok : platform::MessageAnswer::Cancel};
     runMainWindowLoad(context, host);
     QCOMPARE(fakes.messages.texts(),

@@ -22,12 +22,11 @@ using lookup::QueryOutcome;
 
 // Every entry point that asks a WHOIS server, each against every way a server can misbehave: the
 // misbehaving server serves .com, a well-behaved one .net. Nothing may crash, a failure is never a
-// verdict, the next name is still checked, memory stays put and each ends within its time limit.
+// verdict, the next name is still checked and each ends by itself. (How long each takes, and the memory it
+// needs, bench_hostile_run measures.)
 namespace {
 
 enum class Entry { MainRun, BrowseChecker, TestQuery, LookupWindow, CheckProgram };
-
-constexpr qint64 memoryGrowthLimitKb = 50 * 1024;
 
 // The answer the misbehaving server would give: a banner longer than half of it, then a not-found line,
 // so that half an answer holds no evidence.
@@ -36,18 +35,6 @@ QByteArray hostileAnswer()
     return "% Example Registry WHOIS service. Terms of use apply to every query made to this service; see the "
            "registry's web site for the full text of the terms and the conditions of use.\r\n" +
            testing::availableAnswer(QStringLiteral("hostile.com"));
-}
-
-qint64 statusKb(qint64 pid, const char *field)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').constFirst().toLongLong();
-    }
-    return -1;
 }
 
 // Serves events until @p done holds or @p ms pass; true when it holds.
@@ -60,11 +47,6 @@ template <typename Done> bool waitFor(Done done, int ms)
     return done();
 }
 
-qint64 ownRssKb()
-{
-    return statusKb(QCoreApplication::applicationPid(), "VmRSS:");
-}
-
 class MemorySource : public sources::EntrySource {
 public:
     QStringList names;
@@ -74,11 +56,9 @@ public:
 
 // Outcome of one name as the entry point saw it.
 struct Seen {
-    QString hostile; ///< what became of hostile.com
-    QString control; ///< what became of control.net
-    qint64 elapsedMs = 0;
-    qint64 memoryKb = 0; ///< growth of the resident memory (of quarrytide-check: its peak)
-    int exitCode = -1;   ///< quarrytide-check's exit status
+    QString hostile;   ///< what became of hostile.com
+    QString control;   ///< what became of control.net
+    int exitCode = -1; ///< quarrytide-check's exit status
 };
 
 } // namespace
@@ -112,7 +92,6 @@ private:
     std::unique_ptr<testing::WhoisFixtureServer> m_control;
     std::unique_ptr<testing::TestFolder> m_folder;
     Mode m_mode = Mode::AnswerAtOnce;
-    qint64 m_checkBaselineKb = -1;
 };
 
 void TestHostileServers::initTestCase()
@@ -203,40 +182,31 @@ void TestHostileServers::failuresStayFailures()
     m_mode = mode;
     m_hostile->setMode(mode);
     Seen seen;
-    qint64 limitMs = 0;
     switch (entry) {
     case Entry::MainRun:
         seen = mainRun();
-        limitMs = 2 * 800; // the watchdog, once per name
         break;
     case Entry::BrowseChecker:
         seen = browseChecker();
-        limitMs = 2 * 500;
         break;
     case Entry::TestQuery:
         seen = testQuery();
-        limitMs = 2 * 500;
         break;
     case Entry::LookupWindow:
         seen = lookupWindow();
-        limitMs = 2 * 800;
         break;
     case Entry::CheckProgram:
         seen = checkProgram();
-        limitMs = 2 * 1000 + 1500; // --timeout 1, and the program's own start
         break;
     }
     if (QTest::currentTestFailed())
         return;
-    qInfo("%s: hostile.com %s, control.net %s, %lld ms, memory %+lld KiB", QTest::currentDataTag(),
-          qPrintable(seen.hostile.simplified()), qPrintable(seen.control.simplified()), seen.elapsedMs, seen.memoryKb);
+    qInfo("%s: hostile.com %s, control.net %s", QTest::currentDataTag(), qPrintable(seen.hostile.simplified()),
+          qPrintable(seen.control.simplified()));
     for (const char *verdict : {"available", "registered", "Available", "Registered", "AVAILABLE"})
         QVERIFY2(!seen.hostile.contains(QLatin1String(verdict)), qPrintable(seen.hostile));
     QVERIFY2(seen.control.contains(QLatin1String("vailable")) || seen.control.contains(QLatin1String("AVAILABLE")),
              qPrintable(seen.control));
-    // Twice the time limit leaves room for a loaded machine; a hang takes far longer.
-    QVERIFY2(seen.elapsedMs < limitMs + 1000, qPrintable(QString::number(seen.elapsedMs)));
-    QVERIFY2(seen.memoryKb < memoryGrowthLimitKb, qPrintable(QString::number(seen.memoryKb)));
 }
 
 Seen TestHostileServers::mainRun()
@@ -255,14 +225,9 @@ Seen TestHostileServers::mainRun()
         (outcome.domain.endsWith(QLatin1String(".com")) ? seen.hostile : seen.control) += kindWord(outcome.kind);
     });
     QSignalSpy finished(&engine, &engine::QueryEngine::stopped);
-    const qint64 before = ownRssKb();
-    QElapsedTimer clock;
-    clock.start();
     engine.start(1, 2);
     if (!finished.wait(10000))
         qWarning("the run did not finish");
-    seen.elapsedMs = clock.elapsed();
-    seen.memoryKb = ownRssKb() - before;
     QTest::qVerify(!finished.isEmpty(), "finished", "the run ends by itself", __FILE__, __LINE__);
     // Neither name is lost: the failure waits with the unchecked names.
     QTest::qCompare(results.uncheckedCount(), 1, "uncheckedCount", "1", __FILE__, __LINE__);
@@ -281,16 +246,11 @@ Seen TestHostileServers::browseChecker()
     connect(&checker, &browse::BrowseChecker::outcome, this, [&seen](const QueryOutcome &outcome) {
         (outcome.domain.endsWith(QLatin1String(".com")) ? seen.hostile : seen.control) += kindWord(outcome.kind);
     });
-    const qint64 before = ownRssKb();
-    QElapsedTimer clock;
-    clock.start();
     checker.addQueued(2);
     checker.start();
     checker.checkNextQueued();
     if (!waitFor([&] { return !seen.control.isEmpty(); }, 10000))
         seen.control = QStringLiteral("never checked");
-    seen.elapsedMs = clock.elapsed();
-    seen.memoryKb = ownRssKb() - before;
     // Neither name is lost: the failure waits with the unchecked names.
     if (results.uncheckedCount() != 1)
         seen.hostile += QStringLiteral(" lost");
@@ -305,9 +265,6 @@ Seen TestHostileServers::testQuery()
     lookup::TestQuery query(tlds, messages);
     query.setPhraseSource([] { return QStringLiteral("No match"); });
     Seen seen;
-    const qint64 before = ownRssKb();
-    QElapsedTimer clock;
-    clock.start();
     using State = lookup::TestQuery::State;
     const auto ended = [&query] { return query.state() == State::Judged || query.state() == State::TimedOut; };
     if (!query.startTestQuery(QStringLiteral("hostile.com")) || !waitFor(ended, 10000))
@@ -317,8 +274,6 @@ Seen TestHostileServers::testQuery()
     messages.shown.clear();
     if (!query.startTestQuery(QStringLiteral("control.net")) || !waitFor(ended, 10000))
         return seen;
-    seen.elapsedMs = clock.elapsed();
-    seen.memoryKb = ownRssKb() - before;
     seen.control = messages.texts().join(QLatin1Char('|')).left(200);
     return seen;
 }
@@ -326,9 +281,6 @@ Seen TestHostileServers::testQuery()
 Seen TestHostileServers::lookupWindow()
 {
     Seen seen;
-    const qint64 before = ownRssKb();
-    QElapsedTimer clock;
-    clock.start();
     lookup::WhoisLookup hostile({QStringLiteral("127.0.0.1"), hostilePort()});
     QString ending;
     connect(&hostile, &lookup::WhoisLookup::finished, this, [&ending](const QString &answer) {
@@ -343,8 +295,6 @@ Seen TestHostileServers::lookupWindow()
     QSignalSpy answered(&control, &lookup::WhoisLookup::finished);
     if (!control.start(QStringLiteral("control.net")) || !waitFor([&] { return control.isFinished(); }, 10000))
         return seen;
-    seen.elapsedMs = clock.elapsed();
-    seen.memoryKb = ownRssKb() - before;
     seen.control = answered.isEmpty() || !answered.at(0).at(0).toString().contains(QLatin1String("No match"))
                        ? QStringLiteral("no answer")
                        : QStringLiteral("available answer shown");
@@ -364,20 +314,13 @@ Seen TestHostileServers::runCheckProgram(quint16 comPort)
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(m_folder->appFolder());
     Seen seen;
-    QElapsedTimer clock;
-    clock.start();
     process.start(QStringLiteral(QUARRYTIDE_CHECK_PROGRAM),
                   {QStringLiteral("--data-dir"), m_folder->appFolder(), QStringLiteral("--timeout"),
                    QStringLiteral("1"), QStringLiteral("--tries=1"), QStringLiteral("--no-dns"),
                    QStringLiteral("--quiet"), QStringLiteral("list.txt")});
     if (!process.waitForStarted())
         return seen;
-    // The program's peak memory, read while it runs (the event loop meanwhile serves the fixtures).
-    qint64 peakKb = 0;
-    QTimer sampler;
-    connect(&sampler, &QTimer::timeout, this,
-            [&] { peakKb = std::max(peakKb, statusKb(process.processId(), "VmHWM:")); });
-    sampler.start(20);
+    // The event loop serves the fixtures meanwhile.
     QSignalSpy done(&process, &QProcess::finished);
     if (!done.wait(15000)) {
         process.kill();
@@ -385,8 +328,6 @@ Seen TestHostileServers::runCheckProgram(quint16 comPort)
         seen.hostile = QStringLiteral("still running");
         return seen;
     }
-    seen.elapsedMs = clock.elapsed();
-    seen.memoryKb = peakKb;
     for (const QByteArray &line : process.readAllStandardOutput().split('\n')) {
         const QList<QByteArray> fields = line.split('\t');
         if (fields.size() >= 2)
@@ -398,11 +339,7 @@ Seen TestHostileServers::runCheckProgram(quint16 comPort)
 
 Seen TestHostileServers::checkProgram()
 {
-    // The peak of a run against well-behaved servers is what the misbehaving one must not add 50 MB to.
-    if (m_checkBaselineKb < 0)
-        m_checkBaselineKb = runCheckProgram(m_control->port()).memoryKb;
     Seen seen = runCheckProgram(hostilePort());
-    seen.memoryKb -= m_checkBaselineKb;
     QTest::qCompare(seen.exitCode, 1, "exitCode", "1", __FILE__, __LINE__);
     return seen;
 }
