@@ -2,7 +2,7 @@
 #
 # dpkg-shlibdeps names the packages of the libraries the program links (the Qt 6 libraries among them);
 # the list below adds what is loaded at run time and so is invisible to it: the window-system plugins and
-# the browser's helper process. The SVG icon engine comes with libqt6svg6, which the program links.
+# the browser's helper process, and the SQLite driver of the check history. The SVG icon engine comes with libqt6svg6, which the program links.
 
 set(CPACK_PACKAGE_NAME quarrytide)
 set(CPACK_PACKAGE_VENDOR "Marlowfen")
@@ -22,7 +22,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(QUARRYTIDE_DEB_RUNTIME_DEPENDS
-    "libqt6webenginewidgets6 (>= 6.4), libqt6webenginecore6-bin (>= 6.4), qt6-qpa-plugins (>= 6.4), libc-ares2 (>= 1.18)")
+    "libqt6webenginewidgets6 (>= 6.4), libqt6webenginecore6-bin (>= 6.4), qt6-qpa-plugins (>= 6.4), libqt6sql6-sqlite (>= 6.4), libc-ares2 (>= 1.18), libpsl5, publicsuffix")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 find_program(QUARRYTIDE_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(QUARRYTIDE_DPKG_SHLIBDEPS)

@@ -23,7 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int row = tld::findTldIndex(fuzzing::builtInTable(), name, false);
     if (row >= 0 && !safe)
         __builtin_trap();
-    (void)tld::registrableDomain(name);
     (void)tld::correctName(raw);
     return 0;
 }

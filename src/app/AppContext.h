@@ -4,6 +4,7 @@
 #include "platform/AppFolder.h"
 #include "platform/DesktopServices.h"
 #include "platform/SettingsStore.h"
+#include "results/HistoryStore.h"
 #include "tld/TldRegistry.h"
 
 namespace app {
@@ -11,7 +12,7 @@ namespace app {
 /**
  * What lives from start-up to shutdown and is shared by every window: the application folder, the
  * settings store, the TLD table with its proxy switch and default extension, the pause before a run's first question,
- * the partner-link configuration, the domain double-clicked last, and the desktop services.
+ * the partner-link configuration, the domain double-clicked last, the check history, and the desktop services.
  */
 class AppContext {
 public:
@@ -27,6 +28,8 @@ public:
     app::PartnerLinks links;
     platform::Services services;
     QString selectedDomain;
+    /// History.sqlite in the application folder; opened by the main window's load.
+    results::HistoryStore history;
 };
 
 } // namespace app

@@ -150,6 +150,15 @@ static void showFirstUseMessage(AppContext &context)
         context.services.messages->inform(firstUseText(), context.links.productName);
 }
 
+static void openHistory(AppContext &context, QStringList &unreadable)
+{
+    // A history file that cannot be used is named with the others and left exactly as it is; a missing one
+    // that cannot be made is told by the status bar (and, for a folder that cannot be written, at start).
+    if (!context.history.open() && QFileInfo::exists(context.history.path()))
+        unreadable.append(QFileInfo(context.history.path()).fileName() + QStringLiteral(": ") +
+                          context.history.error());
+}
+
 // Tables written by earlier versions lack the TLDs most hunted today. They are offered once; the user's
 // table is never changed unasked.
 static void offerPopularTlds(AppContext &context, LoadHost &host)
@@ -222,6 +231,7 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
         context.tlds.setTable(tld::parseTable(tld::defaultTldRows().join(QStringLiteral("\r\n"))));
         host.loadTLDs();
     }
+    openHistory(context, unreadable);
     showFirstUseMessage(context);
     if (hadTable && unreadable.isEmpty())
         offerPopularTlds(context, host);

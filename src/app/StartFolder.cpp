@@ -33,8 +33,8 @@ QString copyNotice(const platform::EarlierFolderCopy &copy, const QString &from,
 QString readOnlyNotice(const QString &root)
 {
     QString text = QStringLiteral("Quarrytide cannot write to its folder %1. Your saved domains, the results "
-                                  "found, the lists made by the generator and the search, and changes to the TLD "
-                                  "table will not be saved.")
+                                  "found, the check history, the lists made by the generator and the search, and "
+                                  "changes to the TLD table will not be saved.")
                        .arg(nativePath(root));
     if (!platform::fileExists(platform::AppFolder(root).path(QStringLiteral("TLDs.txt"))))
         text += QStringLiteral(" Names are checked with the built-in TLD table.");

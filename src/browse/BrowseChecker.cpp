@@ -14,8 +14,7 @@ using Kind = QueryOutcome::Kind;
 
 BrowseChecker::BrowseChecker(tld::TldRegistry &tlds, results::ResultClasses &results, QString queuePath,
                              QObject *parent)
-    : QObject(parent), m_tlds(tlds), m_results(results),
-      m_queue(std::move(queuePath), sources::ListFile::SingleBlank::IsSkipped), m_scheduler(1)
+    : QObject(parent), m_tlds(tlds), m_results(results), m_queue(std::move(queuePath)), m_scheduler(1)
 {
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     connect(&m_timer1, &QTimer::timeout, this, [this] {

@@ -2,13 +2,19 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/TextCodec.h"
-#include "sources/LinkText.h"
-#include "tld/Routing.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
 
 namespace browse {
+
+bool isScannablePage(const QUrl &loaded, const QUrl &shown, bool succeeded)
+{
+    const QString scheme = loaded.scheme().toLower();
+    const bool userPage =
+        scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("file");
+    return succeeded && userPage && loaded.adjusted(QUrl::RemoveFragment) == shown.adjusted(QUrl::RemoveFragment);
+}
 
 PageScanJob::PageScanJob(const tld::EnabledTldMatcher &matcher, FoundNames &session, QString queuePath, QObject *parent)
     : QObject(parent), m_scanner(matcher, session), m_queuePath(std::move(queuePath))
@@ -23,65 +29,46 @@ void PageScanJob::start(const QString &html)
 void PageScanJob::runToEnd(const QString &html)
 {
     m_html = html;
-    prepareSome(-1);
     scanSome(-1);
     finish();
 }
 
 void PageScanJob::runSlice()
 {
-    if (!m_linesReady) {
-        prepareSome(sliceMs);
-    } else if (scanSome(sliceMs)) {
+    if (scanSome(sliceMs)) {
         finish();
         return;
     }
     QTimer::singleShot(0, this, &PageScanJob::runSlice);
 }
 
-void PageScanJob::prepareSome(qint64 budgetMs)
-{
-    // The page is prepared in pieces cut right before a "<": no pattern the preparation looks for
-    // holds a "<" after its first character, so the pieces give what the whole page gives.
-    constexpr qsizetype pieceSize = 64 * 1024;
-    QElapsedTimer clock;
-    clock.start();
-    while (m_prepared < m_html.size() && (budgetMs < 0 || clock.elapsed() < budgetMs)) {
-        qsizetype end = m_html.indexOf(QLatin1Char('<'), std::min(m_prepared + pieceSize, m_html.size()));
-        if (end < 0)
-            end = m_html.size();
-        const QString piece = m_html.mid(m_prepared, end - m_prepared);
-        m_preparedText += m_scanner.matcher().breakAfterTlds(sources::breakAtLinks(piece, true));
-        m_prepared = end;
-    }
-    if (m_prepared < m_html.size())
-        return;
-    m_lines = platform::splitListLines(m_preparedText + platform::crlf);
-    m_preparedText.clear();
-    m_html.clear();
-    m_linesReady = true;
-}
-
 bool PageScanJob::scanSome(qint64 budgetMs)
 {
+    constexpr qsizetype pieceSize = 16 * 1024;
     QElapsedTimer clock;
     clock.start();
-    QString lastStatus = m_scanner.status();
-    while (m_next < m_lines.size()) {
-        m_next = m_scanner.scanLine(m_lines, m_next);
-        const QStringList frames = m_scanner.framesToFollow();
-        for (; m_framesSeen < frames.size(); ++m_framesSeen) {
-            emit statusChanged(m_scanner.status());
-            emit followFrame(frames.at(m_framesSeen));
-        }
-        if (m_scanner.status() != lastStatus) {
-            lastStatus = m_scanner.status();
-            emit statusChanged(lastStatus);
-        }
+    while (m_next < m_html.size()) {
+        const qsizetype piece = std::min(pieceSize, m_html.size() - m_next);
+        m_scanner.read(QStringView(m_html).mid(m_next, piece));
+        m_next += piece;
+        report();
         if (budgetMs >= 0 && clock.elapsed() >= budgetMs)
-            return m_next >= m_lines.size();
+            break;
     }
-    return true;
+    return m_next >= m_html.size();
+}
+
+void PageScanJob::report()
+{
+    const QStringList frames = m_scanner.framesToFollow();
+    for (; m_framesSeen < frames.size(); ++m_framesSeen) {
+        emit statusChanged(QStringLiteral("Following Frame: ") + frames.at(m_framesSeen));
+        emit followFrame(frames.at(m_framesSeen));
+    }
+    if (m_scanner.status() != m_lastStatus) {
+        m_lastStatus = m_scanner.status();
+        emit statusChanged(m_lastStatus);
+    }
 }
 
 void PageScanJob::finish()
@@ -89,6 +76,9 @@ void PageScanJob::finish()
     if (m_finished)
         return;
     m_finished = true;
+    m_scanner.finish();
+    report();
+    m_html.clear();
     platform::appendToFile(m_queuePath, platform::encodeText(m_scanner.pageFound() + platform::crlf));
     const int count = m_scanner.pageFoundCount();
     emit statusChanged(count < 1 ? QStringLiteral("No Domains Found")

@@ -4,8 +4,14 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QUrl>
 
 namespace browse {
+
+/// Whether a page that finished loading at @p loaded is scanned: it loaded with success (for a web
+/// address, an HTTP success) and is the page shown at @p shown, the address the user asked for, on
+/// the web or in a file; the browser's own pages (errors, blank placeholders) never are.
+bool isScannablePage(const QUrl &loaded, const QUrl &shown, bool succeeded);
 
 /**
  * One page's scan, run in slices of a few milliseconds so the window keeps repainting and the
@@ -36,19 +42,18 @@ signals:
 
 private:
     void runSlice();
-    void prepareSome(qint64 budgetMs);
+    /// Reads on for about @p budgetMs (-1: to the end); true once the whole page is read.
     bool scanSome(qint64 budgetMs);
+    /// Tells the frames and status the pieces read so far brought.
+    void report();
     void finish();
 
     PageNameExtractor m_scanner;
     QString m_queuePath;
     QString m_html;
-    qsizetype m_prepared = 0; ///< how much of m_html is prepared
-    QString m_preparedText;
-    bool m_linesReady = false;
-    QStringList m_lines;
-    qsizetype m_next = 0;
+    qsizetype m_next = 0; ///< how much of m_html is read
     qsizetype m_framesSeen = 0;
+    QString m_lastStatus;
     bool m_finished = false;
 };
 

@@ -99,6 +99,18 @@ std::optional<QString> setValue(CheckOptions &options, const QString &name, cons
                        .arg(maxTimeoutSeconds) +
                    quoted(value);
         options.timeoutSeconds = seconds;
+    } else if (name == QLatin1String("--history")) {
+        if (value.isEmpty())
+            return QStringLiteral("--history needs a file name");
+        options.historyFile = value;
+    } else if (name == QLatin1String("--skip-checked-within")) {
+        bool ok = false;
+        const int days = value.toInt(&ok);
+        if (!ok || days < 0 || days > maxSkipDays)
+            return QStringLiteral("--skip-checked-within needs a whole number of days from 0 to %1, not ")
+                       .arg(maxSkipDays) +
+                   quoted(value);
+        options.skipCheckedDays = days;
     } else if (name == QLatin1String("--import-zone")) {
         if (value.isEmpty())
             return QStringLiteral("--import-zone needs a zone file");
@@ -117,14 +129,21 @@ std::optional<QString> setValue(CheckOptions &options, const QString &name, cons
 
 ParsedCommandLine parseCommandLine(const QStringList &arguments)
 {
-    static const QStringList withValue = {
-        QStringLiteral("--data-dir"), QStringLiteral("--tld"),        QStringLiteral("--proxy"),
-        QStringLiteral("--throttle"), QStringLiteral("--resume"),     QStringLiteral("--timeout"),
-        QStringLiteral("--tries"),    QStringLiteral("--dns-server"), QStringLiteral("--import-zone")};
+    static const QStringList withValue = {QStringLiteral("--data-dir"),
+                                          QStringLiteral("--tld"),
+                                          QStringLiteral("--proxy"),
+                                          QStringLiteral("--throttle"),
+                                          QStringLiteral("--resume"),
+                                          QStringLiteral("--timeout"),
+                                          QStringLiteral("--tries"),
+                                          QStringLiteral("--dns-server"),
+                                          QStringLiteral("--import-zone"),
+                                          QStringLiteral("--history"),
+                                          QStringLiteral("--skip-checked-within")};
     static const QStringList flags = {QStringLiteral("--json"),          QStringLiteral("--quiet"),
                                       QStringLiteral("--profile-files"), QStringLiteral("--no-dns"),
                                       QStringLiteral("--help"),          QStringLiteral("-h"),
-                                      QStringLiteral("--version")};
+                                      QStringLiteral("--version"),       QStringLiteral("--no-history")};
     ParsedCommandLine parsed;
     auto fail = [&parsed](const QString &error) {
         parsed.action = ParsedCommandLine::Action::Fail;
@@ -155,6 +174,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             parsed.options.quiet |= name == QLatin1String("--quiet");
             parsed.options.profileFiles |= name == QLatin1String("--profile-files");
             parsed.options.dns &= name != QLatin1String("--no-dns");
+            parsed.options.history &= name != QLatin1String("--no-history");
             continue;
         }
         if (!withValue.contains(name))
@@ -203,6 +223,12 @@ QString usageText()
         "  --no-dns            ask the registry about every name; by default a name that DNS shows\n"
         "                      delegated is registered (\"dns\" in the server column) without a query\n"
         "  --dns-server ADDRESS:PORT  the resolver to ask (default: the system's resolvers)\n"
+        "  --history FILE      the check history every outcome is recorded in\n"
+        "                      (default: History.sqlite in the data folder)\n"
+        "  --no-history        record nothing in the history\n"
+        "  --skip-checked-within DAYS  do not ask about a name whose last verdict in the history is\n"
+        "                      at most DAYS days old: it takes that verdict, and the server column\n"
+        "                      says \"(from history, DATE)\" (0: ask about every name, the default)\n"
         "  --import-zone FILE  index the zone file FILE (plain or gzip, as the zone data service delivers\n"
         "                      it) for zone screening, and check nothing; with --tld the file must be the\n"
         "                      zone of that TLD\n"
@@ -211,8 +237,9 @@ QString usageText()
         "  -h, --help          show this help and exit\n"
         "  --version           show the version and exit\n"
         "\n"
-        "Outcomes: available, registered, refused, unknown, timeout, no-server.\n"
-        "Exit status: 0 every name was judged, 1 some were refused, timed out or had no server,\n"
+        "Outcomes: available, registered, refused, unknown, timeout, no-server, invalid (an entry that\n"
+        "names no domain that can be registered, with the reason; nothing is asked about it).\n"
+        "Exit status: 0 every name was judged, 1 some were refused, timed out, had no server or were invalid,\n"
         "2 bad usage, unreadable input or unwritable output, 130 stopped by Ctrl+C (the position is kept),\n"
         "141 the reader of the output went away.\n");
 }

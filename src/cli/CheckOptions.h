@@ -23,7 +23,10 @@ struct CheckOptions {
     QString dnsServer;                    ///< "address:port" of the resolver; empty: the system's resolvers
     bool json = false;
     bool quiet = false;
-    QString importZone; ///< a zone file to index for zone screening instead of checking names
+    QString historyFile;     ///< the check history; empty: History.sqlite in the data folder
+    bool history = true;     ///< record every outcome in the history
+    int skipCheckedDays = 0; ///< take the verdict of names checked in the last this many days; 0: ask all
+    QString importZone;      ///< a zone file to index for zone screening instead of checking names
 };
 
 /// The outcome of reading the command line.
@@ -45,5 +48,7 @@ inline constexpr double minTimeoutSeconds = 0.1;
 inline constexpr double maxTimeoutSeconds = 86400;
 /// Most tries accepted by --tries.
 inline constexpr int maxTries = 100;
+/// Most days accepted by --skip-checked-within.
+inline constexpr int maxSkipDays = 36500;
 
 } // namespace cli

@@ -8,6 +8,8 @@
 #include "platform/AppFolder.h"
 #include "platform/Intervals.h"
 #include "platform/SettingsStore.h"
+#include "results/HistoryScreen.h"
+#include "results/HistoryStore.h"
 #include "results/ResultClasses.h"
 #include "tld/DefaultTlds.h"
 #include "tld/TldRegistry.h"
@@ -37,11 +39,13 @@ void CheckRun::note(const QString &text) const
 
 bool CheckRun::prepare(const QString &defaultDataDir)
 {
-    const QString dataDir = m_options.dataDir.isEmpty() ? defaultDataDir : m_options.dataDir;
-    if (!m_options.dataDir.isEmpty() && !QFileInfo(dataDir).isDir()) {
-        m_error = QStringLiteral("--data-dir ") + dataDir + QStringLiteral(" is not a folder");
+    const QString given = m_options.dataDir.isEmpty() ? defaultDataDir : m_options.dataDir;
+    if (!m_options.dataDir.isEmpty() && !QFileInfo(given).isDir()) {
+        m_error = QStringLiteral("--data-dir ") + given + QStringLiteral(" is not a folder");
         return false;
     }
+    // Made absolute once: every path below names the folder itself, never a folder inside it.
+    const QString dataDir = QFileInfo(given).absoluteFilePath();
     m_folder = std::make_unique<platform::AppFolder>(dataDir);
     if (!loadTable())
         return false;
@@ -71,7 +75,61 @@ bool CheckRun::prepare(const QString &defaultDataDir)
         m_error = m_stream.error();
         return false;
     }
+    return openHistory();
+}
+
+bool CheckRun::openHistory()
+{
+    if (!m_options.history && m_options.skipCheckedDays == 0)
+        return true;
+    const bool named = !m_options.historyFile.isEmpty();
+    if (!named)
+        QDir().mkpath(m_folder->root()); // the desktop program makes its folder at start
+    const QString path =
+        named ? QFileInfo(m_options.historyFile).absoluteFilePath() : m_folder->path(QStringLiteral("History.sqlite"));
+    m_history = std::make_unique<results::HistoryStore>(path);
+    if (m_history->open())
+        return true;
+    const QString why = QStringLiteral("the history %1 cannot be used: %2").arg(path, m_history->error());
+    m_history.reset();
+    // Named on the command line, or needed to pass over names, it is no extra that can be done without.
+    if (named || m_options.skipCheckedDays > 0) {
+        m_error = why;
+        return false;
+    }
+    note(why + QStringLiteral("; the outcomes are not recorded"));
     return true;
+}
+
+QString CheckRun::sourceText() const
+{
+    QStringList inputs = m_stream.inputs();
+    for (QString &input : inputs) {
+        if (input == QLatin1String("-"))
+            input = QStringLiteral("standard input");
+    }
+    return inputs.isEmpty() ? QStringLiteral("standard input") : inputs.join(QStringLiteral(", "));
+}
+
+void CheckRun::watchHistory()
+{
+    if (!m_history)
+        return;
+    if (m_options.skipCheckedDays > 0) {
+        m_screen = std::make_unique<results::HistoryScreen>(*m_history);
+        m_screen->setDays(m_options.skipCheckedDays);
+        m_engine->addScreen([screen = m_screen.get()](const QString &domain, const tld::TldRecord &row) {
+            return (*screen)(domain, row);
+        });
+    }
+    if (m_options.history) {
+        connect(m_history.get(), &results::HistoryStore::writeFailed, this, [this](const QString &reason) {
+            note(QStringLiteral("the history %1 could not be written: %2").arg(m_history->path(), reason));
+        });
+        const int run = m_history->startRun(results::Runner::CommandLine, sourceText());
+        connect(m_engine.get(), &engine::QueryEngine::outcome, this,
+                [this, run](const lookup::QueryOutcome &outcome) { m_history->record(outcome, run); });
+    }
 }
 
 bool CheckRun::loadTable()
@@ -151,6 +209,7 @@ void CheckRun::start()
         });
         m_engine->setDnsCheck(m_dns.get());
     }
+    watchHistory();
     connect(m_engine.get(), &engine::QueryEngine::outcome, this, &CheckRun::onOutcome);
     // The engine stops by itself once the last name has its outcome; a failed input is no success.
     connect(m_engine.get(), &engine::QueryEngine::stopped, this, [this](const engine::RunEnd &end) {
@@ -259,7 +318,8 @@ void CheckRun::finish(int status)
         m_progress->stop();
     m_engine->stop();
     const qint64 notJudged = m_counts[int(Kind::Refused)] + m_counts[int(Kind::TimedOut)] +
-                             m_counts[int(Kind::NoServer)] + m_counts[int(Kind::Unknown)];
+                             m_counts[int(Kind::NoServer)] + m_counts[int(Kind::Unknown)] +
+                             m_counts[int(Kind::Invalid)];
     if (status == AllJudged && notJudged > 0)
         status = SomeNotJudged;
     if (status == Stopped) {
@@ -270,14 +330,16 @@ void CheckRun::finish(int status)
                         .arg(m_nextPosition);
         note(text);
     } else if (m_showProgress) {
-        note(QStringLiteral("%1 names: %2 available, %3 registered, %4 refused, %5 unknown, %6 timeout, %7 no-server")
+        note(QStringLiteral(
+                 "%1 names: %2 available, %3 registered, %4 refused, %5 unknown, %6 timeout, %7 no-server, %8 invalid")
                  .arg(m_done)
                  .arg(m_counts[int(Kind::Available)])
                  .arg(m_counts[int(Kind::Registered)])
                  .arg(m_counts[int(Kind::Refused)])
                  .arg(m_counts[int(Kind::Unknown)])
                  .arg(m_counts[int(Kind::TimedOut)])
-                 .arg(m_counts[int(Kind::NoServer)]));
+                 .arg(m_counts[int(Kind::NoServer)])
+                 .arg(m_counts[int(Kind::Invalid)]));
     }
     m_exitStatus = status;
     emit finished(status);

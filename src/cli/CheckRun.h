@@ -18,8 +18,10 @@ namespace lookup {
 class DnsCheck;
 }
 namespace results {
+class HistoryScreen;
+class HistoryStore;
 class ResultClasses;
-}
+} // namespace results
 namespace platform {
 class AppFolder;
 }
@@ -63,6 +65,9 @@ signals:
 
 private:
     bool loadTable();
+    bool openHistory();
+    void watchHistory();
+    QString sourceText() const;
     void adjustTable();
     void applyTimings();
     void onOutcome(const lookup::QueryOutcome &outcome);
@@ -82,6 +87,8 @@ private:
     std::unique_ptr<lookup::DnsCheck> m_dns;
     NameStream m_stream;
     std::optional<PositionFile> m_positions;
+    std::unique_ptr<results::HistoryStore> m_history; ///< null: no history is read or written
+    std::unique_ptr<results::HistoryScreen> m_screen;
     std::unique_ptr<engine::QueryEngine> m_engine;
     ProgressLine *m_progress = nullptr;
     bool m_stdoutIsTerminal = false;

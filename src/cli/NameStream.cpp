@@ -2,6 +2,7 @@
 
 #include "platform/TextCodec.h"
 #include "sources/ListFile.h"
+#include "tld/DomainRule.h"
 
 #include <QFileInfo>
 
@@ -61,7 +62,7 @@ bool NameStream::nextEntry(QByteArray &entry)
         if (end < size) {
             const qsizetype begin = m_start;
             m_start = end + 1;
-            if (std::exchange(m_dropping, false) || end == begin)
+            if (std::exchange(m_dropping, false) || tld::isBlankOrComment(QByteArrayView(data + begin, end - begin)))
                 continue;
             entry = m_buffer.mid(begin, end - begin);
             return true;
@@ -75,6 +76,8 @@ bool NameStream::nextEntry(QByteArray &entry)
             m_buffer.clear();
             m_start = 0;
             m_dropping = true;
+            if (tld::isBlankOrComment(entry))
+                continue;
             return true;
         }
         m_buffer.remove(0, m_start);
@@ -83,10 +86,11 @@ bool NameStream::nextEntry(QByteArray &entry)
         case InputFile::Status::Data:
             break;
         case InputFile::Status::End:
-            if (!m_dropping && !m_buffer.isEmpty()) {
+            if (!m_dropping && !tld::isBlankOrComment(m_buffer)) {
                 entry = std::exchange(m_buffer, QByteArray());
                 return true;
             }
+            m_buffer.clear();
             if (!openNextInput())
                 return false;
             break;

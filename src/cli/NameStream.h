@@ -13,7 +13,8 @@ namespace cli {
 /**
  * Names for the engine from list files and standard input, read as they are asked for, so memory does
  * not grow with the length of the list. The files are one list: their entries are numbered on from
- * file to file. A line ends at CR LF, a lone CR or a lone LF; empty lines are no entries.
+ * file to file. A line ends at CR LF, a lone CR or a lone LF; lines of blanks and tabs only, and "#"
+ * comment lines, are no entries.
  *
  * The engine asks for entries 1, 2, 3 ... in order; a first request further on (a resumed run) skips
  * the entries before it. A pipe is read ahead only as far as its lines have arrived, so names already

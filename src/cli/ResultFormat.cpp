@@ -76,10 +76,16 @@ QString serverText(const lookup::QueryOutcome &outcome)
     return results::serverText(outcome);
 }
 
+// The fifth field says why: the phrase that showed the name available, or why an entry is no name.
+QString reasonText(const lookup::QueryOutcome &outcome)
+{
+    return outcome.kind == Kind::Invalid ? outcome.cause : outcome.successWord;
+}
+
 QByteArray tsvLine(const lookup::QueryOutcome &outcome)
 {
     const QStringList fields = {tsvField(outcome.domain), verdictWord(outcome.kind), classWord(outcome),
-                                tsvField(serverText(outcome)), tsvField(outcome.successWord)};
+                                tsvField(serverText(outcome)), tsvField(reasonText(outcome))};
     return (fields.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8();
 }
 
@@ -89,7 +95,9 @@ QByteArray jsonLine(const lookup::QueryOutcome &outcome)
                          jsonString(verdictWord(outcome.kind)) + QStringLiteral(",\"class\":") +
                          jsonString(classWord(outcome)) + QStringLiteral(",\"server\":") +
                          jsonString(serverText(outcome)) + QStringLiteral(",\"success\":") +
-                         jsonString(outcome.successWord) + QStringLiteral("}\n");
+                         jsonString(outcome.successWord) + QStringLiteral(",\"entry\":") + jsonString(outcome.entry) +
+                         QStringLiteral(",\"reason\":") +
+                         jsonString(outcome.kind == Kind::Invalid ? outcome.cause : QString()) + QStringLiteral("}\n");
     return line.toUtf8();
 }
 

@@ -4,7 +4,6 @@
 #include "results/ResultClasses.h"
 #include "sources/EntrySource.h"
 #include "sources/ListFile.h"
-#include "tld/NameCleaning.h"
 #include "tld/TldRegistry.h"
 
 namespace engine {
@@ -24,6 +23,7 @@ QString keyOf(const QString &domain)
 /// One domain of a name, from the list to its outcome.
 struct QueryEngine::Lookup {
     QString domain;
+    QString entry; ///< the list entry, where it says more than the domain
     tld::TldRecord row;
     Name *name = nullptr;
     QueryOutcome result;
@@ -69,23 +69,11 @@ QStringList QueryEngine::runTlds() const
     return tlds;
 }
 
-QStringList QueryEngine::prepareDomains(const QString &entry) const
+QList<tld::EntryName> QueryEngine::prepareDomains(const QString &entry) const
 {
-    QString text = entry;
-    const qsizetype colon = text.indexOf(QLatin1Char(':'));
-    if (colon >= 0)
-        text = text.mid(colon + 1);
-    const QString domain = tld::correctName(tld::urlUnescape(text));
-    if (domain.contains(QLatin1Char('.')))
-        return {domain};
     // A run keeps the TLDs chosen at its start.
     const QStringList tlds = m_stopRequested ? runTlds() : m_runTlds;
-    if (tlds.isEmpty())
-        return {domain + m_tlds.defaultExt()};
-    QStringList domains;
-    for (const QString &tld : tlds)
-        domains.append(domain + QLatin1Char('.') + tld);
-    return domains;
+    return tld::domainsOfEntry(entry, tlds.isEmpty() ? QStringList{m_tlds.defaultExt()} : tlds);
 }
 
 int QueryEngine::position() const
@@ -164,7 +152,7 @@ bool QueryEngine::takeNames(int &budget)
             m_listEnded = true;
             break;
         }
-        if (tld::correctName(entry) == sources::endMarker) {
+        if (entry.trimmed() == sources::endMarker) {
             m_listEnded = true;
             break;
         }
@@ -180,16 +168,25 @@ void QueryEngine::addName(const QString &entry, int position)
     Name &name = m_names.emplace_back();
     name.position = position;
     name.entry = entry;
-    const QStringList domains = prepareDomains(tld::correctName(entry));
+    const QList<tld::EntryName> domains = prepareDomains(entry);
     name.lookups.resize(size_t(domains.size()));
     for (qsizetype i = 0; i < domains.size(); ++i) {
         Lookup &lookup = name.lookups.at(size_t(i));
-        lookup.domain = domains.at(i);
+        const tld::EntryName &read = domains.at(i);
+        lookup.domain = read.name;
+        lookup.entry = read.entry;
         lookup.name = &name;
         lookup.done = lookup.recorded = m_recorded.contains(keyOf(lookup.domain));
         if (lookup.recorded)
             continue;
         ++name.pending;
+        if (read.problem != tld::NameProblem::None) {
+            // Not a name anyone could register: reported with its reason, asked of no server and no DNS.
+            QueryOutcome invalid{Kind::Invalid, lookup.domain};
+            invalid.cause = tld::problemText(read.problem);
+            settle(lookup, invalid);
+            continue;
+        }
         route(lookup);
     }
 }
@@ -270,15 +267,21 @@ void QueryEngine::report(Lookup &lookup)
         return;
     // Copied: a receiver of the signal below may stop the run, which frees the lookup.
     QueryOutcome result = lookup.result;
-    if (lookup.name->entry != lookup.domain)
-        result.entry = lookup.name->entry;
+    // The lists show the entry only where it names more than the domain (a host, a URL); whoever takes
+    // the outcome also learns the word a domain was made from.
+    const QString listEntry = lookup.entry;
+    const QString word = lookup.name->entry.trimmed();
+    result.entry = !listEntry.isEmpty() || word == result.domain ? listEntry : word;
     if (result.kind == Kind::Available)
-        m_results.addAvailableName(result.domain);
+        m_results.addAvailableName(result.domain, listEntry);
     else if (result.kind == Kind::Registered)
-        m_results.addRegisteredName(result.domain);
+        m_results.addRegisteredName(result.domain, listEntry);
+    else if (result.kind == Kind::Invalid)
+        m_results.addSkippedEntry(result.domain, result.cause);
     else // neither free nor taken: the name waits for another try
         m_results.addUncheckedName(result.domain);
-    ++m_tally.names;
+    m_tally.skipped += result.kind == Kind::Invalid;
+    m_tally.names += result.kind != Kind::Invalid;
     m_tally.available += result.kind == Kind::Available;
     m_tally.registered += result.kind == Kind::Registered;
     const quint64 generation = m_generation;

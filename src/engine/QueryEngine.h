@@ -5,6 +5,7 @@
 #include "engine/PositionSaver.h"
 #include "engine/RunEnd.h"
 #include "lookup/QueryOutcome.h"
+#include "tld/DomainRule.h"
 #include "tld/TldRecord.h"
 
 #include <QHash>
@@ -96,9 +97,9 @@ public:
     int openConnections() const { return m_scheduler.openConnections(); }
     const RunTally &tally() const { return m_tally; }
 
-    /// The domains a raw list entry becomes: text after the first colon, unescaped, cleaned, and completed
-    /// with each chosen TLD when it has no dot.
-    QStringList prepareDomains(const QString &entry) const;
+    /// The domains a raw list entry becomes under the domain rule: its registrable domain, or for a word
+    /// one per chosen TLD (the default extension when none is chosen); each may carry a problem instead.
+    QList<tld::EntryName> prepareDomains(const QString &entry) const;
 
 signals:
     /// One domain's check ended and was recorded (in list order, except for what Stop records).

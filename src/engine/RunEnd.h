@@ -9,6 +9,7 @@ struct RunTally {
     int names = 0;
     int available = 0;
     int registered = 0;
+    int skipped = 0; ///< entries that named no domain anyone could register; not in names
     int unchecked() const { return names - available - registered; }
 };
 

@@ -4,7 +4,7 @@
 #include "platform/DesktopServices.h"
 #include "platform/Intervals.h"
 #include "platform/TextCodec.h"
-#include "tld/NameCleaning.h"
+#include "tld/DomainRule.h"
 #include "tld/Routing.h"
 #include "tld/TldRegistry.h"
 #include "tld/Verdict.h"
@@ -47,9 +47,11 @@ bool TestQuery::startTestQuery(const QString &domain, const tld::TldRecord *chos
 {
     stop();
     m_testDomain = domain;
-    m_prepared = tld::correctName(tld::urlUnescape(domain));
-    // An escaped line break must never reach the server as a second query line.
-    if (!tld::isSafeQueryName(m_prepared))
+    // What is no registrable domain (an escaped line break, an empty test word) is asked nowhere.
+    const tld::EntryName read = tld::readEntry(domain);
+    m_prepared = read.name;
+    m_problem = read.isWord ? tld::NameProblem::NoTld : read.problem;
+    if (m_problem != tld::NameProblem::None)
         return false;
     const tld::TldRecord *row = chosen && !m_tlds.useProxy() ? chosen : m_tlds.rowFor(m_prepared);
     if (!row)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lookup/RegistryLookup.h"
+#include "tld/DomainRule.h"
 
 #include <QObject>
 #include <QTimer>
@@ -44,15 +45,18 @@ public:
     /// The test word, ".", the extension, with ".." made one dot (a single pass).
     static QString composeTestDomain(const QString &word, const QString &extension);
 
-    /// Stops a running test and starts one for @p domain. False when no row serves it: nothing is sent.
+    /// Stops a running test and starts one for @p domain, read by the domain rule. False when it names
+    /// no registrable domain (problem() says why) or no row serves it: nothing is sent.
     /// With @p row, that row is asked (the TLD manager tests the row it shows, also a later duplicate);
     /// the proxy switch still sends the question to the proxy row.
     bool startTestQuery(const QString &domain, const tld::TldRecord *row = nullptr);
 
     State state() const { return m_state; }
     QString testDomain() const { return m_testDomain; }
-    /// What is sent: the test domain unescaped and cleaned.
+    /// What is sent: the registrable domain the test domain names.
     QString preparedDomain() const { return m_prepared; }
+    /// Why the last test domain names no registrable domain (None when it does).
+    tld::NameProblem problem() const { return m_problem; }
 
     /// The message shown for a verdict; for an RDAP row it names the HTTP status and the address asked.
     static QString verdictMessage(const QueryOutcome &outcome, const QString &domain);
@@ -79,6 +83,7 @@ private:
     State m_state = State::Idle;
     QString m_testDomain;
     QString m_prepared;
+    tld::NameProblem m_problem = tld::NameProblem::None;
     int m_timeoutTicks = 0;
 };
 

@@ -13,15 +13,17 @@ namespace {
 // The result series; name filters match without regard to case.
 const QStringList seriesFiles = {QStringLiteral("LowProfile*.txt"), QStringLiteral("HighProfile*.txt"),
                                  QStringLiteral("SuperHighProfile*.txt")};
-const QStringList programFiles = {QStringLiteral("Remembered.txt"), QStringLiteral("TLDs.txt"),
-                                  QStringLiteral("Appends.txt"), QStringLiteral("BrowserSearch.txt"),
+const QStringList programFiles = {QStringLiteral("Remembered.txt"),    QStringLiteral("Remembered.bak"),
+                                  QStringLiteral("Unchecked.txt"),     QStringLiteral("TLDs.txt"),
+                                  QStringLiteral("Appends.txt"),       QStringLiteral("BrowserSearch.txt"),
                                   QStringLiteral("CreatedDomains.txt")};
 const QStringList programFolders = {QStringLiteral("backups"), QStringLiteral("overflow"), QStringLiteral("searches"),
                                     QStringLiteral("wordlists"), QStringLiteral("CustomLists")};
 
 bool holdsEarlierRun(const QDir &program)
 {
-    if (!program.entryList({QStringLiteral("Remembered.txt")}, QDir::Files).isEmpty() ||
+    if (!program.entryList({QStringLiteral("Remembered.txt"), QStringLiteral("Unchecked.txt")}, QDir::Files)
+             .isEmpty() ||
         !program.entryList(seriesFiles, QDir::Files).isEmpty())
         return true;
     for (const QString &folder : program.entryList({QStringLiteral("backups"), QStringLiteral("overflow")},

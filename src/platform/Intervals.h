@@ -20,6 +20,7 @@ struct Intervals {
     int positionSaveMs = 1000;       ///< least time between two writes of a run's resume position
     int restUnitMs = 1000;           ///< one second of a server's rest (Retry-After, back-off after a refusal)
     int longestBackoffSeconds = 300; ///< the longest rest after refusals in a row
+    int historyHandOverMs = 1000;    ///< longest time a check waits before it goes to the history's writer
 };
 
 Intervals &intervals();

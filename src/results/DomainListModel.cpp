@@ -1,5 +1,7 @@
 #include "results/DomainListModel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace results {
@@ -13,8 +15,18 @@ QVariant DomainListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_entries.size())
         return {};
+    const QString &entry = m_entries.at(index.row());
+    if (role == Qt::DisplayRole && !m_notes.isEmpty()) {
+        if (const auto note = m_notes.constFind(entry); note != m_notes.constEnd())
+            return entry + QStringLiteral("  ") + *note;
+    }
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return m_entries.at(index.row());
+        return entry;
+    if (role == Qt::ToolTipRole) {
+        const QString listEntry = m_listEntries.value(entry);
+        if (!listEntry.isEmpty())
+            return QCoreApplication::translate("results::DomainListModel", "From the entry \"%1\"").arg(listEntry);
+    }
     return {};
 }
 
@@ -33,10 +45,18 @@ QStringList DomainListModel::mimeTypes() const
 
 void DomainListModel::append(const QString &domain)
 {
+    m_notes.remove(domain);
     const int row = int(m_entries.size());
     beginInsertRows(QModelIndex(), row, row);
     m_entries.append(domain);
     endInsertRows();
+}
+
+void DomainListModel::append(const QString &domain, const QString &entry)
+{
+    if (!entry.isEmpty())
+        m_listEntries.insert(domain, entry);
+    append(domain);
 }
 
 void DomainListModel::appendMany(const QStringList &domains)
@@ -84,6 +104,8 @@ void DomainListModel::clear()
         return;
     beginResetModel();
     m_entries.clear();
+    m_notes.clear();
+    m_listEntries.clear();
     endResetModel();
 }
 
@@ -92,6 +114,14 @@ void DomainListModel::setEntries(const QStringList &domains)
     beginResetModel();
     m_entries = domains;
     endResetModel();
+}
+
+void DomainListModel::setNote(const QString &domain, const QString &note)
+{
+    m_notes.insert(domain, note);
+    const qsizetype row = m_entries.lastIndexOf(domain);
+    if (row >= 0)
+        emit dataChanged(index(int(row)), index(int(row)), {Qt::DisplayRole});
 }
 
 QString DomainListModel::clipboardText() const

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QStringList>
 
 namespace results {
 
 /// One result list: domain texts in the order they arrived. Views show it; the engine and the
-/// results desk change it. Sized for tens of thousands of entries.
+/// results desk change it. Sized for tens of thousands of entries. An entry may carry a note that views
+/// show after it (Qt::DisplayRole); the entry itself is Qt::EditRole, and what copies, drags and files use.
 class DomainListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -22,6 +24,8 @@ public:
     QString entry(int row) const { return m_entries.value(row); }
 
     void append(const QString &domain);
+    /// Appends @p domain, telling in its tooltip the list entry it was made from (none when empty).
+    void append(const QString &domain, const QString &entry);
     void appendMany(const QStringList &domains);
     bool removeEntry(int row);
     void removeEntries(QList<int> rows);
@@ -30,12 +34,16 @@ public:
     void insertEntries(const QList<int> &rows, const QStringList &domains);
     void clear();
     void setEntries(const QStringList &domains);
+    /// Shows @p note after @p domain until the domain is added again without one.
+    void setNote(const QString &domain, const QString &note);
 
     /// Every entry followed by CR LF (empty for an empty list), as the clipboard receives it.
     QString clipboardText() const;
 
 private:
     QStringList m_entries;
+    QHash<QString, QString> m_notes;
+    QHash<QString, QString> m_listEntries; ///< domain -> the list entry it came from, where they differ
 };
 
 } // namespace results

@@ -19,8 +19,8 @@ void ListFilterModel::setOrder(ListOrder order)
 
 bool ListFilterModel::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
-    const QString a = left.data().toString();
-    const QString b = right.data().toString();
+    const QString a = left.data(Qt::EditRole).toString();
+    const QString b = right.data(Qt::EditRole).toString();
     if (m_order == ListOrder::Length && a.size() != b.size())
         return a.size() < b.size();
     const int byName = a.compare(b, Qt::CaseInsensitive);

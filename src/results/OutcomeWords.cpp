@@ -30,29 +30,59 @@ QString outcomeWord(Kind kind)
     return QStringLiteral("no-server");
 }
 
-QString classWord(const lookup::QueryOutcome &outcome)
+int resultListFor(const lookup::QueryOutcome &outcome)
 {
     // The result classes pass over a name that was empty before its extension was added.
     if (outcome.domain == QLatin1String(".com") || outcome.domain == QLatin1String(".net"))
-        return QString();
+        return 0;
     if (outcome.kind == Kind::Registered)
+        return RegisteredList;
+    return outcome.kind == Kind::Available ? ResultClasses::profileListFor(outcome.domain) : 0;
+}
+
+QString listClassWord(int listNumber)
+{
+    switch (listNumber) {
+    case RegisteredList:
         return QStringLiteral("Registered");
-    if (outcome.kind != Kind::Available)
-        return QString();
-    switch (ResultClasses::profileListFor(outcome.domain)) {
     case HighList:
         return QStringLiteral("High");
     case MidList:
         return QStringLiteral("Mid");
-    default:
+    case LowList:
         return QStringLiteral("Low");
+    default:
+        return QString();
     }
+}
+
+QString classWord(const lookup::QueryOutcome &outcome)
+{
+    return listClassWord(resultListFor(outcome));
+}
+
+QString sourceWord(lookup::QueryOutcome::Source source)
+{
+    switch (source) {
+    case lookup::QueryOutcome::Source::Dns:
+        return QStringLiteral("dns");
+    case lookup::QueryOutcome::Source::Zone:
+        return QStringLiteral("zone");
+    case lookup::QueryOutcome::Source::History:
+        return QStringLiteral("history");
+    case lookup::QueryOutcome::Source::Registry:
+        break;
+    }
+    return QStringLiteral("registry");
 }
 
 QString serverText(const lookup::QueryOutcome &outcome)
 {
     if (outcome.source == lookup::QueryOutcome::Source::Dns)
         return QStringLiteral("dns");
+    // Nobody was asked: the mark says when the verdict was found.
+    if (outcome.source == lookup::QueryOutcome::Source::History)
+        return QLatin1Char('(') + outcome.cause + QLatin1Char(')');
     if (outcome.server.isEmpty())
         return QString();
     // An RDAP server is named by its base URL, which says all.

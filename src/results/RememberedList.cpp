@@ -29,10 +29,12 @@ QByteArray RememberedList::format(const QStringList &entries)
     return platform::encodeText(text);
 }
 
-int RememberedList::loadInto(DomainListModel &list) const
+int RememberedList::loadInto(DomainListModel &list, bool *unreadable) const
 {
     bool ok = false;
     const QByteArray bytes = platform::readWholeFile(m_path, &ok);
+    if (unreadable)
+        *unreadable = !ok && QFileInfo::exists(m_path);
     if (!ok)
         return 0;
     const QStringList entries = parse(bytes);

@@ -19,8 +19,8 @@ public:
     QString path() const { return m_path; }
 
     /// Appends the file's domains after what @p list holds; a missing or unreadable file adds nothing.
-    /// Returns how many were added.
-    int loadInto(DomainListModel &list) const;
+    /// Returns how many were added; @p unreadable tells a file that is there but could not be read.
+    int loadInto(DomainListModel &list, bool *unreadable = nullptr) const;
 
     /// Replaces the file with the entries of @p list; false when it could not be written.
     bool save(const DomainListModel &list) const;

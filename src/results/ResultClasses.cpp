@@ -3,6 +3,7 @@
 #include "platform/AppFolder.h"
 #include "platform/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSet>
@@ -76,32 +77,38 @@ void ResultClasses::count(int number, int delta)
 {
     ClassSlot &target = slot(number);
     target.count += delta;
-    m_captions.at(number - 1) =
-        restingCaption(number) + QStringLiteral(" (") + QString::number(target.count) + QLatin1Char(')');
+    // The Registered list keeps only the last names: its caption says how many of how many it shows.
+    const int shown = target.model->count();
+    const QString figure =
+        number == RegisteredList && shown < target.count
+            ? QCoreApplication::translate("results::ResultClasses", "last %1 of %2").arg(shown).arg(target.count)
+            : QString::number(target.count);
+    m_captions.at(number - 1) = restingCaption(number) + QStringLiteral(" (") + figure + QLatin1Char(')');
     emit captionChanged(number, m_captions.at(number - 1));
 }
 
-void ResultClasses::addAvailableName(const QString &domain)
+void ResultClasses::addAvailableName(const QString &domain, const QString &entry)
 {
     if (isBareExtension(domain))
         return;
     resolveUnchecked(domain);
     const int number = profileListFor(domain);
     count(number, 1);
-    slot(number).model->append(domain);
+    slot(number).model->append(domain, entry);
     saveProfileFiles();
 }
 
-void ResultClasses::addRegisteredName(const QString &domain)
+void ResultClasses::addRegisteredName(const QString &domain, const QString &entry)
 {
     if (isBareExtension(domain))
         return;
     resolveUnchecked(domain);
     results::DomainListModel *registered = slot(RegisteredList).model;
-    if (registered->count() > registeredCap)
-        registered->clear();
+    // The oldest name makes room: the list always shows the last names found taken.
+    if (registered->count() >= registeredCap)
+        registered->removeEntry(0);
+    registered->append(domain, entry);
     count(RegisteredList, 1);
-    registered->append(domain);
 }
 
 void ResultClasses::addUncheckedName(const QString &domain)
@@ -109,7 +116,8 @@ void ResultClasses::addUncheckedName(const QString &domain)
     if (isBareExtension(domain))
         return;
     // A name that cannot be written down is still counted; the status bar says how many wait.
-    m_unchecked.add(domain);
+    if (!m_unchecked.add(domain))
+        emit cannotSave(m_unchecked.path());
     emit uncheckedChanged(m_unchecked.count());
 }
 
@@ -155,7 +163,9 @@ void ResultClasses::saveProfileFiles()
     }
     for (int i = 0; i < 3; ++i) {
         const SeriesName &series = seriesNames[i];
-        m_seriesFiles.at(i).sync(seriesPath(QString(), QLatin1String(series.base)), list(series.list)->entries());
+        const QString path = seriesPath(QString(), QLatin1String(series.base));
+        if (!m_seriesFiles.at(i).sync(path, list(series.list)->entries()))
+            emit cannotSave(path);
     }
 }
 
@@ -181,7 +191,9 @@ void ResultClasses::spillOverflowFiles()
         QString text;
         for (const QString &entry : list(series.list)->entries())
             text += entry + QStringLiteral("\r\n");
-        platform::writeFileAtomically(seriesPath(overflow, QLatin1String(series.base), suffix), text.toUtf8());
+        const QString path = seriesPath(overflow, QLatin1String(series.base), suffix);
+        if (!platform::writeFileAtomically(path, text.toUtf8()))
+            emit cannotSave(path);
     }
 }
 

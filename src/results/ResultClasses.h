@@ -2,6 +2,7 @@
 
 #include "results/DomainListModel.h"
 #include "results/SeriesFiles.h"
+#include "results/SkippedEntries.h"
 #include "results/UncheckedNames.h"
 
 #include <QDateTime>
@@ -33,7 +34,7 @@ class ResultClasses : public QObject {
     Q_OBJECT
 public:
     static constexpr int overflowLimit = 19999; ///< a list holding more entries than this is spilled
-    static constexpr int registeredCap = 100;   ///< the Registered list is emptied when it holds more
+    static constexpr int registeredCap = 100;   ///< the Registered list shows the last this many names
 
     explicit ResultClasses(const platform::AppFolder &folder, QObject *parent = nullptr);
 
@@ -53,8 +54,12 @@ public:
     QString caption(int number) const { return m_captions.at(number - 1); }
     QString seriesStamp() const { return m_seriesStamp; }
 
-    void addAvailableName(const QString &domain);
-    void addRegisteredName(const QString &domain);
+    /// @p entry: the list entry the domain came from, when it says more than the domain (a host, a URL).
+    void addAvailableName(const QString &domain, const QString &entry = QString());
+    void addRegisteredName(const QString &domain, const QString &entry = QString());
+    /// @p entry named no domain that can be registered, for @p reason; nothing was asked.
+    void addSkippedEntry(const QString &entry, const QString &reason) { m_skipped.add(entry, reason); }
+    SkippedEntries *skippedEntries() { return &m_skipped; }
     /// @p domain ended without a verdict (refused, unknown answer, timed out, no server).
     void addUncheckedName(const QString &domain);
 
@@ -89,6 +94,8 @@ signals:
     void spilled();
     /// The number of names waiting for a verdict changed.
     void uncheckedChanged(int count);
+    /// The file @p path could not be written; what it should hold stays in the lists.
+    void cannotSave(const QString &path);
 
 private:
     struct ClassSlot {
@@ -114,6 +121,7 @@ private:
     bool m_seriesChecked = false; ///< the session's first write looked for an earlier session's files
     bool m_writesFiles = true;
     UncheckedNames m_unchecked;
+    SkippedEntries m_skipped;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 };
 

@@ -2,27 +2,10 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/TextCodec.h"
+#include "results/CsvText.h"
 #include "results/OutcomeWords.h"
 
 namespace results {
-
-namespace {
-
-// Quoted where CSV needs it; a field that a spreadsheet would take for a formula is kept as text.
-QString csvField(const QString &text)
-{
-    QString field = text;
-    if (!field.isEmpty() && QStringView(u"=+-@").contains(field.front()))
-        field.prepend(QLatin1Char('\''));
-    if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) || field.contains(QLatin1Char('\n')) ||
-        field.contains(QLatin1Char('\r'))) {
-        field.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-        field = QLatin1Char('"') + field + QLatin1Char('"');
-    }
-    return field;
-}
-
-} // namespace
 
 void ResultLog::record(const lookup::QueryOutcome &outcome)
 {
@@ -32,16 +15,22 @@ void ResultLog::record(const lookup::QueryOutcome &outcome)
         index = m_servers.size();
         m_servers.append(server);
     }
-    m_entries.push_back({outcome.domain, outcome.kind, classWord(outcome), int(index), m_clock()});
+    m_entries.push_back(
+        {outcome.domain, outcome.kind, classWord(outcome), int(index), m_clock(), outcome.entry, outcome.cause});
 }
 
 QByteArray ResultLog::csv() const
 {
-    QString text = QStringLiteral("domain,outcome,class,server,time") + platform::crlf;
+    QString text = QStringLiteral("domain,outcome,class,server,time,entry,reason") + platform::crlf;
     for (const Entry &entry : m_entries) {
         const QDateTime time = entry.time.toOffsetFromUtc(entry.time.offsetFromUtc());
-        const QStringList fields = {csvField(entry.domain), outcomeWord(entry.kind), entry.className,
-                                    csvField(m_servers.at(entry.server)), time.toString(Qt::ISODate)};
+        const QStringList fields = {csvField(entry.domain),
+                                    outcomeWord(entry.kind),
+                                    entry.className,
+                                    csvField(m_servers.at(entry.server)),
+                                    time.toString(Qt::ISODate),
+                                    csvField(entry.entry),
+                                    csvField(entry.reason)};
         text += fields.join(QLatin1Char(',')) + platform::crlf;
     }
     return platform::encodeText(text);

@@ -24,7 +24,8 @@ public:
     void record(const lookup::QueryOutcome &outcome);
     qsizetype size() const { return qsizetype(m_entries.size()); }
 
-    /// The log as CSV: a header line, then domain, outcome, class, server and time, lines ended by CR LF.
+    /// The log as CSV: a header line, then domain, outcome, class, server, time, the list entry where it
+    /// differs from the domain, and the reason where there is one; lines ended by CR LF.
     QByteArray csv() const;
     /// Writes csv() to @p path, replacing a file there as a whole. False when it could not.
     bool exportTo(const QString &path) const;
@@ -36,6 +37,8 @@ private:
         QString className;
         int server; ///< index into m_servers
         QDateTime time;
+        QString entry;
+        QString reason;
     };
 
     std::vector<Entry> m_entries;

@@ -34,10 +34,13 @@ bool UncheckedNames::add(const QString &domain)
     QString line = domain + platform::crlf;
     if (m_needsLineEnd)
         line.prepend(platform::crlf);
-    if (!platform::appendToFile(m_path, platform::encodeText(line)))
-        return false;
-    m_needsLineEnd = false;
     m_names.insert(name);
+    if (!platform::appendToFile(m_path, platform::encodeText(line))) {
+        // Counted all the same, and written with the next compact() that can.
+        m_unsaved.append(domain);
+        return false;
+    }
+    m_needsLineEnd = false;
     return true;
 }
 
@@ -52,7 +55,7 @@ void UncheckedNames::resolve(const QString &domain)
 
 bool UncheckedNames::compact()
 {
-    if (!m_keepsFile || m_resolved.isEmpty())
+    if (!m_keepsFile || (m_resolved.isEmpty() && m_unsaved.isEmpty()))
         return true;
     bool read = false;
     const QByteArray bytes = platform::readWholeFile(m_path, &read);
@@ -67,9 +70,17 @@ bool UncheckedNames::compact()
         kept += line.trimmed() + platform::crlf;
         names.insert(name);
     }
+    for (const QString &domain : std::as_const(m_unsaved)) {
+        const QString name = key(domain);
+        if (!m_resolved.contains(name) && !names.contains(name)) {
+            kept += domain + platform::crlf;
+            names.insert(name);
+        }
+    }
     if (!platform::writeFileAtomically(m_path, platform::encodeText(kept)))
         return false;
     m_names = names;
+    m_unsaved.clear();
     m_resolved.clear();
     m_needsLineEnd = false;
     return true;

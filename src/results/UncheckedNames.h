@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 namespace results {
 
@@ -17,7 +18,8 @@ public:
     /// Off: names are counted, no file is read or written.
     void setKeepsFile(bool on) { m_keepsFile = on; }
 
-    /// @p domain ended without a verdict. False when it could not be written down.
+    /// @p domain ended without a verdict. False when it could not be written down: it is counted all the
+    /// same, and written by the next compact() that can.
     bool add(const QString &domain);
     /// @p domain got its verdict; it leaves the file at the next compact().
     void resolve(const QString &domain);
@@ -38,6 +40,7 @@ private:
     bool m_needsLineEnd = false; ///< the file ends without a line end (edited by hand)
     QSet<QString> m_names;       ///< keys of the names in the file
     QSet<QString> m_resolved;    ///< keys of names in the file that got their verdict since
+    QStringList m_unsaved;       ///< names that could not be appended to the file
     int m_countOnly = 0;         ///< names counted while no file is kept
 };
 

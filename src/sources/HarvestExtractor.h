@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 namespace tld {
 class EnabledTldMatcher;
@@ -10,36 +11,35 @@ class EnabledTldMatcher;
 namespace sources {
 
 /**
- * Cuts domain names out of search result pages and keeps the new ones. A page is broken into lines
- * that start at each "http://" or "https://" and end right after an enabled extension; each such line
- * that names a host of an enabled TLD gives its registrable domain.
+ * Takes the domain names of search result pages, by the rule every page is read with (PageNames), and
+ * keeps the new ones. The search site's own names and the marketplace's are never kept.
  */
 class HarvestExtractor {
 public:
     /// @p matcher stays owned by the TLD registry; a reloaded table is used from the next page on.
     explicit HarvestExtractor(const tld::EnabledTldMatcher &matcher);
 
-    /// The page text broken into candidate lines (line ends are CR LF).
-    QString prepareText(const QString &page) const;
-
-    /// The name a line yields, or an empty text. @p tldPart carries over from line to line of a page.
-    QString candidateName(const QString &line, QString &tldPart) const;
+    /// Domains never kept besides the search site's and the marketplace's: the engine's own.
+    void setEngineDomains(const QStringList &domains) { m_engineDomains = domains; }
 
     /// Extracts the page's names and keeps the new ones; returns how many were new.
     int extractFromPage(const QString &page);
 
-    /// Keeps @p name unless it is already kept (whole names, without regard to case) or unfit.
-    bool accept(const QString &candidate);
+    /// Keeps @p name unless it is already kept (whole names, without regard to case) or excluded.
+    bool accept(const QString &name);
 
     /// Forgets every kept name.
     void reset();
 
     int uniqueCount() const { return m_uniqueCount; }
-    /// The kept names, each followed by CR LF, tidied for the list file.
-    QString finishedList() const;
+    /// The kept names, each followed by CR LF.
+    QString finishedList() const { return m_harvestList; }
 
 private:
+    bool isExcluded(const QString &name) const;
+
     const tld::EnabledTldMatcher &m_matcher;
+    QStringList m_engineDomains;
     QString m_harvestList;
     QSet<QString> m_seen;
     int m_uniqueCount = 0;

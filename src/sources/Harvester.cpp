@@ -6,6 +6,7 @@
 #include "platform/Intervals.h"
 #include "platform/TextCodec.h"
 #include "sources/ListFile.h"
+#include "tld/DomainRule.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,6 +39,10 @@ void Harvester::start(const HarvestRequest &request)
 {
     stop();
     m_extractor.reset();
+    // The engine's own pages name the engine everywhere; it is no find.
+    const tld::EntryName engine =
+        tld::readEntry(request.engine == SearchEngine::Yahoo ? searchHosts().yahoo : searchHosts().google);
+    m_extractor.setEngineDomains(engine.isDomain() ? QStringList{engine.name} : QStringList());
     m_request = request;
     m_ticks = 0;
     m_resultPosition = 1;

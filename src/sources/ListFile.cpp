@@ -1,6 +1,7 @@
 #include "sources/ListFile.h"
 
 #include "platform/TextCodec.h"
+#include "tld/DomainRule.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,27 +10,27 @@ namespace sources {
 
 namespace {
 
-// Calls span(start, length) for every non-empty line of the bytes. A line ends at CR LF, CR or LF, so
-// lists saved on any system read alike.
+// Calls span(start, length) for every line of the bytes that is an entry: neither blank nor a "#"
+// comment. A line ends at CR LF, CR or LF, so lists saved on any system read alike.
 template <typename Span> void forEachEntry(const char *data, qint64 size, qint64 offset, Span &&span)
 {
     qint64 start = 0;
     for (qint64 i = 0; i < size; ++i) {
         if (data[i] != '\r' && data[i] != '\n')
             continue;
-        if (i > start)
+        if (!tld::isBlankOrComment(QByteArrayView(data + start, i - start)))
             span(offset + start, i - start);
         if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
-    if (size > start)
+    if (size > start && !tld::isBlankOrComment(QByteArrayView(data + start, size - start)))
         span(offset + start, size - start);
 }
 
 } // namespace
 
-ListFile::ListFile(QString path, SingleBlank singleBlank) : m_path(std::move(path)), m_singleBlank(singleBlank) {}
+ListFile::ListFile(QString path) : m_path(std::move(path)) {}
 
 void ListFile::setPath(const QString &path)
 {
@@ -60,10 +61,8 @@ bool ListFile::refreshIndex()
         const uchar *mapped = file.map(0, size);
         const QByteArray copy = mapped ? QByteArray() : file.readAll();
         const char *data = mapped ? reinterpret_cast<const char *>(mapped) : copy.constData();
-        const bool skipBlank = m_singleBlank == SingleBlank::IsSkipped;
-        forEachEntry(data, mapped ? size : copy.size(), 0, [this, data, skipBlank](qint64 start, qint64 length) {
-            if (!(skipBlank && length == 1 && data[start] == ' '))
-                m_entries.push_back({start, length});
+        forEachEntry(data, mapped ? size : copy.size(), 0, [this](qint64 start, qint64 length) {
+            m_entries.push_back({start, length});
         });
     }
     m_indexedSize = info.size();

@@ -12,7 +12,8 @@ inline const QString endMarker = QStringLiteral("endoffileffile");
 
 /**
  * A list file: plain text, one entry per line; a line ends at CR LF, CR or LF (mixed in one file too);
- * empty lines are not entries. Entries are numbered from 1.
+ * lines that hold only blanks and tabs, and "#" comment lines, are not entries. Entries are numbered
+ * from 1.
  *
  * The reader keeps an index of where each entry starts, rebuilt whenever the file's size or modification
  * time changes, so reading entry 999,999 costs what reading entry 1 costs, and a file rewritten between
@@ -20,10 +21,7 @@ inline const QString endMarker = QStringLiteral("endoffileffile");
  */
 class ListFile {
 public:
-    /// Lines that hold a single blank are entries of a list file but not of the browse queue.
-    enum class SingleBlank { IsEntry, IsSkipped };
-
-    explicit ListFile(QString path = QString(), SingleBlank singleBlank = SingleBlank::IsEntry);
+    explicit ListFile(QString path = QString());
 
     QString path() const { return m_path; }
     void setPath(const QString &path);
@@ -44,7 +42,6 @@ private:
         qint64 length;
     };
     QString m_path;
-    SingleBlank m_singleBlank;
     std::vector<Span> m_entries;
     qint64 m_indexedSize = -1;
     QDateTime m_indexedTime;

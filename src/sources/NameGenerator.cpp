@@ -2,6 +2,8 @@
 
 #include "platform/TextCodec.h"
 #include "sources/AffixFile.h"
+#include "tld/DomainRule.h"
+#include "tld/PublicSuffixes.h"
 
 #include <QElapsedTimer>
 #include <QSaveFile>
@@ -18,6 +20,32 @@ constexpr qsizetype writePieceBytes = 8 * 1024 * 1024;
 QByteArray withoutBlanks(QByteArray text)
 {
     return text.replace(" ", "");
+}
+
+bool isAsciiName(QByteArrayView text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < 0x7f; });
+}
+
+// A label of letters, digits and inner hyphens (none in the third and fourth place), 1 to 63 long:
+// a label the domain rule takes as it is, once in lower case. One pass, and no copy unless the label
+// holds capitals. Anything else is left to the rule itself.
+bool isPlainLabel(const QByteArray &stem, QByteArray &label)
+{
+    const qsizetype size = stem.size();
+    if (size < 1 || size > 63 || stem.front() == '-' || stem.back() == '-' ||
+        (size >= 4 && stem.at(2) == '-' && stem.at(3) == '-'))
+        return false;
+    bool capitals = false;
+    for (const char c : stem) {
+        const bool lower = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+        const bool upper = c >= 'A' && c <= 'Z';
+        if (!lower && !upper)
+            return false;
+        capitals = capitals || upper;
+    }
+    label = capitals ? stem.toLower() : stem;
+    return true;
 }
 
 } // namespace
@@ -39,12 +67,17 @@ bool NameGenerator::start(const GeneratorRequest &request)
     m_names.clear();
     m_sinceStatus = 0;
     m_tlds.clear();
-    for (const QString &tld : request.tlds)
-        m_tlds.append(platform::encodeText(tld.toLower()));
+    for (const QString &tld : request.tlds) {
+        const QByteArray text = platform::encodeText(tld.toLower());
+        const QByteArrayView bare = QByteArrayView(text).sliced(text.startsWith('.') ? 1 : 0);
+        const bool isSuffix =
+            text.startsWith('.') && isAsciiName(bare) && tld::publicSuffixKind(bare) != tld::SuffixKind::NotSuffix;
+        m_tlds.append({text, isSuffix, tld::hasRulesBelow(bare)});
+    }
     if (request.base.size() > 1) {
         const QByteArray base = platform::encodeText(request.base);
-        for (const QByteArray &tld : std::as_const(m_tlds))
-            m_names.add(base, tld);
+        for (const Ending &ending : std::as_const(m_tlds))
+            addByTheRule(base, ending);
         m_sinceStatus = m_names.count();
     }
     m_base = withoutBlanks(platform::encodeText(request.base));
@@ -129,8 +162,23 @@ void NameGenerator::addAffix(const QString &affix)
 
 void NameGenerator::addWithEveryTld(const QByteArray &stem)
 {
-    for (const QByteArray &tld : std::as_const(m_tlds))
-        m_names.add(stem, tld);
+    // Nearly every name is one ASCII label before a public suffix that has no rules below it (".com"):
+    // the label is checked once for all TLDs, and such a name is registrable as it stands.
+    QByteArray label;
+    const bool plain = isPlainLabel(stem, label);
+    for (const Ending &ending : std::as_const(m_tlds)) {
+        if (!plain || !ending.isSuffix || label.size() + ending.text.size() > 253)
+            addByTheRule(stem, ending);
+        else if (!ending.hasRulesBelow || tld::publicSuffixKind(label + ending.text) == tld::SuffixKind::NotSuffix)
+            m_names.add(label, ending.text);
+    }
+}
+
+void NameGenerator::addByTheRule(const QByteArray &stem, const Ending &ending)
+{
+    const tld::EntryName read = tld::readEntry(platform::decodeText(stem + ending.text));
+    if (read.isDomain())
+        m_names.add(platform::encodeText(read.name), QByteArray());
 }
 
 void NameGenerator::writeSlice()

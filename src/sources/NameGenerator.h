@@ -31,6 +31,8 @@ struct GeneratorRequest {
 /**
  * Builds domain names from a base word, the affix file and the ticked TLDs: the bare names first, then
  * per affix the prefixed, prefixed-hyphenated, suffixed and suffixed-hyphenated forms with every TLD.
+ * Only names that are registrable domains by the domain rule are kept, in the form the rule gives them
+ * (lower case, blanks and punctuation cleaned from the first label).
  *
  * The work runs in slices of a few milliseconds on the event loop, so the window repaints between them
  * without a nested event loop; progress is reported after an affix once 1000 names have been added
@@ -66,7 +68,16 @@ private:
     void step();
     void generateSlice();
     void addAffix(const QString &affix);
+    /// A ticked TLD as it ends a name (".com"); whether the TLD is a public suffix, and whether a label
+    /// before it can make a public suffix too ("co" before ".uk").
+    struct Ending {
+        QByteArray text;
+        bool isSuffix = false;
+        bool hasRulesBelow = true;
+    };
+
     void addWithEveryTld(const QByteArray &stem);
+    void addByTheRule(const QByteArray &stem, const Ending &ending);
     void writeSlice();
     void failWriting();
     void schedule(State next);
@@ -75,7 +86,7 @@ private:
     QTimer m_slice;
     State m_state = State::Idle;
     GeneratorRequest m_request;
-    QList<QByteArray> m_tlds;
+    QList<Ending> m_tlds;
     QByteArray m_base; ///< encoded, without blanks
     QStringList m_affixes;
     qsizetype m_nextAffix = 0;

@@ -85,28 +85,6 @@ QByteArray queryText(const QString &domain)
     return asciiDomain(domain).toLatin1() + "\r\n";
 }
 
-QString registrableDomain(const QString &host)
-{
-    if (!host.contains(QLatin1Char('.')))
-        return host;
-    const QStringList labels = host.split(QLatin1Char('.'));
-    const qsizetype n = labels.size();
-    if (n < 3)
-        return host;
-    static const QStringList generic = {QStringLiteral("com"),  QStringLiteral("org"), QStringLiteral("info"),
-                                        QStringLiteral("name"), QStringLiteral("biz"), QStringLiteral("coop"),
-                                        QStringLiteral("edu"),  QStringLiteral("aero")};
-    const QString &lastLabel = labels.at(n - 1);
-    const QString lastTwo = labels.at(n - 2) + QLatin1Char('.') + lastLabel;
-    if (generic.contains(lastLabel))
-        return lastTwo;
-    if (labels.at(n - 2) == QLatin1String("co"))
-        return labels.at(n - 3) + QLatin1Char('.') + lastTwo;
-    if (lastLabel == QLatin1String("us"))
-        return lastTwo;
-    return QString();
-}
-
 EnabledTldMatcher::EnabledTldMatcher() : m_nodes(1)
 {
     m_rootAscii.fill(-1);
@@ -118,7 +96,6 @@ EnabledTldMatcher::EnabledTldMatcher(const TldTable &table) : EnabledTldMatcher(
         const TldRecord &row = table.at(i);
         if (!row.enabled || row.extension == proxyExtension || row.extension.isEmpty())
             continue;
-        m_extensionsInOrder.append(row.extension);
         int node = 0;
         for (const QChar c : row.extension) {
             const char16_t folded = foldCase(c.unicode());
@@ -184,6 +161,16 @@ bool EnabledTldMatcher::containsEnabledTld(QStringView text) const
     return found;
 }
 
+bool EnabledTldMatcher::endsWithEnabledTld(QStringView name) const
+{
+    bool found = false;
+    forEachMatch(name, [&found, size = name.size()](qsizetype dot, qsizetype length, int) {
+        found = dot + 1 + length == size;
+        return !found;
+    });
+    return found;
+}
+
 qsizetype EnabledTldMatcher::endOfEnabledTld(QStringView text) const
 {
     int bestRow = -1;
@@ -196,56 +183,6 @@ qsizetype EnabledTldMatcher::endOfEnabledTld(QStringView text) const
         }
         return bestRow != m_firstRow;
     });
-    return result;
-}
-
-QString EnabledTldMatcher::breakAfterTlds(const QString &text) const
-{
-    if (m_extensionsInOrder.isEmpty())
-        return text;
-    // One pass over the text gives what replacing "extension + follower" row by row gives: after each
-    // follower, one line break for every enabled row whose extension ends right before it, and one more
-    // per enabled row after a ".com" followed by a double quote.
-    QList<std::pair<QString, int>> rowsOf;
-    std::array<bool, 128> lastAscii{};
-    bool lastNonAscii = false;
-    for (const QString &extension : m_extensionsInOrder) {
-        auto known = std::find_if(rowsOf.begin(), rowsOf.end(), [&](const auto &e) { return e.first == extension; });
-        if (known != rowsOf.end())
-            ++known->second;
-        else
-            rowsOf.append({extension, 1});
-        const char16_t last = extension.back().unicode();
-        (last < 128 ? lastAscii[last] : lastNonAscii) = true;
-    }
-    const QStringView view(text);
-    const int enabledRows = int(m_extensionsInOrder.size());
-    QString result;
-    result.reserve(text.size() + text.size() / 16);
-    qsizetype copied = 0;
-    for (qsizetype p = 1; p < view.size(); ++p) {
-        const char16_t follower = view.at(p).unicode();
-        if (follower != ' ' && follower != '/' && follower != '"' && follower != '\'' && follower != ':' &&
-            follower != '?')
-            continue;
-        const char16_t before = view.at(p - 1).unicode();
-        int breaks = 0;
-        if (before < 128 ? lastAscii[before] : lastNonAscii) {
-            for (const auto &[extension, rows] : rowsOf) {
-                if (p >= extension.size() && view.mid(p - extension.size(), extension.size()) == extension)
-                    breaks += rows;
-            }
-        }
-        if (follower == '"' && p >= 4 && view.mid(p - 4, 4) == QLatin1String(".com"))
-            breaks += enabledRows;
-        if (breaks == 0)
-            continue;
-        result.append(view.mid(copied, p + 1 - copied));
-        for (int i = 0; i < breaks; ++i)
-            result.append(QLatin1String("\r\n"));
-        copied = p + 1;
-    }
-    result.append(view.mid(copied));
     return result;
 }
 

@@ -30,9 +30,6 @@ QString asciiDomain(const QString &domain);
 /// The bytes sent to a WHOIS server: the domain in its ASCII form and CR LF.
 QByteArray queryText(const QString &domain);
 
-/// Host names reduced to the part a registrant owns, the host unchanged, or an empty text.
-QString registrableDomain(const QString &host);
-
 /**
  * Finds "." + extension of the enabled rows (never the proxy row) in text, without regard to case.
  * Built once per table load: the extensions form a tree of characters, so a scan walks from each dot of
@@ -48,12 +45,12 @@ public:
     /// True when "." + an enabled extension occurs anywhere in @p text.
     bool containsEnabledTld(QStringView text) const;
 
+    /// True when @p name ends in "." + an enabled extension.
+    bool endsWithEnabledTld(QStringView name) const;
+
     /// 1-based position just after the first occurrence of the first matching row (table order), or 0.
     /// Works on texts of any length.
     qsizetype endOfEnabledTld(QStringView text) const;
-
-    /// Inserts line breaks after enabled extensions followed by a blank, "/", quote, apostrophe, ":" or "?".
-    QString breakAfterTlds(const QString &text) const;
 
 private:
     struct Node {
@@ -67,7 +64,6 @@ private:
 
     std::vector<Node> m_nodes;        ///< m_nodes[0] is the root
     std::array<int, 128> m_rootAscii; ///< root children of ASCII characters, -1 for none
-    QStringList m_extensionsInOrder;  ///< enabled extensions in table order, duplicates kept
     int m_firstRow = -1;              ///< lowest row index any match can have
 };
 

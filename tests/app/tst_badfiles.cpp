@@ -56,6 +56,7 @@ void TestBadFiles::programStartsAndLeavesWhatItCouldNotRead_data()
                                QStringLiteral("Appends.txt"),
                                QStringLiteral("BrowserSearch.txt"),
                                QStringLiteral("Unchecked.txt"),
+                               QStringLiteral("History.sqlite"),
                                QStringLiteral("settings/Quarrytide.ini"),
                                QStringLiteral("settings/Marlowfen.ini")};
     const QList<QPair<const char *, Spoil>> spoils = {{"binary", Spoil::Binary},
@@ -93,7 +94,9 @@ void TestBadFiles::programStartsAndLeavesWhatItCouldNotRead()
         out.write(spoiledBytes(spoil));
     }
     const QByteArray before = spoiledBytes(spoil);
-    const bool unreadable = spoil == Spoil::Folder || spoil == Spoil::NoPermission;
+    // A history is a database: anything else in its place is a file that cannot be read as one.
+    const bool unreadable =
+        spoil == Spoil::Folder || spoil == Spoil::NoPermission || file == QLatin1String("History.sqlite");
     // A table without a single row that can be read is named as well; the built-in rows serve meanwhile.
     const bool noRow = file == QLatin1String("TLDs.txt") &&
                        (spoil == Spoil::Binary || spoil == Spoil::HugeLine || spoil == Spoil::InvalidUtf8);

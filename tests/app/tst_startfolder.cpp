@@ -62,6 +62,8 @@ void TestStartFolder::earlierFilesAreCopiedOnceAndKept()
 {
     // What an earlier version left in a build folder, beside what the build itself put there.
     write(m_program + QStringLiteral("/Remembered.txt"), "kept.com\r\n\r\n");
+    write(m_program + QStringLiteral("/Remembered.bak"), "kept.com\r\nremoved.com\r\n");
+    write(m_program + QStringLiteral("/Unchecked.txt"), "slow.com\r\n");
     write(m_program + QStringLiteral("/TLDs.txt"), "de|whois.denic.de|43|Enabled|25|free\r\n");
     write(m_program + QStringLiteral("/Appends.txt"), "mine\r\n\r\n");
     write(m_program + QStringLiteral("/LowProfile2024-05-01 10.00.00.txt"), "abcdefgh.com\r\n");
@@ -72,8 +74,8 @@ void TestStartFolder::earlierFilesAreCopiedOnceAndKept()
     const StartFolder start = prepareStartFolder(m_program, m_perUser, {m_shipped});
     QCOMPARE(snapshot(m_program), before);
     const QMap<QString, QByteArray> copied = snapshot(m_perUser);
-    for (const char *name : {"Remembered.txt", "TLDs.txt", "Appends.txt", "LowProfile2024-05-01 10.00.00.txt",
-                             "overflow/HighProfile7.txt"})
+    for (const char *name : {"Remembered.txt", "Remembered.bak", "Unchecked.txt", "TLDs.txt", "Appends.txt",
+                             "LowProfile2024-05-01 10.00.00.txt", "overflow/HighProfile7.txt"})
         QCOMPARE(copied.value(QLatin1String(name)), before.value(QLatin1String(name)));
     QVERIFY(!copied.contains(QStringLiteral("CMakeFiles/rules.make")) &&
             !copied.contains(QStringLiteral("quarrytide")));

@@ -16,8 +16,10 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QWebEngineView>
 #include <QtTest>
 
 using namespace app;
@@ -28,6 +30,7 @@ namespace {
 class PageServer : public QObject {
 public:
     QHash<QByteArray, QByteArray> pages;
+    QSet<QByteArray> missing; ///< answered "404 Not Found", with a page all the same
     QList<QByteArray> requested;
 
     bool listen()
@@ -39,7 +42,8 @@ public:
                     const QByteArray path = request.split(' ').value(1);
                     requested.append(path);
                     const QByteArray body = pages.value(path, QByteArray("<html><body>missing</body></html>"));
-                    socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+                    const QByteArray status = missing.contains(path) ? "404 Not Found" : "200 OK";
+                    socket->write("HTTP/1.0 " + status + "\r\nContent-Type: text/html\r\nContent-Length: " +
                                   QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
                     socket->disconnectFromHost();
                 });
@@ -65,6 +69,7 @@ class TestBrowseWindow : public QObject {
 private slots:
     void initTestCase();
     void pageAndFrameNamesAreQueuedCheckedAndListed();
+    void onlyPagesLoadedAsAskedAreScanned();
     void closingTheWindowWhileAServerRestsLeavesNothingBehind();
 };
 
@@ -116,6 +121,16 @@ void TestBrowseWindow::pageAndFrameNamesAreQueuedCheckedAndListed()
              (QStringList{QStringLiteral("alphaname.com"), QStringLiteral("framedname.com")}));
     QCOMPARE(window.resultClasses()->list(results::RegisteredList)->entries(),
              QStringList{QStringLiteral("takenname.net")});
+    // And the history, as checks of the browse window.
+    program.context->history.waitForWrites();
+    QSqlQuery recorded(program.context->history.database());
+    QVERIFY(recorded.exec(QStringLiteral("SELECT d.domain FROM checks c JOIN domains d ON d.id = c.domain JOIN runs r "
+                                         "ON r.id = c.run WHERE r.runner = 2 ORDER BY d.domain")));
+    QStringList browsed;
+    while (recorded.next())
+        browsed << recorded.value(0).toString();
+    QCOMPARE(browsed, (QStringList{QStringLiteral("alphaname.com"), QStringLiteral("framedname.com"),
+                                   QStringLiteral("takenname.net")}));
     QCOMPARE(browser->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Unregistered: (2)"));
     QCOMPARE(browser->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Registered: (1)"));
     auto *progress = browser->findChild<QProgressBar *>(QStringLiteral("progressRun"));
@@ -150,6 +165,59 @@ void TestBrowseWindow::pageAndFrameNamesAreQueuedCheckedAndListed()
     browser->close();
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("BrowseQueue.txt"))));
     QCOMPARE(folder.read(QStringLiteral("BrowserSearch.txt")), harvest);
+}
+
+void TestBrowseWindow::onlyPagesLoadedAsAskedAreScanned()
+{
+    testing::WhoisFixtureServer whois;
+    QVERIFY(whois.listen());
+    whois.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    PageServer web;
+    QVERIFY(web.listen());
+    web.missing.insert("/gone.html");
+    web.pages.insert("/gone.html", "<html><body><p>notfoundname.com</p></body></html>");
+    QFile fixture(QFINDTESTDATA("pages/every-form.html"));
+    QVERIFY(fixture.open(QIODevice::ReadOnly));
+    web.pages.insert("/every-form.html", fixture.readAll());
+    // Nothing listens here: the browser shows its own page for a connection that failed.
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+    const QString offline = QStringLiteral("http://127.0.0.1:%1/www.offlinename.com").arg(closed.serverPort());
+    closed.close();
+
+    const QByteArray port = QByteArray::number(whois.port());
+    testing::PreparedFolder prepared(testing::loopbackTable(whois.port()) + "uk|127.0.0.1|" + port +
+                                     "|Enabled|0|No match\r\n");
+    testing::StartedProgram program(prepared.folder);
+    MainWindow &window = *program.window;
+    window.setBrowseHome(offline);
+    window.findChild<QComboBox *>(QStringLiteral("Combo1"))->setCurrentIndex(0);
+    browse::BrowseWindow *browser = window.browseWindow();
+    QVERIFY2(browser, "the browse window did not open");
+    auto *view = browser->findChild<QWebEngineView *>(QStringLiteral("WebBrowser1"));
+    QSignalSpy loads(view, &QWebEngineView::loadFinished);
+    QVERIFY(loads.wait(60000));
+    browser->navigate(web.url("/gone.html"));
+    QTRY_COMPARE_WITH_TIMEOUT(loads.size(), 2, 20000);
+    browser->navigate(web.url("/every-form.html"));
+
+    // Scans run in the order the pages loaded: once the last page's names are asked, the pages before
+    // would have given theirs.
+    const QStringList expected = {
+        QStringLiteral("alpha.com"),     QStringLiteral("bravo.com"),    QStringLiteral("charlie.com"),
+        QStringLiteral("delta.com"),     QStringLiteral("echo.com"),     QStringLiteral("foxtrot.com"),
+        QStringLiteral("golf.com"),      QStringLiteral("hotel.com"),    QStringLiteral("india.com"),
+        QStringLiteral("juliet.com"),    QStringLiteral("kilo.com"),     QStringLiteral("lima.com"),
+        QStringLiteral("mike.com"),      QStringLiteral("november.com"), QStringLiteral("one.net"),
+        QStringLiteral("oscar.com"),     QStringLiteral("papa.com"),     QStringLiteral("quebec.com"),
+        QStringLiteral("romeo.com"),     QStringLiteral("sierra.com"),   QStringLiteral("tango.com"),
+        QStringLiteral("uniform.co.uk"), QStringLiteral("victor.co.uk"), QStringLiteral("whiskey.com"),
+        QStringLiteral("xray.com"),      QStringLiteral("yankee.com"),   QStringLiteral("zulu.com")};
+    QTRY_COMPARE_WITH_TIMEOUT(whois.queries().size(), int(expected.size()), 60000);
+    QStringList asked = whois.queries();
+    asked.sort();
+    QCOMPARE(asked, expected);
+    QCOMPARE(browser->checker().foundTotal(), int(expected.size()));
 }
 
 void TestBrowseWindow::closingTheWindowWhileAServerRestsLeavesNothingBehind()

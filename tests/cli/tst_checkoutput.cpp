@@ -47,6 +47,8 @@ void TestCheckOutput::linesPerVerdict_data()
     row("ipv6 server", Kind::Registered, "taken.com", "::1", "", "taken.com\tregistered\tRegistered\t[::1]:43\t\n");
     row("non-ascii", Kind::Available, "bücher.de", "whois.example", "free",
         "bücher.de\tavailable\tMid\twhois.example:43\tfree\n");
+    // The fifth field of an entry that is no name says why.
+    row("invalid", Kind::Invalid, "a..com", "", "empty label", "a..com\tinvalid\t\t\tempty label\n");
 }
 
 void TestCheckOutput::linesPerVerdict()
@@ -56,7 +58,11 @@ void TestCheckOutput::linesPerVerdict()
     QFETCH(QString, server);
     QFETCH(QString, success);
     QFETCH(QByteArray, tsv);
-    const QueryOutcome outcome{Kind(kind), domain, server, 43, success, QStringLiteral("answer")};
+    const bool invalid = Kind(kind) == Kind::Invalid;
+    QueryOutcome outcome{Kind(kind), domain, server, 43, invalid ? QString() : success, QStringLiteral("answer")};
+    if (invalid)
+        outcome.cause = success;
+    outcome.entry = QStringLiteral("as listed");
     QCOMPARE(cli::tsvLine(outcome), tsv);
 
     const QByteArray json = cli::jsonLine(outcome);
@@ -66,12 +72,14 @@ void TestCheckOutput::linesPerVerdict()
     const QJsonObject object = QJsonDocument::fromJson(json, &error).object();
     QCOMPARE(error.error, QJsonParseError::NoError);
     const QList<QByteArray> fields = tsv.chopped(1).split('\t');
-    QCOMPARE(object.size(), 5);
+    QCOMPARE(object.size(), 7);
     QCOMPARE(object.value(QLatin1String("domain")).toString(), QString::fromUtf8(fields.at(0)));
     QCOMPARE(object.value(QLatin1String("verdict")).toString(), QString::fromUtf8(fields.at(1)));
     QCOMPARE(object.value(QLatin1String("class")).toString(), QString::fromUtf8(fields.at(2)));
     QCOMPARE(object.value(QLatin1String("server")).toString(), QString::fromUtf8(fields.at(3)));
-    QCOMPARE(object.value(QLatin1String("success")).toString(), QString::fromUtf8(fields.at(4)));
+    QCOMPARE(object.value(invalid ? QLatin1String("reason") : QLatin1String("success")).toString(),
+             QString::fromUtf8(fields.at(4)));
+    QCOMPARE(object.value(QLatin1String("entry")).toString(), QStringLiteral("as listed"));
 }
 
 void TestCheckOutput::fieldsNeverBreakTheLine()

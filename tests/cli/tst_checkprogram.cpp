@@ -3,6 +3,7 @@
 #include "TestFolder.h"
 #include "WhoisFixtureServer.h"
 #include "platform/AppFolder.h"
+#include "results/HistoryStore.h"
 #include "results/ResultClasses.h"
 #include "tld/DefaultTlds.h"
 
@@ -10,6 +11,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QtTest>
 
 #include <csignal>
@@ -38,6 +40,7 @@ private slots:
     void verdicts_data();
     void verdicts();
     void nameWithoutServerGivesStatusOne();
+    void invalidEntryGivesStatusOne();
     void delegatedNamesAreAnsweredByDns_data();
     void delegatedNamesAreAnsweredByDns();
     void withoutDataDirTheTableComesFromThePerUserFolder();
@@ -56,6 +59,8 @@ private slots:
     void rdapRowsAreJudgedByTheirServer();
     void nameWithoutARowAsksNoOne();
     void helpAndVersion();
+    void historyRecordsEveryRunAndSkipsRecentVerdicts();
+    void relativeDataDirIsTheFolderItself();
     void importZoneIndexesAZoneFile_data();
     void importZoneIndexesAZoneFile();
 
@@ -251,8 +256,23 @@ void TestCheckProgram::nameWithoutServerGivesStatusOne()
     QVERIFY(run(withData({QStringLiteral("list.txt")}), finished));
     QCOMPARE(finished.status, 1);
     QCOMPARE(finished.lines().size(), 2);
-    QVERIFY2(finished.lines().at(1).startsWith("shop.example.xyz\tno-server\t"), finished.out.constData());
+    QVERIFY2(finished.lines().at(1).startsWith("example.xyz\tno-server\t"), finished.out.constData());
     QCOMPARE(m_server->received().size(), 1);
+}
+
+void TestCheckProgram::invalidEntryGivesStatusOne()
+{
+    m_folder->write(QStringLiteral("list.txt"), "# my names\r\nabcdefgh\r\n \t\r\n-bad\r\n");
+    Finished finished;
+    QVERIFY(run(withData({QStringLiteral("list.txt"), QStringLiteral("--json")}), finished));
+    QCOMPARE(finished.status, 1);
+    QCOMPARE(finished.lines().size(), 2);
+    const QJsonObject invalid = QJsonDocument::fromJson(finished.lines().at(1)).object();
+    QCOMPARE(invalid.value(QLatin1String("domain")).toString(), QStringLiteral("-bad"));
+    QCOMPARE(invalid.value(QLatin1String("verdict")).toString(), QStringLiteral("invalid"));
+    QCOMPARE(invalid.value(QLatin1String("reason")).toString(),
+             QStringLiteral("label that starts or ends with a hyphen"));
+    QCOMPARE(m_server->queries(), QStringList{QStringLiteral("abcdefgh.com")});
 }
 
 void TestCheckProgram::withoutDataDirTheTableComesFromThePerUserFolder()
@@ -267,7 +287,7 @@ void TestCheckProgram::withoutDataDirTheTableComesFromThePerUserFolder()
     table.close();
     Finished finished;
     QVERIFY(run({m_folder->file(QStringLiteral("list.txt"))}, finished));
-    QVERIFY2(finished.out.startsWith("shop.abcdefgh.qtest\tavailable\t"), finished.out.constData());
+    QVERIFY2(finished.out.startsWith("abcdefgh.qtest\tavailable\t"), finished.out.constData());
     QCOMPARE(finished.status, 0);
 }
 
@@ -407,6 +427,10 @@ void TestCheckProgram::badUsage_data()
                                       << QByteArray("is not a folder");
     QTest::newRow("bad position file") << QStringList{QStringLiteral("--resume"), QStringLiteral("TLDs.txt")}
                                        << QByteArray("holds no position");
+    QTest::newRow("bad days") << QStringList{QStringLiteral("--skip-checked-within"), QStringLiteral("soon")}
+                              << QByteArray("--skip-checked-within needs a whole number of days");
+    QTest::newRow("history that is no history")
+        << QStringList{QStringLiteral("--history"), QStringLiteral("TLDs.txt")} << QByteArray("cannot be used");
 }
 
 void TestCheckProgram::badUsage()
@@ -514,7 +538,8 @@ void TestCheckProgram::profileFilesMatchTheDesktopSeries()
     QCOMPARE(plain.status, 0);
     QStringList files = QDir(m_folder->appFolder()).entryList(QDir::Files);
     files.sort();
-    QCOMPARE(files, (QStringList{QStringLiteral("TLDs.txt"), QStringLiteral("list.txt")}));
+    QCOMPARE(files,
+             (QStringList{QStringLiteral("History.sqlite"), QStringLiteral("TLDs.txt"), QStringLiteral("list.txt")}));
 
     Finished finished;
     QVERIFY(run(withData({QStringLiteral("--profile-files"), QStringLiteral("list.txt")}), finished));
@@ -553,8 +578,9 @@ void TestCheckProgram::proxyTakesEveryLookup()
                           QStringLiteral("list.txt")}),
                 finished));
     QCOMPARE(finished.status, 0);
-    QCOMPARE(proxy.queries(), (QStringList{QStringLiteral("abc.com"), QStringLiteral("example.org"),
-                                           QStringLiteral("shop.example.xyz")}));
+    // The proxy is asked about the registrable domain, as a registry would be.
+    QCOMPARE(proxy.queries(),
+             (QStringList{QStringLiteral("abc.com"), QStringLiteral("example.org"), QStringLiteral("example.xyz")}));
     QCOMPARE(m_server->connections(), 0);
     const QString proxyField = QStringLiteral("127.0.0.1:") + QString::number(proxy.port());
     for (const QByteArray &line : finished.lines())
@@ -615,6 +641,64 @@ void TestCheckProgram::helpAndVersion()
     QVERIFY(run({QStringLiteral("--version")}, version));
     QCOMPARE(version.status, 0);
     QCOMPARE(version.out, QByteArray("quarrytide-check " QUARRYTIDE_VERSION_TEXT "\n"));
+}
+
+void TestCheckProgram::historyRecordsEveryRunAndSkipsRecentVerdicts()
+{
+    m_folder->write(QStringLiteral("list.txt"), "abc\r\ntakenone\r\n");
+    m_server->setResponder([](const QString &query) {
+        return query.startsWith(QLatin1String("taken")) ? testing::registeredAnswer(query)
+                                                        : testing::availableAnswer(query);
+    });
+    const auto checks = [this] {
+        results::HistoryStore history(m_folder->file(QStringLiteral("History.sqlite")));
+        QStringList rows;
+        if (!history.open())
+            return QStringList{history.error()};
+        QSqlQuery query(history.database());
+        query.exec(QStringLiteral("SELECT d.domain, c.outcome, r.runner, r.source FROM checks c JOIN domains d ON "
+                                  "d.id = c.domain JOIN runs r ON r.id = c.run ORDER BY c.id"));
+        while (query.next())
+            rows << QStringLiteral("%1 %2 %3 %4")
+                        .arg(query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+                             query.value(3).toString());
+        return rows;
+    };
+    Finished first;
+    QVERIFY(run(withData({QStringLiteral("list.txt")}), first));
+    QCOMPARE(first.status, 0);
+    const QStringList recorded = {QStringLiteral("abc.com 0 3 list.txt"), QStringLiteral("takenone.com 1 3 list.txt")};
+    QCOMPARE(checks(), recorded);
+
+    // Asked again within a day: both verdicts come from the history, no server hears a word.
+    Finished skipped;
+    QVERIFY(run(withData({QStringLiteral("--skip-checked-within"), QStringLiteral("1"), QStringLiteral("list.txt")}),
+                skipped));
+    QCOMPARE(skipped.status, 0);
+    QCOMPARE(m_server->connections(), 2);
+    const QByteArray mark = "(from history, " + QDate::currentDate().toString(Qt::ISODate).toLatin1() + ")";
+    QCOMPARE(skipped.lines(), (QList<QByteArray>{"abc.com\tavailable\tHigh\t" + mark + "\tNo match",
+                                                 "takenone.com\tregistered\tRegistered\t" + mark + "\t"}));
+    // Outcomes taken from the history are no checks; --no-history records nothing.
+    Finished unrecorded;
+    QVERIFY(run(withData({QStringLiteral("--no-history"), QStringLiteral("list.txt")}), unrecorded));
+    QCOMPARE(m_server->connections(), 4);
+    QCOMPARE(checks(), recorded);
+}
+
+void TestCheckProgram::relativeDataDirIsTheFolderItself()
+{
+    // Run from the folder above the data folder, which is named relative to it.
+    m_folder->write(QStringLiteral("dspill/TLDs.txt"), m_folder->read(QStringLiteral("TLDs.txt")));
+    m_folder->write(QStringLiteral("dspill/list.txt"), "abcdefghij\r\n");
+    Finished finished;
+    QVERIFY(run({QStringLiteral("--data-dir"), QStringLiteral("dspill"), QStringLiteral("--profile-files"),
+                 QStringLiteral("dspill/list.txt")},
+                finished));
+    QCOMPARE(finished.status, 0);
+    for (const char *made : {"dspill/overflow", "dspill/backups", "dspill/LowProfile.txt", "dspill/History.sqlite"})
+        QVERIFY2(QFileInfo::exists(m_folder->file(QLatin1String(made))), made);
+    QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("dspill/dspill"))));
 }
 
 void TestCheckProgram::importZoneIndexesAZoneFile_data()

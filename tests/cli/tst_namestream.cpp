@@ -48,8 +48,9 @@ void TestNameStream::lineEnds_data()
         << QByteArray("a\r\nb") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
     QTest::newRow("empty lines skipped") << QByteArray("\r\n\n\ra\n\n\r\nb\n\n")
                                          << QStringList{QStringLiteral("a"), QStringLiteral("b")};
-    QTest::newRow("blank line is an entry")
-        << QByteArray(" \r\n a b \n") << QStringList{QStringLiteral(" "), QStringLiteral(" a b ")};
+    QTest::newRow("blank and comment lines skipped")
+        << QByteArray(" \r\n a b \n\t\n# note\n #x\nc#\n;\n \t")
+        << QStringList{QStringLiteral(" a b "), QStringLiteral("c#"), QStringLiteral(";")};
     QTest::newRow("empty file") << QByteArray() << QStringList();
     QTest::newRow("latin-1 bytes") << QByteArray("caf\xe9\n") << QStringList{QStringLiteral("caf\u00e9")};
     QTest::newRow("utf-8") << QByteArray("b\xc3\xbc"

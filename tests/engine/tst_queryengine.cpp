@@ -128,6 +128,7 @@ private slots:
     void refusingServerRests();
     void retryAfterHoldsTheServerBack();
     void nameWithoutServerIsSkipped();
+    void entriesThatAreNoNamesReachNoServer();
     void unreadableListStopsTheRunWithItsReason();
     void screensSettleDomainsInTheirOrder();
     void dnsSwitchedOffMidRunStillEndsTheRun();
@@ -473,8 +474,34 @@ void TestQueryEngine::nameWithoutServerIsSkipped()
     rig.engine.start(1, 3);
     QTRY_COMPARE_WITH_TIMEOUT(rig.outcomes.size(), 3, 5000);
     QCOMPARE(rig.outcomes.at(0).kind, Kind::NoServer);
-    QCOMPARE(rig.outcomes.at(1).kind, Kind::NoServer);
+    QCOMPARE(rig.outcomes.at(1).kind, Kind::Invalid);
     QCOMPARE(server.queries(), QStringList{QStringLiteral("good.com")});
+}
+
+void TestQueryEngine::entriesThatAreNoNamesReachNoServer()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    Rig rig(server.port());
+    rig.source.names = {QStringLiteral(";;;"),
+                        QStringLiteral("example..com"),
+                        QStringLiteral("-leading"),
+                        QStringLiteral("foo.com bar.com"),
+                        QString(300, QLatin1Char('a')),
+                        QStringLiteral("co.uk"),
+                        QStringLiteral("http://www.x.com/index.html"),
+                        QStringLiteral("\tname.com ")};
+    rig.engine.start(1, int(rig.source.names.size()));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.outcomes.size(), 8, 5000);
+    QCOMPARE(server.queries(), (QStringList{QStringLiteral("x.com"), QStringLiteral("name.com")}));
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(rig.outcomes.at(i).kind, Kind::Invalid);
+        QVERIFY(!rig.outcomes.at(i).cause.isEmpty());
+    }
+    QCOMPARE(rig.results.skippedEntries()->count(), 6);
+    QCOMPARE(rig.outcomes.at(6).domain, QStringLiteral("x.com"));
+    QCOMPARE(rig.outcomes.at(6).entry, QStringLiteral("http://www.x.com/index.html"));
+    QCOMPARE(rig.results.uncheckedCount(), 0);
 }
 
 void TestQueryEngine::unreadableListStopsTheRunWithItsReason()
@@ -566,10 +593,15 @@ void TestQueryEngine::domainPreparation_data()
     QTest::newRow("has extension") << QStringLiteral("apple.org")
                                    << QStringList{QStringLiteral("net"), QStringLiteral("com")}
                                    << QStringList{QStringLiteral("apple.org")};
-    QTest::newRow("colon") << QStringLiteral("http://shop.example.com") << none
-                           << QStringList{QStringLiteral("shop.example.com")};
+    QTest::newRow("address") << QStringLiteral("http://shop.example.com") << none
+                             << QStringList{QStringLiteral("example.com")};
     QTest::newRow("escaped blank") << QStringLiteral("apple%20pie") << none
                                    << QStringList{QStringLiteral("applepie.com")};
+    QTest::newRow("not a name") << QStringLiteral(";;;") << QStringList{QStringLiteral("net")}
+                                << QStringList{QStringLiteral("invalid ;;;")};
+    QTest::newRow("word that makes a suffix")
+        << QStringLiteral("co") << QStringList{QStringLiteral("uk"), QStringLiteral("com")}
+        << QStringList{QStringLiteral("invalid co.uk"), QStringLiteral("co.com")};
 }
 
 void TestQueryEngine::domainPreparation()
@@ -579,7 +611,10 @@ void TestQueryEngine::domainPreparation()
     QFETCH(QStringList, domains);
     Rig rig(43);
     rig.engine.setChosenTlds([chosen] { return chosen; });
-    QCOMPARE(rig.engine.prepareDomains(name), domains);
+    QStringList prepared;
+    for (const tld::EntryName &read : rig.engine.prepareDomains(name))
+        prepared.append(read.problem == tld::NameProblem::None ? read.name : QStringLiteral("invalid ") + read.name);
+    QCOMPARE(prepared, domains);
 }
 
 void TestQueryEngine::delegatedNamesNeverReachTheRegistry_data()

@@ -10,6 +10,7 @@
 #include "platform/SettingsStore.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
+#include "results/ui/SkippedWindow.h"
 #include "sources/ui/TldChooser.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTableView>
 #include <QToolButton>
 #include <QtTest>
 
@@ -62,6 +64,7 @@ private slots:
     void refusedServerEndsEachNameAtOnceAndIsListed();
     void aSecondSessionKeepsTheFirstSessionsFinds();
     void uncheckedNamesAreCheckedAgainAndExported();
+    void entriesThatAreNoNamesAreSkippedListedAndExported();
     void wordListResumesAfterARestart();
     void threeTickedTldsCheckEachBareName();
     void checkDnsFirstSkipsTheRegistryForDelegatedNames();
@@ -251,6 +254,43 @@ void TestSearchRun::uncheckedNamesAreCheckedAgainAndExported()
     QVERIFY(rows.at(2).startsWith("takenname.com,registered,Registered,127.0.0.1:"));
     QVERIFY(rows.at(3).startsWith("nowhere.xyz,no-server,,,"));
     QVERIFY(rows.at(4).startsWith("busyname.com,available,Low,127.0.0.1:"));
+}
+
+void TestSearchRun::entriesThatAreNoNamesAreSkippedListedAndExported()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    server.setResponder([](const QString &query) { return testing::availableAnswer(query); });
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    folder.write(QStringLiteral("mine.txt"), "# my names\r\n;;;\r\n \t\r\nhttp://www.hostname.com/x\r\n-bad\r\n");
+    Desk desk(folder);
+    desk.startCustomList(folder);
+    QTRY_COMPARE_WITH_TIMEOUT(desk.window->statusPanel(1)->text(),
+                              QStringLiteral("Finished: 1 name - 1 available, 0 registered, 0 unchecked, 2 skipped"),
+                              5000);
+    QCOMPARE(server.queries(), QStringList{QStringLiteral("hostname.com")});
+    const QModelIndex found = desk.window->listModel(results::LowList)->index(0);
+    QCOMPARE(found.data().toString(), QStringLiteral("hostname.com"));
+    QVERIFY(found.data(Qt::ToolTipRole).toString().contains(QStringLiteral("http://www.hostname.com/x")));
+
+    auto *skipped = desk.find<QToolButton>(QStringLiteral("cmdSkipped"));
+    QCOMPARE(skipped->text(), QStringLiteral("Skipped: 2"));
+    skipped->click();
+    QVERIFY2(desk.window->skippedWindow(), "Skipped: 2 opens no list");
+    auto *table = desk.window->skippedWindow()->findChild<QTableView *>(QStringLiteral("lstSkipped"));
+    QCOMPARE(table->model()->rowCount(), 2);
+    QCOMPARE(table->model()->index(0, 0).data().toString(), QStringLiteral(";;;"));
+    QCOMPARE(table->model()->index(1, 0).data().toString(), QStringLiteral("-bad"));
+    QCOMPARE(table->model()->index(1, 1).data().toString(), QStringLiteral("label that starts or ends with a hyphen"));
+
+    desk.fakes.dialogs.nextSave = folder.file(QStringLiteral("exported.csv"));
+    desk.window->menuItem(QStringLiteral("mnuExportResults"))->trigger();
+    const QList<QByteArray> rows = folder.read(QStringLiteral("exported.csv")).split('\n');
+    QCOMPARE(rows.size(), 5); // header, three outcomes, nothing after the last line end
+    QVERIFY(rows.at(1).startsWith(";;;,invalid,,,"));
+    QVERIFY(rows.at(2).endsWith(",http://www.hostname.com/x,\r"));
+    QVERIFY(rows.at(3).startsWith("'-bad,invalid,,,"));
 }
 
 void TestSearchRun::wordListResumesAfterARestart()

@@ -104,7 +104,7 @@ void TestTestQuery::reportsTheVerdict()
     const QString expected = head + QStringLiteral("Domain: Google.com\r\n127.0.0.1:") +
                              QString::number(server.port()) + QStringLiteral("\r\n\r\n") + QString::fromUtf8(answer);
     QCOMPARE(m_messages.shown.constFirst().text, expected);
-    QCOMPARE(server.received(), QList<QByteArray>{"Google.com\r\n"});
+    QCOMPARE(server.received(), QList<QByteArray>{"google.com\r\n"});
     QCOMPARE(query.state(), TestQuery::State::Judged);
 }
 
@@ -130,10 +130,6 @@ void TestTestQuery::placeholderNamesShowNoVerdict_data()
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<QString>("domain");
     QTest::addColumn<int>("messages");
-    QTest::newRow(".com available") << QByteArray("No match\r\n") << QStringLiteral(".com") << 0;
-    QTest::newRow(".com registered") << QByteArray("Domain Name: X\r\nRegistrar: Example\r\n") << QStringLiteral(".com")
-                                     << 0;
-    QTest::newRow(".com blocked") << QByteArray("quota exceeded\r\n") << QStringLiteral(".com") << 1;
     QTest::newRow("endoffile available") << QByteArray("No match\r\n") << QStringLiteral("EndOfFile.com") << 0;
     QTest::newRow("endoffile registered")
         << QByteArray("Domain Name: X\r\nRegistrar: Example\r\n") << QStringLiteral("EndOfFile.com") << 1;
@@ -225,7 +221,7 @@ void TestTestQuery::proxyModeAsksTheProxyRow()
     TestQuery query(m_tlds, m_messages);
     QVERIFY(query.startTestQuery(QStringLiteral("Google.com")));
     QTRY_COMPARE_WITH_TIMEOUT(m_messages.shown.size(), 1, 5000);
-    QCOMPARE(relay.received(), QList<QByteArray>{"Google.com\r\n"});
+    QCOMPARE(relay.received(), QList<QByteArray>{"google.com\r\n"});
     QVERIFY(m_messages.shown.constFirst().text.contains(QStringLiteral("127.0.0.1:") + QString::number(relay.port())));
 }
 
@@ -270,19 +266,24 @@ void TestTestQuery::rdapRowsReportTheHttpStatus()
 void TestTestQuery::sendsNothingForUnroutableOrUnsafeNames_data()
 {
     QTest::addColumn<QString>("domain");
-    QTest::newRow("no row for three labels") << QStringLiteral("shop.example.zz");
-    QTest::newRow("escaped line break") << QStringLiteral("Google%0D%0AHELP.com");
+    QTest::addColumn<bool>("isName"); // names a registrable domain, which no row serves
+    QTest::newRow("no row") << QStringLiteral("shop.example.zz") << true;
+    QTest::newRow("escaped line break") << QStringLiteral("Google%0D%0AHELP.com") << false;
+    QTest::newRow("empty test word") << TestQuery::composeTestDomain(QString(), QStringLiteral("com")) << false;
+    QTest::newRow("a public suffix") << QStringLiteral("co.uk") << false;
 }
 
 void TestTestQuery::sendsNothingForUnroutableOrUnsafeNames()
 {
     QFETCH(QString, domain);
+    QFETCH(bool, isName);
     WhoisFixtureServer server;
     QVERIFY(server.listen());
-    m_tlds.setTable({row(QStringLiteral("com"), server.port())});
+    m_tlds.setTable({row(QStringLiteral("com"), server.port()), row(QStringLiteral("uk"), server.port())});
     TestQuery query(m_tlds, m_messages);
     QVERIFY(!query.startTestQuery(domain));
     QCOMPARE(query.state(), TestQuery::State::Idle);
+    QCOMPARE(query.problem() == tld::NameProblem::None, isName);
     QTest::qWait(8 * platform::intervals().secondMs);
     QCOMPARE(server.connections(), 0);
     QVERIFY(m_messages.shown.isEmpty());

@@ -37,6 +37,13 @@ inline QStringList seriesEntries(int generation)
     return entries;
 }
 
+/// Checks recorded in the history: one batch of them a round, named after the round.
+inline constexpr int historyChecks = 40;
+inline QString historyDomain(int generation, int i)
+{
+    return QStringLiteral("h%1n%2.com").arg(generation).arg(i);
+}
+
 /// The saved position: a number with a tail whose length changes.
 inline QString position(int generation)
 {

@@ -1,9 +1,10 @@
-// Saves TLDs.txt, Remembered.txt, a series file and a list position with the program's own save code,
-// round after round, until it is killed: saveloop FOLDER FIRST_ROUND. Prints "saving" once the first
-// round is written.
+// Records a batch of checks in History.sqlite and saves TLDs.txt, Remembered.txt, a series file and a
+// list position with the program's own save code, round after round, until it is killed:
+// saveloop FOLDER FIRST_ROUND. Prints "saving" once the first round is written.
 #include "SaveLoop.h"
 #include "platform/SettingsStore.h"
 #include "results/DomainListModel.h"
+#include "results/HistoryStore.h"
 #include "results/RememberedList.h"
 #include "results/SeriesFiles.h"
 #include "tld/TldFile.h"
@@ -26,8 +27,15 @@ int main(int argc, char *argv[])
     results::SeriesFile series;
     platform::SettingsStore settings(folder.filePath(QStringLiteral("settings")));
     results::DomainListModel list;
+    results::HistoryStore history(folder.filePath(QStringLiteral("History.sqlite")));
+    if (!history.open())
+        return 1;
+    const int run = history.startRun(results::Runner::CommandLine, QStringLiteral("saveloop"));
 
     for (int generation = arguments.at(2).toInt();; ++generation) {
+        for (int i = 0; i < saveloop::historyChecks; ++i)
+            history.record({lookup::QueryOutcome::Kind::Registered, saveloop::historyDomain(generation, i)}, run);
+        history.waitForWrites();
         if (!tlds.saveLines(saveloop::tldRows(generation)))
             return 1;
         list.setEntries(saveloop::rememberedEntries(generation));

@@ -7,12 +7,14 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTimer>
 #include <QtTest>
 
-// Kills a program that saves TLDs.txt, Remembered.txt, a series file and a list position over and
-// over, at random moments, and checks after every kill that each file is one round's version, whole:
-// the one before the kill or a newer one.
+// Kills a program that records checks in the history and saves TLDs.txt, Remembered.txt, a series file
+// and a list position over and over, at random moments, and checks after every kill that each file is
+// one round's version, whole: the one before the kill or a newer one.
 namespace {
 
 QByteArray linesBytes(const QStringList &lines)
@@ -48,7 +50,40 @@ struct Rounds {
     int remembered = 0;
     int series = 0;
     int position = 0;
+    int history = 0;   ///< the newest round of checks in History.sqlite, -1 when it is not whole
+    qint64 checks = 0; ///< checks it holds
 };
+
+// The history passes SQLite's own check, and holds every round it holds whole: the batch in flight at
+// the kill is lost, never a part of one.
+void readHistory(const QString &folder, Rounds &rounds)
+{
+    const QString path = folder + QStringLiteral("/History.sqlite");
+    if (!QFile::exists(path))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("killed"));
+        db.setDatabaseName(path);
+        QSqlQuery query(db);
+        const auto first = [&query](const QString &sql) {
+            return query.exec(sql) && query.next() ? query.value(0) : QVariant();
+        };
+        rounds.history = -1;
+        if (db.open() && first(QStringLiteral("PRAGMA integrity_check")).toString() == QLatin1String("ok") &&
+            first(QStringLiteral("SELECT count(*) FROM (SELECT substr(domain, 2, instr(domain, 'n') - 2) AS round "
+                                 "FROM domains GROUP BY round HAVING count(*) != %1)")
+                      .arg(saveloop::historyChecks))
+                    .toInt() == 0) {
+            rounds.checks = first(QStringLiteral("SELECT count(*) FROM checks")).toLongLong();
+            rounds.history = first(QStringLiteral("SELECT coalesce(max(CAST(substr(domain, 2, instr(domain, 'n') - 2) "
+                                                  "AS INTEGER)), 0) FROM domains"))
+                                 .toInt();
+        }
+        query.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("killed"));
+}
 
 Rounds readRounds(const QString &folder)
 {
@@ -68,6 +103,7 @@ Rounds readRounds(const QString &folder)
     const QString position = settings.positions(QLatin1String(saveloop::positionKey), QString());
     const int round = position.section(QLatin1Char(' '), 0, 0).toInt();
     rounds.position = position.isNull() ? 0 : position == saveloop::position(round) ? round : -1;
+    readHistory(folder, rounds);
     return rounds;
 }
 
@@ -124,11 +160,19 @@ void TestKilledSaves::everyFileIsOneVersionWhole()
         QVERIFY(check("Remembered.txt", before.remembered, after.remembered));
         QVERIFY(check("Series.txt", before.series, after.series));
         QVERIFY(check("position", before.position, after.position));
+        QVERIFY(check("History.sqlite", before.history, after.history));
+        // Each round records its checks before it saves the files: what was committed stayed.
+        QVERIFY2(after.history >= after.tlds && after.checks >= before.checks,
+                 qPrintable(QStringLiteral("kill %1: history round %2 of %3 checks, TLDs.txt round %4")
+                                .arg(kill)
+                                .arg(after.history)
+                                .arg(after.checks)
+                                .arg(after.tlds)));
         before = after;
     }
     // A kill after a whole round was saved leaves every file of a newer round.
     QVERIFY(killedWhileSaving >= kills / 2);
-    QVERIFY(before.tlds > 0 && before.remembered > 0 && before.series > 0 && before.position > 0);
+    QVERIFY(before.tlds > 0 && before.remembered > 0 && before.series > 0 && before.position > 0 && before.history > 0);
 }
 
 QTEST_GUILESS_MAIN(TestKilledSaves)

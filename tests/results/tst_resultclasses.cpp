@@ -77,10 +77,16 @@ void TestResultClasses::registeredListIsCappedWhileTheCounterGoesOn()
     testing::TestFolder folder;
     platform::AppFolder app(folder.appFolder());
     ResultClasses classes(app);
-    for (int i = 1; i <= 102; ++i)
-        classes.addRegisteredName(QStringLiteral("taken%1.com").arg(i));
-    QCOMPARE(classes.list(results::RegisteredList)->entries(), QStringList{QStringLiteral("taken102.com")});
-    QCOMPARE(classes.caption(results::RegisteredList), QStringLiteral("Registered (102)"));
+    QStringList names;
+    for (int i = 1; i <= 102; ++i) {
+        names << QStringLiteral("taken%1.com").arg(i);
+        classes.addRegisteredName(names.constLast());
+        if (i == 100)
+            QCOMPARE(classes.caption(results::RegisteredList), QStringLiteral("Registered (100)"));
+    }
+    // The list shows the last hundred, and its caption says so.
+    QCOMPARE(classes.list(results::RegisteredList)->entries(), names.mid(2));
+    QCOMPARE(classes.caption(results::RegisteredList), QStringLiteral("Registered (last 100 of 102)"));
 }
 
 void TestResultClasses::firstAvailableNameCreatesTheThreeSeriesFiles()
@@ -226,15 +232,23 @@ void TestResultClasses::resultLogExportsEveryOutcome()
     log.record({Kind::Registered, QStringLiteral("taken.com"), QStringLiteral("whois.example"), 43});
     log.record({Kind::Refused, QStringLiteral("busy.de"), QStringLiteral("2001:db8::1"), 4343});
     log.record({Kind::NoServer, QStringLiteral("=cmd.xyz")});
+    lookup::QueryOutcome fromHost{Kind::Available, QStringLiteral("x.com"), QStringLiteral("whois.example"), 43};
+    fromHost.entry = QStringLiteral("http://www.x.com/a,b");
+    log.record(fromHost);
+    lookup::QueryOutcome invalid{Kind::Invalid, QStringLiteral("-a.com")};
+    invalid.cause = QStringLiteral("label that starts or ends with a hyphen");
+    log.record(invalid);
     testing::TestFolder folder;
     QVERIFY(log.exportTo(folder.file(QStringLiteral("results.csv"))));
     QCOMPARE(folder.read(QStringLiteral("results.csv")),
-             QByteArray("domain,outcome,class,server,time\r\n"
+             QByteArray("domain,outcome,class,server,time,entry,reason\r\n"
                         "b\xc3\xbc"
-                        "cher.com,available,Mid,whois.example:43,2027-01-15T09:05:03+01:00\r\n"
-                        "taken.com,registered,Registered,whois.example:43,2027-01-15T09:05:03+01:00\r\n"
-                        "busy.de,refused,,[2001:db8::1]:4343,2027-01-15T09:05:03+01:00\r\n"
-                        "'=cmd.xyz,no-server,,,2027-01-15T09:05:03+01:00\r\n"));
+                        "cher.com,available,Mid,whois.example:43,2027-01-15T09:05:03+01:00,,\r\n"
+                        "taken.com,registered,Registered,whois.example:43,2027-01-15T09:05:03+01:00,,\r\n"
+                        "busy.de,refused,,[2001:db8::1]:4343,2027-01-15T09:05:03+01:00,,\r\n"
+                        "'=cmd.xyz,no-server,,,2027-01-15T09:05:03+01:00,,\r\n"
+                        "x.com,available,High,whois.example:43,2027-01-15T09:05:03+01:00,\"http://www.x.com/a,b\",\r\n"
+                        "'-a.com,invalid,,,2027-01-15T09:05:03+01:00,,label that starts or ends with a hyphen\r\n"));
 }
 
 void TestResultClasses::stampReadsAndSortsAsADate()

@@ -20,6 +20,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QTcpServer>
 #include <QtTest>
 
@@ -95,6 +97,9 @@ const QStringList highNames = {QStringLiteral("aa.com"), QStringLiteral("bb.com"
 class TestResultsDesk : public QObject {
     Q_OBJECT
 private slots:
+    void clearingProfileListsAsksFirst();
+    void unreadableSavedListIsNeverReplaced();
+    void readOnlyFolderSaysWhatIsNotSaved();
     void selectionIsDraggedOntoTheSavedList();
     void duplicateAndEmptyDropsAddNothing();
     void foreignAndStaleDropsAreIgnored();
@@ -237,6 +242,74 @@ void TestResultsDesk::deletionsOfSavedDomainsSurviveARestart()
     QVERIFY(p.entries(5).isEmpty());
     QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray());
     QCOMPARE(folder.read(QStringLiteral("Remembered.bak")), two);
+}
+
+void TestResultsDesk::clearingProfileListsAsksFirst()
+{
+    testing::TestFolder folder;
+    Program p(folder);
+    p.addAvailable({QStringLiteral("aa.com"), QStringLiteral("bb.com"), QStringLiteral("middle.com"),
+                    QStringLiteral("lengthyname.com")});
+    p.fakes.messages.nextAnswers = {platform::MessageAnswer::Cancel};
+    p.window->desk()->clearButton(3)->click();
+    QCOMPARE(p.fakes.messages.texts(), QStringList{QStringLiteral("Clear 2 names from High Profile?\r\n\r\n"
+                                                                  "The names stay in the history (Tools > "
+                                                                  "History..., Ctrl+H).")});
+    QCOMPARE(p.fakes.messages.shown.constFirst().buttons, platform::MessageRequest::Buttons::OkCancel);
+    QCOMPARE(p.entries(3).size(), 2);
+    // Clear High/Mid/Low asks once for the three lists.
+    p.trigger(QStringLiteral("mnuEditItem_0"));
+    QCOMPARE(p.fakes.messages.shown.size(), 2);
+    QVERIFY2(p.fakes.messages.texts().constLast().startsWith(
+                 QStringLiteral("Clear 4 names from High Profile, Mid Profile, Low Profile?")),
+             qPrintable(p.fakes.messages.texts().constLast()));
+    QVERIFY(p.entries(1).isEmpty() && p.entries(3).isEmpty() && p.entries(4).isEmpty());
+}
+
+void TestResultsDesk::unreadableSavedListIsNeverReplaced()
+{
+    testing::TestFolder folder;
+    folder.write(QStringLiteral("Remembered.txt"), "only.com\r\n");
+    {
+        testing::UnreadableFile locked(folder.file(QStringLiteral("Remembered.txt")));
+        if (!locked.isValid())
+            QSKIP("this system cannot make a file unreadable for the test");
+        Program p(folder);
+        QSignalSpy said(p.window->statusBar(), &QStatusBar::messageChanged);
+        p.addAvailable({QStringLiteral("aa.com")});
+        p.click(3, 0);
+        QTest::keyClick(p.list(3), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY2(p.fakes.messages.texts().constLast().contains(folder.file(QStringLiteral("Remembered.txt"))),
+                 qPrintable(p.fakes.messages.texts().constLast()));
+        QVERIFY(!said.isEmpty() && said.constLast().at(0).toString().contains(QLatin1String("Remembered.txt")));
+    }
+    QCOMPARE(folder.read(QStringLiteral("Remembered.txt")), QByteArray("only.com\r\n"));
+    QVERIFY(!QFile::exists(folder.file(QStringLiteral("Remembered.bak"))));
+}
+
+void TestResultsDesk::readOnlyFolderSaysWhatIsNotSaved()
+{
+    testing::TestFolder folder;
+    Program p(folder);
+    p.addAvailable({QStringLiteral("aa.com")});
+    testing::ReadOnlyFolder readOnly(folder.appFolder());
+    if (!readOnly.isValid())
+        QSKIP("this system cannot make a folder read-only for the test");
+    QSignalSpy said(p.window->statusBar(), &QStatusBar::messageChanged);
+    const auto told = [&said](const char *file) {
+        return std::any_of(said.begin(), said.end(), [file](const QList<QVariant> &message) {
+            return message.at(0).toString().contains(QLatin1String(file));
+        });
+    };
+    p.click(3, 0);
+    QTest::keyClick(p.list(3), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(told("Remembered.txt"));
+    p.addAvailable({QStringLiteral("bb.com")});
+    QVERIFY(told("SuperHighProfile.txt"));
+    // A name without a verdict is counted all the same.
+    p.window->resultClasses()->addUncheckedName(QStringLiteral("slow.com"));
+    QCOMPARE(p.window->findChild<QLabel *>(QStringLiteral("lblUnchecked"))->text(), QStringLiteral("Unchecked: 1"));
+    QVERIFY(told("Unchecked.txt"));
 }
 
 void TestResultsDesk::copyPutsEveryEntryWithCrLf()
@@ -525,12 +598,13 @@ void TestResultsDesk::keysSaveCopyAndUndoOnAList()
     // Deleting every entry of a list whose count outgrew it takes off only what was deleted.
     for (int i = 1; i <= 102; ++i)
         p.window->resultClasses()->addRegisteredName(QStringLiteral("taken%1.com").arg(i));
-    QCOMPARE(p.entries(2), QStringList{QStringLiteral("taken102.com")});
+    QCOMPARE(p.entries(2).size(), 100);
+    QCOMPARE(p.entries(2).constFirst(), QStringLiteral("taken3.com"));
     p.click(2, 0);
     QTest::keyClick(p.list(2), Qt::Key_Delete);
-    QCOMPARE(p.caption(2), QStringLiteral("Registered (101)"));
+    QCOMPARE(p.caption(2), QStringLiteral("Registered (last 99 of 101)"));
     QTest::keyClick(p.list(2), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(p.caption(2), QStringLiteral("Registered (102)"));
+    QCOMPARE(p.caption(2), QStringLiteral("Registered (last 100 of 102)"));
 }
 
 QTEST_MAIN(TestResultsDesk)

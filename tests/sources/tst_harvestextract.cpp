@@ -63,9 +63,10 @@ void TestHarvestExtract::namesFromPages_data()
     QTest::newRow("escaped slash") << "<a href=\"http://www.example.com%2Fpage\">" << comNet << list({"example.com"});
     QTest::newRow("trailing blank is not part of the name")
         << "see http://www.example.net today" << comNet << list({"example.net"});
-    QTest::newRow("search site, mail and marketplace excluded")
-        << "http://dir.yahoo.com/x http://me@mail.example.com/ http://www.afternic.com/d http://www.kept.com/" << comNet
-        << list({"kept.com"});
+    QTest::newRow("search site, its images and marketplace excluded")
+        << "http://dir.yahoo.com/x http://me@mail.example.com/ http://www.afternic.com/d http://l.yimg.com/ "
+           "http://www.kept.com/"
+        << comNet << list({"example.com", "kept.com"});
     QTest::newRow("upper-case scheme counts") << "HTTP://www.upper.com/" << comNet << list({"upper.com"});
     QTest::newRow("https links and result redirects")
         << "<a href=\"https://www.secure.com/a\">s</a><a href=\"/url?q=https://shop.other.net/&amp;sa=U\">o</a>"
@@ -74,8 +75,10 @@ void TestHarvestExtract::namesFromPages_data()
     QTest::newRow("duplicates are whole names, any case")
         << "http://www.myexample.com/ http://www.example.com/ http://www.EXAMPLE.com/ http://a.myexample.com/" << comNet
         << list({"myexample.com", "example.com"});
-    QTest::newRow("host without a registrable part gives nothing")
+    QTest::newRow("deep hosts give their registrable domain")
         << "http://a.b.example.net/ http://www.example.net/" << comNet << list({"example.net"});
+    QTest::newRow("names in the text of the page") << "<li>shop.textname.com, other.net;</li><td>cell.com</td>"
+                                                   << comNet << list({"textname.com", "other.net", "cell.com"});
 }
 
 void TestHarvestExtract::namesFromPages()

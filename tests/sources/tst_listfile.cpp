@@ -11,7 +11,7 @@ using sources::ListFile;
 class TestListFile : public QObject {
     Q_OBJECT
 private slots:
-    void entriesAreNumberedSkippingEmptyLines();
+    void entriesAreNumberedSkippingBlankAndCommentLines();
     void lastEntryWithoutLineBreakIsRead();
     void everyLineEndEndsAnEntry_data();
     void everyLineEndEndsAnEntry();
@@ -23,19 +23,21 @@ private slots:
     void positionKeysPerSource();
 };
 
-void TestListFile::entriesAreNumberedSkippingEmptyLines()
+void TestListFile::entriesAreNumberedSkippingBlankAndCommentLines()
 {
     testing::TestFolder folder;
-    folder.write(QStringLiteral("list.txt"), "a\r\n\r\nb\r\n\r\n \r\nc\r\n\r\n");
+    const QByteArray text = "a\r\n\r\nb\r\n\r\n \r\n\t \r\n# note\r\n  #x\r\n;;;\r\nc#d\r\n\r\n";
+    folder.write(QStringLiteral("list.txt"), text);
     ListFile list(folder.file(QStringLiteral("list.txt")));
     QCOMPARE(list.countListEntries(), 4);
+    QCOMPARE(sources::countEntriesInText(text), 4);
     QString entry;
     QCOMPARE(list.readListEntry(1, entry), ListFile::Read::Entry);
     QCOMPARE(entry, QStringLiteral("a"));
     QCOMPARE(list.readListEntry(3, entry), ListFile::Read::Entry);
-    QCOMPARE(entry, QStringLiteral(" ")); // a line of blanks is an entry
+    QCOMPARE(entry, QStringLiteral(";;;")); // not a name, but an entry: it is reported, not passed over
     QCOMPARE(list.readListEntry(4, entry), ListFile::Read::Entry);
-    QCOMPARE(entry, QStringLiteral("c"));
+    QCOMPARE(entry, QStringLiteral("c#d"));
     QCOMPARE(list.readListEntry(5, entry), ListFile::Read::End);
 }
 
@@ -66,16 +68,13 @@ void TestListFile::everyLineEndEndsAnEntry()
     QFETCH(QByteArray, content);
     testing::TestFolder folder;
     folder.write(QStringLiteral("list.txt"), content);
-    // Read through the engine's reader and through the browse queue's alike.
-    for (const auto blank : {ListFile::SingleBlank::IsEntry, ListFile::SingleBlank::IsSkipped}) {
-        ListFile list(folder.file(QStringLiteral("list.txt")), blank);
-        QCOMPARE(list.countListEntries(), 3);
-        QStringList entries;
-        QString entry;
-        for (int n = 1; list.readListEntry(n, entry) == ListFile::Read::Entry; ++n)
-            entries.append(entry);
-        QCOMPARE(entries, (QStringList{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}));
-    }
+    ListFile list(folder.file(QStringLiteral("list.txt")));
+    QCOMPARE(list.countListEntries(), 3);
+    QStringList entries;
+    QString entry;
+    for (int n = 1; list.readListEntry(n, entry) == ListFile::Read::Entry; ++n)
+        entries.append(entry);
+    QCOMPARE(entries, (QStringList{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}));
 }
 
 void TestListFile::positionsBelowOneGiveAnEmptyEntry()

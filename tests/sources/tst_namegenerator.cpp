@@ -56,6 +56,7 @@ private slots:
     void baseWithTwoAffixesGivesTheDocumentedOrder();
     void forms_data();
     void forms();
+    void namesThatArePublicSuffixesAreLeftOut();
     void sixHundredAffixesReportProgressEveryThousandNames();
     void missingAffixFileStillGivesTheBareNames();
     void cancelWritesNothing();
@@ -98,12 +99,17 @@ void TestNameGenerator::forms_data()
     QTest::addColumn<QStringList>("names");
 
     QTest::newRow("one-character base has no bare name") << "a" << QByteArray("b\r\n") << 1 << list({"ba.com"});
-    QTest::newRow("blanks stay in the bare name only")
-        << "two words" << QByteArray("my\r\n") << 1 << list({"two words.com", "mytwowords.com"});
+    QTest::newRow("blanks go, as from every entry")
+        << "Two words" << QByteArray("My\r\n") << 1 << list({"twowords.com", "mytwowords.com"});
     QTest::newRow("blanks in an affix go too") << "ab" << QByteArray("m y\r\n") << 2 << list({"ab.com", "abmy.com"});
     QTest::newRow("hyphens alone make only bare names")
         << "example" << QByteArray("my\r\n") << 4 << list({"example.com"});
-    QTest::newRow("empty base") << "" << QByteArray("my\r\n") << 5 << list({"my.com", "my-.com"});
+    // "my-.com" is no name: a label never ends in a hyphen.
+    QTest::newRow("empty base") << "" << QByteArray("my\r\n") << 5 << list({"my.com"});
+    QTest::newRow("labels longer than 63 characters are left out")
+        << QString(60, QLatin1Char('a')) << QByteArray("bcd\r\nbcdefg\r\n") << 2
+        << list({qPrintable(QString(60, QLatin1Char('a')) + QStringLiteral(".com")),
+                 qPrintable(QString(60, QLatin1Char('a')) + QStringLiteral("bcd.com"))});
     QTest::newRow("suffixes with hyphens")
         << "go" << QByteArray("x\r\n \r\ny\r\n") << 6 << list({"go.com", "gox.com", "go-x.com", "goy.com", "go-y.com"});
 }
@@ -125,6 +131,19 @@ void TestNameGenerator::forms()
     QCOMPARE(generator.names()->names(), names);
     QCOMPARE(folder.read(QStringLiteral("CreatedDomains.txt")), listText(names));
     QCOMPARE(run.finished, int(names.size()));
+}
+
+void TestNameGenerator::namesThatArePublicSuffixesAreLeftOut()
+{
+    // "c" and "o" make "co", and "co.uk" is a public suffix: nobody can register it.
+    testing::TestFolder folder;
+    folder.write(QStringLiteral("Appends.txt"), "o\r\n");
+    NameGenerator generator;
+    Run run;
+    watch(generator, run);
+    QVERIFY(generator.start(request(folder, QStringLiteral("c"), list({".uk", ".com"}), {false, true, false})));
+    QTRY_VERIFY_WITH_TIMEOUT(run.finished >= 0, 10000);
+    QCOMPARE(generator.names()->names(), list({"co.com"}));
 }
 
 void TestNameGenerator::sixHundredAffixesReportProgressEveryThousandNames()

@@ -396,7 +396,7 @@ void TestTldWindows::testSelectedReportsWithTheEditedPhrases()
     QVERIFY(program.fakes.messages.shown.isEmpty());
     child<QPushButton>(manager, QStringLiteral("cmdCopyAnswer"))->click();
     QCOMPARE(program.fakes.clipboard.text(), expected);
-    QCOMPARE(server.queries(), QStringList{QStringLiteral("Google.com")});
+    QCOMPARE(server.queries(), QStringList{QStringLiteral("google.com")});
     QVERIFY(program.file().contains("com|127.0.0.1|" + QByteArray::number(server.port()) + "|Enabled|25|No match\r\n"));
 }
 
@@ -417,7 +417,7 @@ void TestTldWindows::testSelectedAsksTheSelectedRowOrSaysWhyNot()
     auto *answer = child<QPlainTextEdit>(manager, QStringLiteral("txtAnswer"));
     child<QPushButton>(manager, QStringLiteral("cmdTest"))->click();
     QTRY_VERIFY_WITH_TIMEOUT(answer->toPlainText().startsWith(QStringLiteral("Appears to be: AVAILABLE")), 5000);
-    QCOMPARE(server.queries(), QStringList{QStringLiteral("Google.com")});
+    QCOMPARE(server.queries(), QStringList{QStringLiteral("google.com")});
 
     // Nothing selected: the panel says so instead of keeping the old answer.
     child<QLineEdit>(manager, QStringLiteral("txtFilter"))->setText(QStringLiteral("zz"));
@@ -477,6 +477,14 @@ void TestTldWindows::lookupWindowShowsOnlyTheLatestDomain()
              QStringLiteral("Domain Name: SECOND.COM\r\nRegistrar: Example Registrar\r\nStatus: ok\r\n")
                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QCOMPARE(server.received().last(), QByteArray("second.com\r\n"));
+
+    // A host is asked about as its domain; what is no domain is asked nowhere.
+    program.window->openLookupWindow(QStringLiteral("www.Third.com"));
+    QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 3, 5000);
+    QCOMPARE(server.received().last(), QByteArray("third.com\r\n"));
+    program.window->openLookupWindow(QStringLiteral("co.uk"));
+    QVERIFY(program.window->lookupWindow()->shownText().contains(QStringLiteral("a public suffix")));
+    QCOMPARE(server.queries().size(), 3);
 }
 
 void TestTldWindows::lookupWindowShowsAnRdapRecordReadably()

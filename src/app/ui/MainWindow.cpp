@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/ui/AboutWindow.h"
 #include "app/ui/HelpLauncherWindow.h"
+#include "app/ui/MainWindowHistory.h"
 #include "app/ui/RunPanels.h"
 #include "app/ui/RunStatus.h"
 #include "browse/BrowseChecker.h"
@@ -21,6 +22,7 @@
 #include "results/ui/FileBackupNotice.h"
 #include "results/ui/PurchaseLinksWindow.h"
 #include "results/ui/ResultsDesk.h"
+#include "results/ui/SkippedWindow.h"
 #include "sources/ui/GeneratorWindow.h"
 #include "sources/ui/HarvesterWindow.h"
 #include "sources/ui/SourcePanel.h"
@@ -49,7 +51,8 @@
 namespace app {
 
 MainWindow::MainWindow(AppContext &context, QWidget *parent)
-    : QMainWindow(parent), m_context(context), m_sourcePanel(new sources::SourcePanel), m_desk(new results::ResultsDesk)
+    : QMainWindow(parent), m_context(context), m_history(new MainWindowHistory(context, *this, this)),
+      m_sourcePanel(new sources::SourcePanel), m_desk(new results::ResultsDesk)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(context.links.productName);
@@ -92,6 +95,8 @@ void MainWindow::buildEngine()
     m_engine->setChosenTlds([chooser = m_sourcePanel->tldChooser()] { return chooser->chosenTlds(); });
     m_runStatus = new RunStatus(
         *statusBar(), *this, [this] { return m_engine->reportedPosition(); }, this);
+    m_history->watchEngine(*m_engine, *m_selection, *m_results,
+                           [this] { return m_sourcePanel->sourceList()->currentText(); });
     m_runPanels->follow(*m_engine);
     connect(m_selection, &sources::SourceSelection::runRequested, m_runPanels, &RunPanels::runStarted);
     connect(m_selection, &sources::SourceSelection::runRequested, m_runStatus, &RunStatus::runStarted);
@@ -119,7 +124,31 @@ void MainWindow::buildEngine()
     // Names that got their verdict leave "Unchecked.txt" once no run reads it.
     connect(m_engine, &engine::QueryEngine::stopped, m_results, &results::ResultClasses::compactUnchecked);
     connect(m_results, &results::ResultClasses::uncheckedChanged, this, &MainWindow::showUncheckedCount);
+    connect(m_results, &results::ResultClasses::cannotSave, this, [this](const QString &path) {
+        statusBar()->showMessage(tr("Not saved: %1 cannot be written.").arg(QDir::toNativeSeparators(path)));
+    });
     showUncheckedCount(m_results->uncheckedCount());
+    connect(m_results->skippedEntries(), &results::SkippedEntries::countChanged, this, &MainWindow::showSkippedCount);
+    showSkippedCount(0);
+}
+
+void MainWindow::showSkippedCount(int count)
+{
+    m_skippedCount->setText(tr("Skipped: %1").arg(count));
+}
+
+void MainWindow::openSkippedWindow()
+{
+    if (!m_skippedWindow)
+        m_skippedWindow = new results::SkippedWindow(*m_results->skippedEntries(), m_context.services.clipboard, this);
+    m_skippedWindow->show();
+    m_skippedWindow->raise();
+    m_skippedWindow->activateWindow();
+}
+
+results::SkippedWindow *MainWindow::skippedWindow() const
+{
+    return m_skippedWindow;
 }
 
 void MainWindow::sayWhyTheListEnded(const engine::RunEnd &end)
@@ -147,6 +176,7 @@ void MainWindow::checkUncheckedNames()
             m_context.services.messages->inform(QStringLiteral("There are no unchecked names."));
         return;
     }
+    m_history->setNextRunSource(tr("Unchecked names"));
     m_selection->startListRun(m_results->uncheckedPath());
 }
 
@@ -218,6 +248,13 @@ void MainWindow::buildStatusBar()
     m_uncheckedCount->setObjectName(QStringLiteral("lblUnchecked"));
     m_uncheckedCount->setFrameShape(QFrame::StyledPanel);
     statusBar()->addPermanentWidget(m_uncheckedCount);
+    // Entries that name no registrable domain: counted here, listed with their reasons on a click.
+    m_skippedCount = new QToolButton(statusBar());
+    m_skippedCount->setObjectName(QStringLiteral("cmdSkipped"));
+    m_skippedCount->setAutoRaise(true);
+    m_skippedCount->setToolTip(tr("Entries that name no domain that can be registered: click for the list"));
+    connect(m_skippedCount, &QToolButton::clicked, this, &MainWindow::openSkippedWindow);
+    statusBar()->addPermanentWidget(m_skippedCount);
     // Servers resting or given up, and when they are asked again.
     auto *servers = new platform::ElidingLabel(statusBar());
     servers->setObjectName(QStringLiteral("lblPaused"));
@@ -229,6 +266,7 @@ void MainWindow::buildStatusBar()
     problems->setToolTip(tr("Which servers failed in this run, and how"));
     connect(problems, &QToolButton::clicked, this, &MainWindow::openServerProblems);
     statusBar()->addPermanentWidget(problems);
+    m_history->addStatusLabel(*statusBar());
     m_serverProblems = new engine::ServerProblems(this);
     m_runPanels = new RunPanels(panels, servers, problems, *m_serverProblems, this);
 }
@@ -283,6 +321,7 @@ void MainWindow::buildMenus()
     QMenu *options = addItems(QStringLiteral("&Options"), "mnuOptionsItem",
                               {QStringLiteral("Setup"), QStringLiteral("Purchase Links...")});
     options->addSeparator();
+    m_history->addMenuItems(*tools, *options);
     QAction *dnsFirst = options->addAction(QStringLiteral("Check DNS first"));
     dnsFirst->setObjectName(QStringLiteral("mnuCheckDns"));
     dnsFirst->setCheckable(true);
@@ -358,6 +397,7 @@ void MainWindow::load()
 {
     runMainWindowLoad(m_context, *this);
     m_selection->restoreLastSource();
+    m_history->showCount();
 }
 
 void MainWindow::loadTLDs()
@@ -493,6 +533,7 @@ void MainWindow::openBrowseWindow()
                                             *m_serverProblems,
                                             [this](const QString &domain) { openLookupWindow(domain); }};
         m_browseWindow = new browse::BrowseWindow(context, this);
+        m_history->watchBrowseChecker(m_browseWindow->checker());
         m_browseWindow->checker().setDnsCheck(menuItem(QStringLiteral("mnuCheckDns"))->isChecked() ? m_dns : nullptr);
         m_browseWindow->load(m_browseHome);
     }
@@ -541,10 +582,15 @@ void MainWindow::loadRememberedList()
 
 void MainWindow::buildDeskController()
 {
-    results::DeskContext desk{m_context.links, m_context.selectedDomain, m_context.services,
+    results::DeskContext desk{m_context.links,
+                              m_context.selectedDomain,
+                              m_context.services,
                               m_context.folder.path(QStringLiteral("Remembered.txt")),
-                              [this](const QString &domain) { openLookupWindow(domain); }};
+                              [this](const QString &domain) { openLookupWindow(domain); },
+                              [this] { return m_context.history.isOpen(); }};
     m_deskController = new results::DeskController(*m_desk, *m_results, *m_models[4], desk, this);
+    connect(m_deskController, &results::DeskController::cannotSave, this,
+            [this](const QString &text) { statusBar()->showMessage(text); });
     for (int i = 0; i < 10; ++i) {
         connect(menuItem(QStringLiteral("mnuEditItem_") + QString::number(i)), &QAction::triggered, m_deskController,
                 [this, i] { m_deskController->runEditMenuItem(i); });

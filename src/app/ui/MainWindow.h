@@ -17,6 +17,7 @@ class WhoisWindow;
 class QLabel;
 class QMenu;
 class QAction;
+class QToolButton;
 
 namespace engine {
 class QueryEngine;
@@ -36,6 +37,7 @@ class DomainListModel;
 class ResultsDesk;
 class DeskController;
 class PurchaseLinksWindow;
+class SkippedWindow;
 } // namespace results
 namespace sources {
 class SourcePanel;
@@ -53,6 +55,7 @@ class ZoneFilesWindow;
 namespace app {
 
 class AppContext;
+class MainWindowHistory;
 class RunPanels;
 class RunStatus;
 
@@ -105,6 +108,9 @@ public:
     /// Options > "Purchase Links...", without blocking; one instance.
     void openPurchaseLinksWindow();
     results::PurchaseLinksWindow *purchaseLinksWindow() const;
+    /// The list of skipped entries ("Skipped: N" in the status bar), without blocking; one instance.
+    void openSkippedWindow();
+    results::SkippedWindow *skippedWindow() const;
     /// Tools > "Zone Files...", without blocking; one instance.
     void openZoneFilesWindow();
     zones::ZoneFilesWindow *zoneFilesWindow() const;
@@ -116,6 +122,8 @@ public:
     /// File > "Export results...": every outcome of the session as CSV, in a file the user chooses.
     void exportResults();
     const results::ResultLog &resultLog() const { return m_log; }
+    /// The check history's menu items, status bar label, window and recording.
+    MainWindowHistory *history() const { return m_history; }
 
     /// Opens the browse window (one instance); @p home is the first page (empty: the product's page).
     void openBrowseWindow();
@@ -142,6 +150,7 @@ private:
 
     void buildStatusBar();
     void showUncheckedCount(int count);
+    void showSkippedCount(int count);
     void enableSourceItems(bool running);
     void buildMenus();
     void addShortcuts();
@@ -152,11 +161,13 @@ private:
     QMenu *addItems(const QString &title, const char *arrayName, const QStringList &captions);
 
     AppContext &m_context;
+    MainWindowHistory *m_history;
     sources::SourcePanel *m_sourcePanel;
     results::ResultsDesk *m_desk;
     std::array<results::DomainListModel *, 5> m_models{};
     std::array<QLabel *, 3> m_panels{};
     QLabel *m_uncheckedCount = nullptr;
+    QToolButton *m_skippedCount = nullptr;
     RunStatus *m_runStatus = nullptr;
     RunPanels *m_runPanels = nullptr;
     engine::ServerProblems *m_serverProblems = nullptr;
@@ -176,6 +187,7 @@ private:
     results::DeskController *m_deskController = nullptr;
     QPointer<QWidget> m_aboutWindow;
     QPointer<results::PurchaseLinksWindow> m_purchaseLinksWindow;
+    QPointer<results::SkippedWindow> m_skippedWindow;
     QPointer<zones::ZoneFilesWindow> m_zoneFiles;
 };
 

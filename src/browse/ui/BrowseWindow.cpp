@@ -27,6 +27,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -133,8 +134,8 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
         setPanel(2, QStringLiteral("Waiting for page to load"));
         m_pageFoundCount = 0;
     });
-    connect(m_browser1, &QWebEngineView::loadFinished, this, [this] { scanPage(m_browser1->page()); });
-    connect(m_browser2, &QWebEnginePage::loadFinished, this, [this] { scanPage(m_browser2); });
+    scanWhenLoaded(m_browser1->page());
+    scanWhenLoaded(m_browser2);
     connect(m_browser1->page(), &QWebEnginePage::linkHovered, this, [this](const QString &url) { setPanel(3, url); });
     connect(m_browser1, &QWebEngineView::titleChanged, this, [this](const QString &title) {
         m_address->setEditText(m_browser1->url().toString());
@@ -322,24 +323,43 @@ QString BrowseWindow::statusPanel(int number) const
     return m_panels.at(number - 1)->text();
 }
 
+void BrowseWindow::scanWhenLoaded(QWebEnginePage *page)
+{
+    // Only what the user asked for, loaded as asked: never the browser's own error and placeholder
+    // pages, whose text would otherwise be taken for names.
+    connect(page, &QWebEnginePage::loadingChanged, this, [this, page](const QWebEngineLoadingInfo &info) {
+        if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus)
+            return;
+        // A web page's success is its HTTP status; a file has none.
+        const bool httpSuccess = info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain &&
+                                 info.errorCode() >= 200 && info.errorCode() < 300;
+        const bool loaded = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus && !info.isErrorPage() &&
+                            (httpSuccess || info.errorDomain() == QWebEngineLoadingInfo::NoErrorDomain);
+        if (isScannablePage(info.url(), page->url(), loaded))
+            scanPage(page);
+    });
+}
+
 void BrowseWindow::scanPage(QWebEnginePage *page)
 {
-    page->runJavaScript(QStringLiteral("document.body ? document.body.innerHTML : ''"),
-                        [self = QPointer<BrowseWindow>(this)](const QVariant &html) {
-                            if (!self)
-                                return;
-                            auto *scan = new PageScanJob(self->m_context.tlds.matcher(), self->m_session,
-                                                         self->m_context.folder.path(queueFileName), self);
-                            connect(scan, &PageScanJob::statusChanged, self,
-                                    [self](const QString &text) { self->setPanel(2, text); });
-                            connect(scan, &PageScanJob::followFrame, self,
-                                    [self](const QString &address) { self->m_browser2->setUrl(toUrl(address)); });
-                            connect(scan, &PageScanJob::finished, self, [self, scan](int count) {
-                                self->pageScanned(count);
-                                scan->deleteLater();
-                            });
-                            scan->start(html.toString());
-                        });
+    page->runJavaScript(
+        QStringLiteral("document.body ? document.body.innerHTML : ''"),
+        [self = QPointer<BrowseWindow>(this), page](const QVariant &html) {
+            if (!self)
+                return;
+            auto *scan = new PageScanJob(self->m_context.tlds.matcher(), self->m_session,
+                                         self->m_context.folder.path(queueFileName), self);
+            connect(scan, &PageScanJob::statusChanged, self, [self](const QString &text) { self->setPanel(2, text); });
+            // A frame's source is read as the page wrote it: relative to the page.
+            connect(scan, &PageScanJob::followFrame, self, [self, base = page->url()](const QString &address) {
+                self->m_browser2->setUrl(base.resolved(QUrl(address)));
+            });
+            connect(scan, &PageScanJob::finished, self, [self, scan](int count) {
+                self->pageScanned(count);
+                scan->deleteLater();
+            });
+            scan->start(html.toString());
+        });
 }
 
 void BrowseWindow::pageScanned(int count)

@@ -91,6 +91,7 @@ private:
     QWidget *buildListColumn(int number);
     void setPanel(int number, const QString &text);
     void showQueueProgress();
+    void scanWhenLoaded(QWebEnginePage *page);
     void showOutcome(const lookup::QueryOutcome &outcome);
     void scanPage(QWebEnginePage *page);
     void pageScanned(int count);

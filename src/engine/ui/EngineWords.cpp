@@ -75,7 +75,8 @@ QString EngineWords::summary(const RunEnd &end)
                                .arg(names)
                                .arg(tally.available)
                                .arg(tally.registered)
-                               .arg(tally.unchecked());
+                               .arg(tally.unchecked()) +
+                           (tally.skipped > 0 ? tr(", %1 skipped").arg(tally.skipped) : QString());
     switch (end.reason) {
     case RunEnd::Reason::ListDone:
         return tr("Finished: %1").arg(counts);

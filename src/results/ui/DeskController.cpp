@@ -6,6 +6,7 @@
 #include "results/ui/ResultListView.h"
 #include "results/ui/ResultsDesk.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QSet>
 
@@ -154,6 +155,8 @@ void DeskController::emptyList(int number)
     DomainListModel *model = list(number);
     if (number == savedList && (m_saved.count() == 0 || !confirmSavedRemoval(m_saved.count())))
         return;
+    if (!m_clearConfirmed && !confirmProfileClear({number}))
+        return;
     QList<int> rows;
     for (int row = 0; row < model->count(); ++row)
         rows.append(row);
@@ -244,14 +247,44 @@ bool DeskController::confirmSavedRemoval(int count)
     return true;
 }
 
+bool DeskController::confirmProfileClear(const QList<int> &numbers)
+{
+    int names = 0;
+    QStringList captions;
+    for (int number : {HighList, MidList, LowList}) {
+        if (numbers.contains(number) && list(number)->count() > 0) {
+            names += list(number)->count();
+            captions << ResultsDesk::restingCaption(number);
+        }
+    }
+    if (names == 0 || !m_context.services.messages)
+        return true;
+    // The series file follows the list at the next find: without the history the names would be gone.
+    const QString kept = m_context.historyKeepsFinds()
+                             ? tr("The names stay in the history (Tools > History..., Ctrl+H).")
+                             : tr("The check history cannot be written: once the next find rewrites the list's "
+                                  "file, the names are kept nowhere.");
+    const platform::MessageRequest question{
+        tr("Clear"),
+        (names == 1 ? tr("Clear 1 name from %1?").arg(captions.join(QStringLiteral(", ")))
+                    : tr("Clear %1 names from %2?").arg(names).arg(captions.join(QStringLiteral(", ")))) +
+            QStringLiteral("\r\n\r\n") + kept,
+        platform::MessageRequest::Icon::Question, platform::MessageRequest::Buttons::OkCancel};
+    return m_context.services.messages->show(question) == platform::MessageAnswer::Ok;
+}
+
 void DeskController::runEditMenuItem(int index)
 {
     if (index < 0 || index >= int(std::size(editMenuItems)))
         return;
     const EditMenuItem &item = editMenuItems[index];
+    // One question for every profile list the item clears.
+    if (!item.copy && !confirmProfileClear(QList<int>(item.lists.begin(), item.lists.end())))
+        return;
     if (!item.copy)
         m_undo.emplace_back(); // one Ctrl+Z brings back every list the item cleared
     m_groupRemovals = !item.copy;
+    m_clearConfirmed = !item.copy;
     for (int number : item.lists) {
         if (item.copy)
             copyListToClipboard(number);
@@ -259,6 +292,7 @@ void DeskController::runEditMenuItem(int index)
             emptyList(number);
     }
     m_groupRemovals = false;
+    m_clearConfirmed = false;
     if (!item.copy && m_undo.back().empty())
         m_undo.pop_back();
 }
@@ -268,15 +302,28 @@ void DeskController::visitWebsite()
     platform::openOrSay(m_context.services.shell, m_context.services.messages, registrarHome(m_context.links));
 }
 
-void DeskController::saveRememberedList()
+bool DeskController::saveRememberedList()
 {
-    // A file that cannot be written is passed over; the list on screen stays as it is.
-    m_remembered.save(m_saved);
+    const QString file = QDir::toNativeSeparators(m_remembered.path());
+    if (m_rememberedUnreadable) {
+        const QString text = tr("%1 could not be read at start, so it is not replaced: the saved list is not "
+                                "saved.")
+                                 .arg(file);
+        if (!std::exchange(m_refusalShown, true) && m_context.services.messages)
+            m_context.services.messages->show({tr("Saved Domains"), text, platform::MessageRequest::Icon::Warning});
+        emit cannotSave(text);
+        return false;
+    }
+    // The list on screen stays as it is; the status bar says that the file did not follow.
+    if (m_remembered.save(m_saved))
+        return true;
+    emit cannotSave(tr("The saved list could not be written to %1.").arg(file));
+    return false;
 }
 
 void DeskController::loadRememberedList()
 {
-    m_remembered.loadInto(m_saved);
+    m_remembered.loadInto(m_saved, &m_rememberedUnreadable);
 }
 
 } // namespace results

@@ -25,6 +25,8 @@ struct DeskContext {
     QString rememberedPath;
     /// Opens the lookup window for a domain (double-click with purchase links off).
     std::function<void(const QString &)> openLookup;
+    /// True while the check history keeps every find, so a cleared list loses none.
+    std::function<bool()> historyKeepsFinds = [] { return false; };
 };
 
 /**
@@ -66,15 +68,23 @@ public:
     bool undo();
     bool canUndo() const { return !m_undo.empty(); }
 
-    void saveRememberedList();
+    /// Writes the saved list to its file, unless the file could not be read at start: that file is the
+    /// only copy of the names in it, and is never replaced. False when nothing was written.
+    bool saveRememberedList();
     void loadRememberedList();
     /// Adds @p entries to the saved list, each name once (its case aside); false when none was new.
     bool addToSaved(const QStringList &entries);
+
+signals:
+    /// A save failed or was refused; @p text says what was not saved.
+    void cannotSave(const QString &text);
 
 private:
     void connectList(int number);
     /// Asks before @p count saved names go and keeps the file as it was; false when the user cancels.
     bool confirmSavedRemoval(int count);
+    /// Asks before the profile lists among @p numbers are emptied; false when the user cancels.
+    bool confirmProfileClear(const QList<int> &numbers);
     /// Takes @p rows (every row when @p wholeList: a Clear) out of list @p number and keeps them for undo.
     void removeRows(int number, const QList<int> &rows, bool wholeList);
 
@@ -89,6 +99,7 @@ private:
     /// One step per user action (Clear High/Mid/Low takes three lists at once).
     std::vector<std::vector<Removal>> m_undo;
     bool m_groupRemovals = false;
+    bool m_clearConfirmed = false; ///< the Edit menu asked once for all the lists it clears
 
     ResultsDesk &m_desk;
     results::ResultClasses &m_classes;
@@ -97,6 +108,8 @@ private:
     DomainOpener m_opener;
     RememberedList m_remembered;
     int m_lastClickedList = 0;
+    bool m_rememberedUnreadable = false; ///< Remembered.txt was there at start but could not be read
+    bool m_refusalShown = false;
 };
 
 } // namespace results

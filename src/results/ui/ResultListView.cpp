@@ -45,7 +45,7 @@ ResultListView::ResultListView(QWidget *parent) : QListView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
         if (index.isValid())
-            emit entryDoubleClicked(index.data().toString());
+            emit entryDoubleClicked(index.data(Qt::EditRole).toString());
     });
 }
 
@@ -147,7 +147,7 @@ void ResultListView::contextMenuEvent(QContextMenuEvent *event)
     }
     if (selectionModel() && !selectionModel()->isSelected(index))
         setCurrentIndex(index);
-    const QString entry = index.data().toString();
+    const QString entry = index.data(Qt::EditRole).toString();
     // Shown without waiting: the event loop goes on, and the menu deletes itself once it closes.
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("mnuEntry"));

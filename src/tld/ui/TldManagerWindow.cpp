@@ -3,6 +3,7 @@
 #include "platform/ui/FlowLayout.h"
 #include "platform/ui/WindowFit.h"
 #include "platform/ui/WindowKeys.h"
+#include "tld/DomainRule.h"
 #include "tld/Routing.h"
 #include "tld/TldRecord.h"
 #include "tld/TldTableModel.h"
@@ -469,8 +470,9 @@ void TldManagerWindow::testSelected()
     const QString domain = lookup::TestQuery::composeTestDomain(m_testWord->text(), row.fields.at(0));
     if (m_test.startTestQuery(domain, &record))
         m_answer->showText(QStringLiteral("Testing %1 ...").arg(domain));
-    else if (!isSafeQueryName(m_test.preparedDomain()))
-        m_answer->showText(QStringLiteral("Nothing was sent: %1 holds characters a query cannot carry.").arg(domain));
+    else if (m_test.problem() != NameProblem::None)
+        m_answer->showText(tr("Nothing was sent: %1 is no domain that can be registered (%2).")
+                               .arg(domain, problemText(m_test.problem())));
     else
         m_answer->showText(QStringLiteral("Nothing was sent: no row of the TLD table serves %1.").arg(domain));
 }

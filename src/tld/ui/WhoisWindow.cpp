@@ -2,6 +2,7 @@
 
 #include "platform/ui/WindowFit.h"
 #include "platform/ui/WindowKeys.h"
+#include "tld/DomainRule.h"
 
 #include <QFontDatabase>
 #include <QTextEdit>
@@ -25,19 +26,26 @@ WhoisWindow::WhoisWindow(const QString &domain, const lookup::WhoisServer &serve
     platform::resizeWithinScreen(this, QSize(640, 520));
     platform::closeOnEscape(this);
 
+    // A host is asked about as the domain it belongs to; what is no domain is asked nowhere.
+    const EntryName read = readEntry(domain);
+    if (!read.isDomain()) {
+        showText(tr("%1 is no domain that can be registered (%2), so nothing was asked.")
+                     .arg(domain, problemText(read.isWord ? NameProblem::NoTld : read.problem)));
+        return;
+    }
     // Plain text: the record is shown as the server sent it, never interpreted as markup.
     if (!rdapBase.isEmpty()) {
         m_rdap = std::make_unique<lookup::RdapLookup>(rdapBase);
         connect(m_rdap.get(), &lookup::RdapLookup::finished, this, &WhoisWindow::showText);
         connect(m_rdap.get(), &lookup::RdapLookup::failed, this, &WhoisWindow::showText);
-        if (!m_rdap->start(domain))
-            showText(QStringLiteral("%1 cannot be asked at %2.").arg(domain, rdapBase));
+        if (!m_rdap->start(read.name))
+            showText(QStringLiteral("%1 cannot be asked at %2.").arg(read.name, rdapBase));
         return;
     }
     m_whois = std::make_unique<lookup::WhoisLookup>(server);
     connect(m_whois.get(), &lookup::WhoisLookup::finished, this, &WhoisWindow::showText);
     connect(m_whois.get(), &lookup::WhoisLookup::failed, this, &WhoisWindow::showText);
-    m_whois->start(domain);
+    m_whois->start(read.name);
 }
 
 void WhoisWindow::showText(const QString &text)

@@ -17,7 +17,8 @@ namespace tld {
 class WhoisWindow : public QWidget {
     Q_OBJECT
 public:
-    /// Asks about @p domain at once: at @p rdapBase when it is not empty, else at @p server.
+    /// Asks about the registrable domain of @p domain at once: at @p rdapBase when it is not empty, else
+    /// at @p server; says why when @p domain names none.
     WhoisWindow(const QString &domain, const lookup::WhoisServer &server, const QString &rdapBase = QString(),
                 QWidget *parent = nullptr);
 
