@@ -3,7 +3,7 @@
 // hand-over, how often the window repainted meanwhile, the longest stretch without event processing,
 // and what scrolling the finished list costs.
 #include "platform/AppFolder.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "sources/NameGenerator.h"
 #include "sources/ui/GeneratorWindow.h"
 #include "tld/TldFile.h"
@@ -59,8 +59,8 @@ int main(int argc, char **argv)
     const int affixes = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
     writeInputs(dir, affixes);
     platform::AppFolder folder(dir.path());
-    platform::SettingsStore settings(dir.filePath(QStringLiteral("settings")));
-    settings.saveProduct(QStringLiteral("txtMake"), QStringLiteral("example"));
+    platform::ProgramSettings settings(dir.filePath(QStringLiteral("settings")));
+    settings.setGeneratorBaseWord(QStringLiteral("example"));
     tld::TldFile tldFile(dir.filePath(QStringLiteral("TLDs.txt")));
     sources::GeneratorWindow window({folder, settings, {}, tldFile});
     window.show();

@@ -1,6 +1,6 @@
 // RDAP answers as JSON, the Retry-After header and IANA's bootstrap file.
 #include "FuzzInput.h"
-#include "lookup/RdapQuery.h"
+#include "lookup/RdapLookup.h"
 #include "tld/CurrentTlds.h"
 
 #include <QUrl>

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build ccache pkg-config git clang-format clang-tidy clang-14 libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-webengine-dev qt6-webengine-dev-tools libqt6svg6-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgl1-mesa-dev libxkbcommon-dev
     libbenchmark-dev wamerican libc-ares-dev libpsl-dev publicsuffix zlib1g-dev libxxhash-dev qtkeychain-qt6-dev libsqlite3-dev
     xvfb xauth imagemagick

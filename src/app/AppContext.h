@@ -3,7 +3,7 @@
 #include "app/PartnerLinks.h"
 #include "platform/AppFolder.h"
 #include "platform/DesktopServices.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "results/HistoryStore.h"
 #include "tld/TldRegistry.h"
 
@@ -11,7 +11,7 @@ namespace app {
 
 /**
  * What lives from start-up to shutdown and is shared by every window: the application folder, the
- * settings store, the TLD table with its proxy switch and default extension, the pause before a run's first question,
+ * settings, the TLD table with its proxy switch and default extension, the pause before a run's first question,
  * the partner-link configuration, the domain double-clicked last, the check history, and the desktop services.
  */
 class AppContext {
@@ -21,7 +21,7 @@ public:
     AppContext &operator=(const AppContext &) = delete;
 
     platform::AppFolder folder;
-    platform::SettingsStore settings;
+    platform::ProgramSettings settings;
     tld::TldRegistry tlds;
     /// The "Throttle" setting: ticks of the throttle timer before the first question of a run.
     int startPauseTicks = 0;

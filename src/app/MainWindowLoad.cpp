@@ -20,18 +20,21 @@ QString windowTitle(const QString &productName, const QString &makerName)
 {
     if (productName == QLatin1String("Lanterly Pro"))
         return productName;
-    return productName + QStringLiteral(" by ") + makerName;
+    return QCoreApplication::translate("app::MainWindowLoad", "%1 by %2").arg(productName, makerName);
 }
 
 QString websiteCaption(const results::PurchaseLinks &links)
 {
-    return QStringLiteral("Visit ") + QUrl(results::registrarHome(links)).host();
+    return QCoreApplication::translate("app::MainWindowLoad", "Visit %1")
+        .arg(QUrl(results::registrarHome(links)).host());
 }
 
 QString frameCaption(const results::PurchaseLinks &links)
 {
-    return links.purchaseLinksEnabled ? QStringLiteral("Domain Name Manager - Double Click any domain to purchase")
-                                      : QStringLiteral("Domain Name Manager");
+    return links.purchaseLinksEnabled
+               ? QCoreApplication::translate("app::MainWindowLoad",
+                                             "Domain Name Manager - Double Click any domain to purchase")
+               : QCoreApplication::translate("app::MainWindowLoad", "Domain Name Manager");
 }
 
 const QStringList &startupListFiles()
@@ -70,22 +73,26 @@ QStringList unreadableStartupFiles(const AppContext &context)
     QStringList paths = {context.tlds.file().path(), context.folder.path(QStringLiteral("Unchecked.txt"))};
     for (const QString &name : startupListFiles())
         paths.append(context.folder.path(name));
-    paths.append(context.settings.fileFor(QLatin1String(platform::productName)));
-    paths.append(context.settings.fileFor(QLatin1String(platform::positionsAppName)));
+    paths.append(context.settings.fileFor(platform::productName));
+    paths.append(context.settings.fileFor(platform::positionsAppName));
     QStringList unreadable;
     for (const QString &path : paths) {
         const QFileInfo info(path);
         if (info.isDir())
-            unreadable.append(info.fileName() + QStringLiteral(": it is a folder"));
+            unreadable.append(
+                QCoreApplication::translate("app::MainWindowLoad", "%1: it is a folder").arg(info.fileName()));
         else if (info.exists() && !QFile(path).open(QIODevice::ReadOnly))
-            unreadable.append(info.fileName() + QStringLiteral(": it cannot be opened for reading"));
+            unreadable.append(QCoreApplication::translate("app::MainWindowLoad", "%1: it cannot be opened for reading")
+                                  .arg(info.fileName()));
     }
     return unreadable;
 }
 
 QString unreadableFilesText(const QStringList &files)
 {
-    return QStringLiteral("These files could not be read. They are not used, and they are left as they are:\r\n\r\n") +
+    return QCoreApplication::translate(
+               "app::MainWindowLoad",
+               "These files could not be read. They are not used, and they are left as they are:\r\n\r\n") +
            files.join(QStringLiteral("\r\n"));
 }
 
@@ -109,43 +116,39 @@ void openHelp(AppContext &context, bool userAsked)
             context.services.shell->openFile(help);
     } else if (help.isEmpty()) {
         if (context.services.messages)
-            context.services.messages->inform(QStringLiteral("The help file was not found."));
+            context.services.messages->inform(
+                QCoreApplication::translate("app::MainWindowLoad", "The help file was not found."));
     } else {
         platform::openOrSay(context.services.shell, context.services.messages, help, true);
     }
-    context.settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
+    context.settings.setHelpPending(false);
 }
 
 static void readThrottle(AppContext &context)
 {
-    int throttle = 0;
-    platform::readInt(context.settings.product(QStringLiteral("Throttle"), QStringLiteral("25")), throttle);
-    context.startPauseTicks = throttle;
+    context.startPauseTicks = context.settings.startPauseTicks();
 }
 
 static void showHelpOnFirstStart(AppContext &context, LoadHost &host)
 {
-    if (context.settings.product(QStringLiteral("showHelp"), QStringLiteral("1")) != QLatin1String("1"))
+    if (!context.settings.helpPending())
         return;
-    context.settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
+    context.settings.setHelpPending(false);
     host.runHelpLauncher();
 }
 
 static void readSharedValues(AppContext &context)
 {
-    int proxy = 0;
-    context.tlds.setUseProxy(
-        platform::readInt(context.settings.product(QStringLiteral("chkProxy"), QStringLiteral("0")), proxy) &&
-        proxy != 0);
-    context.tlds.setDefaultExt(context.settings.product(QStringLiteral("DefaultExt"), QStringLiteral(".com")));
+    context.tlds.setUseProxy(context.settings.useProxy());
+    context.tlds.setDefaultExt(context.settings.defaultExt());
 }
 
 static void showFirstUseMessage(AppContext &context)
 {
-    if (!context.settings.product(QStringLiteral("FirstUse"), QString()).isEmpty())
+    if (context.settings.firstUseShown())
         return;
     // Stored before the message: it is shown once even if the program ends while it is open.
-    context.settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
+    context.settings.setFirstUseShown();
     if (context.services.messages)
         context.services.messages->inform(firstUseText(), context.links.productName);
 }
@@ -163,13 +166,12 @@ static void openHistory(AppContext &context, QStringList &unreadable)
 // table is never changed unasked.
 static void offerPopularTlds(AppContext &context, LoadHost &host)
 {
-    const QString asked = QStringLiteral("PopularTLDsOffered");
-    if (!context.settings.product(asked, QString()).isEmpty() || !context.services.messages)
+    if (context.settings.popularTldsOffered() || !context.services.messages)
         return;
     QStringList lines;
     if (!context.tlds.file().exists() || !context.tlds.file().readLines(lines))
         return;
-    context.settings.saveProduct(asked, QStringLiteral("1"));
+    context.settings.setPopularTldsOffered();
     const QStringList rows = tld::missingPopularRows(lines);
     if (rows.isEmpty())
         return;
@@ -226,8 +228,8 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
     // can, serves nothing: the built-in rows serve from memory and the file stays as it is.
     if (context.tlds.table().isEmpty()) {
         if (QFile(context.tlds.file().path()).open(QIODevice::ReadOnly))
-            unreadable.append(QFileInfo(context.tlds.file().path()).fileName() +
-                              QStringLiteral(": it holds no row that can be read"));
+            unreadable.append(QCoreApplication::translate("app::MainWindowLoad", "%1: it holds no row that can be read")
+                                  .arg(QFileInfo(context.tlds.file().path()).fileName()));
         context.tlds.setTable(tld::parseTable(tld::defaultTldRows().join(QStringLiteral("\r\n"))));
         host.loadTLDs();
     }
@@ -236,7 +238,7 @@ void runMainWindowLoad(AppContext &context, LoadHost &host)
     if (hadTable && unreadable.isEmpty())
         offerPopularTlds(context, host);
     else if (!hadTable)
-        context.settings.saveProduct(QStringLiteral("PopularTLDsOffered"), QStringLiteral("1"));
+        context.settings.setPopularTldsOffered();
     if (!unreadable.isEmpty() && context.services.messages)
         context.services.messages->show(
             {context.links.productName, unreadableFilesText(unreadable), platform::MessageRequest::Icon::Warning});

@@ -49,7 +49,6 @@ public:
 
     int nextIndex() const { return m_nextIndex; }
     int foundTotal() const { return m_foundTotal; }
-    QString currentDomain() const { return m_currentDomain; }
     State state() const { return m_state; }
 
 signals:

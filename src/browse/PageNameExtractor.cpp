@@ -3,6 +3,8 @@
 #include "browse/FoundNames.h"
 #include "platform/TextCodec.h"
 
+#include <QCoreApplication>
+
 namespace browse {
 
 PageNameExtractor::PageNameExtractor(const tld::EnabledTldMatcher &matcher, FoundNames &session)
@@ -25,7 +27,7 @@ void PageNameExtractor::takeFound()
 {
     for (const QString &frame : m_names.takeFrames()) {
         m_frames.append(frame);
-        m_status = QStringLiteral("Following Frame: ") + frame;
+        m_status = QCoreApplication::translate("browse::PageNameExtractor", "Following Frame: %1").arg(frame);
     }
     for (const QString &name : m_names.takeNames()) {
         if (m_session.contains(name))
@@ -33,7 +35,7 @@ void PageNameExtractor::takeFound()
         m_session.add(name);
         m_pageFound += name + platform::crlf;
         ++m_pageFoundCount;
-        m_status = QStringLiteral("Domains Found, Checking Status");
+        m_status = QCoreApplication::translate("browse::PageNameExtractor", "Domains Found, Checking Status");
     }
 }
 

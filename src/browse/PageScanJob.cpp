@@ -62,7 +62,7 @@ void PageScanJob::report()
 {
     const QStringList frames = m_scanner.framesToFollow();
     for (; m_framesSeen < frames.size(); ++m_framesSeen) {
-        emit statusChanged(QStringLiteral("Following Frame: ") + frames.at(m_framesSeen));
+        emit statusChanged(tr("Following Frame: %1").arg(frames.at(m_framesSeen)));
         emit followFrame(frames.at(m_framesSeen));
     }
     if (m_scanner.status() != m_lastStatus) {
@@ -81,8 +81,7 @@ void PageScanJob::finish()
     m_html.clear();
     platform::appendToFile(m_queuePath, platform::encodeText(m_scanner.pageFound() + platform::crlf));
     const int count = m_scanner.pageFoundCount();
-    emit statusChanged(count < 1 ? QStringLiteral("No Domains Found")
-                                 : QStringLiteral("Domains Found, Checking Status"));
+    emit statusChanged(count < 1 ? tr("No Domains Found") : tr("Domains Found, Checking Status"));
     emit finished(count);
 }
 

@@ -115,6 +115,10 @@ std::optional<QString> setValue(CheckOptions &options, const QString &name, cons
         if (value.isEmpty())
             return QStringLiteral("--import-zone needs a zone file");
         options.importZone = value;
+    } else if (name == QLatin1String("--zone")) {
+        if (value.isEmpty())
+            return QStringLiteral("--zone needs a zone index or a zone file");
+        options.zones.append(value);
     } else if (name == QLatin1String("--tries")) {
         bool ok = false;
         const int tries = value.toInt(&ok);
@@ -139,11 +143,12 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
                                           QStringLiteral("--dns-server"),
                                           QStringLiteral("--import-zone"),
                                           QStringLiteral("--history"),
-                                          QStringLiteral("--skip-checked-within")};
-    static const QStringList flags = {QStringLiteral("--json"),          QStringLiteral("--quiet"),
-                                      QStringLiteral("--profile-files"), QStringLiteral("--no-dns"),
-                                      QStringLiteral("--help"),          QStringLiteral("-h"),
-                                      QStringLiteral("--version"),       QStringLiteral("--no-history")};
+                                          QStringLiteral("--skip-checked-within"),
+                                          QStringLiteral("--zone")};
+    static const QStringList flags = {
+        QStringLiteral("--json"),    QStringLiteral("--quiet"),      QStringLiteral("--profile-files"),
+        QStringLiteral("--no-dns"),  QStringLiteral("--help"),       QStringLiteral("-h"),
+        QStringLiteral("--version"), QStringLiteral("--no-history"), QStringLiteral("--zone-only")};
     ParsedCommandLine parsed;
     auto fail = [&parsed](const QString &error) {
         parsed.action = ParsedCommandLine::Action::Fail;
@@ -174,6 +179,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             parsed.options.quiet |= name == QLatin1String("--quiet");
             parsed.options.profileFiles |= name == QLatin1String("--profile-files");
             parsed.options.dns &= name != QLatin1String("--no-dns");
+            parsed.options.zoneOnly |= name == QLatin1String("--zone-only");
             parsed.options.history &= name != QLatin1String("--no-history");
             continue;
         }
@@ -232,13 +238,17 @@ QString usageText()
         "  --import-zone FILE  index the zone file FILE (plain or gzip, as the zone data service delivers\n"
         "                      it) for zone screening, and check nothing; with --tld the file must be the\n"
         "                      zone of that TLD\n"
+        "  --zone PATH         screen names against this zone index or zone file (a zone file is\n"
+        "                      indexed for this run only), besides the indexes in DIR/zones; repeatable\n"
+        "  --zone-only         a name outside its zone ends as likely-available, unasked; names of TLDs\n"
+        "                      without a zone are asked as usual\n"
         "  --json              print one JSON object per line\n"
         "  --quiet             no progress and no notes on standard error\n"
         "  -h, --help          show this help and exit\n"
         "  --version           show the version and exit\n"
         "\n"
-        "Outcomes: available, registered, refused, unknown, timeout, no-server, invalid (an entry that\n"
-        "names no domain that can be registered, with the reason; nothing is asked about it).\n"
+        "Outcomes: available, registered, likely-available, refused, unknown, timeout, no-server, invalid\n"
+        "(an entry that names no domain that can be registered, with the reason; nothing is asked about it).\n"
         "Exit status: 0 every name was judged, 1 some were refused, timed out, had no server or were invalid,\n"
         "2 bad usage, unreadable input or unwritable output, 130 stopped by Ctrl+C (the position is kept),\n"
         "141 the reader of the output went away.\n");

@@ -27,6 +27,8 @@ struct CheckOptions {
     bool history = true;     ///< record every outcome in the history
     int skipCheckedDays = 0; ///< take the verdict of names checked in the last this many days; 0: ask all
     QString importZone;      ///< a zone file to index for zone screening instead of checking names
+    QStringList zones;       ///< indexes or zone files to screen against, besides the data folder's indexes
+    bool zoneOnly = false;   ///< names outside a zone end as likely available, unasked
 };
 
 /// The outcome of reading the command line.

@@ -6,6 +6,7 @@
 #include "cli/ZoneImportCommand.h"
 #include "platform/AppFolder.h"
 #include "platform/EarlierAppFolder.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 
@@ -42,6 +43,7 @@ int runCheckProgram(int argc, char **argv)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quarrytide-check"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUARRYTIDE_VERSION_TEXT));
+    platform::installTranslations();
 
     const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments().mid(1));
     switch (parsed.action) {

@@ -3,11 +3,12 @@
 #include "cli/ConsoleIo.h"
 #include "cli/ProgressLine.h"
 #include "cli/ResultFormat.h"
+#include "cli/RunZones.h"
 #include "engine/QueryEngine.h"
 #include "lookup/DnsCheck.h"
 #include "platform/AppFolder.h"
 #include "platform/Intervals.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "results/HistoryScreen.h"
 #include "results/HistoryStore.h"
 #include "results/ResultClasses.h"
@@ -51,6 +52,9 @@ bool CheckRun::prepare(const QString &defaultDataDir)
         return false;
     adjustTable();
     applyTimings();
+    m_zones = std::make_unique<RunZones>(dataDir, m_options.zoneOnly, [this](const QString &text) { note(text); });
+    if (!m_zones->add(m_options.zones, &m_error))
+        return false;
     if (m_options.profileFiles) {
         // The desktop program makes these folders at start-up; the spill and the series need them.
         QDir root(dataDir);
@@ -90,14 +94,14 @@ bool CheckRun::openHistory()
     m_history = std::make_unique<results::HistoryStore>(path);
     if (m_history->open())
         return true;
-    const QString why = QStringLiteral("the history %1 cannot be used: %2").arg(path, m_history->error());
+    const QString why = tr("the history %1 cannot be used: %2").arg(path, m_history->error());
     m_history.reset();
     // Named on the command line, or needed to pass over names, it is no extra that can be done without.
     if (named || m_options.skipCheckedDays > 0) {
         m_error = why;
         return false;
     }
-    note(why + QStringLiteral("; the outcomes are not recorded"));
+    note(tr("%1; the outcomes are not recorded").arg(why));
     return true;
 }
 
@@ -124,7 +128,7 @@ void CheckRun::watchHistory()
     }
     if (m_options.history) {
         connect(m_history.get(), &results::HistoryStore::writeFailed, this, [this](const QString &reason) {
-            note(QStringLiteral("the history %1 could not be written: %2").arg(m_history->path(), reason));
+            note(tr("the history %1 could not be written: %2").arg(m_history->path(), reason));
         });
         const int run = m_history->startRun(results::Runner::CommandLine, sourceText());
         connect(m_engine.get(), &engine::QueryEngine::outcome, this,
@@ -168,8 +172,7 @@ void CheckRun::adjustTable()
             row.throttle = *m_options.throttleMs;
     }
     m_tlds->setTable(std::move(table));
-    platform::SettingsStore settings(platform::SettingsStore::defaultFolder());
-    m_tlds->setDefaultExt(settings.product(QStringLiteral("DefaultExt"), QStringLiteral(".com")));
+    m_tlds->setDefaultExt(platform::ProgramSettings(platform::ProgramSettings::defaultFolder()).defaultExt());
 }
 
 void CheckRun::applyTimings()
@@ -191,7 +194,7 @@ void CheckRun::start()
     m_results = std::make_unique<results::ResultClasses>(*m_folder);
     m_results->setWritesFiles(m_options.profileFiles);
     connect(m_results.get(), &results::ResultClasses::spilled, this, [this] {
-        note(QStringLiteral("a profile list reached %1 entries: the lists were saved into %2 and emptied")
+        note(tr("a profile list reached %1 entries: the lists were saved into %2 and emptied")
                  .arg(results::ResultClasses::overflowLimit + 1)
                  .arg(m_folder->path(QStringLiteral("overflow"))));
     });
@@ -203,13 +206,14 @@ void CheckRun::start()
         if (!m_options.dnsServer.isEmpty())
             m_dns->setServer(m_options.dnsServer);
         if (!m_dns->error().isEmpty())
-            note(QStringLiteral("DNS cannot be asked (%1); every name goes to its registry").arg(m_dns->error()));
+            note(tr("DNS cannot be asked (%1); every name goes to its registry").arg(m_dns->error()));
         connect(m_dns.get(), &lookup::DnsCheck::lyingResolverFound, this, [this] {
-            note(QStringLiteral("The DNS resolver claims names that cannot exist; every name goes to the registry."));
+            note(tr("The DNS resolver claims names that cannot exist; every name goes to the registry."));
         });
         m_engine->setDnsCheck(m_dns.get());
     }
     watchHistory();
+    m_zones->install(*m_engine);
     connect(m_engine.get(), &engine::QueryEngine::outcome, this, &CheckRun::onOutcome);
     // The engine stops by itself once the last name has its outcome; a failed input is no success.
     connect(m_engine.get(), &engine::QueryEngine::stopped, this, [this](const engine::RunEnd &end) {
@@ -240,8 +244,11 @@ void CheckRun::onOutcome(const lookup::QueryOutcome &outcome)
     if (outcome.kind == Kind::Refused)
         noteRefusal(outcome);
     // Without files the profile lists serve nothing; emptying them keeps memory flat however long the list.
-    if (!m_options.profileFiles && outcome.kind == Kind::Available)
-        m_results->clearList(results::ResultClasses::profileListFor(outcome.domain));
+    if (!m_options.profileFiles && (outcome.kind == Kind::Available || outcome.kind == Kind::LikelyAvailable)) {
+        const int number = results::ResultClasses::profileListFor(outcome.domain);
+        m_results->clearList(number);
+        m_results->list(number)->forgetMarks();
+    }
     if (m_progress && m_stdoutIsTerminal)
         m_progress->clear();
     if (const int error = writeStandardOutput(m_options.json ? jsonLine(outcome) : tsvLine(outcome)))
@@ -254,9 +261,8 @@ void CheckRun::outputFailed(int error)
     m_engine->abandon();
     QString text = QStringLiteral("cannot write the results: ") + errorText(error);
     if (m_positions) {
-        text += QStringLiteral("; rerun with --resume %1 to continue at name %2")
-                    .arg(m_positions->path())
-                    .arg(m_nextPosition);
+        text += QStringLiteral("; ") +
+                tr("rerun with --resume %1 to continue at name %2").arg(m_positions->path()).arg(m_nextPosition);
     }
     // Like the tools that end silently when the reader of their output has gone.
     if (isBrokenPipe(error)) {
@@ -278,8 +284,7 @@ void CheckRun::noteRefusal(const lookup::QueryOutcome &outcome)
         if (!said.isEmpty())
             break;
     }
-    note(QStringLiteral("%1 refused a query (\"%2\"); a longer --throttle may help")
-             .arg(serverText(outcome), said.left(160)));
+    note(tr("%1 refused a query (\"%2\"); a longer --throttle may help").arg(serverText(outcome), said.left(160)));
 }
 
 void CheckRun::savePosition(int next, const QStringList &ahead)
@@ -287,8 +292,7 @@ void CheckRun::savePosition(int next, const QStringList &ahead)
     m_nextPosition = next;
     if (m_positions->save(next, ahead) || std::exchange(m_positionWarned, true))
         return;
-    note(QStringLiteral("cannot write the position file %1; a rerun will start from the beginning")
-             .arg(m_positions->path()));
+    note(tr("cannot write the position file %1; a rerun will start from the beginning").arg(m_positions->path()));
 }
 
 void CheckRun::onListEnded()
@@ -323,15 +327,14 @@ void CheckRun::finish(int status)
     if (status == AllJudged && notJudged > 0)
         status = SomeNotJudged;
     if (status == Stopped) {
-        QString text = QStringLiteral("stopped after %1 names").arg(m_done);
+        QString text = tr("stopped after %1 names").arg(m_done);
         if (m_positions)
-            text += QStringLiteral("; rerun with --resume %1 to continue at name %2")
-                        .arg(m_positions->path())
-                        .arg(m_nextPosition);
+            text += QStringLiteral("; ") +
+                    tr("rerun with --resume %1 to continue at name %2").arg(m_positions->path()).arg(m_nextPosition);
         note(text);
     } else if (m_showProgress) {
-        note(QStringLiteral(
-                 "%1 names: %2 available, %3 registered, %4 refused, %5 unknown, %6 timeout, %7 no-server, %8 invalid")
+        note(QStringLiteral("%1 names: %2 available, %3 registered, %4 refused, %5 unknown, %6 timeout, "
+                            "%7 no-server, %8 invalid%9")
                  .arg(m_done)
                  .arg(m_counts[int(Kind::Available)])
                  .arg(m_counts[int(Kind::Registered)])
@@ -339,7 +342,10 @@ void CheckRun::finish(int status)
                  .arg(m_counts[int(Kind::Unknown)])
                  .arg(m_counts[int(Kind::TimedOut)])
                  .arg(m_counts[int(Kind::NoServer)])
-                 .arg(m_counts[int(Kind::Invalid)]));
+                 .arg(m_counts[int(Kind::Invalid)])
+                 .arg(m_counts[int(Kind::LikelyAvailable)] > 0
+                          ? QStringLiteral(", %1 likely-available").arg(m_counts[int(Kind::LikelyAvailable)])
+                          : QString()));
     }
     m_exitStatus = status;
     emit finished(status);

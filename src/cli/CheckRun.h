@@ -32,6 +32,7 @@ class TldRegistry;
 namespace cli {
 
 class ProgressLine;
+class RunZones;
 
 /**
  * One run of quarrytide-check: the desktop program's engine, TLD table and result classes fed from a
@@ -85,6 +86,7 @@ private:
     std::unique_ptr<tld::TldRegistry> m_tlds;
     std::unique_ptr<results::ResultClasses> m_results;
     std::unique_ptr<lookup::DnsCheck> m_dns;
+    std::unique_ptr<RunZones> m_zones;
     NameStream m_stream;
     std::optional<PositionFile> m_positions;
     std::unique_ptr<results::HistoryStore> m_history; ///< null: no history is read or written

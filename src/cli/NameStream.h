@@ -61,7 +61,6 @@ public:
 private:
     bool nextEntry(QByteArray &entry);
     bool lineWaiting() const;
-    bool fillBuffer();
     bool openNextInput();
     QString inputName(qsizetype index) const;
     QString ended(State state);

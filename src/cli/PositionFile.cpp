@@ -1,7 +1,7 @@
 #include "cli/PositionFile.h"
 
 #include "platform/AtomicFile.h"
-#include "platform/SettingsStore.h"
+#include "platform/SettingsFile.h"
 #include "platform/TextCodec.h"
 
 #include <QFileInfo>

@@ -76,10 +76,11 @@ QString serverText(const lookup::QueryOutcome &outcome)
     return results::serverText(outcome);
 }
 
-// The fifth field says why: the phrase that showed the name available, or why an entry is no name.
+// The fifth field says why: the phrase that showed the name available, why an entry is no name, or the
+// zone that left a likely-available name out.
 QString reasonText(const lookup::QueryOutcome &outcome)
 {
-    return outcome.kind == Kind::Invalid ? outcome.cause : outcome.successWord;
+    return outcome.kind == Kind::Invalid || outcome.kind == Kind::LikelyAvailable ? outcome.cause : outcome.successWord;
 }
 
 QByteArray tsvLine(const lookup::QueryOutcome &outcome)
@@ -91,13 +92,13 @@ QByteArray tsvLine(const lookup::QueryOutcome &outcome)
 
 QByteArray jsonLine(const lookup::QueryOutcome &outcome)
 {
-    const QString line = QStringLiteral("{\"domain\":") + jsonString(outcome.domain) + QStringLiteral(",\"verdict\":") +
-                         jsonString(verdictWord(outcome.kind)) + QStringLiteral(",\"class\":") +
-                         jsonString(classWord(outcome)) + QStringLiteral(",\"server\":") +
-                         jsonString(serverText(outcome)) + QStringLiteral(",\"success\":") +
-                         jsonString(outcome.successWord) + QStringLiteral(",\"entry\":") + jsonString(outcome.entry) +
-                         QStringLiteral(",\"reason\":") +
-                         jsonString(outcome.kind == Kind::Invalid ? outcome.cause : QString()) + QStringLiteral("}\n");
+    const bool hasReason = outcome.kind == Kind::Invalid || outcome.kind == Kind::LikelyAvailable;
+    const QString line =
+        QStringLiteral("{\"domain\":") + jsonString(outcome.domain) + QStringLiteral(",\"verdict\":") +
+        jsonString(verdictWord(outcome.kind)) + QStringLiteral(",\"class\":") + jsonString(classWord(outcome)) +
+        QStringLiteral(",\"server\":") + jsonString(serverText(outcome)) + QStringLiteral(",\"success\":") +
+        jsonString(outcome.successWord) + QStringLiteral(",\"entry\":") + jsonString(outcome.entry) +
+        QStringLiteral(",\"reason\":") + jsonString(hasReason ? outcome.cause : QString()) + QStringLiteral("}\n");
     return line.toUtf8();
 }
 

@@ -276,6 +276,8 @@ void QueryEngine::report(Lookup &lookup)
         m_results.addAvailableName(result.domain, listEntry);
     else if (result.kind == Kind::Registered)
         m_results.addRegisteredName(result.domain, listEntry);
+    else if (result.kind == Kind::LikelyAvailable)
+        m_results.addLikelyAvailableName(result.domain, result.zoneDate, listEntry);
     else if (result.kind == Kind::Invalid)
         m_results.addSkippedEntry(result.domain, result.cause);
     else // neither free nor taken: the name waits for another try
@@ -284,6 +286,7 @@ void QueryEngine::report(Lookup &lookup)
     m_tally.names += result.kind != Kind::Invalid;
     m_tally.available += result.kind == Kind::Available;
     m_tally.registered += result.kind == Kind::Registered;
+    m_tally.likelyAvailable += result.kind == Kind::LikelyAvailable;
     const quint64 generation = m_generation;
     emit outcome(result);
     if (generation == m_generation)

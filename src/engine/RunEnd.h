@@ -9,8 +9,9 @@ struct RunTally {
     int names = 0;
     int available = 0;
     int registered = 0;
-    int skipped = 0; ///< entries that named no domain anyone could register; not in names
-    int unchecked() const { return names - available - registered; }
+    int likelyAvailable = 0; ///< not in the zone, not yet confirmed by the registry
+    int skipped = 0;         ///< entries that named no domain anyone could register; not in names
+    int unchecked() const { return names - available - registered - likelyAvailable; }
 };
 
 /// How a run ended.

@@ -1,6 +1,6 @@
 #include "lookup/HttpExchange.h"
 
-#include "platform/SettingsStore.h"
+#include "platform/SettingsFile.h"
 #include "tld/TldRecord.h"
 
 #include <QCoreApplication>

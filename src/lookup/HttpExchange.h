@@ -11,11 +11,12 @@ class QNetworkReply;
 
 namespace lookup {
 
-/// The program's one HTTP client: connections to a server are kept open and reused by every request.
+/// The HTTP client shared by the registry lookups and the zone data service: connections to a server are kept
+/// open and reused by every request. Downloads of search-result pages use a client of their own.
 QNetworkAccessManager &network();
 
 /**
- * One HTTP GET through the program's HTTP client. Redirects are followed up to maxRedirects, never from
+ * One HTTP GET through the shared HTTP client. Redirects are followed up to maxRedirects, never from
  * https to plain http and never to plain http on another machine. The body is kept up to a byte limit,
  * and an optional time limit ends a server that does not finish. Every start makes a fresh request, so
  * events of an earlier one never reach the caller.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QMetaType>
 #include <QString>
 
@@ -26,6 +27,7 @@ struct QueryOutcome {
     int httpStatus = 0;               ///< RDAP: the HTTP status of the answer (0: none, or a WHOIS lookup)
     int retryAfterSeconds = -1;       ///< RDAP: how long the server asked not to be asked again (-1: it did not say)
     QString entry{};                  ///< the list entry the domain came from, when it differs from the domain
+    QDate zoneDate{};                 ///< Zone: the date of the zone file that settled the domain
 };
 
 } // namespace lookup

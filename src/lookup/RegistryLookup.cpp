@@ -1,15 +1,15 @@
 #include "lookup/RegistryLookup.h"
 
-#include "lookup/RdapQuery.h"
-#include "lookup/WhoisQuery.h"
+#include "lookup/RdapLookup.h"
+#include "lookup/WhoisLookup.h"
 
 namespace lookup {
 
 std::unique_ptr<RegistryLookup> createLookup(const tld::TldRecord &row, QObject *parent)
 {
     if (tld::isRdapServer(row.server))
-        return std::make_unique<RdapQuery>(parent);
-    return std::make_unique<WhoisQuery>(parent);
+        return std::make_unique<RdapLookup>(parent);
+    return std::make_unique<WhoisLookup>(parent);
 }
 
 AnyRowLookup::~AnyRowLookup() = default;

@@ -1,6 +1,6 @@
 #include "lookup/TestQuery.h"
 
-#include "lookup/RdapQuery.h"
+#include "lookup/RdapLookup.h"
 #include "platform/DesktopServices.h"
 #include "platform/Intervals.h"
 #include "platform/TextCodec.h"
@@ -86,10 +86,10 @@ void TestQuery::onLookupEnd(const QueryOutcome &outcome)
         m_timer.stop();
         m_timeoutTicks = 0;
         setState(State::TimedOut);
-        show(QStringLiteral("Could not connect to %1:%2: %3")
+        show(tr("Could not connect to %1:%2: %3")
                  .arg(outcome.server)
                  .arg(outcome.port)
-                 .arg(outcome.cause.isEmpty() ? QStringLiteral("not reachable") : outcome.cause));
+                 .arg(outcome.cause.isEmpty() ? tr("not reachable") : outcome.cause));
         return;
     }
     m_timer.stop();
@@ -107,7 +107,7 @@ void TestQuery::onTick()
     setState(State::TimedOut);
     if (m_lookup)
         m_lookup->abort();
-    show(QStringLiteral("Connection timed out"));
+    show(tr("Connection timed out"));
 }
 
 QString TestQuery::verdictMessage(const QueryOutcome &outcome, const QString &domain)
@@ -117,20 +117,20 @@ QString TestQuery::verdictMessage(const QueryOutcome &outcome, const QString &do
     QStringList lines;
     switch (outcome.kind) {
     case QueryOutcome::Kind::Available:
-        lines << QStringLiteral("Appears to be: AVAILABLE") << QStringLiteral("Success word: ") + outcome.successWord;
+        lines << tr("Appears to be: AVAILABLE") << tr("Success word: %1").arg(outcome.successWord);
         break;
     case QueryOutcome::Kind::Refused:
-        lines << QStringLiteral("Appears to be: Error/Blocked");
+        lines << tr("Appears to be: Error/Blocked");
         break;
     case QueryOutcome::Kind::Registered:
-        lines << QStringLiteral("Appears to be: Registered");
+        lines << tr("Appears to be: Registered");
         break;
     default:
         // Neither free nor taken: the answer is shown so the user can add the registry's wording.
-        lines << QStringLiteral("Appears to be: Unknown") << QStringLiteral("Reason: ") + outcome.cause;
+        lines << tr("Appears to be: Unknown") << tr("Reason: %1").arg(outcome.cause);
         break;
     }
-    lines << QStringLiteral("Domain: ") + domain << outcome.server + QLatin1Char(':') + QString::number(outcome.port)
+    lines << tr("Domain: %1").arg(domain) << outcome.server + QLatin1Char(':') + QString::number(outcome.port)
           << QString() << outcome.answer;
     return lines.join(platform::crlf);
 }
@@ -140,26 +140,26 @@ QString TestQuery::rdapVerdictMessage(const QueryOutcome &outcome, const QString
     QStringList lines;
     switch (outcome.kind) {
     case QueryOutcome::Kind::Available:
-        lines << QStringLiteral("Appears to be: AVAILABLE");
+        lines << tr("Appears to be: AVAILABLE");
         break;
     case QueryOutcome::Kind::Registered:
-        lines << QStringLiteral("Appears to be: Registered");
+        lines << tr("Appears to be: Registered");
         break;
     case QueryOutcome::Kind::Refused:
-        lines << QStringLiteral("Appears to be: Error/Blocked");
+        lines << tr("Appears to be: Error/Blocked");
         break;
     default:
-        lines << QStringLiteral("Appears to be: Unknown");
+        lines << tr("Appears to be: Unknown");
         break;
     }
     if (outcome.httpStatus > 0)
-        lines << QStringLiteral("HTTP status: ") + QString::number(outcome.httpStatus);
+        lines << tr("HTTP status: %1").arg(outcome.httpStatus);
     if (outcome.retryAfterSeconds >= 0)
-        lines << QStringLiteral("Retry after: %1 seconds").arg(outcome.retryAfterSeconds);
+        lines << tr("Retry after: %1 seconds").arg(outcome.retryAfterSeconds);
     if (!outcome.cause.isEmpty())
-        lines << QStringLiteral("Why: ") + outcome.cause;
+        lines << tr("Why: %1").arg(outcome.cause);
     const QUrl asked = rdapDomainUrl(outcome.server, outcome.domain);
-    lines << QStringLiteral("Domain: ") + domain << (asked.isValid() ? asked.toString() : outcome.server) << QString()
+    lines << tr("Domain: %1").arg(domain) << (asked.isValid() ? asked.toString() : outcome.server) << QString()
           << outcome.answer;
     return lines.join(platform::crlf);
 }

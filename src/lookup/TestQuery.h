@@ -20,10 +20,10 @@ struct TldRecord;
 namespace lookup {
 
 /**
- * The TLD manager's test query: one WHOIS question on a socket and a one-second timer of its own,
- * routed like every lookup, judged with the phrases the user is editing, and reported in a message (or
- * wherever the report sink shows it).
- * Gives up with "Connection timed out" after a fixed number of ticks counted from the start.
+ * The TLD manager's test query: one question through the lookup its row names (WHOIS or RDAP) and a
+ * one-second timer of its own, routed like every lookup, judged with the phrases the user is editing, and reported in a
+ * message (or wherever the report sink shows it). Gives up with "Connection timed out" after a fixed number of ticks
+ * counted from the start.
  */
 class TestQuery : public QObject {
     Q_OBJECT
@@ -53,8 +53,6 @@ public:
 
     State state() const { return m_state; }
     QString testDomain() const { return m_testDomain; }
-    /// What is sent: the registrable domain the test domain names.
-    QString preparedDomain() const { return m_prepared; }
     /// Why the last test domain names no registrable domain (None when it does).
     tld::NameProblem problem() const { return m_problem; }
 

@@ -52,8 +52,6 @@ public:
     /// The system's words for a failure to connect or send; empty otherwise.
     QString errorText() const { return m_errorText; }
 
-    /// True for the ends that carry an answer to judge.
-    static bool hasAnswer(End end) { return end == End::Answered || end == End::CutAtCap; }
     /// A short description of @p end for status texts and messages.
     static QString describe(End end);
 

@@ -1,61 +1,82 @@
 #include "lookup/WhoisLookup.h"
 
-#include "platform/Intervals.h"
 #include "platform/TextCodec.h"
 #include "tld/Routing.h"
+#include "tld/Verdict.h"
 
 namespace lookup {
 
-WhoisServer fixedLookupServer()
+WhoisLookup::WhoisLookup(QObject *parent) : RegistryLookup(parent)
 {
-    return {QStringLiteral("whois.verisign-grs.com"), 43};
-}
-
-WhoisLookup::WhoisLookup(WhoisServer server, QObject *parent) : QObject(parent), m_server(std::move(server))
-{
-    m_connection.setObjectName(QStringLiteral("Winsock1"));
+    connect(&m_connection, &WhoisConnection::connected, this, &RegistryLookup::connected);
     connect(&m_connection, &WhoisConnection::finished, this, &WhoisLookup::onEnd);
 }
 
-int WhoisLookup::timeLimitMs()
+void WhoisLookup::start(const LookupRequest &request)
 {
-    return platform::intervals().watchdogSeconds * platform::intervals().secondMs;
+    m_request = request;
+    m_connection.start(request.row.server, quint16(request.row.port), tld::queryText(request.domain),
+                       request.timeLimitMs);
 }
 
-bool WhoisLookup::start(const QString &domain)
+void WhoisLookup::abort()
 {
-    m_finished = false;
     m_connection.abort();
-    m_domain = domain;
-    if (!tld::isSafeQueryName(domain))
-        return false;
-    m_connection.start(m_server.host, m_server.port, tld::queryText(domain), timeLimitMs());
-    return true;
 }
 
 void WhoisLookup::onEnd(WhoisConnection::End end)
 {
     using End = WhoisConnection::End;
-    m_finished = true;
-    const QString where = m_server.host + QLatin1Char(':') + QString::number(m_server.port);
+    QueryOutcome outcome{QueryOutcome::Kind::Unknown, m_request.domain, m_request.row.server, m_request.row.port};
     switch (end) {
     case End::Answered:
-    case End::EmptyAnswer:
-        emit finished(platform::decodeText(m_connection.answer()));
-        return;
-    case End::CutAtCap:
-        emit finished(platform::decodeText(m_connection.answer()) +
-                      QStringLiteral("\n\n[The answer was cut at 4 MiB: %1 kept sending.]").arg(where));
-        return;
+        outcome = judged();
+        break;
     case End::TimedOut:
-        emit failed(QStringLiteral("No complete answer from %1 within %2 seconds.")
-                        .arg(where)
-                        .arg(timeLimitMs() / 1000.0, 0, 'g', 3));
-        return;
+        outcome.kind = QueryOutcome::Kind::TimedOut;
+        outcome.answer = platform::decodeText(m_connection.answer());
+        break;
+    case End::ConnectionRefused:
+    case End::HostNotFound:
+    case End::NetworkError:
+        outcome.unreachable = true;
+        break;
     default:
-        emit failed(QStringLiteral("No answer from %1: %2.").arg(where, WhoisConnection::describe(end)));
-        return;
+        // Nothing, a broken connection or an answer too long to be one: none of them says anything about
+        // the name, whatever words they hold.
+        outcome.answer = platform::decodeText(m_connection.answer());
+        outcome.dropped = end == End::Reset || end == End::EmptyAnswer;
+        break;
     }
+    if (end != End::Answered)
+        outcome.cause = m_connection.errorText().isEmpty() ? WhoisConnection::describe(end) : m_connection.errorText();
+    emit finished(outcome);
+}
+
+QueryOutcome WhoisLookup::judged() const
+{
+    const QString answer = platform::decodeText(m_connection.answer());
+    const QString phrases = m_request.phrasesAtEnd ? m_request.phrasesAtEnd() : m_request.row.successPhrases;
+    // The answer names the domain as it was sent.
+    const tld::WhoisVerdict verdict = tld::judgeAnswer(answer, phrases, tld::asciiDomain(m_request.domain));
+    QueryOutcome outcome{QueryOutcome::Kind::Unknown, m_request.domain, m_request.row.server,
+                         m_request.row.port,          QString(),        answer};
+    switch (verdict.kind) {
+    case tld::WhoisVerdict::Kind::Available:
+        outcome.kind = QueryOutcome::Kind::Available;
+        outcome.successWord = verdict.successWord;
+        break;
+    case tld::WhoisVerdict::Kind::Registered:
+        outcome.kind = QueryOutcome::Kind::Registered;
+        break;
+    case tld::WhoisVerdict::Kind::ErrorBlocked:
+        outcome.kind = QueryOutcome::Kind::Refused;
+        break;
+    case tld::WhoisVerdict::Kind::Unknown:
+        outcome.cause = QStringLiteral("the answer holds neither a record nor a not-found statement");
+        break;
+    }
+    return outcome;
 }
 
 } // namespace lookup

@@ -1,5 +1,7 @@
 #include "platform/DesktopServices.h"
 
+#include <QCoreApplication>
+
 namespace platform {
 
 void MessageBoxes::inform(const QString &text, const QString &title)
@@ -13,10 +15,12 @@ bool openOrSay(Shell *shell, MessageBoxes *messages, const QString &address, boo
         return true;
     // Without a browser or viewer the desktop opens nothing and tells nobody.
     if (messages)
-        messages->show({QStringLiteral("Cannot open"),
-                        (isFile ? QStringLiteral("The file could not be opened:\r\n")
-                                : QStringLiteral("The page could not be opened:\r\n")) +
-                            address + QStringLiteral("\r\n\r\nNo program to open it was found on this computer."),
+        messages->show({QCoreApplication::translate("platform::openOrSay", "Cannot open"),
+                        (isFile ? QCoreApplication::translate("platform::openOrSay", "The file could not be opened:")
+                                : QCoreApplication::translate("platform::openOrSay", "The page could not be opened:")) +
+                            QStringLiteral("\r\n") + address + QStringLiteral("\r\n\r\n") +
+                            QCoreApplication::translate("platform::openOrSay",
+                                                        "No program to open it was found on this computer."),
                         MessageRequest::Icon::Warning, MessageRequest::Buttons::Ok});
     return false;
 }

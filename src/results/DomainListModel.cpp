@@ -22,6 +22,11 @@ QVariant DomainListModel::data(const QModelIndex &index, int role) const
     }
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return entry;
+    if (role == LikelyZoneDateRole && !m_likely.isEmpty()) {
+        const auto mark = m_likely.constFind(entry);
+        if (mark != m_likely.cend())
+            return *mark;
+    }
     if (role == Qt::ToolTipRole) {
         const QString listEntry = m_listEntries.value(entry);
         if (!listEntry.isEmpty())
@@ -50,6 +55,40 @@ void DomainListModel::append(const QString &domain)
     beginInsertRows(QModelIndex(), row, row);
     m_entries.append(domain);
     endInsertRows();
+}
+
+void DomainListModel::appendLikely(const QString &domain, const QDate &zoneDate, const QString &entry)
+{
+    m_likely.insert(domain, zoneDate);
+    append(domain, entry);
+}
+
+QStringList DomainListModel::likelyEntries() const
+{
+    QStringList marked;
+    if (m_likely.isEmpty())
+        return marked;
+    for (const QString &entry : m_entries) {
+        if (m_likely.contains(entry))
+            marked.append(entry);
+    }
+    return marked;
+}
+
+bool DomainListModel::unmark(const QString &domain)
+{
+    if (!m_likely.remove(domain))
+        return false;
+    markChanged(domain);
+    return true;
+}
+
+void DomainListModel::markChanged(const QString &domain)
+{
+    for (qsizetype row = 0; row < m_entries.size(); ++row) {
+        if (m_entries.at(row) == domain)
+            emit dataChanged(index(int(row)), index(int(row)), {LikelyZoneDateRole});
+    }
 }
 
 void DomainListModel::append(const QString &domain, const QString &entry)
@@ -100,6 +139,7 @@ void DomainListModel::insertEntries(const QList<int> &rows, const QStringList &d
 
 void DomainListModel::clear()
 {
+    // Marks stay for an undo of the clear; a spill forgets them with forgetMarks().
     if (m_entries.isEmpty())
         return;
     beginResetModel();

@@ -111,11 +111,11 @@ bool canMigrate(QSqlDatabase &db, QString *error)
     if (stored < 0)
         return false;
     if (stored > schemaVersion) {
-        *error = say("it was written by a newer version of the program");
+        *error = say(QT_TRANSLATE_NOOP("results::history", "it was written by a newer version of the program"));
         return false;
     }
     if (stored == 0 && holdsOtherTables(db)) {
-        *error = say("it holds tables of another program");
+        *error = say(QT_TRANSLATE_NOOP("results::history", "it holds tables of another program"));
         return false;
     }
     return true;

@@ -48,11 +48,12 @@ bool HistoryStore::open()
     if (m_open)
         return true;
     if (QFileInfo(m_path).isDir()) {
-        m_error = say("it is a folder");
+        m_error = say(QT_TRANSLATE_NOOP("results::HistoryStore", "it is a folder"));
         return false;
     }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        m_error = say("the SQLite driver of Qt is not installed (libqt6sql6-sqlite)");
+        m_error = say(
+            QT_TRANSLATE_NOOP("results::HistoryStore", "the SQLite driver of Qt is not installed (libqt6sql6-sqlite)"));
         return false;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
@@ -72,7 +73,8 @@ bool HistoryStore::open()
         return false;
     // A history that cannot be written is no history: say so now rather than with the first check.
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")) || !query.exec(QStringLiteral("ROLLBACK"))) {
-        m_error = say("it cannot be written: ") + query.lastError().text();
+        m_error = QCoreApplication::translate("results::HistoryStore", "it cannot be written: %1")
+                      .arg(query.lastError().text());
         return false;
     }
     m_open = true;
@@ -101,7 +103,10 @@ int HistoryStore::startRun(Runner runner, const QString &source)
 
 void HistoryStore::record(const lookup::QueryOutcome &outcome, int run)
 {
-    if (!m_open || outcome.source == lookup::QueryOutcome::Source::History)
+    // Only checks are history. A zone screen judges millions of names a run from a file the user keeps;
+    // its guesses are confirmed with the registry, and that check is recorded.
+    if (!m_open || outcome.source == lookup::QueryOutcome::Source::History ||
+        outcome.source == lookup::QueryOutcome::Source::Zone)
         return;
     history::CheckRow row;
     row.domain = domainKey(outcome.domain);

@@ -37,7 +37,9 @@ int resultListFor(const lookup::QueryOutcome &outcome)
         return 0;
     if (outcome.kind == Kind::Registered)
         return RegisteredList;
-    return outcome.kind == Kind::Available ? ResultClasses::profileListFor(outcome.domain) : 0;
+    // A likely-available name waits in its profile list for the registry's word; its verdict says so.
+    const bool free = outcome.kind == Kind::Available || outcome.kind == Kind::LikelyAvailable;
+    return free ? ResultClasses::profileListFor(outcome.domain) : 0;
 }
 
 QString listClassWord(int listNumber)
@@ -80,6 +82,8 @@ QString serverText(const lookup::QueryOutcome &outcome)
 {
     if (outcome.source == lookup::QueryOutcome::Source::Dns)
         return QStringLiteral("dns");
+    if (outcome.source == lookup::QueryOutcome::Source::Zone)
+        return QStringLiteral("zone");
     // Nobody was asked: the mark says when the verdict was found.
     if (outcome.source == lookup::QueryOutcome::Source::History)
         return QLatin1Char('(') + outcome.cause + QLatin1Char(')');

@@ -1,17 +1,12 @@
 #include "results/PurchaseLinks.h"
 
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 
 #include <QUrl>
 
 namespace results {
 
-namespace {
-
-const QString keyEnabled = QStringLiteral("PurchaseLinks");
-const QString keyAddress = QStringLiteral("PurchaseAddress");
-
-} // namespace
+namespace {} // namespace
 
 QString defaultPurchaseAddress()
 {
@@ -45,25 +40,17 @@ QString registrarHome(const PurchaseLinks &links)
     return url.scheme() + QStringLiteral("://") + url.authority() + QLatin1Char('/');
 }
 
-void readPurchaseLinks(PurchaseLinks &links, const platform::SettingsStore &settings)
+void readPurchaseLinks(PurchaseLinks &links, const platform::ProgramSettings &settings)
 {
-    links.purchaseLinksEnabled = settings.product(keyEnabled, QStringLiteral("1")).trimmed() != QLatin1String("0");
-    const QString address = settings.product(keyAddress, QString()).trimmed();
+    links.purchaseLinksEnabled = settings.purchaseLinksEnabled();
+    const QString address = settings.purchaseAddress();
     links.purchaseLinkPrefix = isPurchaseAddress(address) ? address : defaultPurchaseAddress();
 }
 
-void savePurchaseLinks(const PurchaseLinks &links, platform::SettingsStore &settings)
+void savePurchaseLinks(const PurchaseLinks &links, platform::ProgramSettings &settings)
 {
-    settings.saveProduct(keyEnabled, links.purchaseLinksEnabled ? QStringLiteral("1") : QStringLiteral("0"));
-    settings.saveProduct(keyAddress, links.purchaseLinkPrefix);
-}
-
-QString webPageAddress(const QString &address)
-{
-    if (address.contains(QLatin1String("http://"), Qt::CaseInsensitive) ||
-        address.contains(QLatin1String("https://"), Qt::CaseInsensitive))
-        return address;
-    return QStringLiteral("http://") + address;
+    settings.setPurchaseLinksEnabled(links.purchaseLinksEnabled);
+    settings.setPurchaseAddress(links.purchaseLinkPrefix);
 }
 
 } // namespace results

@@ -3,7 +3,7 @@
 #include <QString>
 
 namespace platform {
-class SettingsStore;
+class ProgramSettings;
 }
 
 namespace results {
@@ -34,11 +34,8 @@ QString registrarHome(const PurchaseLinks &links);
 
 /// Reads the settings "PurchaseLinks" ("1" on, "0" off; on by default) and "PurchaseAddress"; an unfit
 /// address is passed over for the default.
-void readPurchaseLinks(PurchaseLinks &links, const platform::SettingsStore &settings);
+void readPurchaseLinks(PurchaseLinks &links, const platform::ProgramSettings &settings);
 /// Stores both settings.
-void savePurchaseLinks(const PurchaseLinks &links, platform::SettingsStore &settings);
-
-/// Puts "http://" in front of an address that names neither http:// nor https://.
-QString webPageAddress(const QString &address);
+void savePurchaseLinks(const PurchaseLinks &links, platform::ProgramSettings &settings);
 
 } // namespace results

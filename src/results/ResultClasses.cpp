@@ -40,7 +40,8 @@ bool isBareExtension(const QString &domain)
 } // namespace
 
 ResultClasses::ResultClasses(const platform::AppFolder &folder, QObject *parent)
-    : QObject(parent), m_folder(folder), m_unchecked(folder.path(QStringLiteral("Unchecked.txt")))
+    : QObject(parent), m_folder(folder), m_unchecked(folder.path(QStringLiteral("Unchecked.txt"))),
+      m_likely(folder.path(QStringLiteral("LikelyAvailable.txt")))
 {
     for (int number = 1; number <= 4; ++number) {
         slot(number).model = new results::DomainListModel(this);
@@ -92,6 +93,8 @@ void ResultClasses::addAvailableName(const QString &domain, const QString &entry
     if (isBareExtension(domain))
         return;
     resolveUnchecked(domain);
+    if (confirmLikely(domain, true))
+        return;
     const int number = profileListFor(domain);
     count(number, 1);
     slot(number).model->append(domain, entry);
@@ -103,6 +106,7 @@ void ResultClasses::addRegisteredName(const QString &domain, const QString &entr
     if (isBareExtension(domain))
         return;
     resolveUnchecked(domain);
+    confirmLikely(domain, false);
     results::DomainListModel *registered = slot(RegisteredList).model;
     // The oldest name makes room: the list always shows the last names found taken.
     if (registered->count() >= registeredCap)
@@ -119,6 +123,40 @@ void ResultClasses::addUncheckedName(const QString &domain)
     if (!m_unchecked.add(domain))
         emit cannotSave(m_unchecked.path());
     emit uncheckedChanged(m_unchecked.count());
+}
+
+void ResultClasses::addLikelyAvailableName(const QString &domain, const QDate &zoneDate, const QString &entry)
+{
+    if (isBareExtension(domain))
+        return;
+    resolveUnchecked(domain);
+    m_likely.add(domain, m_writesFiles ? zoneDate.toString(Qt::ISODate) : QString());
+    const int number = profileListFor(domain);
+    count(number, 1);
+    slot(number).model->appendLikely(domain, zoneDate, entry);
+    saveProfileFiles();
+}
+
+bool ResultClasses::confirmLikely(const QString &domain, bool available)
+{
+    const int number = profileListFor(domain);
+    results::DomainListModel *model = slot(number).model;
+    if (!model->unmark(domain))
+        return false;
+    m_likely.resolve(domain);
+    QList<int> rows;
+    for (qsizetype row = 0; row < model->count(); ++row) {
+        if (model->entry(int(row)) == domain)
+            rows.append(int(row));
+    }
+    if (rows.isEmpty())
+        return false; // deleted meanwhile: a confirmed name is added as any other
+    if (!available)
+        deleteEntries(number, rows);
+    else if (const int index = seriesIndex(number); index >= 0)
+        m_seriesFiles.at(index).invalidate(); // the entry the file left out now belongs in it
+    saveProfileFiles();
+    return available;
 }
 
 void ResultClasses::resolveUnchecked(const QString &domain)
@@ -164,7 +202,9 @@ void ResultClasses::saveProfileFiles()
     for (int i = 0; i < 3; ++i) {
         const SeriesName &series = seriesNames[i];
         const QString path = seriesPath(QString(), QLatin1String(series.base));
-        if (!m_seriesFiles.at(i).sync(path, list(series.list)->entries()))
+        if (!m_seriesFiles.at(i).sync(
+                path, list(series.list)->entries(),
+                [model = list(series.list)](const QString &entry) { return model->isLikely(entry); }))
             emit cannotSave(path);
     }
 }
@@ -189,8 +229,11 @@ void ResultClasses::spillOverflowFiles()
     const QString suffix = freeSuffix(overflow);
     for (const SeriesName &series : seriesNames) {
         QString text;
-        for (const QString &entry : list(series.list)->entries())
-            text += entry + QStringLiteral("\r\n");
+        // Likely-available names wait in their own file for the registry's word.
+        for (const QString &entry : list(series.list)->entries()) {
+            if (!list(series.list)->isLikely(entry))
+                text += entry + QStringLiteral("\r\n");
+        }
         const QString path = seriesPath(overflow, QLatin1String(series.base), suffix);
         if (!platform::writeFileAtomically(path, text.toUtf8()))
             emit cannotSave(path);
@@ -202,6 +245,7 @@ void ResultClasses::resetResultLists()
     // Captions keep their last count until their class receives its next domain.
     for (ClassSlot &target : m_slots) {
         target.model->clear();
+        target.model->forgetMarks();
         target.count = 0;
     }
     for (SeriesFile &file : m_seriesFiles)

@@ -46,8 +46,8 @@ public:
     {
         m_writesFiles = on;
         m_unchecked.setKeepsFile(on);
+        m_likely.setKeepsFile(on);
     }
-    bool writesFiles() const { return m_writesFiles; }
 
     results::DomainListModel *list(int number) const;
     int counter(int number) const;
@@ -62,11 +62,20 @@ public:
     SkippedEntries *skippedEntries() { return &m_skipped; }
     /// @p domain ended without a verdict (refused, unknown answer, timed out, no server).
     void addUncheckedName(const QString &domain);
+    /// @p domain is not in the zone of @p zoneDate and the registry was not asked: it joins its profile
+    /// list marked, and "LikelyAvailable.txt", never the series files, until the registry's verdict
+    /// replaces the mark (available: the entry stays, unmarked; registered: it moves to Registered).
+    void addLikelyAvailableName(const QString &domain, const QDate &zoneDate, const QString &entry = QString());
+    QString likelyPath() const { return m_likely.path(); }
 
     int uncheckedCount() { return m_unchecked.count(); }
     QString uncheckedPath() const { return m_unchecked.path(); }
     /// Takes the names that got their verdict out of "Unchecked.txt"; call it when no run reads the file.
-    bool compactUnchecked() { return m_unchecked.compact(); }
+    bool compactUnchecked()
+    {
+        const bool unchecked = m_unchecked.compact();
+        return m_likely.compact() && unchecked;
+    }
 
     /// Spills and empties the lists when one profile list exceeds the limit; true when it did.
     bool checkOverflow();
@@ -78,9 +87,6 @@ public:
     void restoreEntries(int number, const QList<int> &rows, const QStringList &domains, int counterDrop);
     /// The user emptied list @p number: counter 0, bare caption.
     void clearList(int number);
-    /// Sets the counter of list @p number to 0 and leaves its list and caption as they are (the browse
-    /// window's Clear buttons do this to the shared counters).
-    void resetCounter(int number) { slot(number).count = 0; }
 
     /// Length class of a domain by its name part (text before the first dot).
     static int profileListFor(const QString &domain);
@@ -109,6 +115,9 @@ private:
     void resetResultLists();
     void newSeriesStamp();
     void resolveUnchecked(const QString &domain);
+    /// The registry's verdict on a name marked likely available: true when it is available and its entry
+    /// shown already (now unmarked); a taken one leaves its profile list.
+    bool confirmLikely(const QString &domain, bool available);
     QString seriesPath(const QString &folder, const QString &base, const QString &suffix = QString()) const;
     /// "" or "-2", "-3"...: the first that names none of the series files in @p folder.
     QString freeSuffix(const QString &folder) const;
@@ -121,6 +130,7 @@ private:
     bool m_seriesChecked = false; ///< the session's first write looked for an earlier session's files
     bool m_writesFiles = true;
     UncheckedNames m_unchecked;
+    UncheckedNames m_likely;
     SkippedEntries m_skipped;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 };

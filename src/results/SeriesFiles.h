@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace results {
 
 /**
@@ -14,14 +16,18 @@ class SeriesFile {
 public:
     SeriesFile() = default;
 
-    /// Makes the file hold exactly @p entries, one per line ended by CR LF. False when it could not.
-    bool sync(const QString &path, const QStringList &entries);
+    /// Entries a file leaves out (null: none).
+    using LeaveOut = std::function<bool(const QString &entry)>;
+
+    /// Makes the file hold exactly @p entries but those @p leaveOut names, one per line ended by CR LF.
+    /// False when it could not. An entry left out and later let in needs an invalidate() first.
+    bool sync(const QString &path, const QStringList &entries, const LeaveOut &leaveOut = {});
 
     /// The list changed other than by appending (delete, clear): the next sync rewrites the file.
     void invalidate();
 
 private:
-    bool rewrite(const QString &path, const QStringList &entries);
+    bool rewrite(const QString &path, const QStringList &entries, const LeaveOut &leaveOut);
 
     QString m_path;
     qsizetype m_written = 0; ///< how many leading entries of the list the file holds

@@ -20,7 +20,7 @@ void UncheckedNames::load()
     }
 }
 
-bool UncheckedNames::add(const QString &domain)
+bool UncheckedNames::add(const QString &domain, const QString &note)
 {
     if (!m_keepsFile) {
         ++m_countOnly;
@@ -31,13 +31,14 @@ bool UncheckedNames::add(const QString &domain)
     // A name asked again and still without a verdict stays where it is.
     if (m_resolved.remove(name) || m_names.contains(name))
         return true;
-    QString line = domain + platform::crlf;
+    const QString text = note.isEmpty() ? domain : domain + QLatin1Char('\t') + note;
+    QString line = text + platform::crlf;
     if (m_needsLineEnd)
         line.prepend(platform::crlf);
     m_names.insert(name);
     if (!platform::appendToFile(m_path, platform::encodeText(line))) {
         // Counted all the same, and written with the next compact() that can.
-        m_unsaved.append(domain);
+        m_unsaved.append(text);
         return false;
     }
     m_needsLineEnd = false;

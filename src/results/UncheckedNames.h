@@ -10,6 +10,9 @@ namespace results {
  * The names that ended without a verdict (refused, unknown answer, timed out, no server), kept in a
  * list file so that none is lost: a name is appended when it first ends so, and leaves the file once it
  * got its verdict. Leaving rewrites the file, which happens only when no run reads it (compact()).
+ *
+ * A line may carry a note after a tab ("example.com<TAB>2027-01-15"); the name is what comes before it.
+ * The likely-available names, which wait for the registry's word, are kept the same way.
  */
 class UncheckedNames {
 public:
@@ -20,7 +23,7 @@ public:
 
     /// @p domain ended without a verdict. False when it could not be written down: it is counted all the
     /// same, and written by the next compact() that can.
-    bool add(const QString &domain);
+    bool add(const QString &domain, const QString &note = QString());
     /// @p domain got its verdict; it leaves the file at the next compact().
     void resolve(const QString &domain);
     /// Rewrites the file without the names that got their verdict. False when it could not.
@@ -32,7 +35,7 @@ public:
 
 private:
     void load();
-    static QString key(const QString &domain) { return domain.toCaseFolded(); }
+    static QString key(const QString &line) { return line.section(QLatin1Char('\t'), 0, 0).trimmed().toCaseFolded(); }
 
     QString m_path;
     bool m_keepsFile = true;

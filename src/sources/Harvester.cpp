@@ -81,12 +81,12 @@ void Harvester::extractFromPage(const QByteArray &body)
     if (body.isEmpty() && uniqueCount() == 0 && !m_downloader.lastError().isEmpty()) {
         // Offline or no such host: a failure, not a search that found nothing.
         m_state = State::Finished;
-        emit statusChanged(QStringLiteral("Download failed: ") + m_downloader.lastError());
+        emit statusChanged(tr("Download failed: %1").arg(m_downloader.lastError()));
         emit downloadFailed(m_downloader.lastError());
         return;
     }
     m_pageCount = m_extractor.extractFromPage(platform::decodeText(body));
-    emit statusChanged(QStringLiteral("Extracted %1 unique domain names").arg(uniqueCount()));
+    emit statusChanged(tr("Extracted %1 unique domain names").arg(uniqueCount()));
     m_state = State::Pausing;
     m_pause.start(platform::intervals().harvestPagePauseMs);
 }
@@ -108,7 +108,7 @@ void Harvester::finish()
     m_state = State::Finished;
     if (uniqueCount() == 0) {
         // An empty list would replace the last harvest and start a run over nothing.
-        emit statusChanged(QStringLiteral("No domain names found."));
+        emit statusChanged(tr("No domain names found."));
         emit nothingFound();
         return;
     }
@@ -121,7 +121,7 @@ void Harvester::finish()
     if (!QFileInfo(searches).isDir())
         QDir().mkpath(searches);
     platform::copyFile(listPath(), archivePath()); // the list itself is written; a failed copy changes nothing
-    emit statusChanged(QStringLiteral("Finished! Extracted %1 domain names.").arg(uniqueCount()));
+    emit statusChanged(tr("Finished! Extracted %1 domain names.").arg(uniqueCount()));
     emit listWritten(countEntriesInText(text), uniqueCount());
 }
 

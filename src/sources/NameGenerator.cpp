@@ -133,7 +133,7 @@ void NameGenerator::generateSlice()
     }
     m_affixes.clear();
     // Nothing is sorted; the text is what users of the list have always seen.
-    emit statusChanged(QStringLiteral("Created %1 domains...  Sorting...").arg(createdCount()));
+    emit statusChanged(tr("Created %1 domains...  Sorting...").arg(createdCount()));
     schedule(State::Writing);
 }
 
@@ -155,7 +155,7 @@ void NameGenerator::addAffix(const QString &affix)
     }
     m_sinceStatus += createdCount() - before;
     if (m_sinceStatus >= namesPerStatus) {
-        emit statusChanged(QStringLiteral("Creating Domains - Created %1 so far...").arg(createdCount()));
+        emit statusChanged(tr("Creating Domains - Created %1 so far...").arg(createdCount()));
         m_sinceStatus = 0;
     }
 }
@@ -209,7 +209,7 @@ void NameGenerator::writeSlice()
         failWriting();
         return;
     }
-    emit statusChanged(QStringLiteral("Created %1 domains...  Search Started").arg(createdCount()));
+    emit statusChanged(tr("Created %1 domains...  Search Started").arg(createdCount()));
     emit written(createdCount());
     schedule(State::HandingOver);
 }

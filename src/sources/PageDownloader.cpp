@@ -67,7 +67,7 @@ void PageDownloader::takeArrived()
     if (piece.isEmpty())
         return;
     m_body += piece;
-    emit progress(QStringLiteral("Downloaded %1 bytes.").arg(m_body.size()));
+    emit progress(tr("Downloaded %1 bytes.").arg(m_body.size()));
 }
 
 void PageDownloader::finish()

@@ -1,5 +1,6 @@
 #include "sources/SourceCatalog.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 
@@ -8,17 +9,22 @@ namespace sources {
 const QList<SourceInfo> &sourceCatalog()
 {
     static const QList<SourceInfo> catalog = {
-        {QStringLiteral("Browse for names"), QString(), QString()},
-        {QStringLiteral("Generate names"), QStringLiteral("CreatedDomains.txt"), QString()},
-        {QStringLiteral("Yahoo Search"), QStringLiteral("BrowserSearch.txt"), QStringLiteral("YahooWordNum")},
-        {QStringLiteral("Google Search"), QStringLiteral("BrowserSearch.txt"), QStringLiteral("GoogleWordNum")},
-        {QStringLiteral("Full Word List"), QStringLiteral("Wordlists/FullWordList.txt"), QStringLiteral("FullWordNum")},
-        {QStringLiteral("All Two Letter"), QStringLiteral("Wordlists/AllTwoLetter.txt"), QStringLiteral("TwoWordNum")},
-        {QStringLiteral("All Three Letter"), QStringLiteral("Wordlists/AllThreeLetter.txt"),
-         QStringLiteral("ThreeWordNum")},
-        {QStringLiteral("All Four Letter"), QStringLiteral("Wordlists/AllFourLetter.txt"),
+        {QT_TRANSLATE_NOOP("sources::SourceCatalog", "Browse for names"), QString(), QString()},
+        {QT_TRANSLATE_NOOP("sources::SourceCatalog", "Generate names"), QStringLiteral("CreatedDomains.txt"),
+         QString()},
+        {QT_TRANSLATE_NOOP("sources::SourceCatalog", "Yahoo Search"), QStringLiteral("BrowserSearch.txt"),
+         QStringLiteral("YahooWordNum")},
+        {QT_TRANSLATE_NOOP("sources::SourceCatalog", "Google Search"), QStringLiteral("BrowserSearch.txt"),
+         QStringLiteral("GoogleWordNum")},
+        {QT_TRANSLATE_NOOP("sources::SourceCatalog", "Full Word List"), QStringLiteral("Wordlists/FullWordList.txt"),
+         QStringLiteral("FullWordNum")},
+        {QT_TRANSLATE_NOOP("sources::SourceCatalog", "All Two Letter"), QStringLiteral("Wordlists/AllTwoLetter.txt"),
+         QStringLiteral("TwoWordNum")},
+        {QT_TRANSLATE_NOOP("sources::SourceCatalog", "All Three Letter"),
+         QStringLiteral("Wordlists/AllThreeLetter.txt"), QStringLiteral("ThreeWordNum")},
+        {QT_TRANSLATE_NOOP("sources::SourceCatalog", "All Four Letter"), QStringLiteral("Wordlists/AllFourLetter.txt"),
          QStringLiteral("FourWordNum")},
-        {QStringLiteral("Custom List"), QString(), customPositionKey},
+        {QT_TRANSLATE_NOOP("sources::SourceCatalog", "Custom List"), QString(), customPositionKey},
     };
     return catalog;
 }
@@ -26,7 +32,7 @@ const QList<SourceInfo> &sourceCatalog()
 const SourceInfo *sourceNamed(const QString &caption)
 {
     for (const SourceInfo &info : sourceCatalog()) {
-        if (info.caption == caption)
+        if (QLatin1String(info.caption) == caption)
             return &info;
     }
     return nullptr;
@@ -36,7 +42,7 @@ QStringList sourceCaptions()
 {
     QStringList captions;
     for (const SourceInfo &info : sourceCatalog())
-        captions.append(info.caption);
+        captions.append(QCoreApplication::translate("sources::SourceCatalog", info.caption));
     return captions;
 }
 

@@ -10,13 +10,15 @@ enum class Source { Browse, Generate, Yahoo, Google, FullWords, TwoLetters, Thre
 
 /// How a source is chosen and resumed.
 struct SourceInfo {
-    QString caption;     ///< item text in the source list and the Tools menu
+    const char *caption; ///< item text in the source list and the Tools menu, untranslated
     QString listFile;    ///< list file relative to the application folder; empty when chosen by dialog
     QString positionKey; ///< position key saved after each entry (besides wordNumber); empty for none
 };
 
 const QList<SourceInfo> &sourceCatalog();
+/// The source whose untranslated caption is @p caption.
 const SourceInfo *sourceNamed(const QString &caption);
+/// The captions in list order, in the user's language.
 QStringList sourceCaptions();
 
 /// Key of the overall position, saved after every entry for every source.

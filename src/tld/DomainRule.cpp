@@ -119,12 +119,36 @@ bool isLetterDigitHyphen(char c)
     return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
 }
 
-bool isValidPunycode(QByteArrayView label)
+// International labels hold letters, marks, digits and hyphens; punctuation and symbols were ruled out
+// for names in 2008, and registries refuse them (Qt's mapping still lets some through).
+bool isNameCharacter(QChar c)
+{
+    if (c == u'-')
+        return true;
+    switch (c.category()) {
+    case QChar::Letter_Lowercase:
+    case QChar::Letter_Modifier:
+    case QChar::Letter_Other:
+    case QChar::Letter_Titlecase:
+    case QChar::Letter_Uppercase:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Number_DecimalDigit:
+        return true;
+    default:
+        return false;
+    }
+}
+
+NameProblem checkPunycode(QByteArrayView label)
 {
     const QByteArray ace = label.toByteArray();
     const QString decoded = QUrl::fromAce(ace, QUrl::IgnoreIDNWhitelist);
     // Qt hands back what it cannot decode unchanged.
-    return decoded != QLatin1String(ace) && QUrl::toAce(decoded, QUrl::IgnoreIDNWhitelist) == ace;
+    if (decoded == QLatin1String(ace) || QUrl::toAce(decoded, QUrl::IgnoreIDNWhitelist) != ace)
+        return NameProblem::BadPunycode;
+    return std::all_of(decoded.begin(), decoded.end(), isNameCharacter) ? NameProblem::None : NameProblem::BadCharacter;
 }
 
 NameProblem checkLabel(QByteArrayView label)
@@ -140,8 +164,7 @@ NameProblem checkLabel(QByteArrayView label)
     if (label.size() >= 4 && label[2] == '-' && label[3] == '-') {
         if (!label.startsWith("xn"))
             return NameProblem::HyphensInThirdPlace;
-        if (!isValidPunycode(label))
-            return NameProblem::BadPunycode;
+        return checkPunycode(label);
     }
     return NameProblem::None;
 }

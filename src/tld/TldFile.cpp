@@ -144,13 +144,6 @@ bool TldFile::saveTldRow(const QString &extension, const QString &server, const 
     return saveLines(replaceRows(current, ext, row));
 }
 
-bool TldFile::appendTldRow(const QString &extension, const QString &server, const QString &port, const QString &status,
-                           const QString &throttle, const QString &successPhrases) const
-{
-    const QString row = rowText(extension.toLower(), server, port, status, throttle, successPhrases);
-    return platform::appendToFile(m_path, platform::encodeText(row + platform::crlf));
-}
-
 QStringList TldFile::chooserItems() const
 {
     QStringList items;

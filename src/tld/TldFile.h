@@ -34,10 +34,6 @@ public:
     bool saveTldRow(const QString &extension, const QString &server, const QString &port, const QString &throttle,
                     const QString &successPhrases, bool enabled) const;
 
-    /// Appends one row at the end of the file (creating it when missing).
-    bool appendTldRow(const QString &extension, const QString &server, const QString &port, const QString &status,
-                      const QString &throttle, const QString &successPhrases) const;
-
     /// Extensions for the main window's TLD chooser: enabled rows, trimmed, never the proxy row.
     QStringList chooserItems() const;
 

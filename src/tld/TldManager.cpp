@@ -2,7 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/DesktopServices.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "platform/TextCodec.h"
 #include "tld/CurrentTlds.h"
 #include "tld/DefaultTlds.h"
@@ -21,11 +21,6 @@ namespace tld {
 
 namespace {
 
-const QString keyProxy = QStringLiteral("chkProxy");
-const QString keyDefaultExt = QStringLiteral("DefaultExt");
-const QString keyTestWord = QStringLiteral("DefaultSearch");
-const QString keyBrowsePause = QStringLiteral("Throttle");
-const QString keyBootstrap = QStringLiteral("RdapBootstrap");
 const QString ianaBootstrap = QStringLiteral("https://data.iana.org/rdap/dns.json");
 // Changes listed one by one in the report; the rest are counted.
 constexpr qsizetype listedChanges = 25;
@@ -42,15 +37,15 @@ QString fieldName(EditField field)
 {
     switch (field) {
     case EditField::Extension:
-        return QStringLiteral("Extension");
+        return QCoreApplication::translate("tld::TldManager", "Extension");
     case EditField::Server:
-        return QStringLiteral("Server");
+        return QCoreApplication::translate("tld::TldManager", "Server");
     case EditField::Port:
-        return QStringLiteral("Port");
+        return QCoreApplication::translate("tld::TldManager", "Port");
     case EditField::Throttle:
-        return QStringLiteral("Throttle");
+        return QCoreApplication::translate("tld::TldManager", "Throttle");
     case EditField::SuccessPhrases:
-        return QStringLiteral("Success Indicators");
+        return QCoreApplication::translate("tld::TldManager", "Success Indicators");
     case EditField::None:
         break;
     }
@@ -73,7 +68,7 @@ bool breaksTheRow(const QString &field)
 
 } // namespace
 
-TldManager::TldManager(TldRegistry &tlds, platform::SettingsStore &settings, platform::MessageBoxes &messages,
+TldManager::TldManager(TldRegistry &tlds, platform::ProgramSettings &settings, platform::MessageBoxes &messages,
                        QString debugFilePath)
     : m_tlds(tlds), m_settings(settings), m_messages(messages), m_debugFilePath(std::move(debugFilePath))
 {
@@ -146,26 +141,34 @@ bool TldManager::saveEdit(RowEdit &edit)
                                                             {&edit.successPhrases, EditField::SuccessPhrases}};
     for (const auto &[text, field] : std::span(fields, 3)) {
         if (text->isEmpty())
-            return refuse(QStringLiteral("Please enter valid information for all fields. The %1 field is empty.")
-                              .arg(fieldName(field)),
-                          field);
+            return refuse(
+                QCoreApplication::translate("tld::TldManager",
+                                            "Please enter valid information for all fields. The %1 field is empty.")
+                    .arg(fieldName(field)),
+                field);
     }
     if (rdap && !isUsableRdapBase(edit.server.trimmed()))
-        return refuse(QStringLiteral("An RDAP server must be an https:// address (plain http:// only for this "
-                                     "computer), without spaces, a query or a fragment."),
+        return refuse(QCoreApplication::translate(
+                          "tld::TldManager", "An RDAP server must be an https:// address (plain http:// only for this "
+                                             "computer), without spaces, a query or a fragment."),
                       EditField::Server);
     if (edit.throttle.isEmpty())
         edit.throttle = QStringLiteral("25");
     if (edit.successPhrases.isEmpty())
         edit.successPhrases = defaultSuccessPhrases;
     if (!inRange(edit.port, 1, 65535))
-        return refuse(QStringLiteral("The port must be a number from 1 to 65535."), EditField::Port);
+        return refuse(QCoreApplication::translate("tld::TldManager", "The port must be a number from 1 to 65535."),
+                      EditField::Port);
     if (!inRange(edit.throttle, 0, std::numeric_limits<int>::max()))
-        return refuse(QStringLiteral("The throttle must be a number of milliseconds, 0 or more."), EditField::Throttle);
+        return refuse(
+            QCoreApplication::translate("tld::TldManager", "The throttle must be a number of milliseconds, 0 or more."),
+            EditField::Throttle);
     for (const auto &[text, field] : fields) {
         if (breaksTheRow(*text))
-            return refuse(QStringLiteral("The %1 field cannot contain \"|\" or a line break.").arg(fieldName(field)),
-                          field);
+            return refuse(
+                QCoreApplication::translate("tld::TldManager", "The %1 field cannot contain \"|\" or a line break.")
+                    .arg(fieldName(field)),
+                field);
     }
     const QString ext = edit.extension.toLower();
     const QString row = rowText(ext, edit.server, edit.port, m_newRowEnabled ? enabledStatus : disabledStatus,
@@ -190,8 +193,9 @@ bool TldManager::toggle(int rowIndex)
         return false;
     const ListedRow listed = m_rows.at(rowIndex);
     if (!listed.readable())
-        return refuse(
-            QStringLiteral("This row cannot be read: %1. Repair it with Add/Save or delete it.").arg(listed.problem));
+        return refuse(QCoreApplication::translate("tld::TldManager",
+                                                  "This row cannot be read: %1. Repair it with Add/Save or delete it.")
+                          .arg(listed.problem));
     const QStringList &fields = listed.fields;
     const bool enable = fields.at(3) != enabledStatus;
     const QString ext = fields.at(0).toLower();
@@ -212,7 +216,8 @@ bool TldManager::deleteRow(int rowIndex)
 {
     if (!validRow(rowIndex))
         return false;
-    if (!ask(QStringLiteral("Delete?"), QStringLiteral("Really delete this TLD from the list?")))
+    if (!ask(QCoreApplication::translate("tld::TldManager", "Delete?"),
+             QCoreApplication::translate("tld::TldManager", "Really delete this TLD from the list?")))
         return false;
     const ListedRow listed = m_rows.at(rowIndex);
     bool gone = false;
@@ -225,8 +230,9 @@ bool TldManager::deleteRow(int rowIndex)
     });
     if (gone) {
         refresh();
-        m_messages.inform(QStringLiteral("The row is no longer in the TLD table; the list now shows the file as it "
-                                         "is."));
+        m_messages.inform(QCoreApplication::translate(
+            "tld::TldManager", "The row is no longer in the TLD table; the list now shows the file as it "
+                               "is."));
     }
     if (deleted)
         m_selected = -1;
@@ -252,7 +258,7 @@ bool TldManager::backUpTable()
 
 bool TldManager::restoreDefaults()
 {
-    if (!ask(QStringLiteral("Restore Defaults?"),
+    if (!ask(QCoreApplication::translate("tld::TldManager", "Restore Defaults?"),
              QCoreApplication::translate("tld::TldManager",
                                          "Replace all %1 rows of the TLD table with the %2 built-in rows? The table "
                                          "as it is now is kept in TLDs.bak.")
@@ -272,16 +278,18 @@ bool TldManager::readTable(QStringList &lines)
 {
     if (m_tlds.file().readLines(lines))
         return true;
-    m_messages.inform(QStringLiteral("The TLD table ") + m_tlds.file().path() +
-                      QStringLiteral(" could not be read; it was not changed."));
+    m_messages.inform(
+        QCoreApplication::translate("tld::TldManager", "The TLD table %1 could not be read; it was not changed.")
+            .arg(m_tlds.file().path()));
     return false;
 }
 
 bool TldManager::writeTable(const QStringList &lines)
 {
     if (!m_tlds.file().saveLines(lines)) {
-        m_messages.inform(QStringLiteral("The TLD table ") + m_tlds.file().path() +
-                          QStringLiteral(" could not be written; it was not changed."));
+        m_messages.inform(
+            QCoreApplication::translate("tld::TldManager", "The TLD table %1 could not be written; it was not changed.")
+                .arg(m_tlds.file().path()));
         return false;
     }
     changed();
@@ -301,32 +309,37 @@ bool TldManager::addCurrentTlds()
         return false;
     const CurrentTldRows added = currentTldRows(lines);
     if (added.rows.isEmpty()) {
-        m_messages.inform(QStringLiteral("Every TLD of the root zone already has a row."));
+        m_messages.inform(
+            QCoreApplication::translate("tld::TldManager", "Every TLD of the root zone already has a row."));
         return true;
     }
     if (!writeTable(lines + added.rows))
         return false;
-    QString text = QStringLiteral("Added %1 TLDs of the root zone as disabled rows at the end of the list: %2 "
-                                  "asked over RDAP, %3 over WHOIS.")
+    QString text = QCoreApplication::translate(
+                       "tld::TldManager", "Added %1 TLDs of the root zone as disabled rows at the end of the list: %2 "
+                                          "asked over RDAP, %3 over WHOIS.")
                        .arg(added.rows.size())
                        .arg(added.rdapRows)
                        .arg(added.whoisRows);
     if (added.serverless > 0)
-        text += platform::crlf + QStringLiteral("%1 TLDs publish no server and were left out.").arg(added.serverless);
+        text += platform::crlf +
+                QCoreApplication::translate("tld::TldManager", "%1 TLDs publish no server and were left out.")
+                    .arg(added.serverless);
     m_messages.inform(text);
     return true;
 }
 
 QString TldManager::bootstrapAddress() const
 {
-    const QString address = m_settings.product(keyBootstrap, QString()).trimmed();
+    const QString address = m_settings.rdapBootstrap();
     return address.isEmpty() ? ianaBootstrap : address;
 }
 
 void TldManager::serverUpdateFailed(const QString &reason)
 {
-    m_messages.inform(QStringLiteral("The list of RDAP servers could not be downloaded from %1: %2. The TLD "
-                                     "table was not changed.")
+    m_messages.inform(QCoreApplication::translate(
+                          "tld::TldManager", "The list of RDAP servers could not be downloaded from %1: %2. The TLD "
+                                             "table was not changed.")
                           .arg(bootstrapAddress(), reason));
 }
 
@@ -334,9 +347,11 @@ bool TldManager::updateServers(const QByteArray &bootstrapJson)
 {
     const RdapBootstrap bootstrap = parseRdapBootstrap(bootstrapJson);
     if (!bootstrap.error.isEmpty()) {
-        m_messages.inform(QStringLiteral("The list of RDAP servers from %1 could not be read (%2). The TLD table "
-                                         "was not changed.")
-                              .arg(bootstrapAddress(), bootstrap.error));
+        m_messages.inform(
+            QCoreApplication::translate("tld::TldManager",
+                                        "The list of RDAP servers from %1 could not be read (%2). The TLD table "
+                                        "was not changed.")
+                .arg(bootstrapAddress(), bootstrap.error));
         return false;
     }
     QStringList lines;
@@ -345,13 +360,14 @@ bool TldManager::updateServers(const QByteArray &bootstrapJson)
     const ServerUpdate update = tld::updateServers(lines, bootstrap.bases);
     QStringList report;
     if (update.changes.isEmpty()) {
-        report << QStringLiteral("The servers are up to date: the list of RDAP servers from %1 changes none of "
-                                 "them.")
+        report << QCoreApplication::translate(
+                      "tld::TldManager", "The servers are up to date: the list of RDAP servers from %1 changes none of "
+                                         "them.")
                       .arg(bootstrapAddress());
     } else {
         if (!writeTable(update.lines))
             return false;
-        report << QStringLiteral("Updated the servers of %1 rows from %2:")
+        report << QCoreApplication::translate("tld::TldManager", "Updated the servers of %1 rows from %2:")
                       .arg(update.changes.size())
                       .arg(bootstrapAddress());
         for (qsizetype i = 0; i < update.changes.size() && i < listedChanges; ++i) {
@@ -359,10 +375,13 @@ bool TldManager::updateServers(const QByteArray &bootstrapJson)
             report << change.extension + QStringLiteral(": ") + change.from + QStringLiteral(" -> ") + change.to;
         }
         if (update.changes.size() > listedChanges)
-            report << QStringLiteral("... and %1 more.").arg(update.changes.size() - listedChanges);
+            report << QCoreApplication::translate("tld::TldManager", "... and %1 more.")
+                          .arg(update.changes.size() - listedChanges);
     }
     if (update.ownServers > 0)
-        report << QStringLiteral("%1 rows name a server of your own and were left as they are.").arg(update.ownServers);
+        report << QCoreApplication::translate("tld::TldManager",
+                                              "%1 rows name a server of your own and were left as they are.")
+                      .arg(update.ownServers);
     m_messages.inform(report.join(platform::crlf));
     return true;
 }
@@ -382,24 +401,23 @@ bool TldManager::exportDebug(const QList<QStringList> &displayRows) const
 
 ManagerSettings TldManager::openingSettings() const
 {
-    int proxy = 0;
     ManagerSettings values;
-    values.useProxy = platform::readInt(m_settings.product(keyProxy, QStringLiteral("0")), proxy) && proxy != 0;
+    values.useProxy = m_settings.useProxy();
     values.defaultExt = m_tlds.defaultExt();
-    values.testWord = m_settings.product(keyTestWord, QStringLiteral("Google"));
-    values.browsePause = m_settings.product(keyBrowsePause, QStringLiteral("20"));
+    values.testWord = m_settings.testWord();
+    values.browsePause = m_settings.browsePauseText();
     return values;
 }
 
 void TldManager::setUseProxy(bool on)
 {
     m_tlds.setUseProxy(on);
-    m_settings.saveProduct(keyProxy, on ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.setUseProxy(on);
 }
 
 void TldManager::setDefaultExt(const QString &text)
 {
-    m_settings.saveProduct(keyDefaultExt, text);
+    m_settings.setDefaultExt(text);
     m_tlds.setDefaultExt(text);
 }
 
@@ -421,12 +439,12 @@ QString TldManager::leaveDefaultExt(const QString &text)
 
 void TldManager::setTestWord(const QString &text)
 {
-    m_settings.saveProduct(keyTestWord, text);
+    m_settings.setTestWord(text);
 }
 
 void TldManager::setBrowsePause(const QString &text)
 {
-    m_settings.saveProduct(keyBrowsePause, text);
+    m_settings.setBrowsePauseText(text);
 }
 
 void TldManager::close(const QString &defaultExtText)

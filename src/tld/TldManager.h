@@ -10,7 +10,7 @@
 
 namespace platform {
 class MessageBoxes;
-class SettingsStore;
+class ProgramSettings;
 } // namespace platform
 
 namespace tld {
@@ -46,7 +46,7 @@ struct ManagerSettings {
  */
 class TldManager {
 public:
-    TldManager(TldRegistry &tlds, platform::SettingsStore &settings, platform::MessageBoxes &messages,
+    TldManager(TldRegistry &tlds, platform::ProgramSettings &settings, platform::MessageBoxes &messages,
                QString debugFilePath);
 
     /// The rows as the list shows them before any sorting: every non-blank line in file order, fields
@@ -118,7 +118,7 @@ private:
     bool rewrite(const std::function<bool(QStringList &)> &edit);
 
     TldRegistry &m_tlds;
-    platform::SettingsStore &m_settings;
+    platform::ProgramSettings &m_settings;
     platform::MessageBoxes &m_messages;
     QString m_debugFilePath;
     QList<ListedRow> m_rows;

@@ -1,5 +1,6 @@
 #include "tld/TldRecord.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -69,15 +70,18 @@ QString rowProblem(const QString &line)
 {
     const QStringList fields = line.split(QLatin1Char('|'));
     if (fields.size() < 6)
-        return QStringLiteral("it has %1 of the six fields separated by \"|\"").arg(fields.size());
+        return QCoreApplication::translate("tld::TldRecord", "it has %1 of the six fields separated by \"|\"")
+            .arg(fields.size());
     int number = 0;
     // The port of an RDAP row is not used, so whatever it holds spoils nothing.
     if (!isRdapServer(fields.at(1).trimmed()) && !parsePort(fields.at(2), number))
-        return QStringLiteral("the port %1 is not a number from 0 to 65535").arg(quoted(fields.at(2)));
+        return QCoreApplication::translate("tld::TldRecord", "the port %1 is not a number from 0 to 65535")
+            .arg(quoted(fields.at(2)));
     bool throttleOk = false;
     fields.at(4).trimmed().toInt(&throttleOk);
     if (!throttleOk)
-        return QStringLiteral("the throttle %1 is not a number").arg(quoted(fields.at(4)));
+        return QCoreApplication::translate("tld::TldRecord", "the throttle %1 is not a number")
+            .arg(quoted(fields.at(4)));
     return {};
 }
 

@@ -17,7 +17,6 @@ void TldRegistry::setTable(TldTable table)
 {
     m_table = std::move(table);
     m_matcher = EnabledTldMatcher(m_table);
-    emit tableReloaded();
 }
 
 int TldRegistry::findTldIndex(const QString &domain) const

@@ -35,9 +35,6 @@ public:
     int findTldIndex(const QString &domain) const;
     const TldRecord *rowFor(const QString &domain) const;
 
-signals:
-    void tableReloaded();
-
 private:
     TldFile m_file;
     TldTable m_table;

@@ -53,10 +53,8 @@ public:
     explicit TldRowFilter(QObject *parent = nullptr);
 
     void setFilterText(const QString &text);
-    QString filterText() const { return m_text; }
     /// Sorts by @p column, the order flipping on every call (the first sorts descending); -1: file order.
     void sortByColumn(int column);
-    int sortedColumn() const { return m_column; }
     Qt::SortOrder order() const { return m_order; }
     /// Keeps source row @p row in view until the filter text changes (-1: none).
     void keepInView(int row);

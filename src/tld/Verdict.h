@@ -10,8 +10,6 @@ struct WhoisVerdict {
     enum class Kind { Available, ErrorBlocked, Registered, Unknown };
     Kind kind = Kind::Unknown;
     QString successWord; ///< for Available: the row's phrase that matched, or the built-in statement found
-
-    bool isAvailable() const { return kind == Kind::Available; }
 };
 
 /// Words that mark a refused or limited query.

@@ -1,7 +1,7 @@
 #include "zones/CzdsClient.h"
 
 #include "lookup/HttpExchange.h"
-#include "platform/SettingsStore.h"
+#include "platform/SettingsFile.h"
 #include "tld/TldRecord.h"
 #include "zones/MasterFileReader.h"
 
@@ -101,12 +101,6 @@ void CzdsClient::listZones()
         return;
     }
     send(lookup::network().get(serviceRequest(url, m_token)), &CzdsClient::takeZones);
-}
-
-void CzdsClient::signOut()
-{
-    m_token.clear();
-    m_password.clear();
 }
 
 void CzdsClient::send(QNetworkReply *reply, void (CzdsClient::*handler)(int, const QByteArray &))

@@ -13,11 +13,8 @@
 namespace zones {
 
 /// Where the zone data service answers: its account host (sign-in) and its API host (zone lists and
-/// downloads). Settings under these keys point them elsewhere; tests point them at 127.0.0.1.
+/// downloads). The settings can point them elsewhere; tests point them at 127.0.0.1.
 struct CzdsAddresses {
-    static constexpr auto accountKey = "CzdsAccountUrl";
-    static constexpr auto apiKey = "CzdsApiUrl";
-    static constexpr auto userKey = "CzdsUser";
     /// The keychain entry of the account's password.
     static constexpr auto passwordSecret = "czds-password";
     QUrl account = QUrl(QStringLiteral("https://account-api.icann.org"));
@@ -52,7 +49,6 @@ public:
     void listZones();
     /// Signs in again with the same credentials (the token ran out during a download).
     void renewToken() { signIn(m_user, m_password); }
-    void signOut();
 
     bool isSignedIn() const { return !m_token.isEmpty(); }
     QByteArray token() const { return m_token; }

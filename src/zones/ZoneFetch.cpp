@@ -1,6 +1,6 @@
 #include "zones/ZoneFetch.h"
 
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "zones/ZoneScreen.h"
 
 #include <QDir>
@@ -9,16 +9,7 @@
 
 namespace zones {
 
-namespace {
-
-QString stampKey(const QString &tld)
-{
-    return QStringLiteral("ZoneDownloaded_") + tld;
-}
-
-} // namespace
-
-ZoneFetch::ZoneFetch(CzdsClient &client, const QString &appFolder, platform::SettingsStore &settings, QObject *parent)
+ZoneFetch::ZoneFetch(CzdsClient &client, const QString &appFolder, platform::ProgramSettings &settings, QObject *parent)
     : QObject(parent), m_client(client), m_appFolder(appFolder), m_settings(settings)
 {
     connect(&m_client, &CzdsClient::signedIn, this, [this] {
@@ -40,7 +31,7 @@ QString ZoneFetch::downloadFile(const QString &tld) const
 
 QDateTime ZoneFetch::nextDownload(const QString &tld, const QDateTime &now) const
 {
-    const QDateTime last = QDateTime::fromString(m_settings.product(stampKey(tld), QString()), Qt::ISODate);
+    const QDateTime last = m_settings.zoneDownloadedAt(tld);
     if (!last.isValid() || last.addSecs(downloadPauseSeconds) <= now)
         return QDateTime();
     return last.addSecs(downloadPauseSeconds);
@@ -103,7 +94,7 @@ void ZoneFetch::downloaded(CzdsDownload::End end)
     done->deleteLater();
     switch (end) {
     case CzdsDownload::End::Complete:
-        m_settings.saveProduct(stampKey(m_zone.tld), QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+        m_settings.setZoneDownloadedAt(m_zone.tld, QDateTime::currentDateTimeUtc());
         import(done->file());
         return;
     case CzdsDownload::End::Unauthorized:

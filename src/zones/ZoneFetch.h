@@ -11,7 +11,7 @@
 #include <QPointer>
 
 namespace platform {
-class SettingsStore;
+class ProgramSettings;
 }
 
 namespace zones {
@@ -36,7 +36,7 @@ class ZoneFetch : public QObject {
 public:
     static constexpr qint64 downloadPauseSeconds = 24 * 3600;
 
-    ZoneFetch(CzdsClient &client, const QString &appFolder, platform::SettingsStore &settings,
+    ZoneFetch(CzdsClient &client, const QString &appFolder, platform::ProgramSettings &settings,
               QObject *parent = nullptr);
     ~ZoneFetch() override;
 
@@ -67,7 +67,7 @@ private:
 
     CzdsClient &m_client;
     QString m_appFolder;
-    platform::SettingsStore &m_settings;
+    platform::ProgramSettings &m_settings;
     QList<CzdsZone> m_queue;
     CzdsZone m_zone;
     FetchProgress m_progress;

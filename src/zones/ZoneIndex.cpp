@@ -86,6 +86,12 @@ std::unique_ptr<ZoneIndex> ZoneIndex::open(const QString &path, const QString &t
     return nullptr;
 }
 
+bool ZoneIndex::isIndexFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(sizeof magic) == QByteArray(magic, sizeof magic);
+}
+
 QString ZoneIndex::load(const QString &tld)
 {
     const qint64 size = m_file.size();

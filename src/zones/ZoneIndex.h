@@ -47,6 +47,9 @@ public:
     /// an index, of another format version, damaged or cut short is refused with a reason in @p error.
     static std::unique_ptr<ZoneIndex> open(const QString &path, const QString &tld, QString *error);
 
+    /// Whether the file at @p path begins as an index does (whatever its state beyond that).
+    static bool isIndexFile(const QString &path);
+
     const ZoneInfo &info() const { return m_info; }
     bool containsLabel(std::string_view label) const { return containsHash(labelHash(label)); }
     bool containsHash(quint64 hash) const;

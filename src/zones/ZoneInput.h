@@ -34,7 +34,6 @@ public:
     /// The next block; @p text stays valid until the next call.
     Read read(std::string_view &text);
 
-    bool isGzip() const { return m_gzip; }
     /// Bytes of the file taken so far and the file's size, for progress.
     qint64 consumed() const { return m_consumed; }
     qint64 size() const { return m_size; }

@@ -37,9 +37,8 @@ public:
         QDate zoneDate; ///< the date of the zone file the index was made from (UTC), unless NoIndex
     };
 
-    /// The default age after which an index is used with a warning, and its settings key.
+    /// The default age after which an index is used with a warning.
     static constexpr int defaultMaxAgeDays = 7;
-    static constexpr auto maxAgeKey = "ZoneMaxAgeDays";
 
     explicit ZoneScreen(const QString &folder);
     ~ZoneScreen();

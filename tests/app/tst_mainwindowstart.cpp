@@ -1,10 +1,14 @@
 #include "FakeServices.h"
+#include "StoredSettings.h"
 #include "TestFolder.h"
 #include "app/AppContext.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/SplashWindow.h"
+#include "engine/ui/ServerProblemsWindow.h"
 #include "platform/Intervals.h"
 #include "results/ui/ResultsDesk.h"
+#include "results/ui/SkippedWindow.h"
+#include "sources/ui/GeneratorWindow.h"
 #include "sources/ui/SourcePanel.h"
 #include "sources/ui/TldChooser.h"
 #include "tld/ui/TldManagerWindow.h"
@@ -32,6 +36,7 @@ private slots:
     void controlsCarryTheirNames();
     void fitsASmallScreenWithNothingCutOff();
     void listOrderIsRemembered();
+    void companionWindowsOpenOnceAndAfreshAfterClosing();
     void splashHandsOverOnTheSeventyFifthTick();
     void readOnlyFolderStillStarts();
     void everyControlHasAnAccessibleName();
@@ -67,8 +72,10 @@ void TestMainWindowStart::firstStartCreatesFilesFoldersAndShowsMessageOnce()
     QCOMPARE(folders, (QStringList{QStringLiteral("backups"), QStringLiteral("overflow"), QStringLiteral("searches"),
                                    QStringLiteral("wordlists")}));
     QCOMPARE(s.context->tlds.table().size(), 134);
-    QCOMPARE(s.context->settings.product(QStringLiteral("showHelp"), QString()), QStringLiteral("0"));
-    QCOMPARE(s.context->settings.product(QStringLiteral("FirstUse"), QString()), QStringLiteral("NO"));
+    QCOMPARE(testing::StoredSettings(s.context->settings.folder()).setting(QStringLiteral("showHelp")),
+             QStringLiteral("0"));
+    QCOMPARE(testing::StoredSettings(s.context->settings.folder()).setting(QStringLiteral("FirstUse")),
+             QStringLiteral("NO"));
     QCOMPARE(s.fakes.messages.shown.size(), 1);
     QVERIFY(s.fakes.messages.shown.at(0).text.startsWith(QStringLiteral("Since this is your first time")));
     QVERIFY(s.fakes.messages.shown.at(0).text.contains(
@@ -114,7 +121,8 @@ void TestMainWindowStart::chooserListsEnabledRowsFromTheFirstStart()
     const QString firstStart = items(first).join(QLatin1Char(' '));
     QCOMPARE(firstStart, QStringLiteral("(default: .com) ai app biz co com dev info io me net online shop site store "
                                         "tech xyz (default: .com)"));
-    first.context->settings.saveProduct(QStringLiteral("DefaultExt"), QStringLiteral(".net"));
+    testing::StoredSettings(first.context->settings.folder())
+        .plant(QStringLiteral("DefaultExt"), QStringLiteral(".net"));
     Started second;
     start(second, folder);
     QCOMPARE(items(second).join(QLatin1Char(' ')),
@@ -304,6 +312,39 @@ void TestMainWindowStart::listOrderIsRemembered()
     Started second;
     start(second, folder);
     QCOMPARE(second.window->desk()->orderChooser()->currentIndex(), 2);
+}
+
+void TestMainWindowStart::companionWindowsOpenOnceAndAfreshAfterClosing()
+{
+    testing::TestFolder folder;
+    Started s;
+    start(s, folder);
+    MainWindow &w = *s.window;
+    struct Companion {
+        const char *name;
+        std::function<void()> open;
+        std::function<QWidget *()> current;
+        bool hidesOnClose; // the same window comes back; the others are deleted after closing
+    };
+    const Companion companions[] = {
+        {"TLD manager", [&w] { w.openTldManager(); }, [&w] { return w.tldManager(); }, false},
+        {"servers", [&w] { w.openServerProblems(); }, [&w] { return w.serverProblemsWindow(); }, false},
+        {"generator", [&w] { w.openGenerator(); }, [&w] { return w.generatorWindow(); }, false},
+        {"skipped", [&w] { w.openSkippedWindow(); }, [&w] { return w.skippedWindow(); }, true},
+    };
+    for (const Companion &companion : companions) {
+        companion.open();
+        const QPointer<QWidget> first = companion.current();
+        companion.open();
+        QVERIFY2(first && companion.current() == first, companion.name);
+        first->close();
+        // Opened again before the closed one's deferred deletion: never the window on its way out.
+        companion.open();
+        const QPointer<QWidget> second = companion.current();
+        if (!companion.hidesOnClose)
+            QTRY_VERIFY2(first.isNull(), companion.name);
+        QVERIFY2(second && second->isVisible() && (second == first) == companion.hidesOnClose, companion.name);
+    }
 }
 
 QTEST_MAIN(TestMainWindowStart)

@@ -1,4 +1,5 @@
 #include "FakeServices.h"
+#include "StoredSettings.h"
 #include "TestFolder.h"
 #include "app/AppContext.h"
 #include "app/MainWindowLoad.h"
@@ -89,7 +90,7 @@ void TestStartupSequence::throttleThatIsNotANumberLeavesZero()
     testing::TestFolder folder;
     testing::FakeServices fakes;
     AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
-    context.settings.saveProduct(QStringLiteral("Throttle"), QStringLiteral("fast"));
+    testing::StoredSettings(context.settings.folder()).plant(QStringLiteral("Throttle"), QStringLiteral("fast"));
     RecordingHost host(context);
     runMainWindowLoad(context, host);
     QCOMPARE(context.startPauseTicks, 0);
@@ -101,15 +102,15 @@ void TestStartupSequence::sharedValuesAreReadFromSettings()
     testing::TestFolder folder;
     testing::FakeServices fakes;
     AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
-    context.settings.saveProduct(QStringLiteral("chkProxy"), QStringLiteral("2"));
-    context.settings.saveProduct(QStringLiteral("DefaultExt"), QStringLiteral(".net"));
-    context.settings.saveProduct(QStringLiteral("Throttle"), QStringLiteral("40"));
+    testing::StoredSettings(context.settings.folder()).plant(QStringLiteral("chkProxy"), QStringLiteral("2"));
+    testing::StoredSettings(context.settings.folder()).plant(QStringLiteral("DefaultExt"), QStringLiteral(".net"));
+    testing::StoredSettings(context.settings.folder()).plant(QStringLiteral("Throttle"), QStringLiteral("40"));
     RecordingHost host(context);
     runMainWindowLoad(context, host);
     QVERIFY(context.tlds.useProxy());
     QCOMPARE(context.tlds.defaultExt(), QStringLiteral(".net"));
     QCOMPARE(context.startPauseTicks, 40);
-    context.settings.saveProduct(QStringLiteral("chkProxy"), QStringLiteral("yes"));
+    testing::StoredSettings(context.settings.folder()).plant(QStringLiteral("chkProxy"), QStringLiteral("yes"));
     runMainWindowLoad(context, host);
     QVERIFY(!context.tlds.useProxy());
 }
@@ -130,7 +131,7 @@ void TestStartupSequence::readOnlyFilesAreNotTouched()
     folder.write(QStringLiteral("TLDs.txt"), "com|a|43|Enabled|25|x\r\n");
     QDir(folder.appFolder()).mkdir(QStringLiteral("WordLists"));
     AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
-    context.settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
+    testing::StoredSettings(context.settings.folder()).plant(QStringLiteral("FirstUse"), QStringLiteral("NO"));
     RecordingHost host(context);
     fakes.messages.nextAnswers = {platform::MessageAnswer::Cancel};
     runMainWindowLoad(context, host);
@@ -158,7 +159,7 @@ void TestStartupSequence::olderTablesAreOfferedThePopularTldsOnce()
     testing::FakeServices fakes;
     folder.write(QStringLiteral("TLDs.txt"), older);
     AppContext context(folder.appFolder(), folder.settingsFolder(), fakes.services());
-    context.settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
+    testing::StoredSettings(context.settings.folder()).plant(QStringLiteral("FirstUse"), QStringLiteral("NO"));
     RecordingHost host(context);
     fakes.messages.nextAnswers = {accepted ? platform::MessageAnswer::Ok : platform::MessageAnswer::Cancel};
     runMainWindowLoad(context, host);

@@ -14,6 +14,7 @@ private slots:
     void linesPerVerdict_data();
     void linesPerVerdict();
     void fieldsNeverBreakTheLine();
+    void likelyAvailableCarriesItsCause();
     void progress_data();
     void progress();
 };
@@ -80,6 +81,18 @@ void TestCheckOutput::linesPerVerdict()
     QCOMPARE(object.value(invalid ? QLatin1String("reason") : QLatin1String("success")).toString(),
              QString::fromUtf8(fields.at(4)));
     QCOMPARE(object.value(QLatin1String("entry")).toString(), QStringLiteral("as listed"));
+}
+
+void TestCheckOutput::likelyAvailableCarriesItsCause()
+{
+    QueryOutcome outcome{Kind::LikelyAvailable, QStringLiteral("abcd.com")};
+    outcome.source = QueryOutcome::Source::Zone;
+    outcome.cause = QStringLiteral("not in the zone of 2027-01-15");
+    QCOMPARE(cli::tsvLine(outcome),
+             QByteArray("abcd.com\tlikely-available\tHigh\tzone\tnot in the zone of 2027-01-15\n"));
+    const QJsonObject object = QJsonDocument::fromJson(cli::jsonLine(outcome)).object();
+    QCOMPARE(object.value(QLatin1String("verdict")).toString(), QStringLiteral("likely-available"));
+    QCOMPARE(object.value(QLatin1String("reason")).toString(), outcome.cause);
 }
 
 void TestCheckOutput::fieldsNeverBreakTheLine()

@@ -63,6 +63,8 @@ private slots:
     void relativeDataDirIsTheFolderItself();
     void importZoneIndexesAZoneFile_data();
     void importZoneIndexesAZoneFile();
+    void zoneScreensTheRun_data();
+    void zoneScreensTheRun();
 
 private:
     void start(QProcess &process, const QStringList &arguments);
@@ -730,6 +732,52 @@ void TestCheckProgram::importZoneIndexesAZoneFile()
     QVERIFY2((imported ? finished.out : finished.err).contains(says), (finished.out + finished.err).constData());
     QCOMPARE(QFile::exists(m_folder->file(QStringLiteral("zones/com.idx"))), imported);
     QCOMPARE(m_server->connections(), 0);
+}
+
+void TestCheckProgram::zoneScreensTheRun_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("imported"); // the zone was imported into the data folder before the run
+    QTest::addColumn<QStringList>("registryAsked");
+    QTest::addColumn<QByteArray>("freeLine");
+    const QStringList both = {QStringLiteral("free.com"), QStringLiteral("other.net")};
+    const QStringList zoneFile = {QStringLiteral("--zone"), QStringLiteral("com.zone")};
+    const QStringList index = {QStringLiteral("--zone"), QStringLiteral("zones/com.idx")};
+    const QString only = QStringLiteral("--zone-only");
+    QTest::newRow("zone file") << zoneFile << false << both << QByteArray("free.com\tavailable\tHigh\t");
+    QTest::newRow("data folder's index") << QStringList() << true << both << QByteArray("free.com\tavailable\t");
+    QTest::newRow("index named") << index << true << both << QByteArray("free.com\tavailable\t");
+    QTest::newRow("screen only") << zoneFile + QStringList{only} << false << QStringList{QStringLiteral("other.net")}
+                                 << QByteArray("free.com\tlikely-available\tHigh\tzone\tnot in the zone of 20");
+    QTest::newRow("no zone") << QStringList{only} << false
+                             << QStringList{QStringLiteral("example.com"), QStringLiteral("free.com"),
+                                            QStringLiteral("other.net")}
+                             << QByteArray("free.com\tavailable\t");
+}
+
+void TestCheckProgram::zoneScreensTheRun()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, imported);
+    QFETCH(QStringList, registryAsked);
+    QFETCH(QByteArray, freeLine);
+    m_folder->write(QStringLiteral("com.zone"), "$ORIGIN com.\n@ 86400 IN SOA a.nic.com. h.nic.com. 7 1 1 1 1\n"
+                                                "example 172800 IN NS ns1.host.net.\n");
+    Finished finished;
+    if (imported) {
+        QVERIFY(run(withData({QStringLiteral("--import-zone"), QStringLiteral("com.zone")}), finished));
+        QCOMPARE(finished.status, 0);
+    }
+    QVERIFY(run(withData(arguments), finished, "example\nfree\nother.net\n"));
+    QCOMPARE(finished.status, 0);
+    QCOMPARE(m_server->queries(), registryAsked);
+    const QList<QByteArray> lines = finished.lines();
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines.at(0).startsWith(registryAsked.size() == 3 ? "example.com\tavailable"
+                                                              : "example.com\tregistered\tRegistered\tzone"),
+             lines.at(0).constData());
+    QVERIFY2(lines.at(1).startsWith(freeLine), lines.at(1).constData());
+    QVERIFY(lines.at(2).startsWith("other.net\tavailable"));
 }
 
 QTEST_GUILESS_MAIN(TestCheckProgram)

@@ -1,7 +1,9 @@
+#include "StoredSettings.h"
 #include "TestFolder.h"
 #include "cli/CheckRun.h"
 #include "platform/Intervals.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
+#include "tld/DefaultTlds.h"
 #include "tld/TldRegistry.h"
 
 #include <QtTest>
@@ -131,12 +133,12 @@ void TestCheckRun::defaultExtensionComesFromTheDesktopSettings()
         QVERIFY(run.prepare(QString()));
         QCOMPARE(run.tlds().defaultExt(), QStringLiteral(".com"));
     }
-    platform::SettingsStore(platform::SettingsStore::defaultFolder())
-        .saveProduct(QStringLiteral("DefaultExt"), QStringLiteral(".net"));
+    testing::StoredSettings(platform::ProgramSettings::defaultFolder())
+        .plant(QStringLiteral("DefaultExt"), QStringLiteral(".net"));
     CheckRun run(options);
     QVERIFY(run.prepare(QString()));
     QCOMPARE(run.tlds().defaultExt(), QStringLiteral(".net"));
-    QVERIFY(QDir(platform::SettingsStore::defaultFolder()).removeRecursively());
+    QVERIFY(QDir(platform::ProgramSettings::defaultFolder()).removeRecursively());
 }
 
 void TestCheckRun::positionFile_data()

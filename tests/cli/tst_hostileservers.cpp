@@ -4,7 +4,7 @@
 #include "browse/BrowseChecker.h"
 #include "engine/QueryEngine.h"
 #include "lookup/TestQuery.h"
-#include "lookup/WhoisLookup.h"
+#include "lookup/WhoisRecordRequest.h"
 #include "platform/AppFolder.h"
 #include "platform/Intervals.h"
 #include "results/ResultClasses.h"
@@ -281,18 +281,19 @@ Seen TestHostileServers::testQuery()
 Seen TestHostileServers::lookupWindow()
 {
     Seen seen;
-    lookup::WhoisLookup hostile({QStringLiteral("127.0.0.1"), hostilePort()});
+    lookup::WhoisRecordRequest hostile({QStringLiteral("127.0.0.1"), hostilePort()});
     QString ending;
-    connect(&hostile, &lookup::WhoisLookup::finished, this, [&ending](const QString &answer) {
+    connect(&hostile, &lookup::WhoisRecordRequest::finished, this, [&ending](const QString &answer) {
         ending = QStringLiteral("answer of %1 characters").arg(answer.size());
     });
-    connect(&hostile, &lookup::WhoisLookup::failed, this, [&ending](const QString &message) { ending = message; });
+    connect(&hostile, &lookup::WhoisRecordRequest::failed, this,
+            [&ending](const QString &message) { ending = message; });
     if (!hostile.start(QStringLiteral("hostile.com")) || !waitFor([&] { return hostile.isFinished(); }, 10000))
         return seen;
     seen.hostile = ending;
     // The window judges nothing; the next lookup works.
-    lookup::WhoisLookup control({QStringLiteral("127.0.0.1"), m_control->port()});
-    QSignalSpy answered(&control, &lookup::WhoisLookup::finished);
+    lookup::WhoisRecordRequest control({QStringLiteral("127.0.0.1"), m_control->port()});
+    QSignalSpy answered(&control, &lookup::WhoisRecordRequest::finished);
     if (!control.start(QStringLiteral("control.net")) || !waitFor([&] { return control.isFinished(); }, 10000))
         return seen;
     seen.control = answered.isEmpty() || !answered.at(0).at(0).toString().contains(QLatin1String("No match"))

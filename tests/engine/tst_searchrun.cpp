@@ -1,5 +1,6 @@
 #include "DnsFixtureServer.h"
 #include "StartedProgram.h"
+#include "StoredSettings.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
 #include "app/ui/MainWindow.h"
@@ -7,11 +8,13 @@
 #include "engine/ui/ServerProblemsWindow.h"
 #include "lookup/DnsCheck.h"
 #include "platform/Intervals.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "results/DomainListModel.h"
 #include "results/ResultClasses.h"
 #include "results/ui/SkippedWindow.h"
 #include "sources/ui/TldChooser.h"
+#include "zones/ZoneImport.h"
+#include "zones/ZoneScreen.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -72,6 +75,7 @@ private slots:
     void silentServerShowsTheWatchdogNotice();
     void vanishedListEndsTheRunAndSaysSoAfterwards();
     void closingTheWindowStopsTheSearchFirst();
+    void screenOnlyMarksNamesThatConfirmingSettles();
 };
 
 void TestSearchRun::initTestCase()
@@ -116,8 +120,8 @@ void TestSearchRun::customListRunFillsListsFilesAndPositions()
     QCOMPARE(folder.read(QStringLiteral("LowProfile.txt")), QByteArray("longername.com\r\n"));
     QCOMPARE(folder.read(QStringLiteral("HighProfile.txt")), QByteArray("midname.com\r\n"));
     QCOMPARE(folder.read(QStringLiteral("SuperHighProfile.txt")), QByteArray("abc.com\r\n"));
-    QCOMPARE(desk.context->settings.positions(QStringLiteral("CustWordNum"), QString()), QStringLiteral("5"));
-    QCOMPARE(desk.context->settings.positions(QStringLiteral("wordNumber"), QString()), QStringLiteral("5"));
+    QCOMPARE(desk.context->settings.position(QStringLiteral("CustWordNum"), QString()), QStringLiteral("5"));
+    QCOMPARE(desk.context->settings.position(QStringLiteral("wordNumber"), QString()), QStringLiteral("5"));
     QVERIFY(desk.find<QComboBox>(QStringLiteral("Combo1"))->isEnabled());
     QVERIFY(!desk.find<QPushButton>(QStringLiteral("Command3"))->isEnabled());
     QCOMPARE(desk.find<QLineEdit>(QStringLiteral("txtWordNum"))->text(), QStringLiteral("1")); // 5 > 4 entries
@@ -241,7 +245,7 @@ void TestSearchRun::uncheckedNamesAreCheckedAgainAndExported()
     QCOMPARE(desk.find<QLineEdit>(QStringLiteral("txtWordMax"))->text(), QStringLiteral("3"));
     QCOMPARE(desk.list(1), QStringList{QStringLiteral("busyname.com")});
     // The custom list keeps its own resume position.
-    QCOMPARE(desk.context->settings.positions(QStringLiteral("CustWordNum"), QString()), QStringLiteral("4"));
+    QCOMPARE(desk.context->settings.position(QStringLiteral("CustWordNum"), QString()), QStringLiteral("4"));
 
     desk.fakes.dialogs.nextSave = folder.file(QStringLiteral("exported.csv"));
     desk.window->menuItem(QStringLiteral("mnuExportResults"))->trigger();
@@ -377,7 +381,7 @@ void TestSearchRun::threeTickedTldsCheckEachBareName()
     QCOMPARE(desk.list(2), QStringList{QStringLiteral("apple.net")});
     QCOMPARE(desk.list(3), QStringList());
     QCOMPARE(desk.list(1), QStringList());
-    QCOMPARE(desk.context->settings.positions(QStringLiteral("CustWordNum"), QString()), QStringLiteral("3"));
+    QCOMPARE(desk.context->settings.position(QStringLiteral("CustWordNum"), QString()), QStringLiteral("3"));
 }
 
 void TestSearchRun::checkDnsFirstSkipsTheRegistryForDelegatedNames()
@@ -394,7 +398,7 @@ void TestSearchRun::checkDnsFirstSkipsTheRegistryForDelegatedNames()
     testing::TestFolder folder;
     writeTable(folder, server.port());
     folder.write(QStringLiteral("mine.txt"), "takenone\r\nfreeone\r\n");
-    platform::SettingsStore(folder.settingsFolder()).saveProduct(QStringLiteral("CheckDNS"), QStringLiteral("1"));
+    testing::StoredSettings(folder.settingsFolder()).plant(QStringLiteral("CheckDNS"), QStringLiteral("1"));
     Desk desk(folder);
     QAction *dnsFirst = desk.window->menuItem(QStringLiteral("mnuCheckDns"));
     QCOMPARE(dnsFirst->text().remove(QLatin1Char('&')), QStringLiteral("Check DNS first"));
@@ -406,7 +410,8 @@ void TestSearchRun::checkDnsFirstSkipsTheRegistryForDelegatedNames()
     QCOMPARE(server.queries(), QStringList{QStringLiteral("freeone.com")});
     QCOMPARE(desk.list(2), QStringList{QStringLiteral("takenone.com")});
     dnsFirst->setChecked(false);
-    QCOMPARE(desk.context->settings.product(QStringLiteral("CheckDNS"), QString()), QStringLiteral("0"));
+    QCOMPARE(testing::StoredSettings(desk.context->settings.folder()).setting(QStringLiteral("CheckDNS")),
+             QStringLiteral("0"));
 }
 
 void TestSearchRun::lyingResolverIsReportedInTheStatusBar()
@@ -420,7 +425,7 @@ void TestSearchRun::lyingResolverIsReportedInTheStatusBar()
     testing::TestFolder folder;
     writeTable(folder, server.port());
     folder.write(QStringLiteral("mine.txt"), "takenone\r\nfreeone\r\n");
-    platform::SettingsStore(folder.settingsFolder()).saveProduct(QStringLiteral("CheckDNS"), QStringLiteral("1"));
+    testing::StoredSettings(folder.settingsFolder()).plant(QStringLiteral("CheckDNS"), QStringLiteral("1"));
     Desk desk(folder);
     QVERIFY(desk.window->dnsCheck()->setServer(resolver.address()));
     desk.startCustomList(folder);
@@ -477,7 +482,7 @@ void TestSearchRun::vanishedListEndsTheRunAndSaysSoAfterwards()
     QTRY_COMPARE(
         desk.fakes.messages.texts(),
         QStringList{QStringLiteral("File ") + folder.file(QStringLiteral("mine.txt")) + QStringLiteral(" not found.")});
-    QCOMPARE(desk.context->settings.positions(QStringLiteral("CustWordNum"), QString()), QStringLiteral("257"));
+    QCOMPARE(desk.context->settings.position(QStringLiteral("CustWordNum"), QString()), QStringLiteral("257"));
 }
 
 void TestSearchRun::closingTheWindowStopsTheSearchFirst()
@@ -500,6 +505,46 @@ void TestSearchRun::closingTheWindowStopsTheSearchFirst()
     QCOMPARE(server.connections(), 1);
     QVERIFY(desk.window->serverProblems()->rows().isEmpty());
     QCOMPARE(desk.window->resultClasses()->counter(results::RegisteredList), 0);
+}
+
+void TestSearchRun::screenOnlyMarksNamesThatConfirmingSettles()
+{
+    testing::WhoisFixtureServer server;
+    QVERIFY(server.listen());
+    // "hidden" is registered without name servers, so the zone leaves it out.
+    server.setResponder([](const QString &query) {
+        return query.startsWith(QLatin1String("hidden")) ? testing::registeredAnswer(query)
+                                                         : testing::availableAnswer(query);
+    });
+    testing::TestFolder folder;
+    writeTable(folder, server.port());
+    folder.write(QStringLiteral("com.zone"),
+                 "$ORIGIN com.\n@ 86400 IN SOA a. b. 7 1 1 1 1\nexample 1 IN NS ns.x.net.\n");
+    zones::ZoneImport import(folder.file(QStringLiteral("com.zone")), zones::zonesFolder(folder.appFolder()));
+    QVERIFY(import.run());
+    folder.write(QStringLiteral("mine.txt"), "example\r\nfree\r\nhidden\r\n");
+    Desk desk(folder);
+    desk.window->menuItem(QStringLiteral("mnuScreenOnly"))->setChecked(true);
+    QSignalSpy stopped(desk.window->queryEngine(), &engine::QueryEngine::stopped);
+    desk.startCustomList(folder);
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 5000); // a run the zone settles whole may end at once
+    QCOMPARE(server.queries(), QStringList());
+    QCOMPARE(desk.window->statusPanel(1)->text(),
+             QStringLiteral("Finished: 3 names - 0 available, 1 registered, 0 unchecked, 2 likely available"));
+    QCOMPARE(desk.list(2), QStringList{QStringLiteral("example.com")});
+    QCOMPARE(desk.window->listModel(3)->likelyEntries(), QStringList{QStringLiteral("free.com")});
+    QCOMPARE(desk.window->listModel(4)->likelyEntries(), QStringList{QStringLiteral("hidden.com")});
+    QCOMPARE(folder.read(QStringLiteral("SuperHighProfile.txt")), QByteArray());
+
+    desk.window->menuItem(QStringLiteral("mnuConfirmLikely"))->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 2, 5000);
+    QCOMPARE(server.queries(), (QStringList{QStringLiteral("free.com"), QStringLiteral("hidden.com")}));
+    QCOMPARE(desk.list(3), QStringList{QStringLiteral("free.com")});
+    QCOMPARE(desk.window->listModel(3)->likelyEntries(), QStringList());
+    QCOMPARE(desk.list(4), QStringList());
+    QCOMPARE(desk.list(2), (QStringList{QStringLiteral("example.com"), QStringLiteral("hidden.com")}));
+    QCOMPARE(folder.read(QStringLiteral("SuperHighProfile.txt")), QByteArray("free.com\r\n"));
+    QVERIFY(desk.context->settings.screenOnly());
 }
 
 QTEST_MAIN(TestSearchRun)

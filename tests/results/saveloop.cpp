@@ -2,7 +2,7 @@
 // list position with the program's own save code, round after round, until it is killed:
 // saveloop FOLDER FIRST_ROUND. Prints "saving" once the first round is written.
 #include "SaveLoop.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "results/DomainListModel.h"
 #include "results/HistoryStore.h"
 #include "results/RememberedList.h"
@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     const results::RememberedList remembered(folder.filePath(QStringLiteral("Remembered.txt")));
     const QString seriesPath = folder.filePath(QStringLiteral("Series.txt"));
     results::SeriesFile series;
-    platform::SettingsStore settings(folder.filePath(QStringLiteral("settings")));
+    platform::ProgramSettings settings(folder.filePath(QStringLiteral("settings")));
     results::DomainListModel list;
     results::HistoryStore history(folder.filePath(QStringLiteral("History.sqlite")));
     if (!history.open())
@@ -45,7 +45,9 @@ int main(int argc, char *argv[])
             series.invalidate();
         if (!series.sync(seriesPath, saveloop::seriesEntries(generation)))
             return 1;
-        settings.savePositions(QLatin1String(saveloop::positionKey), saveloop::position(generation));
+        // As a run saves them after every name: the list's own key and the overall one in one write.
+        settings.savePositions({QLatin1String(saveloop::positionKey), QStringLiteral("wordNumber")},
+                               saveloop::position(generation));
         if (generation == arguments.at(2).toInt()) {
             std::puts("saving");
             std::fflush(stdout);

@@ -133,10 +133,13 @@ void TestHistory::recordsEveryOutcomeOfARun()
     rdap.httpStatus = 200;
     QueryOutcome remembered{Kind::Available, QStringLiteral("old.com")};
     remembered.source = QueryOutcome::Source::History; // taken from the history: no check
+    QueryOutcome screened{Kind::LikelyAvailable, QStringLiteral("absent.com")};
+    screened.source = QueryOutcome::Source::Zone; // a guess from a zone file: no check either
     store.record(available, run);
     store.record(delegated, run);
     store.record({Kind::TimedOut, QStringLiteral("slow.net"), QStringLiteral("whois.test"), 43}, run);
     store.record(remembered, run);
+    store.record(screened, run);
     now = now.addSecs(60);
     store.record(rdap, run);
     store.waitForWrites();

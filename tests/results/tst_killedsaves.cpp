@@ -1,6 +1,6 @@
 #include "SaveLoop.h"
 #include "TestFolder.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "results/RememberedList.h"
 
 #include <QProcess>
@@ -99,8 +99,8 @@ Rounds readRounds(const QString &folder)
     rounds.tlds = roundOf(bytesOf("TLDs.txt"), "^g(\\d+)x0\\|", saveloop::tldRows, sameRound);
     rounds.remembered = roundOf(bytesOf("Remembered.txt"), "^g(\\d+)n0\\.com", saveloop::rememberedEntries, sameRound);
     rounds.series = roundOf(bytesOf("Series.txt"), "^e(\\d+)n0\\.net", saveloop::seriesEntries, seriesRound);
-    const platform::SettingsStore settings(folder + QStringLiteral("/settings"));
-    const QString position = settings.positions(QLatin1String(saveloop::positionKey), QString());
+    const platform::ProgramSettings settings(folder + QStringLiteral("/settings"));
+    const QString position = settings.position(QLatin1String(saveloop::positionKey), QString());
     const int round = position.section(QLatin1Char(' '), 0, 0).toInt();
     rounds.position = position.isNull() ? 0 : position == saveloop::position(round) ? round : -1;
     readHistory(folder, rounds);

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+using results::DomainListModel;
 using results::ResultClasses;
 
 class TestResultClasses : public QObject {
@@ -22,6 +23,7 @@ private slots:
     void spillSavesEmptiesAndStartsAStampedSeries();
     void aSecondSessionKeepsTheFirstSessionsFinds();
     void uncheckedNamesWaitForTheirVerdict();
+    void likelyNamesWaitForTheRegistry();
     void resultLogExportsEveryOutcome();
     void stampReadsAndSortsAsADate();
     void unwritableFolderKeepsTheLists();
@@ -221,6 +223,39 @@ void TestResultClasses::uncheckedNamesWaitForTheirVerdict()
     QCOMPARE(folder.read(QStringLiteral("Unchecked.txt")), QByteArray("busy.net\r\n"));
     classes.addUncheckedName(QStringLiteral("slow.com"));
     QCOMPARE(folder.read(QStringLiteral("Unchecked.txt")), QByteArray("busy.net\r\nslow.com\r\n"));
+}
+
+void TestResultClasses::likelyNamesWaitForTheRegistry()
+{
+    testing::TestFolder folder;
+    platform::AppFolder app(folder.appFolder());
+    ResultClasses classes(app);
+    const QDate zone(2027, 1, 15);
+    classes.addAvailableName(QStringLiteral("one.com"));
+    for (const char *name : {"two.com", "six.com", "ten.com"})
+        classes.addLikelyAvailableName(QLatin1String(name), zone);
+    DomainListModel *high = classes.list(results::HighList);
+    QCOMPARE(high->entries(), (QStringList{QStringLiteral("one.com"), QStringLiteral("two.com"),
+                                           QStringLiteral("six.com"), QStringLiteral("ten.com")}));
+    QCOMPARE(high->data(high->index(1), DomainListModel::LikelyZoneDateRole).toDate(), zone);
+    QCOMPARE(classes.counter(results::HighList), 4);
+    // The series file holds confirmed finds only; the likely ones wait in a file of their own.
+    QCOMPARE(folder.read(QStringLiteral("SuperHighProfile.txt")), QByteArray("one.com\r\n"));
+    QCOMPARE(folder.read(QStringLiteral("LikelyAvailable.txt")),
+             QByteArray("two.com\t2027-01-15\r\nsix.com\t2027-01-15\r\nten.com\t2027-01-15\r\n"));
+    // The registry's verdict replaces the mark: free stays in place, taken moves, no verdict keeps the mark.
+    classes.addAvailableName(QStringLiteral("six.com"));
+    classes.addRegisteredName(QStringLiteral("two.com"));
+    classes.addUncheckedName(QStringLiteral("ten.com"));
+    QCOMPARE(high->entries(),
+             (QStringList{QStringLiteral("one.com"), QStringLiteral("six.com"), QStringLiteral("ten.com")}));
+    QCOMPARE(high->likelyEntries(), QStringList{QStringLiteral("ten.com")});
+    QVERIFY(!high->data(high->index(1), DomainListModel::LikelyZoneDateRole).isValid());
+    QCOMPARE(classes.counter(results::HighList), 3);
+    QCOMPARE(classes.list(results::RegisteredList)->entries(), QStringList{QStringLiteral("two.com")});
+    QCOMPARE(folder.read(QStringLiteral("SuperHighProfile.txt")), QByteArray("one.com\r\nsix.com\r\n"));
+    QVERIFY(classes.compactUnchecked());
+    QCOMPARE(folder.read(QStringLiteral("LikelyAvailable.txt")), QByteArray("ten.com\t2027-01-15\r\n"));
 }
 
 void TestResultClasses::resultLogExportsEveryOutcome()

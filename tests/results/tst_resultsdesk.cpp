@@ -590,7 +590,9 @@ void TestResultsDesk::keysSaveCopyAndUndoOnAList()
     for (const QAction *action : menu->actions())
         captions.append(action->text().remove(QLatin1Char('&')));
     QCOMPARE(captions, (QStringList{QStringLiteral("Save"), QStringLiteral("Copy"), QStringLiteral("Buy..."),
-                                    QStringLiteral("WHOIS record..."), QStringLiteral("Delete")}));
+                                    QStringLiteral("WHOIS record..."), QStringLiteral("Delete"),
+                                    QStringLiteral("Confirm with registry"),
+                                    QStringLiteral("Confirm whole list with registry")}));
     menu->findChild<QAction *>(QStringLiteral("mnuDelete"))->trigger();
     delete menu;
     QCOMPARE(p.entries(3).first(), QStringLiteral("bb.com"));

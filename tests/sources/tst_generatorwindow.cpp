@@ -1,4 +1,5 @@
 #include "StartedProgram.h"
+#include "StoredSettings.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
 #include "app/ui/MainWindow.h"
@@ -113,7 +114,8 @@ void TestGeneratorWindow::generatedListIsWrittenAndChecked()
     QCOMPARE(control<QLineEdit>(generator, QStringLiteral("txtStatus"))->text(),
              QStringLiteral("Created 18 domains...  Search Started"));
     QVERIFY(base->isEnabled());
-    QCOMPARE(program.context->settings.product(QStringLiteral("txtMake"), QString()), QStringLiteral("example"));
+    QCOMPARE(testing::StoredSettings(program.context->settings.folder()).setting(QStringLiteral("txtMake")),
+             QStringLiteral("example"));
 
     // The run reads the new list from the first entry, each name with the TLD it was made with.
     QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 18, 10000);
@@ -165,14 +167,16 @@ void TestGeneratorWindow::affixesAreAddedAndDeleted()
 void TestGeneratorWindow::optionsAndBaseWordAreRemembered()
 {
     Program program(testing::WhoisFixtureServer::closedPort(), "my\r\n");
-    program.context->settings.saveProduct(QStringLiteral("txtMake"), QStringLiteral("kept"));
-    program.context->settings.saveProduct(QStringLiteral("chkAdd2"), QStringLiteral("0"));
+    testing::StoredSettings(program.context->settings.folder())
+        .plant(QStringLiteral("txtMake"), QStringLiteral("kept"));
+    testing::StoredSettings(program.context->settings.folder()).plant(QStringLiteral("chkAdd2"), QStringLiteral("0"));
     QPointer<sources::GeneratorWindow> generator = program.openGenerator();
     QVERIFY(generator);
     QCOMPARE(control<QLineEdit>(generator, QStringLiteral("Text1"))->text(), QStringLiteral("kept"));
     QVERIFY(!control<QCheckBox>(generator, QStringLiteral("chkAdd_2"))->isChecked());
     QTest::mouseClick(control<QCheckBox>(generator, QStringLiteral("chkAdd_1")), Qt::LeftButton);
-    QCOMPARE(program.context->settings.product(QStringLiteral("chkAdd1"), QString()), QStringLiteral("0"));
+    QCOMPARE(testing::StoredSettings(program.context->settings.folder()).setting(QStringLiteral("chkAdd1")),
+             QStringLiteral("0"));
     generator->close();
     QTRY_VERIFY(generator.isNull());
     program.window->openGenerator(); // the source list already shows "Generate names"

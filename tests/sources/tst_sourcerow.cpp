@@ -1,9 +1,10 @@
 #include "StartedProgram.h"
+#include "StoredSettings.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
 #include "app/ui/MainWindow.h"
 #include "platform/Intervals.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "sources/ui/GeneratorWindow.h"
 
 #include <QAbstractItemView>
@@ -83,8 +84,8 @@ void TestSourceRow::listOfAnyLineEndGetsTheChosenExtension()
     testing::WhoisFixtureServer server;
     QVERIFY(server.listen());
     testing::PreparedFolder prepared(testing::loopbackTable(server.port()), {{QStringLiteral("names.txt"), list}});
-    platform::SettingsStore(prepared.folder.settingsFolder())
-        .saveProduct(QStringLiteral("DefaultExt"), QStringLiteral(".net"));
+    testing::StoredSettings(prepared.folder.settingsFolder())
+        .plant(QStringLiteral("DefaultExt"), QStringLiteral(".net"));
     Program p(prepared.folder);
     auto *chooser = p.find<QComboBox>(QStringLiteral("cmbTLDs"));
     QCOMPARE(chooser->currentText(), QStringLiteral("(default: .net)"));
@@ -108,7 +109,7 @@ void TestSourceRow::sourcesOfTheToolsMenuWaitForStop()
                                      {{QStringLiteral("mine.txt"), numberedNames("name", 5)},
                                       {QStringLiteral("wordlists/AllTwoLetter.txt"), numberedNames("aa", 9)}});
     Program p(prepared.folder);
-    p.context->settings.savePositions(QStringLiteral("TwoWordNum"), QStringLiteral("7"));
+    p.context->settings.savePositions({QStringLiteral("TwoWordNum")}, QStringLiteral("7"));
     p.chooseCustomList(prepared.folder.file(QStringLiteral("mine.txt")));
     p.start();
     QTRY_COMPARE_WITH_TIMEOUT(server.queries().size(), 1, 5000);
@@ -126,7 +127,7 @@ void TestSourceRow::sourcesOfTheToolsMenuWaitForStop()
     QCOMPARE(p.startNumber(), QStringLiteral("1"));
     p.window->menuItem(QStringLiteral("mnuToolsItem_5"))->trigger();
     QCOMPARE(p.startNumber(), QStringLiteral("7"));
-    QCOMPARE(p.context->settings.positions(QStringLiteral("TwoWordNum"), QString()), QStringLiteral("7"));
+    QCOMPARE(p.context->settings.position(QStringLiteral("TwoWordNum"), QString()), QStringLiteral("7"));
 }
 
 void TestSourceRow::customListResumesAfterARestart()

@@ -79,6 +79,10 @@ void TestDomainRule::entryGivesDomainOrReason_data()
     row("two names", QStringLiteral("foo.com bar.com"), QStringLiteral("foo.com bar.com"), NameProblem::BadCharacter);
     row("underscore after the dot", QStringLiteral("a.b_c.com"), QStringLiteral("a.b_c.com"),
         NameProblem::BadCharacter);
+    row("symbol in a later label", QStringLiteral("www.d--c\u00AB.com"), QStringLiteral("www.d--c\u00AB.com"),
+        NameProblem::BadCharacter);
+    row("punycode of a symbol", QStringLiteral("xn--d--c-jga.com"), QStringLiteral("xn--d--c-jga.com"),
+        NameProblem::BadCharacter);
     row("escaped line break", QStringLiteral("a.com%0D%0Awhois"), QStringLiteral("a.com%0D%0Awhois"),
         NameProblem::BadCharacter);
     row("public suffix", QStringLiteral("co.uk"), QStringLiteral("co.uk"), NameProblem::PublicSuffix);

@@ -1,6 +1,7 @@
 #include "FakeServices.h"
+#include "StoredSettings.h"
 #include "TestFolder.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "tld/DefaultTlds.h"
 #include "tld/TldManager.h"
 #include "tld/TldRegistry.h"
@@ -31,7 +32,7 @@ const QList<QByteArray> brokenLines = {"io|whois.nic.io|x43|Enabled|25|NOT FOUND
 struct Desk {
     testing::TestFolder folder;
     testing::RecordingMessageBoxes messages;
-    platform::SettingsStore settings{folder.settingsFolder()};
+    platform::ProgramSettings settings{folder.settingsFolder()};
     TldRegistry tlds{folder.file(QStringLiteral("TLDs.txt"))};
     std::unique_ptr<TldManager> manager;
 
@@ -324,7 +325,7 @@ void TestTldManager::defaultExtensionFocusOutRule()
     QCOMPARE(desk.tlds.defaultExt(), typed);
     QCOMPARE(desk.manager->leaveDefaultExt(typed), kept);
     QCOMPARE(desk.tlds.defaultExt(), kept);
-    QCOMPARE(desk.settings.product(QStringLiteral("DefaultExt"), QString()), kept);
+    QCOMPARE(testing::StoredSettings(desk.settings.folder()).setting(QStringLiteral("DefaultExt")), kept);
 }
 
 void TestTldManager::debugExportWritesProgramTextLines()

@@ -1,5 +1,6 @@
 #include "HttpFixtureServer.h"
 #include "StartedProgram.h"
+#include "StoredSettings.h"
 #include "WhoisFixtureServer.h"
 #include "app/AppContext.h"
 #include "app/ui/MainWindow.h"
@@ -168,13 +169,16 @@ void TestTldWindows::opensOnceWithoutBlockingFromButtonAndMenu()
     QCOMPARE(child<QLineEdit>(manager, QStringLiteral("txtsearch"))->text(), QStringLiteral("Google"));
     QCOMPARE(child<QLineEdit>(manager, QStringLiteral("txtDefault"))->text(), QStringLiteral(".com"));
     // Opening stores the browse pause it shows.
-    QCOMPARE(program.context->settings.product(QStringLiteral("Throttle"), QString()), QStringLiteral("20"));
+    QCOMPARE(testing::StoredSettings(program.context->settings.folder()).setting(QStringLiteral("Throttle")),
+             QStringLiteral("20"));
 
     child<QCheckBox>(manager, QStringLiteral("chkProxy"))->click();
     QVERIFY(program.context->tlds.useProxy());
-    QCOMPARE(program.context->settings.product(QStringLiteral("chkProxy"), QString()), QStringLiteral("1"));
+    QCOMPARE(testing::StoredSettings(program.context->settings.folder()).setting(QStringLiteral("chkProxy")),
+             QStringLiteral("1"));
     child<QLineEdit>(manager, QStringLiteral("txtsearch"))->setText(QStringLiteral("Example"));
-    QCOMPARE(program.context->settings.product(QStringLiteral("DefaultSearch"), QString()), QStringLiteral("Example"));
+    QCOMPARE(testing::StoredSettings(program.context->settings.folder()).setting(QStringLiteral("DefaultSearch")),
+             QStringLiteral("Example"));
 }
 
 void TestTldWindows::editsRowsThroughTheWindow()
@@ -368,11 +372,13 @@ void TestTldWindows::defaultExtensionFocusOut()
     QApplication::sendEvent(box, &leave);
     QCOMPARE(box->text(), QStringLiteral(".net"));
     QCOMPARE(program.context->tlds.defaultExt(), QStringLiteral(".net"));
-    QCOMPARE(program.context->settings.product(QStringLiteral("DefaultExt"), QString()), QStringLiteral(".net"));
+    QCOMPARE(testing::StoredSettings(program.context->settings.folder()).setting(QStringLiteral("DefaultExt")),
+             QStringLiteral(".net"));
     box->clear();
     QApplication::sendEvent(box, &leave);
     QCOMPARE(box->text(), QStringLiteral(".com"));
-    QCOMPARE(program.context->settings.product(QStringLiteral("DefaultExt"), QString()), QStringLiteral(".com"));
+    QCOMPARE(testing::StoredSettings(program.context->settings.folder()).setting(QStringLiteral("DefaultExt")),
+             QStringLiteral(".com"));
 }
 
 void TestTldWindows::testSelectedReportsWithTheEditedPhrases()
@@ -443,7 +449,8 @@ void TestTldWindows::closingRefreshesTheChooser()
     QCOMPARE(chooser->itemText(0), QStringLiteral("(default: .org)"));
     QCOMPARE(chooser->itemText(1), QStringLiteral("zz"));
     QCOMPARE(program.context->tlds.defaultExt(), QStringLiteral(".org"));
-    QCOMPARE(program.context->settings.product(QStringLiteral("DefaultExt"), QString()), QStringLiteral(".org"));
+    QCOMPARE(testing::StoredSettings(program.context->settings.folder()).setting(QStringLiteral("DefaultExt")),
+             QStringLiteral(".org"));
     // Reopening right away makes a new window, not the closed one.
     program.window->openTldManager();
     QVERIFY(program.window->tldManager() != manager);
@@ -551,7 +558,7 @@ void TestTldWindows::serverUpdateDownloadsTheBootstrapFile()
     const QString address = answer == QLatin1String("offline")
                                 ? QStringLiteral("http://127.0.0.1:%1/dns.json").arg(WhoisFixtureServer::closedPort())
                                 : server.address(QStringLiteral("/dns.json"));
-    program.context->settings.saveProduct(QStringLiteral("RdapBootstrap"), address);
+    testing::StoredSettings(program.context->settings.folder()).plant(QStringLiteral("RdapBootstrap"), address);
     program.window->openTldManager();
     tld::TldManagerWindow *manager = program.window->tldManager();
     auto *update = child<QPushButton>(manager, QStringLiteral("cmdUpdateServers"));

@@ -2,7 +2,7 @@
 #include "TestFolder.h"
 #include "ZoneFiles.h"
 #include "platform/Intervals.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "zones/CzdsClient.h"
 #include "zones/ZoneFetch.h"
 #include "zones/ZoneIndex.h"
@@ -143,7 +143,7 @@ void TestCzds::resumesABrokenDownloadThenWaitsADay()
         return answer;
     });
     testing::TestFolder folder;
-    platform::SettingsStore settings(folder.settingsFolder());
+    platform::ProgramSettings settings(folder.settingsFolder());
     CzdsClient client(service.addresses());
     QSignalSpy signedIn(&client, &CzdsClient::signedIn);
     client.signIn(QStringLiteral("hunter@example.org"), QStringLiteral("right"));

@@ -85,9 +85,9 @@ void TestZoneFilesWindow::keepsThePasswordInTheKeychainOnlyWhenAsked()
     const QByteArray links = "[\"" + api.address(QStringLiteral("/czds/downloads/net.zone")).toLatin1() + "\"]";
     api.setScript([links](const HttpRequest &) { return HttpAnswer::rdap(200, links); });
     const testing::TestFolder folder;
-    platform::SettingsStore settings(folder.settingsFolder());
-    settings.saveProduct(QLatin1String(CzdsAddresses::accountKey), account.address());
-    settings.saveProduct(QLatin1String(CzdsAddresses::apiKey), api.address());
+    platform::ProgramSettings settings(folder.settingsFolder());
+    settings.setCzdsAccountUrl(QUrl(account.address()));
+    settings.setCzdsApiUrl(QUrl(api.address()));
     testing::FakeServices fakes;
     fakes.secrets.kept.insert(QStringLiteral("czds-password"), QStringLiteral("old"));
     fakes.secrets.failure = keychainFailure;
@@ -101,7 +101,7 @@ void TestZoneFilesWindow::keepsThePasswordInTheKeychainOnlyWhenAsked()
     QTRY_COMPARE_WITH_TIMEOUT(zones->count(), 1, 10000);
     QCOMPARE(zones->item(0)->text(), QStringLiteral(".net"));
     QCOMPARE(account.requests().at(0).body, QByteArray(R"({"password":"right","username":"hunter@example.org"})"));
-    QCOMPARE(settings.product(QLatin1String(CzdsAddresses::userKey), QString()), QStringLiteral("hunter@example.org"));
+    QCOMPARE(settings.czdsUser(), QStringLiteral("hunter@example.org"));
 
     const QString expected = !keychainFailure.isEmpty() ? QStringLiteral("old")
                              : remember                 ? QStringLiteral("right")

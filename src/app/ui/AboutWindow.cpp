@@ -15,7 +15,7 @@ namespace app {
 AboutWindow::AboutWindow(const app::PartnerLinks &links, QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + links.productName);
+    setWindowTitle(tr("About %1").arg(links.productName));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(iconResource()));
     auto *icon = new QLabel(this);
@@ -28,10 +28,10 @@ AboutWindow::AboutWindow(const app::PartnerLinks &links, QWidget *parent) : QWid
     text->setTextFormat(Qt::RichText);
     text->setOpenExternalLinks(true);
     const QString address = links.productWebAddress;
-    text->setText(QStringLiteral("<h2>%1</h2><p>Version %2</p><p>by %3</p><p><a href=\"https://%4\">%4</a></p>"
-                                 "<p>Finds domain names nobody has registered.</p>")
-                      .arg(links.productName, QStringLiteral(QUARRYTIDE_VERSION_TEXT), links.makerName, address));
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    text->setText(QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p><p><a href=\"https://%4\">%4</a></p><p>%5</p>")
+                      .arg(links.productName, tr("Version %1").arg(QStringLiteral(QUARRYTIDE_VERSION_TEXT)),
+                           tr("by %1").arg(links.makerName), address, tr("Finds domain names nobody has registered.")));
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     platform::closeOnEscape(this);

@@ -2,6 +2,7 @@
 
 #include "app/PartnerLinks.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -49,8 +50,10 @@ QPixmap splashPicture(const app::PartnerLinks &links, const QString &version, qr
     painter.setPen(QColor(0xff, 0xff, 0xff));
     drawText(painter, 38, true, QRect(146, 42, 280, 48), links.productName);
     painter.setPen(QColor(0xd4, 0xf1, 0xf2));
-    drawText(painter, 13, false, QRect(148, 92, 288, 20), QStringLiteral("Finds domain names nobody has registered"));
-    drawText(painter, 12, false, QRect(148, 132, 280, 18), QStringLiteral("Version ") + version);
+    drawText(painter, 13, false, QRect(148, 92, 288, 20),
+             QCoreApplication::translate("app::Artwork", "Finds domain names nobody has registered"));
+    drawText(painter, 12, false, QRect(148, 132, 280, 18),
+             QCoreApplication::translate("app::Artwork", "Version %1").arg(version));
     drawText(painter, 12, false, QRect(148, 152, 280, 18), links.productWebAddress);
     return pixmap;
 }

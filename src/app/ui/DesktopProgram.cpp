@@ -6,6 +6,7 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/SplashWindow.h"
 #include "platform/EmbeddedBrowser.h"
+#include "platform/Translations.h"
 #include "platform/ui/QtDesktopServices.h"
 
 #include <QApplication>
@@ -24,12 +25,13 @@ int runDesktopProgram(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(QUARRYTIDE_VERSION_TEXT));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quarrytide/icon.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("net.quarrytide.Quarrytide"));
+    platform::installTranslations();
 
     platform::QtServices desktop;
     // Before the main window's load, which would otherwise leave an empty affix file in place.
     const StartFolder start = prepareStartFolder(QCoreApplication::applicationDirPath(),
                                                  platform::AppFolder::perUserFolder(), shippedDataFolders());
-    AppContext context(start.root, platform::SettingsStore::defaultFolder(), desktop.services());
+    AppContext context(start.root, platform::ProgramSettings::defaultFolder(), desktop.services());
     std::unique_ptr<MainWindow> mainWindow;
     SplashWindow splash(context, [&] {
         mainWindow = std::make_unique<MainWindow>(context);

@@ -20,18 +20,12 @@
 
 namespace app {
 
-namespace {
-
-const auto skipDaysKey = "SkipCheckedDays";
-
-} // namespace
+namespace {} // namespace
 
 MainWindowHistory::MainWindowHistory(AppContext &context, QWidget &window, QObject *parent)
     : QObject(parent), m_context(context), m_mainWindow(window), m_screen(context.history)
 {
-    int days = 0;
-    platform::readInt(context.settings.product(QLatin1String(skipDaysKey), QStringLiteral("0")), days);
-    m_screen.setDays(days);
+    m_screen.setDays(context.settings.skipCheckedDays());
     connect(&context.history, &results::HistoryStore::writeFailed, this, &MainWindowHistory::sayWriteFailed);
 }
 
@@ -63,7 +57,7 @@ void MainWindowHistory::addMenuItems(QMenu &tools, QMenu &options)
 void MainWindowHistory::chooseDays(int days)
 {
     m_screen.setDays(days);
-    m_context.settings.saveProduct(QLatin1String(skipDaysKey), QString::number(days));
+    m_context.settings.setSkipCheckedDays(days);
 }
 
 void MainWindowHistory::addStatusLabel(QStatusBar &bar)
@@ -137,23 +131,17 @@ void MainWindowHistory::watchBrowseChecker(browse::BrowseChecker &checker)
 
 void MainWindowHistory::openWindow()
 {
-    if (!m_window) {
+    // An open window reads the history again.
+    if (m_window.current())
+        m_window.current()->applyFilter();
+    m_window.open([this] {
         // What waits for the writer is written first, so the window shows every check made so far.
         m_context.history.waitForWrites();
-        m_window = new results::HistoryWindow(m_context.history, tld::enabledExtensions(m_context.tlds.table()),
-                                              m_context.services, &m_mainWindow);
-        connect(m_window, &results::HistoryWindow::checkRequested, this, &MainWindowHistory::checkNames);
-    } else {
-        m_window->applyFilter();
-    }
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
-}
-
-results::HistoryWindow *MainWindowHistory::window() const
-{
-    return m_window;
+        auto *window = new results::HistoryWindow(m_context.history, tld::enabledExtensions(m_context.tlds.table()),
+                                                  m_context.services, &m_mainWindow);
+        connect(window, &results::HistoryWindow::checkRequested, this, &MainWindowHistory::checkNames);
+        return window;
+    });
 }
 
 void MainWindowHistory::checkNames(const QStringList &names, const QString &source)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/ui/CompanionWindow.h"
 #include "results/HistoryScreen.h"
 
 #include <QObject>
-#include <QPointer>
 
 class QLabel;
 class QMenu;
@@ -53,7 +53,7 @@ public:
     /// The status bar's count, once the load opened the history.
     void showCount();
     void openWindow();
-    results::HistoryWindow *window() const;
+    results::HistoryWindow *window() const { return m_window.current(); }
     results::HistoryScreen &screen() { return m_screen; }
     /// Checks @p names in a run of their own, asking every one of them.
     void checkNames(const QStringList &names, const QString &source);
@@ -76,7 +76,7 @@ private:
     int m_browseRun = 0;
     QLabel *m_label = nullptr;
     QStatusBar *m_statusBar = nullptr;
-    QPointer<results::HistoryWindow> m_window;
+    CompanionWindow<results::HistoryWindow> m_window;
 };
 
 } // namespace app

@@ -14,7 +14,7 @@ RunStatus::RunStatus(QStatusBar &bar, QWidget &window, std::function<int()> posi
     : QObject(parent), m_window(window), m_bar(new QProgressBar(&bar)), m_position(std::move(position))
 {
     m_bar->setObjectName(QStringLiteral("progressRun"));
-    m_bar->setAccessibleName(QStringLiteral("Run progress"));
+    m_bar->setAccessibleName(tr("Run progress"));
     m_bar->setRange(0, 1000);
     m_bar->setMinimumWidth(320);
     m_bar->setTextVisible(true);

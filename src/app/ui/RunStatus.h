@@ -28,7 +28,6 @@ public:
     /// Adds the bar to @p bar; @p position tells where the run has come to (the next entry to finish).
     RunStatus(QStatusBar &bar, QWidget &window, std::function<int()> position, QObject *parent = nullptr);
 
-    QProgressBar *progressBar() const { return m_bar; }
     const engine::RunProgress &progress() const { return m_progress; }
 
     /// A run from entry @p first of a list of @p last entries began.

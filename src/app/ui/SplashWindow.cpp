@@ -28,8 +28,9 @@ void SplashWindow::load()
     const QPixmap artwork =
         splashPicture(m_context.links, QStringLiteral(QUARRYTIDE_VERSION_TEXT), devicePixelRatioF());
     if (artwork.isNull()) {
-        picture->setText(QStringLiteral("<h1>%1</h1><p>Version %2</p><p>%3</p>")
-                             .arg(m_context.links.productName, QStringLiteral(QUARRYTIDE_VERSION_TEXT),
+        picture->setText(QStringLiteral("<h1>%1</h1><p>%2</p><p>%3</p>")
+                             .arg(m_context.links.productName,
+                                  tr("Version %1").arg(QStringLiteral(QUARRYTIDE_VERSION_TEXT)),
                                   m_context.links.productWebAddress));
     } else {
         picture->setPixmap(artwork);

@@ -92,10 +92,10 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
                                                        context.openLookup, context.services.messages))
 {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Browse for Domains"));
+    setWindowTitle(tr("Browse for Domains"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_browser1->setObjectName(QStringLiteral("WebBrowser1"));
-    m_browser1->setToolTip(QStringLiteral("Searching for unique domain names."));
+    m_browser1->setToolTip(tr("Searching for unique domain names."));
     m_browser2->setObjectName(QStringLiteral("WebBrowser2"));
 
     auto *lists = new QWidget(this);
@@ -113,8 +113,8 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
     statusLayout->setContentsMargins(0, 0, 0, 0);
     m_progress = new QProgressBar(status);
     m_progress->setObjectName(QStringLiteral("progressRun"));
-    m_progress->setAccessibleName(QStringLiteral("Queued names checked"));
-    m_progress->setFormat(QStringLiteral("%v of %m checked"));
+    m_progress->setAccessibleName(tr("Queued names checked"));
+    m_progress->setFormat(tr("%v of %m checked"));
     m_progress->setRange(0, 0);
     m_progress->hide();
     statusLayout->addWidget(m_progress, 1);
@@ -131,7 +131,7 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
     layout->addWidget(status);
 
     connect(m_browser1, &QWebEngineView::loadStarted, this, [this] {
-        setPanel(2, QStringLiteral("Waiting for page to load"));
+        setPanel(2, tr("Waiting for page to load"));
         m_pageFoundCount = 0;
     });
     scanWhenLoaded(m_browser1->page());
@@ -139,7 +139,7 @@ BrowseWindow::BrowseWindow(const BrowseContext &context, QWidget *parent)
     connect(m_browser1->page(), &QWebEnginePage::linkHovered, this, [this](const QString &url) { setPanel(3, url); });
     connect(m_browser1, &QWebEngineView::titleChanged, this, [this](const QString &title) {
         m_address->setEditText(m_browser1->url().toString());
-        setWindowTitle(title + QStringLiteral(" - ") + m_context.productName);
+        setWindowTitle(tr("%1 - %2").arg(title, m_context.productName));
     });
     connect(m_checker, &BrowseChecker::checking, this, [this](const QString &domain) {
         setPanel(1, tr("Checking status of: %1").arg(domain));
@@ -172,27 +172,26 @@ QWidget *BrowseWindow::buildNavigation()
     m_address->setEditable(true);
     m_address->setInsertPolicy(QComboBox::NoInsert);
     m_address->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    auto *go =
-        button(QStringLiteral("Command1"), QStringLiteral("Go"), QStringLiteral("Navigate to the current url!"), row);
+    auto *go = button(QStringLiteral("Command1"), tr("Go"), tr("Navigate to the current url!"), row);
     struct Nav {
         const char *name, *caption, *hint;
         QWebEnginePage::WebAction action;
     };
-    const Nav navs[] = {{"cmdBack", "Back", "Go Back", QWebEnginePage::Back},
-                        {"cmdFwd", "Forward", "Go Forward", QWebEnginePage::Forward},
-                        {"cmdRefresh", "Refresh", "Refresh", QWebEnginePage::Reload},
-                        {"cmdStop", "Stop", "Stop", QWebEnginePage::Stop}};
-    auto *label = new QLabel(QStringLiteral("URL:"), row);
+    const Nav navs[] = {{"cmdBack", QT_TR_NOOP("Back"), QT_TR_NOOP("Go Back"), QWebEnginePage::Back},
+                        {"cmdFwd", QT_TR_NOOP("Forward"), QT_TR_NOOP("Go Forward"), QWebEnginePage::Forward},
+                        {"cmdRefresh", QT_TR_NOOP("Refresh"), QT_TR_NOOP("Refresh"), QWebEnginePage::Reload},
+                        {"cmdStop", QT_TR_NOOP("Stop"), QT_TR_NOOP("Stop"), QWebEnginePage::Stop}};
+    auto *label = new QLabel(tr("URL:"), row);
     label->setObjectName(QStringLiteral("lblURL"));
     layout->addWidget(label);
     layout->addWidget(m_address, 1);
     layout->addWidget(go);
     for (const Nav &nav : navs) {
-        QPushButton *b = button(QLatin1String(nav.name), QLatin1String(nav.caption), QLatin1String(nav.hint), row);
+        QPushButton *b = button(QLatin1String(nav.name), tr(nav.caption), tr(nav.hint), row);
         connect(b, &QPushButton::clicked, this, [this, action = nav.action] { m_browser1->triggerPageAction(action); });
         layout->addWidget(b);
     }
-    QPushButton *home = button(QStringLiteral("cmdHome"), QStringLiteral("Home"), QStringLiteral("Home"), row);
+    QPushButton *home = button(QStringLiteral("cmdHome"), tr("Home"), tr("Home"), row);
     connect(home, &QPushButton::clicked, this, [this] { navigate(m_home); });
     layout->addWidget(home);
     connect(go, &QPushButton::clicked, this, &BrowseWindow::goToTypedAddress);
@@ -212,9 +211,9 @@ QWidget *BrowseWindow::buildShortcuts()
         connect(b, &QPushButton::clicked, this, [this, caption] { navigate(shortcutAddress(caption)); });
         layout->addWidget(b);
     }
-    QPushButton *cache = button(QStringLiteral("Command3"), QStringLiteral("Clear Cache"),
-                                QStringLiteral("If you notice the program has stopped checking domains, please click "
-                                               "here to correct the problem"),
+    QPushButton *cache = button(QStringLiteral("Command3"), tr("Clear Cache"),
+                                tr("If you notice the program has stopped checking domains, please click "
+                                   "here to correct the problem"),
                                 row);
     connect(cache, &QPushButton::clicked, this, &BrowseWindow::clearCache);
     layout->addStretch(1);
@@ -226,14 +225,14 @@ QWidget *BrowseWindow::buildListColumn(int number)
 {
     auto *column = new QWidget(this);
     const bool free = number == 1;
-    m_labels[number - 1] = new QLabel(free ? QStringLiteral("Unregistered:") : QStringLiteral("Registered:"), column);
+    m_labels[number - 1] = new QLabel(free ? tr("Unregistered:") : tr("Registered:"), column);
     m_labels[number - 1]->setObjectName(QStringLiteral("Label") + QString::number(number));
     m_lists[number - 1] = new results::DomainListModel(this);
     auto *view = new results::ResultListView(column);
     view->setObjectName(QStringLiteral("List") + QString::number(number));
     view->setModel(m_lists[number - 1]);
     if (free)
-        view->setToolTip(QStringLiteral("These domain names have not been registered."));
+        view->setToolTip(tr("These domain names have not been registered."));
     m_views[number - 1] = view;
     connect(view, &results::ResultListView::entryDoubleClicked, this,
             [this](const QString &entry) { m_opener->open(entry); });
@@ -246,12 +245,10 @@ QWidget *BrowseWindow::buildListColumn(int number)
     });
     auto *buttons = new QHBoxLayout;
     const QString index = QString::number(number);
-    QPushButton *copy =
-        button(QStringLiteral("cmdCopy_") + index, QStringLiteral("Copy"), QStringLiteral("Copy List"), column);
-    QPushButton *clear =
-        button(QStringLiteral("cmdClear_") + index, QStringLiteral("Clear"), QStringLiteral("Clear List"), column);
-    QPushButton *remove = button(QStringLiteral("cmdClear2_") + index, QStringLiteral("Delete"),
-                                 QStringLiteral("Delete Selected Item"), column);
+    QPushButton *copy = button(QStringLiteral("cmdCopy_") + index, tr("Copy"), tr("Copy List"), column);
+    QPushButton *clear = button(QStringLiteral("cmdClear_") + index, tr("Clear"), tr("Clear List"), column);
+    QPushButton *remove =
+        button(QStringLiteral("cmdClear2_") + index, tr("Delete"), tr("Delete Selected Item"), column);
     connect(copy, &QPushButton::clicked, this,
             [this, number] { results::copyList(m_lists[number - 1], m_context.services.clipboard); });
     connect(clear, &QPushButton::clicked, this, [this, number] { emptyList(number); });
@@ -376,9 +373,9 @@ void BrowseWindow::emptyList(int number)
     m_lists.at(number - 1)->clear();
     if (number == 1) {
         m_session.clear();
-        m_labels[0]->setText(QStringLiteral("Unregistered"));
+        m_labels[0]->setText(tr("Unregistered"));
     } else {
-        m_labels[1]->setText(QStringLiteral("Registered"));
+        m_labels[1]->setText(tr("Registered"));
     }
 }
 
@@ -387,8 +384,7 @@ void BrowseWindow::deleteSelected(int number)
     results::DomainListModel *list = m_lists.at(number - 1);
     list->removeEntries(m_views.at(number - 1)->selectedRows());
     m_labels.at(number - 1)
-        ->setText((number == 1 ? QStringLiteral("Unregistered (") : QStringLiteral("Registered (")) +
-                  QString::number(list->count()) + QLatin1Char(')'));
+        ->setText((number == 1 ? tr("Unregistered (%1)") : tr("Registered (%1)")).arg(list->count()));
 }
 
 void BrowseWindow::clearCache()

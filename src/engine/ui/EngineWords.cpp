@@ -71,12 +71,16 @@ QString EngineWords::summary(const RunEnd &end)
 {
     const RunTally &tally = end.tally;
     const QString names = tally.names == 1 ? tr("1 name") : tr("%1 names").arg(tally.names);
-    const QString counts = tr("%1 - %2 available, %3 registered, %4 unchecked")
-                               .arg(names)
-                               .arg(tally.available)
-                               .arg(tally.registered)
-                               .arg(tally.unchecked()) +
-                           (tally.skipped > 0 ? tr(", %1 skipped").arg(tally.skipped) : QString());
+    QString counts = tr("%1 - %2 available, %3 registered, %4 unchecked")
+                         .arg(names)
+                         .arg(tally.available)
+                         .arg(tally.registered)
+                         .arg(tally.unchecked());
+    // Only runs that screened with zones have these; the others keep their usual words.
+    if (tally.likelyAvailable > 0)
+        counts += tr(", %1 likely available").arg(tally.likelyAvailable);
+    if (tally.skipped > 0)
+        counts += tr(", %1 skipped").arg(tally.skipped);
     switch (end.reason) {
     case RunEnd::Reason::ListDone:
         return tr("Finished: %1").arg(counts);

@@ -1,6 +1,6 @@
 #include "platform/ui/KeychainSecrets.h"
 
-#include "platform/SettingsStore.h"
+#include "platform/SettingsFile.h"
 
 #include <qt6keychain/keychain.h>
 

@@ -54,12 +54,12 @@ void DeskController::connectList(int number)
     view->setAcceptsListDrops(number == savedList);
     connect(view, &ResultListView::listPressed, this, [this, number] { notePressedList(number); });
     if (number != savedList)
-        view->addSelectionAction(QStringLiteral("mnuSave"), QStringLiteral("Save"), QKeySequence::Save,
+        view->addSelectionAction(QStringLiteral("mnuSave"), tr("Save"), QKeySequence::Save,
                                  [this, number] { saveSelection(number); });
-    view->addSelectionAction(QStringLiteral("mnuCopy"), QStringLiteral("Copy"), QKeySequence::Copy,
+    view->addSelectionAction(QStringLiteral("mnuCopy"), tr("Copy"), QKeySequence::Copy,
                              [this, number] { copySelection(number); });
     offerBuyAndLookup(*view, m_opener);
-    view->addSelectionAction(QStringLiteral("mnuDelete"), QStringLiteral("Delete"), QKeySequence::UnknownKey,
+    view->addSelectionAction(QStringLiteral("mnuDelete"), tr("Delete"), QKeySequence::UnknownKey,
                              [this, number] { deleteSelected(number); });
     connect(view, &ResultListView::undoRequested, this, &DeskController::undo);
     connect(view, &ResultListView::entryDoubleClicked, this,
@@ -234,13 +234,13 @@ bool DeskController::confirmSavedRemoval(int count)
 {
     // The saved list is the user's own collection: one key or button press must not lose it unasked.
     if (m_context.services.messages) {
-        const QString names = count == 1 ? QStringLiteral("1 name") : QString::number(count) + QStringLiteral(" names");
-        const platform::MessageRequest question{
-            QStringLiteral("Saved Domains"),
-            QStringLiteral("Remove ") + names + QStringLiteral(" from Saved Domains?\r\n\r\n") +
-                QStringLiteral("The list as it is now is kept in Remembered.bak."),
+        const QString question =
+            count == 1 ? tr("Remove 1 name from Saved Domains?") : tr("Remove %1 names from Saved Domains?").arg(count);
+        const platform::MessageRequest request{
+            tr("Saved Domains"),
+            question + QStringLiteral("\r\n\r\n") + tr("The list as it is now is kept in Remembered.bak."),
             platform::MessageRequest::Icon::Question, platform::MessageRequest::Buttons::OkCancel};
-        if (m_context.services.messages->show(question) != platform::MessageAnswer::Ok)
+        if (m_context.services.messages->show(request) != platform::MessageAnswer::Ok)
             return false;
     }
     m_remembered.backUp();

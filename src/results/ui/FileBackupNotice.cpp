@@ -10,19 +10,19 @@ namespace results {
 
 QString FileBackupNotice::noticeText()
 {
-    return QStringLiteral("One of your lists has reached 20000 entries.  They have been saved and cleared.  You may "
-                          "find your backed up lists in the lanterly /overflow/ directory.");
+    return tr("One of your lists has reached 20000 entries.  They have been saved and cleared.  You may "
+              "find your backed up lists in the lanterly /overflow/ directory.");
 }
 
 FileBackupNotice::FileBackupNotice(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("File backup"));
+    setWindowTitle(tr("File backup"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto *text = new QLabel(noticeText(), this);
     text->setObjectName(QStringLiteral("Label1"));
     text->setWordWrap(true);
-    auto *ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto *ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     platform::closeOnEscape(this);

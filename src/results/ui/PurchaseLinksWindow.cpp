@@ -25,27 +25,24 @@ QPushButton *button(const char *name, const QString &caption, QWidget *parent)
 
 } // namespace
 
-PurchaseLinksWindow::PurchaseLinksWindow(PurchaseLinks &links, platform::SettingsStore &settings,
+PurchaseLinksWindow::PurchaseLinksWindow(PurchaseLinks &links, platform::ProgramSettings &settings,
                                          platform::MessageBoxes *messages, QWidget *parent)
     : QWidget(parent, Qt::Window), m_links(links), m_settings(settings), m_messages(messages),
-      m_enabled(
-          new QCheckBox(QStringLiteral("Double-click opens the registrar's page (otherwise the WHOIS record)"), this)),
+      m_enabled(new QCheckBox(tr("Double-click opens the registrar's page (otherwise the WHOIS record)"), this)),
       m_address(new QLineEdit(links.purchaseLinkPrefix, this))
 {
     setObjectName(QStringLiteral("frmPurchaseLinks"));
-    setWindowTitle(QStringLiteral("Purchase Links"));
+    setWindowTitle(tr("Purchase Links"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_enabled->setObjectName(QStringLiteral("chkPurchaseLinks"));
     m_enabled->setChecked(links.purchaseLinksEnabled);
     m_address->setObjectName(QStringLiteral("txtPurchaseAddress"));
-    m_address->setToolTip(QStringLiteral("The registrar's domain search; ") + domainMark +
-                          QStringLiteral(" marks where the domain goes."));
-    auto *label = new QLabel(
-        QStringLiteral("Registrar's search address (") + domainMark + QStringLiteral(" marks the domain):"), this);
+    m_address->setToolTip(tr("The registrar's domain search; %1 marks where the domain goes.").arg(domainMark));
+    auto *label = new QLabel(tr("Registrar's search address (%1 marks the domain):").arg(domainMark), this);
     label->setObjectName(QStringLiteral("lblPurchaseAddress"));
-    QPushButton *standard = button("cmdDefault", QStringLiteral("Default"), this);
-    QPushButton *ok = button("cmdOK", QStringLiteral("OK"), this);
-    QPushButton *cancel = button("cmdCancel", QStringLiteral("Cancel"), this);
+    QPushButton *standard = button("cmdDefault", tr("Default"), this);
+    QPushButton *ok = button("cmdOK", tr("OK"), this);
+    QPushButton *cancel = button("cmdCancel", tr("Cancel"), this);
     connect(standard, &QPushButton::clicked, this, [this] { m_address->setText(defaultPurchaseAddress()); });
     connect(ok, &QPushButton::clicked, this, [this] {
         if (accept())
@@ -75,10 +72,10 @@ bool PurchaseLinksWindow::accept()
     const QString address = m_address->text().trimmed();
     if (!isPurchaseAddress(address)) {
         if (m_messages) {
-            m_messages->show({QStringLiteral("Purchase Links"),
-                              QStringLiteral("The address must begin with http:// or https:// and name a host, "
-                                             "for example https://registrar.example/search?domain=") +
-                                  domainMark,
+            m_messages->show({tr("Purchase Links"),
+                              tr("The address must begin with http:// or https:// and name a host, "
+                                 "for example https://registrar.example/search?domain=%1")
+                                  .arg(domainMark),
                               platform::MessageRequest::Icon::Warning, platform::MessageRequest::Buttons::Ok});
         }
         return false;

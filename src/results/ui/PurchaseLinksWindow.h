@@ -7,7 +7,7 @@ class QLineEdit;
 
 namespace platform {
 class MessageBoxes;
-class SettingsStore;
+class ProgramSettings;
 } // namespace platform
 
 namespace results {
@@ -19,7 +19,7 @@ struct PurchaseLinks;
 class PurchaseLinksWindow : public QWidget {
     Q_OBJECT
 public:
-    PurchaseLinksWindow(PurchaseLinks &links, platform::SettingsStore &settings, platform::MessageBoxes *messages,
+    PurchaseLinksWindow(PurchaseLinks &links, platform::ProgramSettings &settings, platform::MessageBoxes *messages,
                         QWidget *parent = nullptr);
 
     /// OK: stores the choice unless the address is unfit, which is named in a message instead.
@@ -31,7 +31,7 @@ signals:
 
 private:
     PurchaseLinks &m_links;
-    platform::SettingsStore &m_settings;
+    platform::ProgramSettings &m_settings;
     platform::MessageBoxes *m_messages;
     QCheckBox *m_enabled;
     QLineEdit *m_address;

@@ -7,6 +7,7 @@
 #include "results/ListFilterModel.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QKeyEvent>
@@ -166,9 +167,10 @@ void ResultListView::contextMenuEvent(QContextMenuEvent *event)
 
 void offerBuyAndLookup(ResultListView &view, const DomainOpener &opener)
 {
-    view.addEntryAction(QStringLiteral("mnuBuy"), QStringLiteral("Buy..."),
+    view.addEntryAction(QStringLiteral("mnuBuy"), QCoreApplication::translate("results::ResultListView", "Buy..."),
                         [&opener](const QString &entry) { opener.buy(entry); });
-    view.addEntryAction(QStringLiteral("mnuWhois"), QStringLiteral("WHOIS record..."),
+    view.addEntryAction(QStringLiteral("mnuWhois"),
+                        QCoreApplication::translate("results::ResultListView", "WHOIS record..."),
                         [&opener](const QString &entry) { opener.lookUp(entry); });
 }
 

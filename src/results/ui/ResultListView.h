@@ -26,7 +26,6 @@ public:
 
     /// Lets the user drag the selection away as list @p number (0: no drags).
     void setDragSourceNumber(int number);
-    int dragSourceNumber() const { return m_dragSourceNumber; }
 
     /// Accepts dropped text and reports it with dropped().
     void setAcceptsListDrops(bool accepts);

@@ -2,6 +2,7 @@
 
 #include "results/DomainListModel.h"
 #include "results/ListFilterModel.h"
+#include "results/ui/LikelyMarkDelegate.h"
 #include "results/ui/ResultListView.h"
 
 #include <QComboBox>
@@ -27,11 +28,16 @@ struct ListText {
 
 // Indexed by list number - 1.
 constexpr ListText listTexts[ResultsDesk::listCount] = {
-    {"Low Profile", "These domains have 8 or more characters."},
-    {"Registered", "These domain names are already registered."},
-    {"High Profile", "These domains have less than 5 characters"},
-    {"Mid Profile", "These domains have 5 to 7 characters"},
-    {"Saved Domains", "Drag a domain name here to save it."},
+    {QT_TRANSLATE_NOOP("results::ResultsDesk", "Low Profile"),
+     QT_TRANSLATE_NOOP("results::ResultsDesk", "These domains have 8 or more characters.")},
+    {QT_TRANSLATE_NOOP("results::ResultsDesk", "Registered"),
+     QT_TRANSLATE_NOOP("results::ResultsDesk", "These domain names are already registered.")},
+    {QT_TRANSLATE_NOOP("results::ResultsDesk", "High Profile"),
+     QT_TRANSLATE_NOOP("results::ResultsDesk", "These domains have less than 5 characters")},
+    {QT_TRANSLATE_NOOP("results::ResultsDesk", "Mid Profile"),
+     QT_TRANSLATE_NOOP("results::ResultsDesk", "These domains have 5 to 7 characters")},
+    {QT_TRANSLATE_NOOP("results::ResultsDesk", "Saved Domains"),
+     QT_TRANSLATE_NOOP("results::ResultsDesk", "Drag a domain name here to save it.")},
 };
 
 // Columns left to right as the user reads them: High, Mid, Low, Registered, Saved.
@@ -43,7 +49,7 @@ QPushButton *indexedButton(const char *name, int number, const QString &caption,
     button->setObjectName(QLatin1String(name) + QLatin1Char('_') + QString::number(number));
     button->setToolTip(hint);
     // Five columns have a "Copy" button each: the name says whose.
-    button->setAccessibleName(hint + QStringLiteral(": ") + QLatin1String(listTexts[number - 1].caption));
+    button->setAccessibleName(hint + QStringLiteral(": ") + ResultsDesk::restingCaption(number));
     // Narrower than the style's usual button, never narrower than its caption: where five columns do not
     // fit, the columns scroll instead.
     button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -55,10 +61,10 @@ QPushButton *indexedButton(const char *name, int number, const QString &caption,
 
 QString ResultsDesk::restingCaption(int number)
 {
-    return QLatin1String(listTexts[number - 1].caption);
+    return tr(listTexts[number - 1].caption);
 }
 
-ResultsDesk::ResultsDesk(QWidget *parent) : QGroupBox(QStringLiteral("Domain Name Manager"), parent)
+ResultsDesk::ResultsDesk(QWidget *parent) : QGroupBox(tr("Domain Name Manager"), parent)
 {
     setObjectName(QStringLiteral("Frame2"));
     QLayout *filterRow = buildFilterRow(); // first, so that Tab reaches it before the lists
@@ -80,12 +86,12 @@ ResultsDesk::ResultsDesk(QWidget *parent) : QGroupBox(QStringLiteral("Domain Nam
     scroller->setMinimumHeight(strip->minimumSizeHint().height() +
                                scroller->horizontalScrollBar()->sizeHint().height());
 
-    m_setup = new QPushButton(QStringLiteral("Setup"), this);
+    m_setup = new QPushButton(tr("Setup"), this);
     m_setup->setObjectName(QStringLiteral("cmdSetup"));
-    m_website = new QPushButton(QStringLiteral("Visit"), this);
+    m_website = new QPushButton(tr("Visit"), this);
     m_website->setObjectName(QStringLiteral("cmdWebsite"));
-    m_setup->setAccessibleName(QStringLiteral("Setup: the TLD manager"));
-    m_website->setAccessibleName(QStringLiteral("Visit the registrar's website"));
+    m_setup->setAccessibleName(tr("Setup: the TLD manager"));
+    m_website->setAccessibleName(tr("Visit the registrar's website"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_setup);
     buttons->addStretch(1);
@@ -101,22 +107,21 @@ QWidget *ResultsDesk::buildColumn(int number, QWidget *parent)
 {
     auto *column = new QWidget(parent);
     const ListText &text = listTexts[number - 1];
-    auto *caption = new QLabel(QLatin1String(text.caption), column);
+    auto *caption = new QLabel(tr(text.caption), column);
     caption->setObjectName(QStringLiteral("Label") + QString::number(number));
     auto *list = new ResultListView(column);
     list->setObjectName(QStringLiteral("List") + QString::number(number));
-    list->setToolTip(QLatin1String(text.hint));
-    list->setAccessibleName(QLatin1String(text.caption));
-    list->setAccessibleDescription(QLatin1String(text.hint));
+    list->setItemDelegate(new LikelyMarkDelegate(list));
+    list->setToolTip(tr(text.hint));
+    list->setAccessibleName(tr(text.caption));
+    list->setAccessibleDescription(tr(text.hint));
     caption->setBuddy(list);
     list->setSelectionMode(number <= 4 ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
 
     auto *buttons = new QHBoxLayout;
-    m_copy[number - 1] = indexedButton("cmdCopy", number, QStringLiteral("Copy"), QStringLiteral("Copy List"), column);
-    m_delete[number - 1] =
-        indexedButton("cmdClear", number, QStringLiteral("Delete"), QStringLiteral("Delete Selected Item"), column);
-    m_clear[number - 1] =
-        indexedButton("cmdClear2", number, QStringLiteral("Clear"), QStringLiteral("Clear List"), column);
+    m_copy[number - 1] = indexedButton("cmdCopy", number, tr("Copy"), tr("Copy List"), column);
+    m_delete[number - 1] = indexedButton("cmdClear", number, tr("Delete"), tr("Delete Selected Item"), column);
+    m_clear[number - 1] = indexedButton("cmdClear2", number, tr("Clear"), tr("Clear List"), column);
     buttons->addWidget(m_copy[number - 1]);
     buttons->addWidget(m_delete[number - 1]);
     buttons->addWidget(m_clear[number - 1]);
@@ -135,17 +140,17 @@ QLayout *ResultsDesk::buildFilterRow()
 {
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(QStringLiteral("txtFilter"));
-    m_filter->setPlaceholderText(QStringLiteral("Filter the lists (Ctrl+F)"));
+    m_filter->setPlaceholderText(tr("Filter the lists (Ctrl+F)"));
     m_filter->setClearButtonEnabled(true);
-    m_filter->setAccessibleName(QStringLiteral("Filter the lists"));
-    auto *filterLabel = new QLabel(QStringLiteral("F&ilter:"), this);
+    m_filter->setAccessibleName(tr("Filter the lists"));
+    auto *filterLabel = new QLabel(tr("F&ilter:"), this);
     filterLabel->setObjectName(QStringLiteral("lblFilter"));
     filterLabel->setBuddy(m_filter);
     m_order = new QComboBox(this);
     m_order->setObjectName(QStringLiteral("cmbOrder"));
-    m_order->addItems({QStringLiteral("As found"), QStringLiteral("By name"), QStringLiteral("By length")});
-    m_order->setAccessibleName(QStringLiteral("Sort the lists"));
-    auto *orderLabel = new QLabel(QStringLiteral("So&rt:"), this);
+    m_order->addItems({tr("As found"), tr("By name"), tr("By length")});
+    m_order->setAccessibleName(tr("Sort the lists"));
+    auto *orderLabel = new QLabel(tr("So&rt:"), this);
     orderLabel->setObjectName(QStringLiteral("lblOrder"));
     orderLabel->setBuddy(m_order);
     connect(m_filter, &QLineEdit::textChanged, this, &ResultsDesk::applyFilter);

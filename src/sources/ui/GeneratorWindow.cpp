@@ -2,7 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/FileHelpers.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "platform/ui/WindowFit.h"
 #include "sources/AffixFile.h"
 #include "sources/NameGenerator.h"
@@ -36,40 +36,30 @@ template <typename Widget> Widget *named(Widget *widget, const QString &name, co
     return widget;
 }
 
-QString checkKey(int index)
-{
-    return QStringLiteral("chkAdd") + QString::number(index);
-}
-
-// The TLDs the user unticked: a TLD enabled later is ticked like every new one.
-const QString untickedKey = QStringLiteral("MakeUnticked");
-
 } // namespace
 
 GeneratorWindow::GeneratorWindow(const GeneratorHost &host, QWidget *parent)
     : QWidget(parent, Qt::Window), m_host(host), m_generator(new NameGenerator(this)),
-      m_text1(named(new QLineEdit(this), QStringLiteral("Text1"),
-                    QStringLiteral("This word will appear in every domain created.")))
+      m_text1(named(new QLineEdit(this), QStringLiteral("Text1"), tr("This word will appear in every domain created.")))
 {
     setObjectName(QStringLiteral("frmMake"));
-    setWindowTitle(QStringLiteral("Domain Name Creator"));
+    setWindowTitle(tr("Domain Name Creator"));
     setAttribute(Qt::WA_DeleteOnClose);
-    m_command1 = named(new QPushButton(QStringLiteral("Start Generator"), this), QStringLiteral("Command1"),
-                       QStringLiteral("Once you have a base word, click here to create your list!"));
-    const QStringList options = {QStringLiteral("Prefixes"), QStringLiteral("Suffixes"), QStringLiteral("Hyphens")};
+    m_command1 = named(new QPushButton(tr("Start Generator"), this), QStringLiteral("Command1"),
+                       tr("Once you have a base word, click here to create your list!"));
+    const QStringList options = {tr("Prefixes"), tr("Suffixes"), tr("Hyphens")};
     auto *optionRow = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
         m_chkAdd[i] = named(new QCheckBox(options.at(i), this), QStringLiteral("chkAdd_") + QString::number(i));
         optionRow->addWidget(m_chkAdd[i]);
-        connect(m_chkAdd[i], &QCheckBox::clicked, this, [this, i](bool on) {
-            m_host.settings.saveProduct(checkKey(i), on ? QStringLiteral("1") : QStringLiteral("0"));
-        });
+        connect(m_chkAdd[i], &QCheckBox::clicked, this,
+                [this, i](bool on) { m_host.settings.setGeneratorOption(i, on); });
     }
     optionRow->addStretch(1);
     optionRow->addWidget(m_command1);
 
     auto *baseRow = new QHBoxLayout;
-    auto *baseLabel = named(new QLabel(QStringLiteral("Base Word:"), this), QStringLiteral("Label1"));
+    auto *baseLabel = named(new QLabel(tr("Base Word:"), this), QStringLiteral("Label1"));
     baseLabel->setBuddy(m_text1);
     baseRow->addWidget(baseLabel);
     baseRow->addWidget(m_text1, 1);
@@ -98,7 +88,7 @@ GeneratorWindow::GeneratorWindow(const GeneratorHost &host, QWidget *parent)
     load();
     connect(m_listView1, &QListWidget::itemChanged, this, &GeneratorWindow::saveTldTicks);
     connect(m_text1, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_host.settings.saveProduct(QStringLiteral("txtMake"), text); });
+            [this](const QString &text) { m_host.settings.setGeneratorBaseWord(text); });
     platform::resizeWithinScreen(this, QSize(640, 560));
     platform::closeOnEscape(this);
     QList<QWidget *> keyed{baseLabel, findChild<QWidget *>(QStringLiteral("Frame1")), m_command1};
@@ -111,26 +101,24 @@ GeneratorWindow::~GeneratorWindow() = default;
 
 QWidget *GeneratorWindow::buildTldFrame()
 {
-    auto *frame = named(new QGroupBox(QStringLiteral("Top Level Domains"), this), QStringLiteral("Frame1"));
+    auto *frame = named(new QGroupBox(tr("Top Level Domains"), this), QStringLiteral("Frame1"));
     m_listView1 = named(new QListWidget(frame), QStringLiteral("ListView1"));
     auto *column = new QVBoxLayout(frame);
     column->addWidget(m_listView1);
-    column->addWidget(named(new QLabel(QStringLiteral("(taken from Setup window)"), frame), QStringLiteral("Label3")));
+    column->addWidget(named(new QLabel(tr("(taken from Setup window)"), frame), QStringLiteral("Label3")));
     return frame;
 }
 
 QWidget *GeneratorWindow::buildAffixFrame()
 {
-    auto *frame = named(new QGroupBox(QStringLiteral("Prefixes/Suffixes"), this), QStringLiteral("Frame2"));
+    auto *frame = named(new QGroupBox(tr("Prefixes/Suffixes"), this), QStringLiteral("Frame2"));
     m_list2 = named(new QListWidget(frame), QStringLiteral("List2"));
     m_text2 = named(new QLineEdit(frame), QStringLiteral("Text2"));
-    m_cmdAdd = named(new QPushButton(QStringLiteral("Add"), frame), QStringLiteral("cmdAdd"),
-                     QStringLiteral("Add your word."));
-    m_cmdSub = named(new QPushButton(QStringLiteral("Del"), frame), QStringLiteral("cmdSub"),
-                     QStringLiteral("Remove the selected word."));
+    m_cmdAdd = named(new QPushButton(tr("Add"), frame), QStringLiteral("cmdAdd"), tr("Add your word."));
+    m_cmdSub = named(new QPushButton(tr("Del"), frame), QStringLiteral("cmdSub"), tr("Remove the selected word."));
     auto *grid = new QGridLayout(frame);
     grid->addWidget(m_list2, 0, 0, 1, 4);
-    auto *affixLabel = named(new QLabel(QStringLiteral("Prefix/Suffix:"), frame), QStringLiteral("Label2"));
+    auto *affixLabel = named(new QLabel(tr("Prefix/Suffix:"), frame), QStringLiteral("Label2"));
     affixLabel->setBuddy(m_text2);
     grid->addWidget(affixLabel, 1, 0);
     grid->addWidget(m_text2, 1, 1);
@@ -141,15 +129,15 @@ QWidget *GeneratorWindow::buildAffixFrame()
 
 QWidget *GeneratorWindow::buildResultFrame()
 {
-    auto *frame = named(new QGroupBox(QStringLiteral("Generated Domains"), this), QStringLiteral("Frame3"));
+    auto *frame = named(new QGroupBox(tr("Generated Domains"), this), QStringLiteral("Frame3"));
     m_list1 = named(new QListView(frame), QStringLiteral("List1"));
     // Uniform rows let the view place two million names without measuring each one.
     m_list1->setUniformItemSizes(true);
     m_list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list1->setModel(m_generator->names());
-    m_command2 = named(new QPushButton(QStringLiteral("Save Domains As..."), frame), QStringLiteral("Command2"),
-                       QStringLiteral("Save your list as a text file."));
-    m_txtStatus = named(new QLineEdit(QStringLiteral("Status..."), frame), QStringLiteral("txtStatus"));
+    m_command2 = named(new QPushButton(tr("Save Domains As..."), frame), QStringLiteral("Command2"),
+                       tr("Save your list as a text file."));
+    m_txtStatus = named(new QLineEdit(tr("Status..."), frame), QStringLiteral("txtStatus"));
     m_txtStatus->setReadOnly(true);
     auto *row = new QHBoxLayout;
     row->addWidget(m_txtStatus, 1);
@@ -163,12 +151,9 @@ QWidget *GeneratorWindow::buildResultFrame()
 void GeneratorWindow::load()
 {
     m_list2->addItems(AffixFile(m_host.folder.path(QStringLiteral("Appends.txt"))).readAffixes());
-    for (int i = 0; i < 3; ++i) {
-        int value = 0;
-        platform::readInt(m_host.settings.product(checkKey(i), QStringLiteral("1")), value);
-        m_chkAdd[i]->setChecked(value == 1);
-    }
-    m_text1->setText(m_host.settings.product(QStringLiteral("txtMake"), QString()));
+    for (int i = 0; i < 3; ++i)
+        m_chkAdd[i]->setChecked(m_host.settings.generatorOption(i));
+    m_text1->setText(m_host.settings.generatorBaseWord());
     listGeneratorTlds();
 }
 
@@ -176,7 +161,7 @@ void GeneratorWindow::listGeneratorTlds()
 {
     const QSignalBlocker quiet(m_listView1);
     m_listView1->clear();
-    const QStringList unticked = m_host.settings.product(untickedKey, QString()).split(QLatin1Char(','));
+    const QStringList unticked = m_host.settings.generatorUntickedTlds();
     for (const QString &text : m_host.tldFile.generatorItems()) {
         auto *item = new QListWidgetItem(text, m_listView1);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -191,7 +176,7 @@ void GeneratorWindow::saveTldTicks()
         if (m_listView1->item(row)->checkState() != Qt::Checked)
             unticked.append(m_listView1->item(row)->text());
     }
-    m_host.settings.saveProduct(untickedKey, unticked.join(QLatin1Char(',')));
+    m_host.settings.setGeneratorUntickedTlds(unticked);
 }
 
 void GeneratorWindow::setInputsEnabled(bool enabled)
@@ -231,7 +216,7 @@ void GeneratorWindow::removeSelectedAffix()
     const QList<QListWidgetItem *> selected = m_list2->selectedItems();
     if (selected.isEmpty()) {
         if (m_host.services.messages)
-            m_host.services.messages->inform(QStringLiteral("You must first select an item to remove from the list."));
+            m_host.services.messages->inform(tr("You must first select an item to remove from the list."));
         return;
     }
     QListWidgetItem *item = selected.constFirst();
@@ -257,9 +242,9 @@ void GeneratorWindow::saveListAs()
 void GeneratorWindow::showWriteFailure(const QString &path)
 {
     setInputsEnabled(true);
-    m_txtStatus->setText(QStringLiteral("Status..."));
+    m_txtStatus->setText(tr("Status..."));
     if (m_host.services.messages)
-        m_host.services.messages->inform(QStringLiteral("File ") + path + QStringLiteral(" could not be written."));
+        m_host.services.messages->inform(tr("File %1 could not be written.").arg(path));
 }
 
 void GeneratorWindow::closeEvent(QCloseEvent *event)

@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace platform {
 class AppFolder;
-class SettingsStore;
+class ProgramSettings;
 } // namespace platform
 namespace tld {
 class TldFile;
@@ -27,7 +27,7 @@ class NameGenerator;
 /// What the generator window uses of the program.
 struct GeneratorHost {
     const platform::AppFolder &folder;
-    platform::SettingsStore &settings;
+    platform::ProgramSettings &settings;
     platform::Services services;
     const tld::TldFile &tldFile;
 };

@@ -13,16 +13,15 @@ namespace sources {
 
 HarvesterWindow::HarvesterWindow(const HarvesterHost &host, const HarvestRequest &request, QWidget *parent)
     : QWidget(parent, Qt::Window), m_services(host.services),
-      m_harvester(new Harvester(host.folder, host.matcher, this)),
-      m_text1(new QLineEdit(QStringLiteral("Status..."), this))
+      m_harvester(new Harvester(host.folder, host.matcher, this)), m_text1(new QLineEdit(tr("Status..."), this))
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("List Builder - Finding domain names..."));
+    setWindowTitle(tr("List Builder - Finding domain names..."));
     setAttribute(Qt::WA_DeleteOnClose);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setReadOnly(true);
-    m_text1->setToolTip(QStringLiteral("This shows the number of unique .com, .org and .net domain names found."));
-    auto *label = new QLabel(QStringLiteral("Extracting Domains from search results.  Please be patient."), this);
+    m_text1->setToolTip(tr("This shows the number of unique .com, .org and .net domain names found."));
+    auto *label = new QLabel(tr("Extracting Domains from search results.  Please be patient."), this);
     label->setObjectName(QStringLiteral("Label1"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
@@ -33,11 +32,10 @@ HarvesterWindow::HarvesterWindow(const HarvesterHost &host, const HarvestRequest
     connect(m_harvester, &Harvester::statusChanged, m_text1, &QLineEdit::setText);
     connect(m_harvester, &Harvester::listWritten, this, &HarvesterWindow::handOver);
     connect(m_harvester, &Harvester::writeFailed, this, &HarvesterWindow::showWriteFailure);
-    connect(m_harvester, &Harvester::nothingFound, this,
-            [this] { closeWithMessage(QStringLiteral("No domain names found.")); });
+    connect(m_harvester, &Harvester::nothingFound, this, [this] { closeWithMessage(tr("No domain names found.")); });
     connect(m_harvester, &Harvester::downloadFailed, this, [this](const QString &reason) {
-        closeWithMessage(QStringLiteral("The search page could not be downloaded: ") + reason +
-                         QStringLiteral("\r\n\r\nNo list was created."));
+        closeWithMessage(tr("The search page could not be downloaded: %1").arg(reason) + QStringLiteral("\r\n\r\n") +
+                         tr("No list was created."));
     });
     m_harvester->start(request);
 }
@@ -49,8 +47,7 @@ void HarvesterWindow::handOver(int entryCount, int uniqueCount)
     emit listWritten(entryCount);
     hide();
     if (m_services.messages) {
-        m_services.messages->inform(QStringLiteral("List of ") + QString::number(uniqueCount) +
-                                    QStringLiteral(" unique domains was created successfully!"));
+        m_services.messages->inform(tr("List of %1 unique domains was created successfully!").arg(uniqueCount));
     }
     emit runRequested();
     close();
@@ -58,7 +55,7 @@ void HarvesterWindow::handOver(int entryCount, int uniqueCount)
 
 void HarvesterWindow::showWriteFailure(const QString &path)
 {
-    closeWithMessage(QStringLiteral("File ") + path + QStringLiteral(" could not be written."));
+    closeWithMessage(tr("File %1 could not be written.").arg(path));
 }
 
 void HarvesterWindow::closeWithMessage(const QString &text)

@@ -1,6 +1,7 @@
 #include "sources/ui/SourcePanel.h"
 
 #include "platform/ui/FlowLayout.h"
+#include "platform/ui/Named.h"
 #include "sources/SourceCatalog.h"
 #include "sources/ui/SourceList.h"
 #include "sources/ui/TldChooser.h"
@@ -15,11 +16,7 @@ namespace sources {
 
 namespace {
 
-template <typename Widget> Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+using platform::named;
 
 // A label that names its control for screen readers and moves the focus to it with its mnemonic.
 QLabel *label(const char *name, const QString &text, QWidget *buddy, QWidget *parent)
@@ -45,13 +42,13 @@ QStringList SourcePanel::sourceNames()
 SourcePanel::SourcePanel(QWidget *parent)
     : QWidget(parent), m_combo1(named(new SourceList(this), "Combo1")),
       m_listFile(named(new QLabel(this), "lblListFile")),
-      m_command3(named(new QPushButton(QStringLiteral("Stop"), this), "Command3"))
+      m_command3(named(new QPushButton(tr("Stop"), this), "Command3"))
 {
     setObjectName(QStringLiteral("sourcePanel"));
     m_combo1->addItems(sourceNames());
     m_combo1->setCurrentIndex(-1);
-    m_combo1->setPlaceholderText(QStringLiteral("Choose a source"));
-    m_combo1->setToolTip(QStringLiteral("Select the type of search you would like to run"));
+    m_combo1->setPlaceholderText(tr("Choose a source"));
+    m_combo1->setToolTip(tr("Select the type of search you would like to run"));
     m_command3->setEnabled(false);
 
     // One row that wraps where the window is narrow (a small screen, a large scale factor).
@@ -60,7 +57,7 @@ SourcePanel::SourcePanel(QWidget *parent)
     auto *source = new QWidget(this);
     auto *sourceRow = new QHBoxLayout(source);
     sourceRow->setContentsMargins(0, 0, 0, 0);
-    sourceRow->addWidget(label("lblSearchType", QStringLiteral("Search T&ype:"), m_combo1, source));
+    sourceRow->addWidget(label("lblSearchType", tr("Search T&ype:"), m_combo1, source));
     sourceRow->addWidget(m_combo1);
     row->addWidget(source);
     row->addWidget(m_listFile);
@@ -69,7 +66,7 @@ SourcePanel::SourcePanel(QWidget *parent)
     row->addWidget(m_command3);
     m_listFile->hide();
     hideSearchPanel();
-    m_command3->setToolTip(QStringLiteral("Stop the search (Esc)"));
+    m_command3->setToolTip(tr("Stop the search (Esc)"));
     // The order the controls stand in: the TLD is chosen before Start.
     setTabOrder(m_combo1, m_txtWordNum);
     setTabOrder(m_txtWordNum, m_cmbTlds);
@@ -87,24 +84,24 @@ QWidget *SourcePanel::buildWordPanel()
     m_txtWordMax = named(new QLineEdit(QStringLiteral("1"), m_wordPanel), "txtWordMax");
     m_txtWordMax->setReadOnly(true);
     m_txtWordMax->setFocusPolicy(Qt::ClickFocus); // shown, never typed into: no stop for the Tab key
-    m_txtWordMax->setToolTip(QStringLiteral("The number of entries on your list."));
+    m_txtWordMax->setToolTip(tr("The number of entries on your list."));
     m_txtWordMax->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
     m_txtWordNum->setMaximumWidth(90);
     m_txtWordMax->setMaximumWidth(90);
-    m_cmdDoSearch = named(new QPushButton(QStringLiteral("Start"), m_wordPanel), "cmdDoSearch");
-    m_cmdDoSearch->setToolTip(QStringLiteral("Click here to start searching your list. (Ctrl+Return)"));
+    m_cmdDoSearch = named(new QPushButton(tr("Start"), m_wordPanel), "cmdDoSearch");
+    m_cmdDoSearch->setToolTip(tr("Click here to start searching your list. (Ctrl+Return)"));
     m_cmdDoSearch->setEnabled(false);
     m_cmbTlds = named(new TldChooser(m_wordPanel), "cmbTLDs");
     m_cmbTlds->setMinimumContentsLength(6);
 
     auto *layout = new QHBoxLayout(m_wordPanel);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_txtWordMax->setAccessibleName(QStringLiteral("Number of entries"));
-    layout->addWidget(label("wLabel1", QStringLiteral("Start &Number:"), m_txtWordNum, m_wordPanel));
+    m_txtWordMax->setAccessibleName(tr("Number of entries"));
+    layout->addWidget(label("wLabel1", tr("Start &Number:"), m_txtWordNum, m_wordPanel));
     layout->addWidget(m_txtWordNum);
-    layout->addWidget(label("wLabel2", QStringLiteral("Of"), m_txtWordMax, m_wordPanel));
+    layout->addWidget(label("wLabel2", tr("Of"), m_txtWordMax, m_wordPanel));
     layout->addWidget(m_txtWordMax);
-    layout->addWidget(label("sLblTLD", QStringLiteral("T&LD:"), m_cmbTlds, m_wordPanel));
+    layout->addWidget(label("sLblTLD", tr("T&LD:"), m_cmbTlds, m_wordPanel));
     layout->addWidget(m_cmbTlds);
     layout->addWidget(m_cmdDoSearch);
     return m_wordPanel;
@@ -114,21 +111,20 @@ QWidget *SourcePanel::buildSearchPanel()
 {
     m_searchPanel = named(new QWidget(this), "searchPanel");
     m_txtSearch = named(new QLineEdit(m_searchPanel), "txtSearch");
-    m_txtSearch->setToolTip(QStringLiteral("Enter a search string"));
+    m_txtSearch->setToolTip(tr("Enter a search string"));
     m_combo2 = named(new QComboBox(m_searchPanel), "Combo2");
-    m_combo2->addItems({QStringLiteral("~100 Domains"), QStringLiteral("~200 Domains"), QStringLiteral("~500 Domains"),
-                        QStringLiteral("~1000 Domains")});
-    m_combo2->setToolTip(QStringLiteral("The approximate number of domains to find, if available."));
-    m_cmdCreate = named(new QPushButton(QStringLiteral("Search"), m_searchPanel), "cmdCreate");
-    m_cmdCreate->setToolTip(QStringLiteral("Click here to start your internet search!"));
+    m_combo2->addItems({tr("~100 Domains"), tr("~200 Domains"), tr("~500 Domains"), tr("~1000 Domains")});
+    m_combo2->setToolTip(tr("The approximate number of domains to find, if available."));
+    m_cmdCreate = named(new QPushButton(tr("Search"), m_searchPanel), "cmdCreate");
+    m_cmdCreate->setToolTip(tr("Click here to start your internet search!"));
     m_cmdCreate->setEnabled(false);
 
     auto *layout = new QHBoxLayout(m_searchPanel);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(label("SLabel1", QStringLiteral("Search Strin&g:"), m_txtSearch, m_searchPanel));
+    layout->addWidget(label("SLabel1", tr("Search Strin&g:"), m_txtSearch, m_searchPanel));
     layout->addWidget(m_txtSearch);
-    m_combo2->setAccessibleName(QStringLiteral("Number of domains to get"));
-    layout->addWidget(label("SLabel2", QStringLiteral("Get"), m_combo2, m_searchPanel));
+    m_combo2->setAccessibleName(tr("Number of domains to get"));
+    layout->addWidget(label("SLabel2", tr("Get"), m_combo2, m_searchPanel));
     layout->addWidget(m_combo2);
     layout->addWidget(m_cmdCreate);
     return m_searchPanel;

@@ -1,7 +1,7 @@
 #include "sources/ui/SourceSelection.h"
 
 #include "platform/AppFolder.h"
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
 #include "sources/SourceCatalog.h"
 #include "sources/ui/SourceList.h"
 #include "sources/ui/SourcePanel.h"
@@ -19,7 +19,7 @@
 namespace sources {
 
 SourceSelection::SourceSelection(SourcePanel &panel, const platform::AppFolder &folder,
-                                 platform::SettingsStore &settings, platform::Services services, QObject *parent)
+                                 platform::ProgramSettings &settings, platform::Services services, QObject *parent)
     : QObject(parent), m_panel(panel), m_folder(folder), m_settings(settings), m_services(services)
 {
     SourceList *list = panel.sourceList();
@@ -45,9 +45,14 @@ SourceSelection::SourceSelection(SourcePanel &panel, const platform::AppFolder &
     connect(panel.stopButton(), &QPushButton::clicked, this, &SourceSelection::stopRequested);
 }
 
-QString SourceSelection::currentSource() const
+Source SourceSelection::currentSource() const
 {
-    return m_panel.sourceList()->currentText();
+    return Source(m_panel.sourceList()->currentIndex());
+}
+
+bool SourceSelection::searchChosen() const
+{
+    return currentSource() == Source::Yahoo || currentSource() == Source::Google;
 }
 
 bool SourceSelection::opensWindow(int index)
@@ -103,7 +108,7 @@ void SourceSelection::applySelection(int index)
     if (index < 0 || index >= sourceCatalog().size())
         return;
     if (!m_quiet && Source(index) != Source::Browse)
-        m_settings.saveProduct(QStringLiteral("LastSource"), QString::number(index));
+        m_settings.setLastSource(index);
     const SourceInfo &info = sourceCatalog().at(index);
     switch (Source(index)) {
     case Source::Browse:
@@ -169,8 +174,7 @@ QString SourceSelection::positionKeyOf(int index) const
 
 void SourceSelection::showSavedPosition(const QString &key)
 {
-    m_panel.startNumber()->setText(key.isEmpty() ? QStringLiteral("1")
-                                                 : m_settings.positions(key, QStringLiteral("1")));
+    m_panel.startNumber()->setText(key.isEmpty() ? QStringLiteral("1") : m_settings.position(key, QStringLiteral("1")));
     checkStartNumber();
 }
 
@@ -187,7 +191,7 @@ void SourceSelection::applyCustomList()
     m_panel.hideSearchPanel();
     m_panel.showWordPanel();
     if (m_quiet) {
-        m_customPath = m_settings.product(QStringLiteral("LastCustomList"), QString());
+        m_customPath = m_settings.lastCustomList();
     } else if (m_services.dialogs) {
         const QString chosen =
             m_services.dialogs->openFile(m_folder.path(QStringLiteral("wordlists")), QStringLiteral("*.txt"));
@@ -196,7 +200,7 @@ void SourceSelection::applyCustomList()
             m_customPath = chosen;
     }
     if (!m_customPath.isEmpty())
-        m_settings.saveProduct(QStringLiteral("LastCustomList"), m_customPath);
+        m_settings.setLastCustomList(m_customPath);
     showListFile(QFileInfo(m_customPath).fileName(), QDir::toNativeSeparators(m_customPath));
     m_list.setPath(m_customPath);
     showEntryCount();
@@ -233,12 +237,10 @@ void SourceSelection::applyGenerator()
 
 void SourceSelection::restoreLastSource()
 {
-    int index = -1;
-    if (!platform::readInt(m_settings.product(QStringLiteral("LastSource"), QString()), index) || index < 0 ||
-        index >= sourceCatalog().size() || Source(index) == Source::Browse)
+    const int index = m_settings.lastSource();
+    if (index < 0 || index >= sourceCatalog().size() || Source(index) == Source::Browse)
         return;
-    if (Source(index) == Source::Custom &&
-        !QFileInfo::exists(m_settings.product(QStringLiteral("LastCustomList"), QString())))
+    if (Source(index) == Source::Custom && !QFileInfo::exists(m_settings.lastCustomList()))
         return;
     m_quiet = true;
     m_panel.sourceList()->setCurrentIndex(index);
@@ -260,10 +262,10 @@ bool SourceSelection::acceptStartNumber()
     start->setFocus();
     start->selectAll();
     if (m_services.messages)
-        m_services.messages->show({QStringLiteral("Start Number"),
-                                   QStringLiteral("The start number must be a whole number from 1 to ") +
-                                       QString::number(std::max(1, count)) +
-                                       QStringLiteral(", the number of entries on the list."),
+        m_services.messages->show({tr("Start Number"),
+                                   tr("The start number must be a whole number from 1 to %1, the number of "
+                                      "entries on the list.")
+                                       .arg(std::max(1, count)),
                                    platform::MessageRequest::Icon::Warning, platform::MessageRequest::Buttons::Ok});
     return false;
 }
@@ -278,9 +280,7 @@ void SourceSelection::checkStartNumber()
 
 void SourceSelection::updateSearchButton()
 {
-    const bool searchChosen =
-        currentSource() == QLatin1String("Yahoo Search") || currentSource() == QLatin1String("Google Search");
-    m_panel.searchButton()->setEnabled(searchChosen && m_panel.searchString()->isEnabled() &&
+    m_panel.searchButton()->setEnabled(searchChosen() && m_panel.searchString()->isEnabled() &&
                                        !m_panel.searchString()->text().isEmpty());
 }
 
@@ -318,16 +318,15 @@ void SourceSelection::startRun()
     if (confirmPending() && (Source(pending) != Source::Custom || !m_fileChosen))
         return;
     // Start pressed with the keyboard while the number is still being typed: no editing end came first.
-    const QString source = currentSource();
-    if (source != QLatin1String("Yahoo Search") && source != QLatin1String("Google Search") && !acceptStartNumber())
+    if (!searchChosen() && !acceptStartNumber())
         return;
     lockForRun();
-    if (source == QLatin1String("Yahoo Search") || source == QLatin1String("Google Search"))
+    if (searchChosen())
         m_panel.startNumber()->setText(QStringLiteral("1"));
     const int wordIndex = m_panel.startNumber()->text().trimmed().toInt();
     const int wordMax = m_panel.entryCount()->text().trimmed().toInt();
     m_runPositionKey = positionKeyOf(m_panel.sourceList()->currentIndex());
-    m_runIsCustom = source == QLatin1String("Custom List");
+    m_runIsCustom = currentSource() == Source::Custom;
     m_panel.stopButton()->setEnabled(true);
     setRunning(true);
     emit runRequested(wordIndex, wordMax);
@@ -392,17 +391,18 @@ void SourceSelection::saveRecordedAhead(int next, const QStringList &domains)
         return;
     // Kept with the position they belong to: a run started anywhere else asks every name.
     const QString key = m_runPositionKey + recordedAheadSuffix;
-    if (domains.isEmpty() && m_settings.positions(key, QString()).isEmpty())
+    if (domains.isEmpty() && m_settings.position(key, QString()).isEmpty())
         return;
-    m_settings.savePositions(
-        key, domains.isEmpty() ? QString() : QString::number(next) + QLatin1Char('|') + domains.join(QLatin1Char(',')));
+    m_settings.savePositions({key}, domains.isEmpty()
+                                        ? QString()
+                                        : QString::number(next) + QLatin1Char('|') + domains.join(QLatin1Char(',')));
 }
 
 QStringList SourceSelection::recordedAhead(int next)
 {
     if (m_listRun || m_runPositionKey.isEmpty())
         return {};
-    const QString value = m_settings.positions(m_runPositionKey + recordedAheadSuffix, QString());
+    const QString value = m_settings.position(m_runPositionKey + recordedAheadSuffix, QString());
     const qsizetype bar = value.indexOf(QLatin1Char('|'));
     if (bar < 0 || value.left(bar) != QString::number(next))
         return {};

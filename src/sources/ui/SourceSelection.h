@@ -3,12 +3,13 @@
 #include "platform/DesktopServices.h"
 #include "sources/EntrySource.h"
 #include "sources/ListFile.h"
+#include "sources/SourceCatalog.h"
 
 #include <QObject>
 
 namespace platform {
 class AppFolder;
-class SettingsStore;
+class ProgramSettings;
 } // namespace platform
 
 namespace sources {
@@ -24,7 +25,7 @@ struct SourceInfo;
 class SourceSelection : public QObject, public sources::EntrySource {
     Q_OBJECT
 public:
-    SourceSelection(SourcePanel &panel, const platform::AppFolder &folder, platform::SettingsStore &settings,
+    SourceSelection(SourcePanel &panel, const platform::AppFolder &folder, platform::ProgramSettings &settings,
                     platform::Services services, QObject *parent = nullptr);
 
     /// Applies the source at @p index of the source list (the list's click, or a Tools menu item).
@@ -50,8 +51,10 @@ public:
     /// True from Start until the engine stopped.
     bool isRunning() const { return m_running; }
 
-    QString wordListPath() const { return m_list.path(); }
-    QString currentSource() const;
+    /// The source chosen in the list, known by its place: the caption is in the user's language.
+    Source currentSource() const;
+    /// Whether the chosen source is a search engine.
+    bool searchChosen() const;
 
     QString readEntry(int n) override;
     void savePositions(int next) override;
@@ -92,7 +95,7 @@ private:
 
     SourcePanel &m_panel;
     const platform::AppFolder &m_folder;
-    platform::SettingsStore &m_settings;
+    platform::ProgramSettings &m_settings;
     platform::Services m_services;
     ListFile m_list;
     QString m_customPath;

@@ -16,7 +16,7 @@ TldChooser::TldChooser(QWidget *parent) : QComboBox(parent)
     view()->viewport()->installEventFilter(this);
     view()->installEventFilter(this);
     connect(this, &QComboBox::currentIndexChanged, this, &TldChooser::tickOnly);
-    setToolTip(QStringLiteral("The TLDs a name without a dot is checked in"));
+    setToolTip(tr("The TLDs a name without a dot is checked in"));
 }
 
 bool TldChooser::isTicked(int index) const

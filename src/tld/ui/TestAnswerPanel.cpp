@@ -11,18 +11,18 @@
 namespace tld {
 
 TestAnswerPanel::TestAnswerPanel(platform::ClipboardText &clipboard, QWidget *parent)
-    : QGroupBox(QStringLiteral("Test answer:"), parent), m_clipboard(clipboard), m_text(new QPlainTextEdit(this)),
-      m_copy(new QPushButton(QStringLiteral("Copy"), this))
+    : QGroupBox(tr("Test answer:"), parent), m_clipboard(clipboard), m_text(new QPlainTextEdit(this)),
+      m_copy(new QPushButton(tr("Copy"), this))
 {
     m_text->setObjectName(QStringLiteral("txtAnswer"));
-    m_text->setAccessibleName(QStringLiteral("Test answer"));
+    m_text->setAccessibleName(tr("Test answer"));
     m_text->setReadOnly(true);
     // Registries line their answers up in columns.
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_text->setPlaceholderText(QStringLiteral("Select a row and press Test Selected."));
+    m_text->setPlaceholderText(tr("Select a row and press Test Selected."));
     m_copy->setObjectName(QStringLiteral("cmdCopyAnswer"));
-    m_copy->setAccessibleName(QStringLiteral("Copy the test answer"));
+    m_copy->setAccessibleName(tr("Copy the test answer"));
     m_copy->setEnabled(false);
     connect(m_copy, &QPushButton::clicked, this, [this] { m_clipboard.setText(m_text->toPlainText()); });
 

@@ -8,6 +8,7 @@
 #include "tld/TldRecord.h"
 #include "tld/TldTableModel.h"
 #include "tld/ui/TestAnswerPanel.h"
+#include "zones/ZoneScreen.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -72,7 +74,7 @@ TldManagerWindow::TldManagerWindow(const TldManagerContext &context, QWidget *pa
 
     m_rows->setSourceModel(m_model);
     m_list->setObjectName(QStringLiteral("lstDomains"));
-    m_list->setAccessibleName(QStringLiteral("List of Top Level Domains"));
+    m_list->setAccessibleName(tr("List of Top Level Domains"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
@@ -121,7 +123,7 @@ TldManagerWindow::TldManagerWindow(const TldManagerContext &context, QWidget *pa
     connect(&m_test, &lookup::TestQuery::stateChanged, this, [this](lookup::TestQuery::State state) {
         // Judged: the verdict follows at once, unless the name is a placeholder the verdict is not shown for.
         if (state == lookup::TestQuery::State::Judged)
-            m_answer->showText(QStringLiteral("No verdict is shown for %1.").arg(m_test.testDomain()));
+            m_answer->showText(tr("No verdict is shown for %1.").arg(m_test.testDomain()));
     });
     connect(&m_bootstrap, &lookup::BootstrapDownload::downloaded, this, [this](const QByteArray &json) {
         m_updateServers->setEnabled(true);
@@ -162,7 +164,7 @@ QWidget *TldManagerWindow::buildFilterRow()
 {
     auto *row = new QWidget(this);
     m_filter = addField("txtFilter", row);
-    m_filter->setAccessibleName(QStringLiteral("Filter the TLD rows"));
+    m_filter->setAccessibleName(tr("Filter the TLD rows"));
     m_filter->setPlaceholderText(tr("extension or server"));
     m_filter->setToolTip(tr("Shows the rows whose extension or server holds this text; the rows found by their "
                             "extension come first."));
@@ -176,7 +178,7 @@ QWidget *TldManagerWindow::buildFilterRow()
     });
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(buddyLabel(QStringLiteral("List of Top Level Domains:"), m_list, row));
+    layout->addWidget(buddyLabel(tr("List of Top Level Domains:"), m_list, row));
     layout->addStretch(1);
     layout->addWidget(buddyLabel(tr("&Filter:"), m_filter, row));
     layout->addWidget(m_filter);
@@ -203,11 +205,14 @@ QWidget *TldManagerWindow::buildEditor()
                             "address + domain/NAME; the port is not used)"));
     connect(m_server, &QLineEdit::textChanged, this, &TldManagerWindow::showServerKind);
     auto *form = new QFormLayout;
-    form->addRow(buddyLabel(QStringLiteral("Extension:"), m_ext, editor), m_ext);
+    form->addRow(buddyLabel(tr("Extension:"), m_ext, editor), m_ext);
     form->addRow(buddyLabel(tr("Server:"), m_server, editor), m_server);
-    form->addRow(buddyLabel(QStringLiteral("Port:"), m_port, editor), m_port);
-    form->addRow(buddyLabel(QStringLiteral("Throttle (ms):"), m_throttle, editor), m_throttle);
-    form->addRow(buddyLabel(QStringLiteral("Success Indicators:"), m_success, editor), m_success);
+    form->addRow(buddyLabel(tr("Port:"), m_port, editor), m_port);
+    form->addRow(buddyLabel(tr("Throttle (ms):"), m_throttle, editor), m_throttle);
+    form->addRow(buddyLabel(tr("Success Indicators:"), m_success, editor), m_success);
+    m_zone = new QLabel(editor);
+    m_zone->setObjectName(QStringLiteral("lblZone"));
+    form->addRow(tr("Zone:"), m_zone);
 
     auto *buttons = new platform::FlowLayout;
     const auto addButton = [&](const char *name, const QString &caption, void (TldManagerWindow::*handler)()) {
@@ -217,15 +222,15 @@ QWidget *TldManagerWindow::buildEditor()
         buttons->addWidget(button);
         return button;
     };
-    addButton("cmdSave", QStringLiteral("Add/Save"), &TldManagerWindow::save);
-    addButton("Command1", QStringLiteral("New Extension"), &TldManagerWindow::newExtension);
-    addButton("cmdToggle", QStringLiteral("Enable/Disable"), &TldManagerWindow::toggle);
-    addButton("Command2", QStringLiteral("Delete Selected"), &TldManagerWindow::deleteSelected);
-    addButton("Command3", QStringLiteral("Restore Defaults"), &TldManagerWindow::restoreDefaults);
-    addButton("cmdAddCurrent", QStringLiteral("Add current TLDs"), &TldManagerWindow::addCurrentTlds);
-    m_updateServers = addButton("cmdUpdateServers", QStringLiteral("Update servers"), &TldManagerWindow::updateServers);
+    addButton("cmdSave", tr("Add/Save"), &TldManagerWindow::save);
+    addButton("Command1", tr("New Extension"), &TldManagerWindow::newExtension);
+    addButton("cmdToggle", tr("Enable/Disable"), &TldManagerWindow::toggle);
+    addButton("Command2", tr("Delete Selected"), &TldManagerWindow::deleteSelected);
+    addButton("Command3", tr("Restore Defaults"), &TldManagerWindow::restoreDefaults);
+    addButton("cmdAddCurrent", tr("Add current TLDs"), &TldManagerWindow::addCurrentTlds);
+    m_updateServers = addButton("cmdUpdateServers", tr("Update servers"), &TldManagerWindow::updateServers);
     addButton("Command4", QStringLiteral("DEBUG"), &TldManagerWindow::exportDebug)->setVisible(false);
-    addButton("cmdTest", QStringLiteral("Test Selected"), &TldManagerWindow::testSelected);
+    addButton("cmdTest", tr("Test Selected"), &TldManagerWindow::testSelected);
 
     auto *fields = new QHBoxLayout;
     fields->addLayout(form, 1);
@@ -241,29 +246,26 @@ QWidget *TldManagerWindow::buildEditor()
 QWidget *TldManagerWindow::buildSettings()
 {
     auto *box = new QWidget(this);
-    auto *defaults = new QGroupBox(QStringLiteral("Defaults:"), box);
+    auto *defaults = new QGroupBox(tr("Defaults:"), box);
     m_testWord = addField("txtsearch", defaults);
     m_defaultExt = addField("txtDefault", defaults);
     m_browsePause = addField("txtthrot", defaults);
     m_browsePause->setVisible(false);
     auto *form = new QFormLayout(defaults);
-    form->addRow(
-        buddyLabel(QStringLiteral("Use this domain when testing registrars in the list below:"), m_testWord, defaults));
+    form->addRow(buddyLabel(tr("Use this domain when testing registrars in the list below:"), m_testWord, defaults));
     form->addRow(m_testWord);
-    form->addRow(
-        buddyLabel(QStringLiteral("Use the following TLD as the default (generally com)"), m_defaultExt, defaults));
+    form->addRow(buddyLabel(tr("Use the following TLD as the default (generally com)"), m_defaultExt, defaults));
     form->addRow(m_defaultExt);
-    form->addRow(hiddenLabel(QStringLiteral("(Note: Other areas of the program use the individual throttle "
-                                            "settings below)"),
+    form->addRow(hiddenLabel(tr("(Note: Other areas of the program use the individual throttle "
+                                "settings below)"),
                              defaults));
-    form->addRow(hiddenLabel(QStringLiteral("Pause for this many milliseconds after each domain is scanned in "
-                                            "Browse for Domains mode:"),
+    form->addRow(hiddenLabel(tr("Pause for this many milliseconds after each domain is scanned in "
+                                "Browse for Domains mode:"),
                              defaults));
     form->addRow(m_browsePause);
 
-    auto *proxyBox = new QGroupBox(QStringLiteral("Proxy WHOIS server:"), box);
-    m_proxy = new QCheckBox(
-        QStringLiteral("Use the server entered under the extension \"proxy\" for all whois lookups"), proxyBox);
+    auto *proxyBox = new QGroupBox(tr("Proxy WHOIS server:"), box);
+    m_proxy = new QCheckBox(tr("Use the server entered under the extension \"proxy\" for all whois lookups"), proxyBox);
     m_proxy->setObjectName(QStringLiteral("chkProxy"));
     (new QVBoxLayout(proxyBox))->addWidget(m_proxy);
 
@@ -311,14 +313,15 @@ void TldManagerWindow::showProblems()
     const auto unreadable =
         std::count_if(rows.begin(), rows.end(), [](const ListedRow &row) { return !row.readable(); });
     if (selected >= 0 && !rows.at(selected).readable()) {
-        m_problems->setText(QStringLiteral("This row cannot be read: %1. Lookups do not use it. Repair it in the "
-                                           "fields below and press Add/Save, or delete it.")
+        m_problems->setText(tr("This row cannot be read: %1. Lookups do not use it. Repair it in the "
+                               "fields below and press Add/Save, or delete it.")
                                 .arg(rows.at(selected).problem));
     } else if (unreadable > 0) {
-        m_problems->setText((unreadable == 1
-                                 ? QStringLiteral("1 row cannot be read and is not used")
-                                 : QStringLiteral("%1 rows cannot be read and are not used").arg(unreadable)) +
-                            QStringLiteral(" (shown in grey). Select one to see why."));
+        m_problems->setText(unreadable == 1 ? tr("1 row cannot be read and is not used (shown in grey). Select one "
+                                                 "to see why.")
+                                            : tr("%1 rows cannot be read and are not used (shown in grey). Select one "
+                                                 "to see why.")
+                                                  .arg(unreadable));
     }
     m_problems->setVisible(unreadable > 0);
 }
@@ -364,6 +367,29 @@ void TldManagerWindow::showRow(const QModelIndex &index)
         field->setText(text);
         field->setCursorPosition(0); // a long phrase list shows its beginning
     }
+    showZone(edit.extension);
+}
+
+void TldManagerWindow::setZonesFolder(const QString &folder)
+{
+    m_zones = std::make_unique<zones::ZoneScreen>(folder);
+}
+
+void TldManagerWindow::showZone(const QString &extension)
+{
+    if (!m_zones)
+        return;
+    m_zones->reload(); // a zone imported while the window is open
+    const QString tld = extension.startsWith(QLatin1Char('.')) ? extension.mid(1) : extension;
+    const std::optional<zones::ZoneInfo> info = m_zones->zoneInfo(tld);
+    if (!info) {
+        const QString problem = m_zones->problem(tld);
+        m_zone->setText(problem.isEmpty() ? tr("none imported") : problem);
+        return;
+    }
+    m_zone->setText(tr("%1, %2 names")
+                        .arg(QLocale().toString(info->sourceDate.date(), QLocale::ShortFormat),
+                             QLocale().toString(qulonglong(info->count))));
 }
 
 void TldManagerWindow::showServerKind(const QString &server)
@@ -469,12 +495,12 @@ void TldManagerWindow::testSelected()
     }
     const QString domain = lookup::TestQuery::composeTestDomain(m_testWord->text(), row.fields.at(0));
     if (m_test.startTestQuery(domain, &record))
-        m_answer->showText(QStringLiteral("Testing %1 ...").arg(domain));
+        m_answer->showText(tr("Testing %1 ...").arg(domain));
     else if (m_test.problem() != NameProblem::None)
         m_answer->showText(tr("Nothing was sent: %1 is no domain that can be registered (%2).")
                                .arg(domain, problemText(m_test.problem())));
     else
-        m_answer->showText(QStringLiteral("Nothing was sent: no row of the TLD table serves %1.").arg(domain));
+        m_answer->showText(tr("Nothing was sent: no row of the TLD table serves %1.").arg(domain));
 }
 
 bool TldManagerWindow::eventFilter(QObject *watched, QEvent *event)

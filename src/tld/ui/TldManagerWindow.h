@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -15,6 +17,9 @@ class QTreeView;
 
 namespace platform {
 class ClipboardText;
+}
+namespace zones {
+class ZoneScreen;
 }
 
 namespace tld {
@@ -27,7 +32,7 @@ class TldTableModel;
 /// clipboard the test answer is copied to and the file the hidden export writes.
 struct TldManagerContext {
     TldRegistry &tlds;
-    platform::SettingsStore &settings;
+    platform::ProgramSettings &settings;
     platform::MessageBoxes &messages;
     platform::ClipboardText &clipboard;
     QString debugFilePath;
@@ -47,9 +52,10 @@ public:
 
     /// The rows in the order the list shows them, fields as stored.
     QList<QStringList> displayedRows() const;
-    TestAnswerPanel *answerPanel() const { return m_answer; }
     /// The row (its place in the file) the buttons act on; -1 when none is selected.
     int selectedRowIndex() const;
+    /// Where the zone indexes are, whose date and size the row editor shows for the selected TLD.
+    void setZonesFolder(const QString &folder);
 
 signals:
     /// The window closed: the main window refreshes its TLD chooser.
@@ -72,6 +78,7 @@ private:
     void sortByColumn(int column);
     void showRow(const QModelIndex &index);
     void showServerKind(const QString &server);
+    void showZone(const QString &extension);
     void focusField(EditField field);
     void newExtension();
     void save();
@@ -97,6 +104,8 @@ private:
     QLineEdit *m_port = nullptr;
     QLineEdit *m_throttle = nullptr;
     QLineEdit *m_success = nullptr;
+    QLabel *m_zone = nullptr;
+    std::unique_ptr<zones::ZoneScreen> m_zones;
     QLineEdit *m_testWord = nullptr;
     QLineEdit *m_defaultExt = nullptr;
     QLineEdit *m_browsePause = nullptr;

@@ -15,7 +15,7 @@ WhoisWindow::WhoisWindow(const QString &domain, const lookup::WhoisServer &serve
     : QWidget(parent, Qt::Window), m_domain(domain), m_text(new QTextEdit(this))
 {
     setObjectName(QStringLiteral("frmWhois"));
-    setWindowTitle(QStringLiteral("WHOIS Information"));
+    setWindowTitle(tr("WHOIS Information"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_text->setObjectName(QStringLiteral("text1"));
     m_text->setReadOnly(true);
@@ -35,16 +35,16 @@ WhoisWindow::WhoisWindow(const QString &domain, const lookup::WhoisServer &serve
     }
     // Plain text: the record is shown as the server sent it, never interpreted as markup.
     if (!rdapBase.isEmpty()) {
-        m_rdap = std::make_unique<lookup::RdapLookup>(rdapBase);
-        connect(m_rdap.get(), &lookup::RdapLookup::finished, this, &WhoisWindow::showText);
-        connect(m_rdap.get(), &lookup::RdapLookup::failed, this, &WhoisWindow::showText);
+        m_rdap = std::make_unique<lookup::RdapRecordRequest>(rdapBase);
+        connect(m_rdap.get(), &lookup::RdapRecordRequest::finished, this, &WhoisWindow::showText);
+        connect(m_rdap.get(), &lookup::RdapRecordRequest::failed, this, &WhoisWindow::showText);
         if (!m_rdap->start(read.name))
-            showText(QStringLiteral("%1 cannot be asked at %2.").arg(read.name, rdapBase));
+            showText(tr("%1 cannot be asked at %2.").arg(read.name, rdapBase));
         return;
     }
-    m_whois = std::make_unique<lookup::WhoisLookup>(server);
-    connect(m_whois.get(), &lookup::WhoisLookup::finished, this, &WhoisWindow::showText);
-    connect(m_whois.get(), &lookup::WhoisLookup::failed, this, &WhoisWindow::showText);
+    m_whois = std::make_unique<lookup::WhoisRecordRequest>(server);
+    connect(m_whois.get(), &lookup::WhoisRecordRequest::finished, this, &WhoisWindow::showText);
+    connect(m_whois.get(), &lookup::WhoisRecordRequest::failed, this, &WhoisWindow::showText);
     m_whois->start(read.name);
 }
 

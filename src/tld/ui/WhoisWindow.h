@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lookup/RdapLookup.h"
-#include "lookup/WhoisLookup.h"
+#include "lookup/RdapRecordRequest.h"
+#include "lookup/WhoisRecordRequest.h"
 
 #include <QWidget>
 
@@ -33,8 +33,8 @@ private:
     void showText(const QString &text);
 
     QString m_domain;
-    std::unique_ptr<lookup::WhoisLookup> m_whois;
-    std::unique_ptr<lookup::RdapLookup> m_rdap;
+    std::unique_ptr<lookup::WhoisRecordRequest> m_whois;
+    std::unique_ptr<lookup::RdapRecordRequest> m_rdap;
     QTextEdit *m_text;
 };
 

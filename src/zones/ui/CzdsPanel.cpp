@@ -1,6 +1,7 @@
 #include "zones/ui/CzdsPanel.h"
 
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
+#include "platform/ui/Named.h"
 #include "zones/ZoneFetch.h"
 
 #include <QCheckBox>
@@ -15,17 +16,9 @@
 
 namespace zones {
 
-namespace {
+using platform::named;
 
-template <typename T> T *named(T *control, const char *name)
-{
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
-} // namespace
-
-CzdsPanel::CzdsPanel(CzdsClient &client, ZoneFetch &fetch, platform::SettingsStore &settings,
+CzdsPanel::CzdsPanel(CzdsClient &client, ZoneFetch &fetch, platform::ProgramSettings &settings,
                      platform::SecretStore *secrets, QWidget *parent)
     : QGroupBox(tr("Download from the zone data service (CZDS)"), parent), m_client(client), m_fetch(fetch),
       m_settings(settings), m_secrets(secrets), m_user(named(new QLineEdit(this), "txtCzdsUser")),
@@ -38,7 +31,7 @@ CzdsPanel::CzdsPanel(CzdsClient &client, ZoneFetch &fetch, platform::SettingsSto
 {
     setObjectName(QStringLiteral("fraCzds"));
     m_password->setEchoMode(QLineEdit::Password);
-    m_user->setText(settings.product(QLatin1String(CzdsAddresses::userKey), QString()));
+    m_user->setText(settings.czdsUser());
     m_status->setWordWrap(true);
     m_download->setEnabled(false);
     auto *form = new QFormLayout;
@@ -107,7 +100,7 @@ void CzdsPanel::signIn()
 
 void CzdsPanel::keepPassword()
 {
-    m_settings.saveProduct(QLatin1String(CzdsAddresses::userKey), m_user->text().trimmed());
+    m_settings.setCzdsUser(m_user->text().trimmed());
     if (!m_secrets)
         return;
     const QString key = QLatin1String(CzdsAddresses::passwordSecret);

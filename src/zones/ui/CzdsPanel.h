@@ -12,7 +12,7 @@ class QListWidget;
 class QPushButton;
 
 namespace platform {
-class SettingsStore;
+class ProgramSettings;
 }
 
 namespace zones {
@@ -24,7 +24,7 @@ class ZoneFetch;
 class CzdsPanel : public QGroupBox {
     Q_OBJECT
 public:
-    CzdsPanel(CzdsClient &client, ZoneFetch &fetch, platform::SettingsStore &settings, platform::SecretStore *secrets,
+    CzdsPanel(CzdsClient &client, ZoneFetch &fetch, platform::ProgramSettings &settings, platform::SecretStore *secrets,
               QWidget *parent = nullptr);
 
     /// The zones ticked in the list.
@@ -45,7 +45,7 @@ private:
 
     CzdsClient &m_client;
     ZoneFetch &m_fetch;
-    platform::SettingsStore &m_settings;
+    platform::ProgramSettings &m_settings;
     platform::SecretStore *m_secrets;
     QLineEdit *m_user;
     QLineEdit *m_password;

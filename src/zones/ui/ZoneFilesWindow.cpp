@@ -1,6 +1,7 @@
 #include "zones/ui/ZoneFilesWindow.h"
 
-#include "platform/SettingsStore.h"
+#include "platform/ProgramSettings.h"
+#include "platform/ui/Named.h"
 #include "zones/CzdsClient.h"
 #include "zones/ZoneFetch.h"
 #include "zones/ZoneImport.h"
@@ -20,21 +21,13 @@
 
 namespace zones {
 
-namespace {
+using platform::named;
 
-template <typename T> T *named(T *control, const char *name)
-{
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
-} // namespace
-
-CzdsAddresses czdsAddresses(const platform::SettingsStore &settings)
+CzdsAddresses czdsAddresses(const platform::ProgramSettings &settings)
 {
     CzdsAddresses addresses;
-    addresses.account = QUrl(settings.product(QLatin1String(CzdsAddresses::accountKey), addresses.account.toString()));
-    addresses.api = QUrl(settings.product(QLatin1String(CzdsAddresses::apiKey), addresses.api.toString()));
+    addresses.account = settings.czdsAccountUrl(addresses.account);
+    addresses.api = settings.czdsApiUrl(addresses.api);
     return addresses;
 }
 
@@ -103,8 +96,7 @@ bool ZoneFilesWindow::isBusy() const
 void ZoneFilesWindow::fillList()
 {
     m_list->clear();
-    int maxAge = ZoneScreen::defaultMaxAgeDays;
-    platform::readInt(m_context.settings.product(QLatin1String(ZoneScreen::maxAgeKey), QString()), maxAge);
+    const int maxAge = m_context.settings.zoneMaxAgeDays(ZoneScreen::defaultMaxAgeDays);
     ZoneScreen screen(m_folder);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (const ZoneInfo &zone : screen.importedZones()) {

@@ -11,7 +11,7 @@ class QPushButton;
 class QTreeWidget;
 
 namespace platform {
-class SettingsStore;
+class ProgramSettings;
 }
 
 namespace zones {
@@ -25,7 +25,7 @@ struct CzdsAddresses;
 /// What the Zone Files window works with.
 struct ZoneFilesContext {
     QString appFolder;
-    platform::SettingsStore &settings;
+    platform::ProgramSettings &settings;
     platform::Services services;
 };
 
@@ -78,6 +78,6 @@ private:
 };
 
 /// The service's addresses, as the settings give them (the real service unless they say otherwise).
-CzdsAddresses czdsAddresses(const platform::SettingsStore &settings);
+CzdsAddresses czdsAddresses(const platform::ProgramSettings &settings);
 
 } // namespace zones

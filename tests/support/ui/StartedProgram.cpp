@@ -1,4 +1,5 @@
 #include "StartedProgram.h"
+#include "StoredSettings.h"
 
 namespace testing {
 
@@ -19,12 +20,12 @@ StartedProgram::StartedProgram(const TestFolder &folder)
     : context(std::make_unique<app::AppContext>(folder.appFolder(), folder.settingsFolder(), fakes.services()))
 {
     app::initPartnerLinks(context->links);
-    context->settings.saveProduct(QStringLiteral("FirstUse"), QStringLiteral("NO"));
-    context->settings.saveProduct(QStringLiteral("showHelp"), QStringLiteral("0"));
-    context->settings.saveProduct(QStringLiteral("PopularTLDsOffered"), QStringLiteral("1"));
+    context->settings.setFirstUseShown();
+    context->settings.setHelpPending(false);
+    context->settings.setPopularTldsOffered();
     // Tests never ask the system's resolvers; a test of the DNS pre-check points it at its own responder.
-    if (context->settings.product(QStringLiteral("CheckDNS"), QString()).isEmpty())
-        context->settings.saveProduct(QStringLiteral("CheckDNS"), QStringLiteral("0"));
+    if (testing::StoredSettings(context->settings.folder()).setting(QStringLiteral("CheckDNS")).isEmpty())
+        context->settings.setCheckDnsFirst(false);
     window = std::make_unique<app::MainWindow>(*context);
     window->load();
 }

@@ -1,6 +1,6 @@
 #include "HttpFixtureServer.h"
 #include "lookup/HttpExchange.h"
-#include "lookup/RdapQuery.h"
+#include "lookup/RdapLookup.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -77,7 +77,7 @@ QueryOutcome ask(RegistryLookup &lookup, const LookupRequest &request)
 
 } // namespace
 
-class TestRdapQuery : public QObject {
+class TestRdapLookup : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -94,12 +94,12 @@ private slots:
     void addresses();
 };
 
-void TestRdapQuery::initTestCase()
+void TestRdapLookup::initTestCase()
 {
     qRegisterMetaType<QueryOutcome>();
 }
 
-void TestRdapQuery::outcomes_data()
+void TestRdapLookup::outcomes_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("status");
@@ -129,7 +129,7 @@ void TestRdapQuery::outcomes_data()
     row("silence", Kind::TimedOut, 0, -1, "no answer in time");
 }
 
-void TestRdapQuery::outcomes()
+void TestRdapLookup::outcomes()
 {
     QFETCH(int, kind);
     QFETCH(int, status);
@@ -139,7 +139,7 @@ void TestRdapQuery::outcomes()
     HttpFixtureServer server;
     QVERIFY(server.listen());
     server.setScript([&name](const testing::HttpRequest &request) { return answerFor(name, request); });
-    RdapQuery query;
+    RdapLookup query;
     const QString base =
         server.address(name == QLatin1String("302") ? QStringLiteral("/old/") : QStringLiteral("/rdap/"));
     const QueryOutcome outcome = ask(query, {QStringLiteral("example.com"), rdapRow(base), 1500});
@@ -154,7 +154,7 @@ void TestRdapQuery::outcomes()
     QCOMPARE(server.requests().constLast().target, QByteArray("/rdap/domain/example.com"));
 }
 
-void TestRdapQuery::redirectsEndAfterFive_data()
+void TestRdapLookup::redirectsEndAfterFive_data()
 {
     QTest::addColumn<int>("hops");
     QTest::addColumn<int>("kind");
@@ -162,7 +162,7 @@ void TestRdapQuery::redirectsEndAfterFive_data()
     QTest::newRow("six") << 6 << int(Kind::Unknown);
 }
 
-void TestRdapQuery::redirectsEndAfterFive()
+void TestRdapLookup::redirectsEndAfterFive()
 {
     QFETCH(int, hops);
     QFETCH(int, kind);
@@ -175,7 +175,7 @@ void TestRdapQuery::redirectsEndAfterFive()
             return HttpAnswer::rdap(404, {});
         return HttpAnswer::redirect("/hop/" + QByteArray::number(hop - 1) + "/domain/example.com");
     });
-    RdapQuery query;
+    RdapLookup query;
     const QueryOutcome outcome = ask(
         query, {QStringLiteral("example.com"), rdapRow(server.address(QStringLiteral("/hop/%1/").arg(hops))), 5000});
     QCOMPARE(int(outcome.kind), kind);
@@ -184,7 +184,7 @@ void TestRdapQuery::redirectsEndAfterFive()
         QCOMPARE(outcome.cause, QStringLiteral("more than 5 redirects"));
 }
 
-void TestRdapQuery::plainHttpOnlyOnThisComputer_data()
+void TestRdapLookup::plainHttpOnlyOnThisComputer_data()
 {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
@@ -203,7 +203,7 @@ void TestRdapQuery::plainHttpOnlyOnThisComputer_data()
                                             << "https://rdap.example/" << true;
 }
 
-void TestRdapQuery::plainHttpOnlyOnThisComputer()
+void TestRdapLookup::plainHttpOnlyOnThisComputer()
 {
     QFETCH(QString, from);
     QFETCH(QString, to);
@@ -211,19 +211,19 @@ void TestRdapQuery::plainHttpOnlyOnThisComputer()
     QCOMPARE(HttpExchange::redirectAllowed(QUrl(from), QUrl(to)), allowed);
     // A base of plain http elsewhere is never asked; the refusal comes as an outcome, after start returns.
     if (to.startsWith(QLatin1String("http://")) && !allowed && !from.startsWith(QLatin1String("https"))) {
-        RdapQuery query;
+        RdapLookup query;
         const QueryOutcome outcome = ask(query, {QStringLiteral("example.com"), rdapRow(to), 1000});
         QCOMPARE(outcome.kind, Kind::Unknown);
         QVERIFY(outcome.cause.contains(QLatin1String("https://")));
     }
 }
 
-void TestRdapQuery::oneConnectionServesNameAfterName()
+void TestRdapLookup::oneConnectionServesNameAfterName()
 {
     HttpFixtureServer server;
     QVERIFY(server.listen());
     server.setScript([](const testing::HttpRequest &) { return HttpAnswer::rdap(404, "{}"); });
-    RdapQuery query;
+    RdapLookup query;
     // A base without its closing slash is completed.
     const tld::TldRecord row = rdapRow(server.address(QStringLiteral("/rdap")));
     for (const char *name : {"one.com", "two.com", "three.com"})
@@ -235,7 +235,7 @@ void TestRdapQuery::oneConnectionServesNameAfterName()
              QByteArray("application/rdap+json, application/json;q=0.9"));
 }
 
-void TestRdapQuery::retryAfterValues_data()
+void TestRdapLookup::retryAfterValues_data()
 {
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<int>("seconds");
@@ -249,7 +249,7 @@ void TestRdapQuery::retryAfterValues_data()
     QTest::newRow("absent") << QByteArray() << -1;
 }
 
-void TestRdapQuery::retryAfterValues()
+void TestRdapLookup::retryAfterValues()
 {
     QFETCH(QByteArray, value);
     QFETCH(int, seconds);
@@ -257,7 +257,7 @@ void TestRdapQuery::retryAfterValues()
     QCOMPARE(retryAfterSeconds(value, now), seconds);
 }
 
-void TestRdapQuery::addresses_data()
+void TestRdapLookup::addresses_data()
 {
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("domain");
@@ -272,7 +272,7 @@ void TestRdapQuery::addresses_data()
                                         << "";
 }
 
-void TestRdapQuery::addresses()
+void TestRdapLookup::addresses()
 {
     QFETCH(QString, base);
     QFETCH(QString, domain);
@@ -280,5 +280,5 @@ void TestRdapQuery::addresses()
     QCOMPARE(rdapDomainUrl(base, domain).toString(), address);
 }
 
-QTEST_GUILESS_MAIN(TestRdapQuery)
-#include "tst_rdapquery.moc"
+QTEST_GUILESS_MAIN(TestRdapLookup)
+#include "tst_rdaplookup.moc"
