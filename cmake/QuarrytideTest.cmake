@@ -11,15 +11,8 @@ function(quarrytide_add_test)
     add_executable(${ARG_NAME} ${ARG_SOURCES})
     target_link_libraries(${ARG_NAME} PRIVATE project_options Qt6::Test test_support ${ARG_LIBS})
     add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
-    set(environment QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 QTWEBENGINE_DISABLE_SANDBOX=1
-        QUARRYTIDE_SHARED_WHOIS_ANSWERS=${PROJECT_SOURCE_DIR}/../shared/whois-answers)
-    if(QUARRYTIDE_SANITIZE AND NOT ARG_LABEL STREQUAL core)
-        # Window tests load Qt WebEngine, whose Chromium allocates with its own operator new and frees
-        # with free() (and the reverse): AddressSanitizer would stop at its first allocation, in code that
-        # is not ours. Leaks of Qt and the system libraries they load are listed in the suppressions.
-        list(APPEND environment
-            ASAN_OPTIONS=detect_leaks=1:new_delete_type_mismatch=0:alloc_dealloc_mismatch=0
-            LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/ui/lsan-qt.supp:print_suppressions=0)
-    endif()
-    set_tests_properties(${ARG_NAME} PROPERTIES LABELS ${ARG_LABEL} TIMEOUT ${ARG_TIMEOUT} ENVIRONMENT "${environment}")
+    set_tests_properties(${ARG_NAME} PROPERTIES
+        LABELS ${ARG_LABEL}
+        TIMEOUT ${ARG_TIMEOUT}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QTWEBENGINE_DISABLE_SANDBOX=1;QUARRYTIDE_SHARED_WHOIS_ANSWERS=${PROJECT_SOURCE_DIR}/../shared/whois-answers")
 endfunction()

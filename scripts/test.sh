@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks formatting and the floors, builds everything with warnings as errors
-# and runs every test: the whole suite, then everything (linted by clang-tidy) and its tests again
+# and runs every test: the whole suite, then the cores (linted by clang-tidy) and their tests again
 # under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, and last every reader of outside
 # text under the fuzzer for 10 seconds, from the same sanitizer build (scripts/fuzz.sh runs them longer).
 set -euo pipefail
