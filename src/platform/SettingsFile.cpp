@@ -14,9 +14,8 @@ namespace platform {
 // The settings are written under a lock file that the writer creates, locks and then fills with its
 // process id. A writer ended between the first and the last of these leaves an empty lock file, which
 // every later write would wait 30 seconds for. Nobody holds the lock of such a file: it is removed.
-static void removeAbandonedLock(const QString &settingsFile)
+static void removeIfEmptyAndFree(const QString &lockPath)
 {
-    const QString lockPath = QFileInfo(settingsFile).absoluteFilePath() + QStringLiteral(".lock");
     const QFileInfo lock(lockPath);
     if (!lock.isFile() || lock.size() != 0)
         return;
@@ -26,6 +25,15 @@ static void removeAbandonedLock(const QString &settingsFile)
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && QFileInfo(lockPath).size() == 0)
         QFile::remove(lockPath);
     ::close(fd);
+}
+
+// The lock of a writer that has died is removed by the next writer under a second lock file of the same
+// kind, which a writer ended at the wrong moment leaves empty in the same way.
+static void removeAbandonedLock(const QString &settingsFile)
+{
+    const QString lockPath = QFileInfo(settingsFile).absoluteFilePath() + QStringLiteral(".lock");
+    removeIfEmptyAndFree(lockPath + QStringLiteral(".rmlock"));
+    removeIfEmptyAndFree(lockPath);
 }
 
 SettingsFile::SettingsFile(QString folder) : m_folder(std::move(folder)) {}

@@ -111,6 +111,7 @@ private slots:
     void keysKeepTheirNamesAndForms_data();
     void keysKeepTheirNamesAndForms();
     void positionsAreKeptApartFromSettings();
+    void emptyLockOfAKilledWriterDoesNotHoldUpThePositionSave_data();
     void emptyLockOfAKilledWriterDoesNotHoldUpThePositionSave();
     void readIntAcceptsOnlyNumbers_data();
     void readIntAcceptsOnlyNumbers();
@@ -150,16 +151,34 @@ void TestProgramSettings::positionsAreKeptApartFromSettings()
     QCOMPARE(ProgramSettings(dir.path()).position(QStringLiteral("wordNumber"), QString()), QStringLiteral("5001"));
 }
 
+void TestProgramSettings::emptyLockOfAKilledWriterDoesNotHoldUpThePositionSave_data()
+{
+    QTest::addColumn<QByteArray>("lockText");
+    QTest::addColumn<QString>("emptyFile");
+    // Killed right after creating the lock.
+    QTest::newRow("empty lock") << QByteArray() << QStringLiteral(".lock");
+    // Killed while removing the lock of a writer that had died before (a process id no process has).
+    QTest::newRow("empty removal lock") << QByteArray("2147483646\nquarrytide\n") +
+                                               QSysInfo::machineHostName().toUtf8() + '\n'
+                                        << QStringLiteral(".lock.rmlock");
+}
+
 void TestProgramSettings::emptyLockOfAKilledWriterDoesNotHoldUpThePositionSave()
 {
+    QFETCH(QByteArray, lockText);
+    QFETCH(QString, emptyFile);
     QTemporaryDir dir;
     ProgramSettings settings(dir.path());
     const QStringList keys = {QStringLiteral("ListPosition"), QStringLiteral("wordNumber")};
     settings.savePositions(keys, QStringLiteral("1"));
-    // What a writer killed right after creating the lock leaves behind.
-    QFile lock(settings.fileFor(platform::positionsAppName) + QStringLiteral(".lock"));
+    const QString settingsFile = settings.fileFor(platform::positionsAppName);
+    QFile lock(settingsFile + QStringLiteral(".lock"));
     QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(lockText);
     lock.close();
+    QFile empty(settingsFile + emptyFile);
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.close();
     QElapsedTimer clock;
     clock.start();
     settings.savePositions(keys, QStringLiteral("2"));
