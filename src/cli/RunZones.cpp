@@ -11,8 +11,7 @@ RunZones::RunZones(const QString &dataDir, bool zoneOnly, Note note)
 {
     m_stage.setScreenOnly(zoneOnly);
     const platform::ProgramSettings settings(platform::ProgramSettings::defaultFolder());
-    const int days = settings.zoneMaxAgeDays(zones::ZoneScreen::defaultMaxAgeDays);
-    m_stage.setMaxAgeDays(days > 0 ? days : zones::ZoneScreen::defaultMaxAgeDays);
+    m_stage.setMaxAgeDays(settings.zoneMaxAgeDays(zones::ZoneScreen::defaultMaxAgeDays));
 }
 
 bool RunZones::add(const QStringList &paths, QString *error)

@@ -84,6 +84,7 @@ public:
     void setCzdsApiUrl(const QUrl &url);
     QString czdsUser() const;
     void setCzdsUser(const QString &user);
+    /// How old a zone may be before it is used with a warning: @p standard unless a positive number is set.
     int zoneMaxAgeDays(int standard) const;
     void setZoneMaxAgeDays(int days);
     /// "Screen only": names missing from a zone end as likely available without a registry question.

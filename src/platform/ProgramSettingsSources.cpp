@@ -125,7 +125,8 @@ void ProgramSettings::setCzdsUser(const QString &user)
 
 int ProgramSettings::zoneMaxAgeDays(int standard) const
 {
-    return number(QStringLiteral("ZoneMaxAgeDays"), standard);
+    const int days = number(QStringLiteral("ZoneMaxAgeDays"), standard);
+    return days > 0 ? days : standard;
 }
 
 void ProgramSettings::setZoneMaxAgeDays(int days)
