@@ -68,7 +68,7 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     connectMenus();
     addShortcuts();
     buildDeskController();
-    m_wiring->zoneScreening().addConfirmItems();
+    m_wiring->zoneScreening().addMenuItems(*m_menus->options, *m_menus->edit);
     platform::resizeWithinScreen(this, QSize(1100, 700));
 }
 

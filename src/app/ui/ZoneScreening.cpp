@@ -29,7 +29,7 @@ ZoneScreening::ZoneScreening(const Parts &parts, QObject *parent)
       m_screen(zones::zonesFolder(parts.context.folder.root())), m_stage(m_screen)
 {
     m_stage.setOutdatedHandler([this](const QString &tld, int days) { sayOutdated(tld, days); });
-    addScreenOnlyItem();
+    m_stage.setScreenOnly(m_context.settings.screenOnly());
     // Before the engine's own start: the zones imported meanwhile count from this run on.
     connect(&m_selection, &sources::SourceSelection::runRequested, this, &ZoneScreening::prepareRun);
     connect(&m_engine, &engine::QueryEngine::stopped, this, [this] { m_confirming = false; });
@@ -40,30 +40,33 @@ void ZoneScreening::install()
     engine::addZoneScreen(m_engine, m_stage);
 }
 
-void ZoneScreening::addScreenOnlyItem()
+void ZoneScreening::addMenuItems(QMenu &options, QMenu &edit)
 {
-    auto *options = m_window.findChild<QMenu *>(QStringLiteral("mnuOptions"));
-    QAction *screenOnly = options->addAction(tr("Screen only"));
+    addScreenOnlyItem(options);
+    addConfirmItems(edit);
+}
+
+void ZoneScreening::addScreenOnlyItem(QMenu &options)
+{
+    QAction *screenOnly = options.addAction(tr("Screen only"));
     screenOnly->setObjectName(QStringLiteral("mnuScreenOnly"));
     screenOnly->setCheckable(true);
     screenOnly->setToolTip(tr("Names outside an imported zone end as likely available, without a registry question"));
-    screenOnly->setChecked(m_context.settings.screenOnly());
-    m_stage.setScreenOnly(screenOnly->isChecked());
+    screenOnly->setChecked(m_stage.screenOnly());
     connect(screenOnly, &QAction::toggled, this, [this](bool on) {
         m_context.settings.setScreenOnly(on);
         m_stage.setScreenOnly(on);
     });
-    platform::giveMnemonics(options);
+    platform::giveMnemonics(&options);
 }
 
-void ZoneScreening::addConfirmItems()
+void ZoneScreening::addConfirmItems(QMenu &edit)
 {
-    auto *edit = m_window.findChild<QMenu *>(QStringLiteral("mnuEdit"));
-    edit->addSeparator();
-    QAction *confirmAll = edit->addAction(tr("Confirm likely-available names with registry"));
+    edit.addSeparator();
+    QAction *confirmAll = edit.addAction(tr("Confirm likely-available names with registry"));
     confirmAll->setObjectName(QStringLiteral("mnuConfirmLikely"));
     connect(confirmAll, &QAction::triggered, this, [this] { confirmWithRegistry(likelyNames()); });
-    platform::giveMnemonics(edit);
+    platform::giveMnemonics(&edit);
     for (const int list : profileLists) {
         results::ResultListView *view = m_desk.list(list);
         view->addSelectionAction(QStringLiteral("mnuConfirm"), tr("Confirm with registry"), QKeySequence::UnknownKey,
@@ -121,8 +124,7 @@ void ZoneScreening::tell(const QString &text)
 
 void ZoneScreening::prepareRun()
 {
-    const int days = m_context.settings.zoneMaxAgeDays(zones::ZoneScreen::defaultMaxAgeDays);
-    m_stage.setMaxAgeDays(days > 0 ? days : zones::ZoneScreen::defaultMaxAgeDays);
+    m_stage.setMaxAgeDays(m_context.settings.zoneMaxAgeDays(zones::ZoneScreen::defaultMaxAgeDays));
     m_stage.setEnabled(!m_confirming);
     m_stage.beginRun();
 }

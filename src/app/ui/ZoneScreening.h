@@ -6,6 +6,7 @@
 #include <QObject>
 
 class QMainWindow;
+class QMenu;
 
 namespace engine {
 class QueryEngine;
@@ -44,15 +45,16 @@ public:
 
     /// Adds the zone screen to the engine, after the screens added before.
     void install();
-    /// "Confirm with registry" in the Edit menu and after the profile lists' own items.
-    void addConfirmItems();
+    /// "Screen only" in @p options; "Confirm with registry" in @p edit and after the profile lists' own items.
+    void addMenuItems(QMenu &options, QMenu &edit);
     /// Checks @p domains with the registry, without the zones; false when a run is under way or none is left.
     bool confirmWithRegistry(const QStringList &domains);
     /// Every likely-available name of the profile lists, in list order.
     QStringList likelyNames() const;
 
 private:
-    void addScreenOnlyItem();
+    void addScreenOnlyItem(QMenu &options);
+    void addConfirmItems(QMenu &edit);
     void prepareRun();
     void sayOutdated(const QString &tld, int days);
     void tell(const QString &text);
